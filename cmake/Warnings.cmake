@@ -1,0 +1,33 @@
+# Warnings for our own code. Every library and program of the project calls
+# verdo_warnings() on its target so that the flags never reach third-party code.
+function(verdo_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+                                             -Wnon-virtual-dtor -Wold-style-cast)
+endfunction()
+
+# A core library: one folder of src/, plain C++ without Qt.
+function(verdo_core_library name)
+    add_library(${name} STATIC ${ARGN})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    verdo_warnings(${name})
+endfunction()
+
+# A GoogleTest program registered with CTest. Usage:
+#   verdo_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
+# GUI tests create a QApplication, so they are discovered just before they run
+# and with the offscreen platform.
+function(verdo_test name)
+    cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    verdo_warnings(${name})
+    set(env "QT_QPA_PLATFORM=offscreen")
+    if(T_GUI)
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                             PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                             PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+    endif()
+endfunction()

@@ -1,0 +1,22 @@
+// The operating-system services the core needs, gathered in one place so that a
+// test can build any part of the program with fakes. The desktop and headless
+// programs pass the Qt implementation; tests pass the fakes of tests/support.
+#pragma once
+
+#include <memory>
+
+#include "platform/TcpClient.h"
+#include "platform/Timer.h"
+
+namespace verdo {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual std::unique_ptr<TcpClient> createTcpClient() = 0;
+    // A new timer starts disabled with an interval of 1000 ms.
+    virtual std::unique_ptr<Timer> createTimer() = 0;
+};
+
+}  // namespace verdo

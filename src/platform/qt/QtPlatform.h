@@ -1,0 +1,14 @@
+// The production platform: the services on Qt.
+#pragma once
+
+#include "platform/Platform.h"
+
+namespace verdo {
+
+class QtPlatform : public Platform {
+public:
+    std::unique_ptr<TcpClient> createTcpClient() override;
+    std::unique_ptr<Timer> createTimer() override;
+};
+
+}  // namespace verdo

@@ -1,0 +1,64 @@
+// QTcpSocket behind the TcpClient interface.
+#include "platform/qt/QtTcpClient.h"
+
+namespace verdo {
+
+QtTcpClient::QtTcpClient() = default;
+
+QtTcpClient::~QtTcpClient() { close(); }
+
+void QtTcpClient::makeSocket() {
+    // A fresh socket per attempt: signals of an abandoned attempt can never
+    // reach the owner of the next one.
+    socket_ = std::make_unique<QTcpSocket>();
+    QTcpSocket* socket = socket_.get();
+    QObject::connect(socket, &QTcpSocket::connected, socket, [this] {
+        established_ = true;
+        if (OnConnected) OnConnected();
+    });
+    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+        while (socket_.get() == socket && socket->bytesAvailable() > 0) {
+            const QByteArray bytes = socket->readAll();
+            if (OnData) OnData(std::string_view(bytes.constData(), bytes.size()));
+        }
+    });
+    QObject::connect(socket, &QTcpSocket::errorOccurred, socket,
+                     [this](QAbstractSocket::SocketError error) { handleError(error); });
+    QObject::connect(socket, &QTcpSocket::disconnected, socket, [this] {
+        if (!established_) return;
+        established_ = false;
+        if (OnClosed) OnClosed();
+    });
+}
+
+void QtTcpClient::handleError(QAbstractSocket::SocketError error) {
+    if (!established_) {
+        if (OnConnectFailed) OnConnectFailed();
+        return;
+    }
+    // An orderly close or a broken connection both end in `disconnected`;
+    // anything else is reported as an error on a live connection.
+    if (error != QAbstractSocket::RemoteHostClosedError && OnError) OnError();
+}
+
+void QtTcpClient::connectToHost(const std::string& host, std::uint16_t port) {
+    close();
+    makeSocket();
+    socket_->connectToHost(QString::fromStdString(host), port);
+}
+
+std::int64_t QtTcpClient::send(std::string_view bytes) {
+    if (!socket_ || socket_->state() != QAbstractSocket::ConnectedState) return -1;
+    return socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+void QtTcpClient::close() {
+    if (!socket_) return;
+    established_ = false;
+    QTcpSocket* socket = socket_.release();
+    socket->disconnect();  // no signal of the old socket reaches us any more
+    socket->abort();
+    socket->deleteLater();  // we may be inside one of its signals
+}
+
+}  // namespace verdo

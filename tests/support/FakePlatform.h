@@ -1,0 +1,30 @@
+// The platform with fakes: remembers every client and timer it created so that a
+// test can drive them.
+#pragma once
+
+#include <vector>
+
+#include "platform/Platform.h"
+#include "support/FakeTcpClient.h"
+#include "support/FakeTimer.h"
+
+namespace verdo::testing {
+
+class FakePlatform : public Platform {
+public:
+    std::unique_ptr<TcpClient> createTcpClient() override {
+        auto client = std::make_unique<FakeTcpClient>();
+        clients.push_back(client.get());
+        return client;
+    }
+    std::unique_ptr<Timer> createTimer() override {
+        auto timer = std::make_unique<FakeTimer>();
+        timers.push_back(timer.get());
+        return timer;
+    }
+
+    std::vector<FakeTcpClient*> clients;  // not owned
+    std::vector<FakeTimer*> timers;       // not owned
+};
+
+}  // namespace verdo::testing
