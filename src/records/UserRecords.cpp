@@ -1,0 +1,88 @@
+// tUser defaults and the tUserList operations, including its ".usr" file.
+#include "records/UserRecords.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "platform/AnsiText.h"
+#include "platform/SafeFile.h"
+
+namespace verdo {
+namespace {
+
+// Reads the records of an open file; false when a read comes up short.
+bool readRecords(std::istream& in, std::vector<std::unique_ptr<tUser>>& users) {
+    while (true) {
+        auto user = std::make_unique<tUser>();
+        in.read(reinterpret_cast<char*>(user->data()), tUser::Size);
+        const auto got = in.gcount();
+        if (got == 0 && in.eof() && !in.bad()) return true;
+        if (got != static_cast<std::streamsize>(tUser::Size)) return false;
+        users.push_back(std::move(user));
+    }
+}
+
+}  // namespace
+
+tUser::tUser() {
+    setJoinSound("None");
+    setLeaveSound("None");
+    setNameColor(0x0000FFFF);
+    setTextColor(0x00FFFFFF);
+    setWhisperColor(0x00808080);
+}
+
+tUser* tUserList::Items(int index) const {
+    if (index < 0 || index >= Count()) return nullptr;
+    return users_[static_cast<std::size_t>(index)].get();
+}
+
+int tUserList::Add(std::unique_ptr<tUser> user) {
+    users_.push_back(std::move(user));
+    return Count() - 1;
+}
+
+int tUserList::IndexOfName(std::string_view name) const {
+    for (int i = 0; i < Count(); ++i)
+        if (equalsIgnoreCaseAZ(Items(i)->Name(), name)) return i;
+    return -1;
+}
+
+void tUserList::Delete(int index) {
+    if (index < 0 || index >= Count()) return;
+    users_.erase(users_.begin() + index);
+}
+
+void tUserList::Sort() {
+    // std::string compares its bytes as unsigned char.
+    std::sort(users_.begin(), users_.end(),
+              [](const auto& a, const auto& b) { return lowerAZ(a->Name()) < lowerAZ(b->Name()); });
+}
+
+void tUserList::Clear() {
+    users_.clear();
+}
+
+bool tUserList::SaveToFile(const std::filesystem::path& path) const {
+    std::string contents;
+    contents.reserve(users_.size() * tUser::Size);
+    for (const auto& user : users_)
+        contents.append(reinterpret_cast<const char*>(user->data()), tUser::Size);
+    return writeFileSafely(path, contents);
+}
+
+bool tUserList::LoadFromFile(const std::filesystem::path& path) {
+    Clear();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    std::ifstream in(path, std::ios::binary);
+    if (error || !std::filesystem::is_regular_file(status) || !in) return false;
+    std::vector<std::unique_ptr<tUser>> loaded;
+    if (!readRecords(in, loaded)) return false;
+    users_ = std::move(loaded);
+    return true;
+}
+
+}  // namespace verdo

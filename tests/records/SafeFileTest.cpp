@@ -1,0 +1,78 @@
+// Writing a file through a temporary beside it: contents, permissions, and a
+// failure that leaves the old file as it was.
+#include "platform/SafeFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "records/TempDir.h"
+
+namespace verdo {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::readFile;
+using testing::TempDir;
+using ::testing::UnorderedElementsAre;
+using testing::writeFile;
+
+mode_t permissionsOf(const std::filesystem::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::stat(path.c_str(), &info), 0);
+    return info.st_mode & 07777;
+}
+
+// Sets the process's umask for one test.
+class UmaskScope {
+  public:
+    explicit UmaskScope(mode_t mask) : previous_(::umask(mask)) {}
+    ~UmaskScope() { ::umask(previous_); }
+
+  private:
+    mode_t previous_;
+};
+
+TEST(SafeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    writeFile(dir / "chat.ch5", "old contents, longer than the new");
+    ASSERT_TRUE(writeFileSafely(dir / "chat.ch5", std::string("new\0bytes", 9)));
+    EXPECT_EQ(readFile(dir / "chat.ch5"), std::string("new\0bytes", 9));
+    EXPECT_THAT(dir.entries(), ElementsAre("chat.ch5"));
+}
+
+TEST(SafeFile, OwnerOnlyFilesAreReadableByTheOwnerAlone) {
+    TempDir dir;
+    UmaskScope mask(022);
+    writeFile(dir / "chat.ch5", "old");
+    std::filesystem::permissions(dir / "chat.ch5", std::filesystem::perms(0644));
+    ASSERT_TRUE(writeFileSafely(dir / "chat.ch5", "secret", FileAccess::OwnerOnly));
+    ASSERT_TRUE(writeFileSafely(dir / "new.ch5", "secret", FileAccess::OwnerOnly));
+    EXPECT_EQ(permissionsOf(dir / "chat.ch5"), 0600u);
+    EXPECT_EQ(permissionsOf(dir / "new.ch5"), 0600u);
+}
+
+TEST(SafeFile, DefaultFilesFollowTheUmask) {
+    TempDir dir;
+    UmaskScope mask(022);
+    ASSERT_TRUE(writeFileSafely(dir / "chat.ext", "lists"));
+    EXPECT_EQ(permissionsOf(dir / "chat.ext"), 0644u);
+}
+
+TEST(SafeFile, AFailedRenameKeepsTheTargetAndRemovesTheTemporary) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "busy");
+    writeFile(dir / "busy" / "inside", "kept");
+    EXPECT_FALSE(writeFileSafely(dir / "busy", "replacement"));
+    EXPECT_EQ(readFile(dir / "busy" / "inside"), "kept");
+    EXPECT_THAT(dir.entries(), UnorderedElementsAre("busy"));
+}
+
+TEST(SafeFile, AMissingFolderFails) {
+    TempDir dir;
+    EXPECT_FALSE(writeFileSafely(dir / "absent" / "chat.ch5", "x"));
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+}  // namespace
+}  // namespace verdo
