@@ -1,0 +1,47 @@
+// verdochat-gateway: a local chat gateway for tests and for the demo.
+#include <sys/resource.h>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#include "GatewayServer.h"
+#include "SignalWatcher.h"
+
+namespace {
+
+// Many clients need many descriptors: take what the hard limit allows.
+void raiseDescriptorLimit() {
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
+    limit.rlim_cur = limit.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace verdo::gateway;
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string error;
+    const auto options = parseOptions(args, error);
+    if (!options) {
+        const bool help = !args.empty() && (args.front() == "--help" || args.front() == "-h");
+        std::fputs(error.c_str(), help ? stdout : stderr);
+        return help ? 0 : 2;
+    }
+    raiseDescriptorLimit();
+    QCoreApplication app(argc, argv);
+    SignalWatcher watcher;
+    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
+    GatewayServer server(*options);
+    if (!server.start(error)) {
+        std::fprintf(stderr, "verdochat-gateway: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("listening on 127.0.0.1:%u\n", static_cast<unsigned>(server.port()));
+    std::fflush(stdout);
+    const int status = app.exec();
+    std::printf("verdochat-gateway stopped\n");
+    std::fflush(stdout);
+    return status;
+}
