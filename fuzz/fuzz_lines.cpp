@@ -11,13 +11,13 @@
 namespace {
 
 class NullTimer : public verdo::Timer {
-public:
+  public:
     void setInterval(int milliseconds) override { interval_ = milliseconds; }
     int interval() const override { return interval_; }
     void setEnabled(bool) override {}
     bool enabled() const override { return true; }
 
-private:
+  private:
     int interval_ = 0;
 };
 
@@ -26,19 +26,19 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     verdo::TBnetChat decoder(std::make_unique<NullTimer>());
     std::size_t events = 0;
-    decoder.OnTalk = [&](const std::string& user, const std::string& mess) {
+    decoder.OnTalk = [&](std::string_view user, std::string_view mess) {
         events += user.size() + mess.size();
     };
-    decoder.OnShowUser = [&](const std::string& user, const std::string& flags,
-                             const std::string& product) {
+    decoder.OnShowUser = [&](std::string_view user, std::string_view flags,
+                             std::string_view product) {
         if (flags.size() > 4 || product.size() > 4) std::abort();
         events += user.size();
     };
-    decoder.OnUnHandled = [&](const std::string& line) { events += line.size(); };
+    decoder.OnUnHandled = [&](std::string_view line) { events += line.size(); };
 
     verdo::LineSplitter splitter;
-    splitter.onLine = [&](const std::string& line) {
-        if (line.empty() || line.find_first_of("\r\n") != std::string::npos) std::abort();
+    splitter.onLine = [&](std::string_view line) {
+        if (line.empty() || line.find_first_of("\r\n") != std::string_view::npos) std::abort();
         decoder.Interpret(line);
     };
     // The first byte of each chunk chooses the chunk's length.

@@ -11,10 +11,16 @@ namespace {
 }
 }  // namespace
 
-std::string tBaseInterpreter::ParseUser(const std::string&) const { abstractCall("ParseUser"); }
-std::string tBaseInterpreter::ParseMess(const std::string&) const { abstractCall("ParseMess"); }
-std::string tBaseInterpreter::ParseFlags(const std::string&) const { abstractCall("ParseFlags"); }
-std::string tBaseInterpreter::ParseUserType(const std::string&) const {
+std::string_view tBaseInterpreter::ParseUser(std::string_view) const {
+    abstractCall("ParseUser");
+}
+std::string_view tBaseInterpreter::ParseMess(std::string_view) const {
+    abstractCall("ParseMess");
+}
+std::string_view tBaseInterpreter::ParseFlags(std::string_view) const {
+    abstractCall("ParseFlags");
+}
+std::string_view tBaseInterpreter::ParseUserType(std::string_view) const {
     abstractCall("ParseUserType");
 }
 

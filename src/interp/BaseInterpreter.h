@@ -4,20 +4,23 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace verdo {
 
 class TChatInterface;
 
-using tBaseEvent = std::function<void(const std::string& Mess)>;
-using tUserEvent = std::function<void(const std::string& User)>;
-using tTalkEvent = std::function<void(const std::string& User, const std::string& Mess)>;
-using tUserFlagEvent = std::function<void(const std::string& User, const std::string& Flags)>;
-using tUserTypeEvent = std::function<void(const std::string& User, const std::string& Flags,
-                                          const std::string& UserType)>;
+// Event arguments are views into the line being decoded, valid for the duration
+// of the call: decoding allocates nothing, and a handler copies what it keeps.
+using tBaseEvent = std::function<void(std::string_view Mess)>;
+using tUserEvent = std::function<void(std::string_view User)>;
+using tTalkEvent = std::function<void(std::string_view User, std::string_view Mess)>;
+using tUserFlagEvent = std::function<void(std::string_view User, std::string_view Flags)>;
+using tUserTypeEvent =
+    std::function<void(std::string_view User, std::string_view Flags, std::string_view UserType)>;
 
 class tBaseInterpreter {
-public:
+  public:
     virtual ~tBaseInterpreter() = default;
 
     TChatInterface* ChatInterface = nullptr;  // not owned
@@ -46,11 +49,12 @@ public:
 
     // Field extraction has no meaning for the base: calling it is a programming
     // error and throws std::logic_error.
-    virtual std::string ParseUser(const std::string& line) const;
-    virtual std::string ParseMess(const std::string& line) const;
-    virtual std::string ParseFlags(const std::string& line) const;
-    virtual std::string ParseUserType(const std::string& line) const;
-    virtual void Interpret(const std::string& line) = 0;
+    // Fields are views into `line`.
+    virtual std::string_view ParseUser(std::string_view line) const;
+    virtual std::string_view ParseMess(std::string_view line) const;
+    virtual std::string_view ParseFlags(std::string_view line) const;
+    virtual std::string_view ParseUserType(std::string_view line) const;
+    virtual void Interpret(std::string_view line) = 0;
     virtual void SendLine(const std::string& text) = 0;
 };
 

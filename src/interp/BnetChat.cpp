@@ -12,7 +12,7 @@ namespace {
 // The characters at 1-based positions `from` to `to`; a start below 1 is taken
 // as 1 and a range past the end stops at the end, so a short line never reads
 // outside and gives a shorter or empty field.
-std::string copyRange(const std::string& line, long from, long to) {
+std::string_view copyRange(std::string_view line, long from, long to) {
     from = std::max(from, 1L);
     to = std::min(to, static_cast<long>(line.size()));
     if (to < from) return {};
@@ -20,13 +20,14 @@ std::string copyRange(const std::string& line, long from, long to) {
 }
 
 template <typename Event, typename... Args>
-void raise(const Event& event, const Args&... args) {
-    if (event) event(args...);
+void raise(const Event& event, Args&&... args) {
+    if (event) event(std::forward<Args>(args)...);
 }
 
 bool parseDecimal(std::string_view text, int& value) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i == text.size()) return false;
@@ -47,72 +48,95 @@ TBnetChat::TBnetChat(std::unique_ptr<Timer> floodTimer) : floodTimer_(std::move(
     floodTimer_->setEnabled(true);
 }
 
-std::string TBnetChat::ParseUser(const std::string& line) const {
-    const std::string text = line.size() > 5 ? line.substr(5) : std::string();
+std::string_view TBnetChat::ParseUser(std::string_view line) const {
+    const std::string_view text = line.size() > 5 ? line.substr(5) : std::string_view();
     const std::size_t space = text.find(' ');
-    if (space == std::string::npos) return {};
+    if (space == std::string_view::npos) return {};
     const std::size_t start = space + 1;
     const std::size_t end = text.find(' ', start);
-    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
-std::string TBnetChat::ParseMess(const std::string& line) const {
+std::string_view TBnetChat::ParseMess(std::string_view line) const {
     const std::size_t quote = line.find('"');
-    if (quote == std::string::npos || quote + 2 > line.size()) return {};
+    if (quote == std::string_view::npos || quote + 2 > line.size()) return {};
     // Everything after the first quote but the line's last character.
     return line.substr(quote + 1, line.size() - quote - 2);
 }
 
-std::string TBnetChat::ParseFlags(const std::string& line) const {
+std::string_view TBnetChat::ParseFlags(std::string_view line) const {
     const long size = static_cast<long>(line.size());
     if (!line.empty() && line.back() == ']') return copyRange(line, size - 10, size - 7);
     return copyRange(line, size - 3, size);
 }
 
-std::string TBnetChat::ParseUserType(const std::string& line) const {
+std::string_view TBnetChat::ParseUserType(std::string_view line) const {
     const long size = static_cast<long>(line.size());
     return copyRange(line, size - 4, size - 1);
 }
 
-int TBnetChat::lineCode(const std::string& line) {
+int TBnetChat::lineCode(std::string_view line) {
     int code = 0;
-    if (!parseDecimal(std::string_view(line).substr(0, 4), code)) return 0;
+    if (!parseDecimal(line.substr(0, 4), code)) return 0;
     return code;
 }
 
-void TBnetChat::Interpret(const std::string& line) { dispatch(lineCode(line), line); }
+void TBnetChat::Interpret(std::string_view line) {
+    dispatch(lineCode(line), line);
+}
 
-void TBnetChat::dispatch(int code, const std::string& line) {
-    const std::string user = ParseUser(line);
-    const std::string mess = ParseMess(line);
-    const std::string flags = ParseFlags(line);
-    const std::string product = ParseUserType(line);
+void TBnetChat::dispatch(int code, std::string_view line) {
+    // Each event takes only the fields it passes on; extraction has no side
+    // effects, so skipping the others changes nothing but the cost.
+    auto user = [&] { return ParseUser(line); };
+    auto mess = [&] { return ParseMess(line); };
+    auto flags = [&] { return ParseFlags(line); };
+    auto product = [&] { return ParseUserType(line); };
     switch (code) {
-        case 1001: return raise(OnShowUser, user, flags, product);
-        case 1002: return raise(OnJoin, user, flags, product);
-        case 1003: return raise(OnLeave, user, flags, product);
-        case 1004: return raise(OnWhisper, user, mess);
-        case 1005: return raise(OnTalk, user, mess);
-        case 1006: return raise(OnBroadcast, mess);
-        case 1007: return raise(OnChannel, mess);
-        case 1009: return raise(OnUserFlags, user, flags);
-        case 1010: return raise(OnWhisperSent, user, mess);
-        case 1013: return raise(OnChannelFull, mess);
-        case 1014: return raise(OnChanNotExist, mess);
-        case 1015: return raise(OnRestricted, mess);
-        case 1018: return raise(OnInfo, mess);
-        case 1019: return raise(OnError, mess);
-        case 1023: return raise(OnEmote, user, mess);
-        case 2000: return raise(OnCode2000, mess);
-        case 2010: return raise(OnUniqueName, user);
-        default: return raise(OnUnHandled, line);
+        case 1001:
+            return raise(OnShowUser, user(), flags(), product());
+        case 1002:
+            return raise(OnJoin, user(), flags(), product());
+        case 1003:
+            return raise(OnLeave, user(), flags(), product());
+        case 1004:
+            return raise(OnWhisper, user(), mess());
+        case 1005:
+            return raise(OnTalk, user(), mess());
+        case 1006:
+            return raise(OnBroadcast, mess());
+        case 1007:
+            return raise(OnChannel, mess());
+        case 1009:
+            return raise(OnUserFlags, user(), flags());
+        case 1010:
+            return raise(OnWhisperSent, user(), mess());
+        case 1013:
+            return raise(OnChannelFull, mess());
+        case 1014:
+            return raise(OnChanNotExist, mess());
+        case 1015:
+            return raise(OnRestricted, mess());
+        case 1018:
+            return raise(OnInfo, mess());
+        case 1019:
+            return raise(OnError, mess());
+        case 1023:
+            return raise(OnEmote, user(), mess());
+        case 2000:
+            return raise(OnCode2000, mess());
+        case 2010:
+            return raise(OnUniqueName, user());
+        default:
+            return raise(OnUnHandled, line);
     }
 }
 
 bool TBnetChat::Logon() {
     if (!ChatInterface) return false;
     ChatInterface->LoginScript.clear();
-    ChatInterface->LoginScript.push_back(std::string("\x03\x04") + UserName + '\r' + Password + '\r');
+    ChatInterface->LoginScript.push_back(std::string("\x03\x04") + UserName + '\r' + Password +
+                                         '\r');
     return ChatInterface->SendLoginScript();
 }
 

@@ -14,16 +14,16 @@
 namespace verdo {
 
 class TBnetChat : public tBaseInterpreter {
-public:
+  public:
     static constexpr int kInitialFloodInterval = 1500;
 
     explicit TBnetChat(std::unique_ptr<Timer> floodTimer);
 
-    std::string ParseUser(const std::string& line) const override;
-    std::string ParseMess(const std::string& line) const override;
-    std::string ParseFlags(const std::string& line) const override;
-    std::string ParseUserType(const std::string& line) const override;
-    void Interpret(const std::string& line) override;
+    std::string_view ParseUser(std::string_view line) const override;
+    std::string_view ParseMess(std::string_view line) const override;
+    std::string_view ParseFlags(std::string_view line) const override;
+    std::string_view ParseUserType(std::string_view line) const override;
+    void Interpret(std::string_view line) override;
     // `text` is the whole line, its carriage return included.
     void SendLine(const std::string& text) override;
 
@@ -40,11 +40,11 @@ public:
 
     // The code of a line: its first four characters as a number, 0 when they are
     // not one.
-    static int lineCode(const std::string& line);
+    static int lineCode(std::string_view line);
 
-private:
+  private:
     void floodTick();
-    void dispatch(int code, const std::string& line);
+    void dispatch(int code, std::string_view line);
 
     std::unique_ptr<Timer> floodTimer_;
     std::deque<std::string> queue_;

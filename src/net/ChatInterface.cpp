@@ -15,7 +15,7 @@ TChatInterface::TChatInterface(std::unique_ptr<TcpClient> client) : client_(std:
     client_->OnData = [this](std::string_view bytes) { splitter_.feed(bytes); };
     client_->OnClosed = [this] { handleClosed(); };
     client_->OnError = [this] { raise(OnSocketError); };
-    splitter_.onLine = [this](const std::string& line) {
+    splitter_.onLine = [this](std::string_view line) {
         if (OnDataReceived) OnDataReceived(line);
     };
 }

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "net/LineSplitter.h"
@@ -15,10 +16,11 @@
 namespace verdo {
 
 using tChatEvent = std::function<void()>;
-using tDataReceived = std::function<void(const std::string& DataString)>;
+// The line is a view valid for the duration of the call.
+using tDataReceived = std::function<void(std::string_view DataString)>;
 
 class TChatInterface {
-public:
+  public:
     explicit TChatInterface(std::unique_ptr<TcpClient> client);
     ~TChatInterface();
     TChatInterface(const TChatInterface&) = delete;
@@ -54,7 +56,7 @@ public:
     bool SendString(const std::string& text);
     bool SendLoginScript();
 
-private:
+  private:
     enum class Socket { None, Open, ClosedByPeer };
 
     void handleConnected();

@@ -2,61 +2,122 @@
 #include "net/LineSplitter.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace verdo {
 
+namespace {
+constexpr std::size_t npos = std::string::npos;
+
+// Whether any byte of `word` is zero-free-equal to the byte repeated in
+// `pattern` (the classic "has zero byte" test on word ^ pattern).
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+inline bool hasByte(std::uint64_t word, std::uint64_t pattern) {
+    const std::uint64_t x = word ^ pattern;
+    return ((x - kOnes) & ~x & kHighs) != 0;
+}
+
+// The first CR or LF in [from, to), or npos: one pass, eight bytes at a time.
+std::size_t findTerminator(const std::string& text, std::size_t from, std::size_t to) {
+    const char* data = text.data();
+    std::size_t i = from;
+    for (; i + 8 <= to; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        if (hasByte(word, kOnes * '\r') || hasByte(word, kOnes * '\n')) break;
+    }
+    for (; i < to; ++i) {
+        if (data[i] == '\r' || data[i] == '\n') return i;
+    }
+    return npos;
+}
+}  // namespace
+
 void LineSplitter::feed(std::string_view bytes) {
+    if (depth_ > 0) {
+        pending_.append(bytes);
+        return;
+    }
     buffer_.append(bytes);
-    std::string piece;
-    while (cutNextPiece(piece)) deliver(std::move(piece));
-    compact();
+    cutAll();
 }
 
 void LineSplitter::clear() {
-    buffer_.clear();
-    head_ = 0;
-    scan_ = 0;
+    if (depth_ > 0) clearedInside_ = true;
+    pending_.clear();
+    reset();
 }
 
-bool LineSplitter::cutNextPiece(std::string& piece) {
-    scan_ = std::max(scan_, head_);
-    // The last byte held is never examined, hence size() - 1.
-    const std::size_t examinable = buffer_.empty() ? 0 : buffer_.size() - 1;
-    std::size_t end = std::string::npos;
-    for (std::size_t i = scan_; i < examinable; ++i) {
-        const char c = buffer_[i];
-        if (c == '\r' || c == '\n') {
-            end = i + 1;
-            break;
+void LineSplitter::reset() {
+    // Inside a delivery the bytes stay allocated (the handler's view points
+    // there); `head_` at the end makes them count as consumed.
+    if (depth_ == 0) buffer_.clear();
+    head_ = scan_ = buffer_.size();
+}
+
+void LineSplitter::cutAll() {
+    for (;;) {
+        const std::size_t end = findLineEnd();
+        if (end != npos) {
+            deliver(end);
+            continue;
         }
-        // Checked in the loop so that a huge packet is cut into bounded pieces.
-        if (i + 1 - head_ >= kMaxHeld) {
-            end = i + 1;
-            break;
-        }
+        if (pending_.empty()) break;
+        compact();
+        buffer_.append(pending_);
+        pending_.clear();
     }
-    if (end == std::string::npos) {
-        scan_ = std::max(examinable, head_);
-        if (heldBytes() < kMaxHeld) return false;
+    compact();
+}
+
+// The end (one past the terminator) of the next piece, or npos when none is
+// complete yet. The last byte held is never examined.
+std::size_t LineSplitter::findLineEnd() {
+    if (scan_ < head_) scan_ = head_;
+    const std::size_t examinable = buffer_.empty() ? 0 : buffer_.size() - 1;
+    // The LF of a CR LF pair is a piece that filtering empties: skip it here.
+    while (noLineFeed && head_ == scan_ && scan_ < examinable && buffer_[scan_] == '\n') {
+        head_ = ++scan_;
+    }
+    // Never look further than the bound: a piece is cut there anyway.
+    const std::size_t limit = std::min(examinable, head_ + kMaxHeld);
+    const std::size_t at = findTerminator(buffer_, scan_, limit);
+    std::size_t end = at == npos ? npos : at + 1;
+    if (end == npos) {
+        scan_ = limit > head_ ? limit : head_;
+        if (buffer_.size() - head_ < kMaxHeld) return npos;
         end = head_ + kMaxHeld;
     }
-    piece.assign(buffer_, head_, end - head_);
-    head_ = end;
-    scan_ = end;
-    return true;
+    return end;
 }
 
-void LineSplitter::deliver(std::string piece) {
-    auto dropped = [this](char c) { return (noLineFeed && c == '\n') || (noReturn && c == '\r'); };
-    piece.erase(std::remove_if(piece.begin(), piece.end(), dropped), piece.end());
-    if (!piece.empty() && onLine) onLine(piece);
+void LineSplitter::deliver(std::size_t end) {
+    std::string_view piece(buffer_.data() + head_, end - head_);
+    head_ = scan_ = end;
+    // A piece holds at most one terminator, its last byte.
+    const char last = piece.back();
+    if ((noLineFeed && last == '\n') || (noReturn && last == '\r')) piece.remove_suffix(1);
+    if (piece.empty() || !onLine) return;
+    ++depth_;
+    try {
+        onLine(piece);
+    } catch (...) {
+        --depth_;
+        throw;
+    }
+    --depth_;
+    if (clearedInside_ && depth_ == 0) {
+        clearedInside_ = false;
+        reset();
+    }
 }
 
 void LineSplitter::compact() {
-    if (head_ == 0) return;
+    if (depth_ > 0 || head_ == 0) return;
     if (head_ == buffer_.size()) {
-        clear();
+        reset();
     } else if (head_ >= 4096 && head_ * 2 >= buffer_.size()) {
         buffer_.erase(0, head_);
         scan_ -= head_;

@@ -5,10 +5,12 @@
 // CR only once the LF (or any later byte) has arrived; the LF then comes out as
 // a piece of its own that is empty after filtering and is dropped.
 //
-// The splitter may be re-entered: a handler of a delivered line may run a nested
-// event loop that feeds more bytes. State is re-read after every delivery, so the
-// lines still come out complete, once each, in arrival order. The cost is linear
-// in the bytes fed: lines are cut by moving an offset, and the consumed front is
+// Lines are handed out as views into the held bytes, valid for the duration of
+// the call. A handler may re-enter: bytes fed while a line is being delivered
+// (a nested event loop) are queued and cut after the current line, so every
+// line still comes out complete, once each, in arrival order, and no view ever
+// dangles. The cost is linear in the bytes fed: each byte is examined once (eight
+// at a time), lines are cut by moving an offset, and the consumed front is
 // dropped only when it outweighs what is still held.
 #pragma once
 
@@ -20,27 +22,33 @@
 namespace verdo {
 
 class LineSplitter {
-public:
+  public:
     // Bytes held without a line end are delivered as one piece at this size, so a
     // peer that never ends a line cannot exhaust memory.
     static constexpr std::size_t kMaxHeld = 65536;
 
     bool noLineFeed = true;  // remove every LF byte from a piece
     bool noReturn = true;    // remove every CR byte from a piece
-    std::function<void(const std::string&)> onLine;
+    std::function<void(std::string_view)> onLine;
 
     void feed(std::string_view bytes);
+    // Forgets every held byte; from inside a handler, also those queued.
     void clear();
-    std::size_t heldBytes() const { return buffer_.size() - head_; }
+    std::size_t heldBytes() const { return buffer_.size() - head_ + pending_.size(); }
 
-private:
-    bool cutNextPiece(std::string& piece);
-    void deliver(std::string piece);
+  private:
+    void cutAll();
+    std::size_t findLineEnd();
+    void deliver(std::size_t end);
     void compact();
+    void reset();
 
     std::string buffer_;
+    std::string pending_;   // bytes fed while a line was being delivered
     std::size_t head_ = 0;  // first byte not yet delivered
     std::size_t scan_ = 0;  // first byte not yet examined as a line end
+    int depth_ = 0;         // deliveries in progress
+    bool clearedInside_ = false;
 };
 
 }  // namespace verdo

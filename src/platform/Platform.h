@@ -5,18 +5,20 @@
 
 #include <memory>
 
+#include "platform/Clock.h"
 #include "platform/TcpClient.h"
 #include "platform/Timer.h"
 
 namespace verdo {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual std::unique_ptr<TcpClient> createTcpClient() = 0;
     // A new timer starts disabled with an interval of 1000 ms.
     virtual std::unique_ptr<Timer> createTimer() = 0;
+    virtual Clock& clock() = 0;
 };
 
 }  // namespace verdo

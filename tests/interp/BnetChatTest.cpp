@@ -16,8 +16,17 @@ using ::testing::ElementsAre;
 using testing::FakeTcpClient;
 using testing::FakeTimer;
 
+std::string join(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (std::string_view part : parts) {
+        if (!out.empty()) out += '|';
+        out += part;
+    }
+    return out;
+}
+
 class BnetChatTest : public ::testing::Test {
-protected:
+  protected:
     BnetChatTest() {
         auto client = std::make_unique<FakeTcpClient>();
         peer = client.get();
@@ -34,17 +43,17 @@ protected:
     }
     void recordAll() {
         auto talk = [this](const char* name) {
-            return [this, name](const std::string& u, const std::string& m) {
-                events.push_back(std::string(name) + "|" + u + "|" + m);
+            return [this, name](std::string_view u, std::string_view m) {
+                events.push_back(join({name, u, m}));
             };
         };
         auto typed = [this](const char* name) {
-            return [this, name](const std::string& u, const std::string& f, const std::string& p) {
-                events.push_back(std::string(name) + "|" + u + "|" + f + "|" + p);
+            return [this, name](std::string_view u, std::string_view f, std::string_view p) {
+                events.push_back(join({name, u, f, p}));
             };
         };
         auto text = [this](const char* name) {
-            return [this, name](const std::string& m) { events.push_back(std::string(name) + "|" + m); };
+            return [this, name](std::string_view m) { events.push_back(join({name, m})); };
         };
         chat->OnTalk = talk("talk");
         chat->OnWhisper = talk("whisper");
@@ -53,8 +62,8 @@ protected:
         chat->OnShowUser = typed("show");
         chat->OnJoin = typed("join");
         chat->OnLeave = typed("leave");
-        chat->OnUserFlags = [this](const std::string& u, const std::string& f) {
-            events.push_back("flags|" + u + "|" + f);
+        chat->OnUserFlags = [this](std::string_view u, std::string_view f) {
+            events.push_back(join({"flags", u, f}));
         };
         chat->OnUniqueName = text("name");
         chat->OnInfo = text("info");
@@ -82,7 +91,8 @@ TEST_F(BnetChatTest, FieldsOfAUserLine) {
 }
 
 TEST_F(BnetChatTest, MessageKeepsInnerQuotesAndDropsTheLastCharacter) {
-    EXPECT_EQ(chat->ParseMess("1005 TALK bob 0000 \"he said \"hi\" to me\""), "he said \"hi\" to me");
+    EXPECT_EQ(chat->ParseMess("1005 TALK bob 0000 \"he said \"hi\" to me\""),
+              "he said \"hi\" to me");
     EXPECT_EQ(chat->ParseMess("1005 TALK bob 0000 \"\""), "");
     EXPECT_EQ(chat->ParseMess("1005 TALK bob 0000"), "");
     EXPECT_EQ(chat->ParseMess("\""), "");
@@ -123,13 +133,14 @@ TEST_F(BnetChatTest, EventTableRaisesEachCodesEvent) {
         "1014 INFO \"missing\"",          "1015 INFO \"restricted\"",
         "1018 INFO \"Welcome\"",          "1019 ERROR \"bad\"",
         "1023 EMOTE hal 0000 \"waves\"",  "2010 NAME me#2"};
-    for (const auto& line : lines) chat->Interpret(line);
+    for (const auto& line : lines)
+        chat->Interpret(line);
     EXPECT_THAT(events,
                 ElementsAre("show|ann|0010|STAR", "join|bob|0000|SEXP", "leave|cid|0000|W2BN",
                             "whisper|dan|psst", "talk|eve|hello", "broadcast|server down",
-                            "channel|Chat", "flags|fay|0012", "whispersent|gus|sent",
-                            "full|full", "notexist|missing", "restricted|restricted",
-                            "info|Welcome", "error|bad", "emote|hal|waves", "name|me#2"));
+                            "channel|Chat", "flags|fay|0012", "whispersent|gus|sent", "full|full",
+                            "notexist|missing", "restricted|restricted", "info|Welcome",
+                            "error|bad", "emote|hal|waves", "name|me#2"));
 }
 
 TEST_F(BnetChatTest, Code2000RaisesNothing) {
@@ -185,7 +196,8 @@ TEST_F(BnetChatTest, FloodIntervalRestartsOnlyOnChange) {
 
 TEST_F(BnetChatTest, FiveLinesLeaveOneAtOnceThenOnePerTick) {
     connect();
-    for (int i = 1; i <= 5; ++i) chat->SendLine("line " + std::to_string(i) + "\r");
+    for (int i = 1; i <= 5; ++i)
+        chat->SendLine("line " + std::to_string(i) + "\r");
     EXPECT_EQ(peer->sent, "line 1\r");
     EXPECT_EQ(chat->QueueCount(), 4);
     for (int i = 2; i <= 5; ++i) {

@@ -14,7 +14,7 @@ using ::testing::ElementsAre;
 using testing::FakeTcpClient;
 
 class ChatInterfaceTest : public ::testing::Test {
-protected:
+  protected:
     ChatInterfaceTest() {
         auto client = std::make_unique<FakeTcpClient>();
         peer = client.get();
@@ -28,7 +28,7 @@ protected:
         chat->OnConnectClosed = [this] { events.push_back("closed"); };
         chat->OnConnectFailed = [this] { events.push_back("failed"); };
         chat->OnSocketError = [this] { events.push_back("socketerror"); };
-        chat->OnDataReceived = [this](const std::string& line) { lines.push_back(line); };
+        chat->OnDataReceived = [this](std::string_view line) { lines.emplace_back(line); };
     }
     void connectAndAccept() {
         ASSERT_TRUE(chat->Connect());

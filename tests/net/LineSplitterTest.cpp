@@ -15,9 +15,9 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 class LineSplitterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        splitter.onLine = [this](const std::string& line) { lines.push_back(line); };
+        splitter.onLine = [this](std::string_view line) { lines.emplace_back(line); };
     }
     LineSplitter splitter;
     std::vector<std::string> lines;
@@ -89,7 +89,8 @@ TEST_F(LineSplitterTest, HeldBytesWithoutLineEndAreDeliveredAtTheBound) {
 }
 
 TEST_F(LineSplitterTest, BoundAppliesAcrossManySmallPackets) {
-    for (int i = 0; i < 300; ++i) splitter.feed(std::string(1000, 'q'));
+    for (int i = 0; i < 300; ++i)
+        splitter.feed(std::string(1000, 'q'));
     EXPECT_EQ(lines.size(), 300000 / LineSplitter::kMaxHeld);
     EXPECT_LT(splitter.heldBytes(), LineSplitter::kMaxHeld);
 }
@@ -98,8 +99,8 @@ TEST_F(LineSplitterTest, ReentrantFeedFromAHandlerKeepsOrderAndCompleteness) {
     // The first delivered line runs a "nested event loop" that receives the next
     // packet before the outer delivery has finished.
     bool nested = false;
-    splitter.onLine = [&](const std::string& line) {
-        lines.push_back(line);
+    splitter.onLine = [&](std::string_view line) {
+        lines.emplace_back(line);
         if (!nested) {
             nested = true;
             splitter.feed("ree\r\nfour\r\nfi");
@@ -111,8 +112,8 @@ TEST_F(LineSplitterTest, ReentrantFeedFromAHandlerKeepsOrderAndCompleteness) {
 }
 
 TEST_F(LineSplitterTest, ClearFromAHandlerStopsDelivery) {
-    splitter.onLine = [&](const std::string& line) {
-        lines.push_back(line);
+    splitter.onLine = [&](std::string_view line) {
+        lines.emplace_back(line);
         splitter.clear();
     };
     splitter.feed("a\r\nb\r\nc\r\n");
@@ -122,7 +123,8 @@ TEST_F(LineSplitterTest, ClearFromAHandlerStopsDelivery) {
 
 TEST_F(LineSplitterTest, ManyLinesInOnePacketAllArrive) {
     std::string packet;
-    for (int i = 0; i < 2000; ++i) packet += "1018 INFO \"line " + std::to_string(i) + "\"\r\n";
+    for (int i = 0; i < 2000; ++i)
+        packet += "1018 INFO \"line " + std::to_string(i) + "\"\r\n";
     splitter.feed(packet);
     splitter.feed("!");
     ASSERT_EQ(lines.size(), 2000u);

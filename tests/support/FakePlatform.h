@@ -11,7 +11,7 @@
 namespace verdo::testing {
 
 class FakePlatform : public Platform {
-public:
+  public:
     std::unique_ptr<TcpClient> createTcpClient() override {
         auto client = std::make_unique<FakeTcpClient>();
         clients.push_back(client.get());
@@ -23,6 +23,12 @@ public:
         return timer;
     }
 
+    Clock& clock() override { return fakeClock; }
+
+    struct FixedClock : Clock {
+        std::string localDateTimeText() override { return text; }
+        std::string text = "07/12/2026 10:11:12";
+    } fakeClock;
     std::vector<FakeTcpClient*> clients;  // not owned
     std::vector<FakeTimer*> timers;       // not owned
 };

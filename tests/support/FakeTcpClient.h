@@ -10,7 +10,7 @@
 namespace verdo::testing {
 
 class FakeTcpClient : public TcpClient {
-public:
+  public:
     void connectToHost(const std::string& host, std::uint16_t port) override {
         if (open) ++closes;  // a live connection dropped by a new attempt
         lastHost = host;
@@ -21,7 +21,8 @@ public:
     }
     std::int64_t send(std::string_view bytes) override {
         if (!open || !established || failSends) return -1;
-        const std::size_t take = maxPerSend > 0 && bytes.size() > maxPerSend ? maxPerSend : bytes.size();
+        const std::size_t take =
+            maxPerSend > 0 && bytes.size() > maxPerSend ? maxPerSend : bytes.size();
         sent.append(bytes.substr(0, take));
         ++sendCalls;
         return static_cast<std::int64_t>(take);

@@ -6,7 +6,7 @@
 namespace verdo::testing {
 
 class FakeTimer : public Timer {
-public:
+  public:
     void setInterval(int milliseconds) override {
         if (milliseconds != interval_) ++restarts;
         interval_ = milliseconds;
@@ -24,7 +24,7 @@ public:
 
     int restarts = 0;  // times the interval was changed to a different value
 
-private:
+  private:
     int interval_ = 1000;
     bool enabled_ = false;
 };

@@ -1,13 +1,39 @@
 // Creates the Qt implementations of the platform services.
 #include "platform/qt/QtPlatform.h"
 
+#include <QDateTime>
+#include <QLocale>
+
 #include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtTimer.h"
 
 namespace verdo {
 
-std::unique_ptr<TcpClient> QtPlatform::createTcpClient() { return std::make_unique<QtTcpClient>(); }
+std::unique_ptr<TcpClient> QtPlatform::createTcpClient() {
+    return std::make_unique<QtTcpClient>();
+}
 
-std::unique_ptr<Timer> QtPlatform::createTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<Timer> QtPlatform::createTimer() {
+    return std::make_unique<QtTimer>();
+}
+
+namespace {
+class LocaleClock : public Clock {
+  public:
+    std::string localDateTimeText() override {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QLocale locale = QLocale::system();
+        QString text = locale.toString(now.date(), QLocale::ShortFormat);
+        if (now.time() != QTime(0, 0))
+            text += ' ' + locale.toString(now.time(), QLocale::LongFormat);
+        return text.toStdString();
+    }
+};
+}  // namespace
+
+Clock& QtPlatform::clock() {
+    static LocaleClock clock;
+    return clock;
+}
 
 }  // namespace verdo

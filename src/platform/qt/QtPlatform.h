@@ -6,9 +6,10 @@
 namespace verdo {
 
 class QtPlatform : public Platform {
-public:
+  public:
     std::unique_ptr<TcpClient> createTcpClient() override;
     std::unique_ptr<Timer> createTimer() override;
+    Clock& clock() override;
 };
 
 }  // namespace verdo

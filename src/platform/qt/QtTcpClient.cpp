@@ -5,7 +5,9 @@ namespace verdo {
 
 QtTcpClient::QtTcpClient() = default;
 
-QtTcpClient::~QtTcpClient() { close(); }
+QtTcpClient::~QtTcpClient() {
+    close();
+}
 
 void QtTcpClient::makeSocket() {
     // A fresh socket per attempt: signals of an abandoned attempt can never

@@ -10,7 +10,7 @@
 namespace verdo {
 
 class QtTcpClient : public TcpClient {
-public:
+  public:
     QtTcpClient();
     ~QtTcpClient() override;
 
@@ -18,7 +18,7 @@ public:
     std::int64_t send(std::string_view bytes) override;
     void close() override;
 
-private:
+  private:
     void makeSocket();
     void handleError(QAbstractSocket::SocketError error);
 

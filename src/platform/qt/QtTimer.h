@@ -8,7 +8,7 @@
 namespace verdo {
 
 class QtTimer : public Timer {
-public:
+  public:
     QtTimer();
 
     void setInterval(int milliseconds) override;
@@ -16,7 +16,7 @@ public:
     void setEnabled(bool enabled) override;
     bool enabled() const override { return timer_.isActive(); }
 
-private:
+  private:
     QTimer timer_;
 };
 

@@ -1,0 +1,16 @@
+// The clock service: the local date and time as the user's locale writes them.
+#pragma once
+
+#include <string>
+
+namespace verdo {
+
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    // The short date, a blank and the long time; at exactly midnight the date
+    // alone.
+    virtual std::string localDateTimeText() = 0;
+};
+
+}  // namespace verdo

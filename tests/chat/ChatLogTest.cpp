@@ -1,0 +1,92 @@
+// The chat log: which lines are kept, the time stamp, appending.
+#include "chat/ChatLog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "records/Options.h"
+#include "support/FakePlatform.h"
+
+namespace verdo::testing {
+namespace {
+
+class ChatLogTest : public ::testing::Test {
+  protected:
+    ChatLogTest() : log(platform.clock()) {
+        ResetOptions(options, actions);
+        path =
+            std::filesystem::temp_directory_path() /
+            ("verdo-chatlog-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt");
+        std::filesystem::remove(path);
+    }
+    ~ChatLogTest() override { std::filesystem::remove(path); }
+    std::string contents() {
+        log.close();
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+
+    FakePlatform platform;
+    ChatLog log;
+    tOptions options;
+    tProductActions actions;
+    std::filesystem::path path;
+};
+
+#ifdef _WIN32
+constexpr const char* kEnd = "\r\n";
+#else
+constexpr const char* kEnd = "\n";
+#endif
+
+TEST_F(ChatLogTest, NothingIsWrittenWhileLoggingIsOff) {
+    ASSERT_TRUE(log.open(path.string()));
+    log.WriteChatLog("<bob> hi", LogKind::Message, options);
+    EXPECT_EQ(contents(), "");
+}
+
+TEST_F(ChatLogTest, MessagesNeedOnlyTheLogSwitchEventsNeedBoth) {
+    options.setKeepLog(true);
+    ASSERT_TRUE(log.open(path.string()));
+    log.WriteChatLog("<bob> hi", LogKind::Message, options);
+    log.WriteChatLog("[Info] skipped", LogKind::Event, options);
+    options.setLogEvents(true);
+    log.WriteChatLog("[Info] kept", LogKind::Event, options);
+    EXPECT_EQ(contents(), std::string("<bob> hi") + kEnd + "[Info] kept" + kEnd);
+}
+
+TEST_F(ChatLogTest, TimeStampPrefixesEachLineWhenOn) {
+    options.setKeepLog(true);
+    options.setLogTime(true);
+    platform.fakeClock.text = "07/12/2026";
+    ASSERT_TRUE(log.open(path.string()));
+    log.WriteChatLog("midnight", LogKind::Message, options);
+    EXPECT_EQ(contents(), std::string("[07/12/2026] midnight") + kEnd);
+}
+
+TEST_F(ChatLogTest, OpeningAppendsToWhatIsThere) {
+    options.setKeepLog(true);
+    ASSERT_TRUE(log.open(path.string()));
+    log.WriteChatLog("one", LogKind::Message, options);
+    log.close();
+    ASSERT_TRUE(log.open(path.string()));
+    log.WriteChatLog("two", LogKind::Message, options);
+    EXPECT_EQ(contents(), std::string("one") + kEnd + "two" + kEnd);
+}
+
+TEST_F(ChatLogTest, UnopenableFileIsReportedAndWritingIsHarmless) {
+    options.setKeepLog(true);
+    EXPECT_FALSE(log.open((path / "no" / "such" / "dir.txt").string()));
+    log.WriteChatLog("lost", LogKind::Message, options);
+    EXPECT_FALSE(log.isOpen());
+}
+
+}  // namespace
+}  // namespace verdo::testing

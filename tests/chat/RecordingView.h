@@ -1,0 +1,88 @@
+// A ChatView that records what the logic shows and answers questions from a
+// script, so that tests can read the screen as a list of facts.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "chat/ChatView.h"
+
+namespace verdo::testing {
+
+class RecordingView : public ChatView {
+  public:
+    struct Line {
+        PaneId pane;
+        ChatLine segments;
+        std::string text() const { return segments[0].text + segments[1].text + segments[2].text; }
+    };
+
+    void addChatLine(PaneId pane, const ChatLine& line) override { lines.push_back({pane, line}); }
+    void setStatusText(StatusPanel panel, const std::string& text) override {
+        status[static_cast<int>(panel)] = text;
+        if (panel == StatusPanel::Detail) detailHistory.push_back(text);
+    }
+    void setActionEnabled(ChatAction action, bool on) override { enabled[action] = on; }
+    void setActionChecked(ChatAction action, bool on) override { checked[action] = on; }
+    void setActionCaption(ChatAction action, const std::string& text) override {
+        captions[action] = text;
+    }
+    void showConnectDialog() override { dialogShown = true; }
+    void hideConnectDialog() override { dialogShown = false; }
+    void setConnectServerText(const std::string& text) override { dialogServer = text; }
+    void setConnectTimeoutText(const std::string& text) override {
+        dialogTimeout = text;
+        dialogTimeoutHistory.push_back(text);
+    }
+    void setMainInputEnabled(bool on) override { mainInputEnabled = on; }
+    void setChannelText(const std::string& text) override { channel = text; }
+    void rosterChanged() override { ++rosterChanges; }
+    void showMessage(const std::string& text, MessageKind) override { messages.push_back(text); }
+    std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& initial) override {
+        inputBoxes.push_back(title + "|" + prompt + "|" + initial);
+        if (answers.empty()) return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void focusEntry() override { ++focusCount; }
+    void requestIdleUpdate() override { ++idleRequests; }
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Line& line : lines)
+            out.push_back(line.text());
+        return out;
+    }
+    bool hasLine(const std::string& text) const {
+        for (const Line& line : lines) {
+            if (line.text() == text) return true;
+        }
+        return false;
+    }
+
+    std::vector<Line> lines;
+    std::string status[2];
+    std::vector<std::string> detailHistory;
+    std::map<ChatAction, bool> enabled;
+    std::map<ChatAction, bool> checked;
+    std::map<ChatAction, std::string> captions;
+    bool dialogShown = false;
+    std::string dialogServer;
+    std::string dialogTimeout;
+    std::vector<std::string> dialogTimeoutHistory;
+    bool mainInputEnabled = true;
+    std::string channel;
+    int rosterChanges = 0;
+    std::vector<std::string> messages;
+    std::vector<std::string> inputBoxes;
+    std::deque<std::optional<std::string>> answers;  // nullopt: the box is cancelled
+    int focusCount = 0;
+    int idleRequests = 0;
+};
+
+}  // namespace verdo::testing

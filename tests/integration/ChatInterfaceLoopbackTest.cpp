@@ -1,0 +1,124 @@
+// The connection on the real Qt socket layer against a QTcpServer on 127.0.0.1:
+// the log-on bytes on the wire, lines split across writes, a refused port and a
+// close by the server.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "interp/BnetChat.h"
+#include "net/ChatInterface.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/WaitFor.h"
+
+namespace verdo {
+namespace {
+
+using ::testing::ElementsAre;
+using testing::waitFor;
+
+class LoopbackTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+        chat = std::make_unique<TChatInterface>(platform.createTcpClient());
+        chat->Address = "127.0.0.1";
+        chat->Port = server.serverPort();
+        chat->OnConnect = [this] { events.push_back("connect"); };
+        chat->OnConnectFailed = [this] { events.push_back("failed"); };
+        chat->OnConnectClosed = [this] { events.push_back("closed"); };
+        chat->OnDisconnect = [this] { events.push_back("disconnect"); };
+        chat->OnDataReceived = [this](std::string_view line) { lines.emplace_back(line); };
+    }
+    QTcpSocket* acceptPeer() {
+        EXPECT_TRUE(waitFor([this] { return server.hasPendingConnections(); }));
+        QTcpSocket* peer = server.nextPendingConnection();
+        EXPECT_TRUE(waitFor([this] { return !events.empty(); }));
+        return peer;
+    }
+
+    QtPlatform platform;
+    QTcpServer server;
+    std::unique_ptr<TChatInterface> chat;
+    std::vector<std::string> events;
+    std::vector<std::string> lines;
+};
+
+TEST_F(LoopbackTest, LogonBytesArriveExactlyOnTheWire) {
+    TBnetChat bnet(platform.createTimer());
+    bnet.ChatInterface = chat.get();
+    bnet.UserName = "Verdo";
+    bnet.Password = "pw";
+    chat->OnConnect = [&] { bnet.Logon(); };
+    ASSERT_TRUE(chat->Connect());
+    ASSERT_TRUE(waitFor([this] { return server.hasPendingConnections(); }));
+    QTcpSocket* peer = server.nextPendingConnection();
+    const QByteArray expected("\x03\x04Verdo\rpw\r\r");
+    QByteArray received;
+    ASSERT_TRUE(waitFor([&] {
+        received += peer->readAll();
+        return received.size() >= expected.size();
+    }));
+    EXPECT_EQ(received, expected);
+    EXPECT_TRUE(chat->Connected());
+}
+
+TEST_F(LoopbackTest, LinesSplitAcrossWritesComeOutWhole) {
+    ASSERT_TRUE(chat->Connect());
+    QTcpSocket* peer = acceptPeer();
+    ASSERT_NE(peer, nullptr);
+    peer->write("2010 NAME Ver");
+    peer->flush();
+    ASSERT_TRUE(waitFor([&] { return peer->bytesToWrite() == 0; }));
+    peer->write("do\r\n1018 INFO \"Welcome to");
+    peer->flush();
+    peer->write(" here\"\r\n1007 CHANNEL \"Chat\"\r\n");
+    peer->flush();
+    ASSERT_TRUE(waitFor([this] { return lines.size() >= 3; }));
+    EXPECT_THAT(lines, ElementsAre("2010 NAME Verdo", "1018 INFO \"Welcome to here\"",
+                                   "1007 CHANNEL \"Chat\""));
+}
+
+TEST_F(LoopbackTest, RefusedPortRaisesConnectFailed) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    chat->Port = closed.serverPort();
+    closed.close();
+    ASSERT_TRUE(chat->Connect());
+    ASSERT_TRUE(waitFor([this] { return !events.empty(); }));
+    EXPECT_THAT(events, ElementsAre("failed"));
+    EXPECT_FALSE(chat->Connected());
+    EXPECT_FALSE(chat->Connecting);
+}
+
+TEST_F(LoopbackTest, ServerCloseRaisesConnectClosed) {
+    ASSERT_TRUE(chat->Connect());
+    QTcpSocket* peer = acceptPeer();
+    ASSERT_NE(peer, nullptr);
+    peer->write("1018 INFO \"bye\"\r\n");
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitFor([this] { return events.size() >= 2; }));
+    EXPECT_THAT(events, ElementsAre("connect", "closed"));
+    EXPECT_THAT(lines, ElementsAre("1018 INFO \"bye\""));
+    EXPECT_TRUE(chat->Connected());
+    chat->Disconnect();
+    EXPECT_THAT(events, ElementsAre("connect", "closed", "disconnect"));
+}
+
+TEST_F(LoopbackTest, SendAfterConnectReachesThePeer) {
+    ASSERT_TRUE(chat->Connect());
+    QTcpSocket* peer = acceptPeer();
+    ASSERT_NE(peer, nullptr);
+    const std::string big(10000, 'z');
+    ASSERT_TRUE(chat->SendString(big + "\r"));
+    QByteArray received;
+    ASSERT_TRUE(waitFor([&] {
+        received += peer->readAll();
+        return received.size() >= static_cast<qsizetype>(big.size() + 1);
+    }));
+    EXPECT_EQ(received.toStdString(), big + "\r");
+}
+
+}  // namespace
+}  // namespace verdo
