@@ -1,0 +1,130 @@
+// The main window's logic on the real Qt platform against the local gateway on
+// 127.0.0.1: connect, log on, join the home channel, disconnect; a dead server
+// entry before a live one; the other gateway style's greeting and refusal.
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+
+#include "GatewayServer.h"
+#include "chat/ChatForm.h"
+#include "chat/RecordingView.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/WaitFor.h"
+
+namespace verdo {
+namespace {
+
+using testing::RecordingView;
+using testing::waitFor;
+
+class SessionEndToEndTest : public ::testing::Test {
+  protected:
+    void startGateway(gateway::StyleKind style = gateway::StyleKind::Default) {
+        gateway::GatewayOptions options;
+        options.port = 0;
+        options.style = style;
+        server = std::make_unique<gateway::GatewayServer>(options);
+        std::string error;
+        ASSERT_TRUE(server->start(error)) << error;
+        live = "127.0.0.1:" + std::to_string(server->port());
+        form.FormShow();
+        form.options().setUserName("Verdo");
+        form.options().setPassword("secret");
+        form.options().setHomeChannel("Op Verdo");
+        form.applyLogonOptions();
+    }
+    static std::string deadEntry() {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost, 0);
+        return "127.0.0.1:" + std::to_string(probe.serverPort());  // closed on return
+    }
+
+    QtPlatform platform;
+    RecordingView view;
+    ChatForm form{platform, view};
+    std::unique_ptr<gateway::GatewayServer> server;
+    std::string live;
+};
+
+TEST_F(SessionEndToEndTest, LogsOnJoinsTheHomeChannelAndDisconnects) {
+    startGateway();
+    form.ServerList = {live};
+    form.acConnectExecute();
+    EXPECT_TRUE(view.dialogShown);
+    ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));
+    EXPECT_TRUE(form.LoggedOn());
+    EXPECT_EQ(form.UniqueName(), "Verdo");
+    EXPECT_FALSE(view.dialogShown);
+    EXPECT_EQ(view.status[0], "Logged on to " + live);
+    EXPECT_EQ(view.status[1], "Connected to: " + live);
+    form.acConnectExecute();
+    EXPECT_FALSE(form.LoggedOn());
+    EXPECT_FALSE(form.ChatInterface().Connected());
+    EXPECT_EQ(view.channel, "");
+}
+
+TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
+    startGateway();
+    const std::string dead = deadEntry();
+    form.ServerList = {dead, live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+    EXPECT_TRUE(view.hasLine("Unable to connect to " + dead + "."));
+    EXPECT_EQ(form.CurrentServer(), live);
+}
+
+TEST_F(SessionEndToEndTest, SecondLogOnOfTheSameNameGetsAUniqueName) {
+    startGateway();
+    form.ServerList = {live};
+    RecordingView otherView;
+    ChatForm other(platform, otherView);
+    other.FormShow();
+    other.options().setUserName("Verdo");
+    other.options().setPassword("secret");
+    other.applyLogonOptions();
+    other.ServerList = {live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+    other.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return other.LoggedOn(); }));
+    EXPECT_EQ(other.UniqueName(), "Verdo#2");
+}
+
+TEST_F(SessionEndToEndTest, WrongPasswordEndsTheConnectLoop) {
+    startGateway();
+    form.ServerList = {live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+    form.acConnectExecute();
+    form.options().setPassword("wrong");
+    form.applyLogonOptions();
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
+    EXPECT_EQ(view.messages[0].rfind("Log on failed.", 0), 0u);
+    EXPECT_FALSE(form.connectLoopRunning());
+    EXPECT_FALSE(form.LoggedOn());
+}
+
+TEST_F(SessionEndToEndTest, OtherStyleGreetingInAnErrorLineLogsOn) {
+    startGateway(gateway::StyleKind::Pvpgn);
+    form.ServerList = {live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+    ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));
+}
+
+TEST_F(SessionEndToEndTest, OtherStyleRefusalEndsTheConnectLoop) {
+    startGateway(gateway::StyleKind::Pvpgn);
+    form.ServerList = {live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+    form.acConnectExecute();
+    form.options().setPassword("wrong");
+    form.applyLogonOptions();
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
+    EXPECT_FALSE(form.connectLoopRunning());
+}
+
+}  // namespace
+}  // namespace verdo
