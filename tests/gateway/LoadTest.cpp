@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 #include <QElapsedTimer>
+#include <QProcess>
 
 #include <cstdio>
 
@@ -61,19 +62,47 @@ TEST_F(GatewayTest, AClientThatStopsReadingIsDropped) {
     ASSERT_EQ(::write(fd, logOn.data(), logOn.size()), static_cast<ssize_t>(logOn.size()));
     ASSERT_TRUE(waitUntil([&] { return server_->world().findUser("sleeper") != nullptr; }));
     RawClient& talker = user("talker");
+    RawClient& listener = user("listener");
     const std::string line = std::string(400, 'z') + "\r";
     std::string burst;
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 100; ++i)
         burst += line;
-    // Each round sends 80 kB of talk; the sleeper's buffers fill within a few megabytes.
+    // Each round sends 40 kB of talk, below the bound; only the sleeper's
+    // unread bytes pile up, once its kernel buffers are full.
     bool dropped = false;
-    for (int round = 0; round < 200 && !dropped; ++round) {
+    for (int round = 0; round < 1000 && !dropped; ++round) {
         talker.send(burst);
-        dropped = waitUntil([&] { return server_->world().findUser("sleeper") == nullptr; }, 50);
+        dropped = waitUntil([&] { return server_->world().findUser("sleeper") == nullptr; }, 20);
     }
     EXPECT_TRUE(dropped);
     EXPECT_TRUE(talker.sync());
+    EXPECT_TRUE(listener.sync());
+    EXPECT_NE(server_->world().findUser("listener"), nullptr);
     ::close(fd);
+}
+
+}  // namespace
+}  // namespace verdo::gateway::test
+
+namespace verdo::gateway::test {
+namespace {
+
+TEST(GatewayProgram, SaysWhereItListensAndStopsCleanlyOnSigterm) {
+    QProcess gateway;
+    gateway.start(QStringLiteral(VERDO_GATEWAY_PROGRAM), {"--port", "0", "--demo"});
+    ASSERT_TRUE(gateway.waitForStarted(10000));
+    ASSERT_TRUE(waitUntil([&] { return gateway.canReadLine(); }));
+    const QString first = QString::fromLatin1(gateway.readLine()).trimmed();
+    ASSERT_TRUE(first.startsWith("listening on 127.0.0.1:")) << first.toStdString();
+    const auto port = static_cast<std::uint16_t>(first.section(':', 1).toUInt());
+    RawClient alice(port);
+    ASSERT_TRUE(alice.logOnAndWait("alice"));
+    EXPECT_TRUE(alice.waitForLine("[SEXP]"));  // a demo user is in the channel
+    gateway.terminate();                       // SIGTERM
+    ASSERT_TRUE(gateway.waitForFinished(10000));
+    EXPECT_EQ(gateway.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(gateway.exitCode(), 0);
+    EXPECT_TRUE(alice.waitClosed());
 }
 
 }  // namespace
