@@ -1,0 +1,22 @@
+// The program's command line: what to do and with which start options.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string>
+
+namespace verdo {
+
+struct StartOptions {
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    // Text for ShowHelp, ShowVersion and Fail.
+    QString message;
+    // --server HOST:PORT, tried before the chat file's servers.
+    std::optional<std::string> server;
+};
+
+// `arguments` includes the program name first, as QCoreApplication::arguments().
+StartOptions parseCommandLine(const QStringList& arguments);
+
+}  // namespace verdo

@@ -1,0 +1,45 @@
+// VerdoChat: reads the command line, creates the main window and runs the
+// event loop. --help and --version answer before any window system is needed.
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "platform/qt/QtPlatform.h"
+#include "ui/Chat.h"
+
+namespace {
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
+    QApplication app(argc, argv);
+    verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
+    if (options.server) frmChat.setStartServer(*options.server);
+    frmChat.show();
+    return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const verdo::StartOptions options = verdo::parseCommandLine(argumentList(argc, argv));
+    switch (options.action) {
+        case verdo::StartOptions::Action::ShowHelp:
+        case verdo::StartOptions::Action::ShowVersion:
+            std::fputs(qPrintable(options.message + '\n'), stdout);
+            return 0;
+        case verdo::StartOptions::Action::Fail:
+            std::fputs(qPrintable(options.message + '\n'), stderr);
+            return 2;
+        case verdo::StartOptions::Action::Run:
+            break;
+    }
+    return runWindow(argc, argv, options);
+}

@@ -1,0 +1,231 @@
+// The main window as the logic's view: lines, status, action states, the
+// connecting dialog, questions, and the gestures handed back to ChatForm.
+#include "ui/Chat.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "dialogs/Connect.h"
+#include "ui/DisplayText.h"
+#include "ui/OptionsStyle.h"
+#include "ui/RichPane.h"
+#include "ui/TabEdit.h"
+
+namespace verdo {
+
+namespace {
+
+QString qtText(const std::string& bytes) {
+    return displayText(bytes);
+}
+
+void setColors(QWidget* widget, QPalette::ColorRole backgroundRole, const QColor& background,
+               QPalette::ColorRole textRole, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(backgroundRole, background);
+    palette.setColor(textRole, text);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
+    : QMainWindow(parent), platform_(std::move(platform)) {
+    setObjectName("frmChat");
+    setWindowTitle(QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle)));
+    form_ = std::make_unique<ChatForm>(*platform_, *this);
+    createActions();
+    createMenus();
+    createToolBar();
+    createPanes();
+    createStatusBar();
+    createConnectDialog();
+    setTabOrder();
+    applyLayout(ChatLayoutSizes{});
+}
+
+// The logic goes first: its connection may still report while it closes.
+TfrmChat::~TfrmChat() {
+    form_.reset();
+}
+
+void TfrmChat::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    form_->FormShow();
+    if (startServer_) form_->ServerList.insert(form_->ServerList.begin(), *startServer_);
+    applyOptionsStyle();
+    focusEntry();
+}
+
+void TfrmChat::applyOptionsStyle() {
+    const tOptions& options = form_->options();
+    const QPalette& base = palette();
+    auto color = [&base](std::uint32_t value) { return toQColor(value, base); };
+    setColors(reChat, QPalette::Base, color(options.chatBackground()), QPalette::Text,
+              color(options.textColor()));
+    setColors(reWhisper, QPalette::Base, color(options.whisperBackground()), QPalette::Text,
+              color(options.whisperColor()));
+    setColors(edEntry, QPalette::Base, color(options.entryBackground()), QPalette::Text,
+              color(options.entryColor()));
+    setColors(lstUser, QPalette::Base, color(options.userListBackground()), QPalette::Text,
+              color(options.userListColor()));
+    setColors(lstDef, QPalette::Base, color(options.customUserBackground()), QPalette::Text,
+              color(options.customUserColor()));
+    const QFont userListFont = toQFont(options.userListFont());
+    lstUser->setFont(userListFont);
+    lstDef->setFont(userListFont);
+}
+
+RichPane* TfrmChat::paneFor(PaneId pane) const {
+    if (pane == ChatPane) return reChat;
+    if (pane == WhisperPane) return reWhisper;
+    return nullptr;  // whisper windows come with their own issue
+}
+
+void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
+    RichPane* target = paneFor(pane);
+    if (target == nullptr) return;
+    const tOptions& options = form_->options();
+    const QFont font = toQFont(pane == ChatPane ? options.chatFont() : options.whisperFont());
+    const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
+    std::array<PaneSegment, 3> segments;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette())};
+    }
+    target->appendLine(segments, font);
+}
+
+void TfrmChat::setStatusText(StatusPanel panel, const std::string& text) {
+    statusPanels[static_cast<std::size_t>(panel)]->setText(qtText(text));
+}
+
+QAction* TfrmChat::actionFor(ChatAction action) const {
+    switch (action) {
+        case ChatAction::Connect:
+            return acConnect;
+        case ChatAction::Away:
+            return acAway;
+        case ChatAction::DND:
+            return acDND;
+        case ChatAction::SendButtons:
+            break;
+    }
+    return nullptr;
+}
+
+void TfrmChat::setActionEnabled(ChatAction action, bool enabled) {
+    if (action == ChatAction::SendButtons) {
+        for (QPushButton* button : {btnSend, btnEmote, btnWhisper})
+            button->setEnabled(enabled);
+        return;
+    }
+    actionFor(action)->setEnabled(enabled);
+}
+
+void TfrmChat::setActionChecked(ChatAction action, bool checked) {
+    QAction* target = actionFor(action);
+    if (target == nullptr) return;
+    checkedByLogic_[static_cast<std::size_t>(action)] = checked;
+    target->setChecked(checked);
+}
+
+void TfrmChat::setActionCaption(ChatAction action, const std::string& caption) {
+    if (QAction* target = actionFor(action)) target->setText(qtText(caption));
+}
+
+void TfrmChat::runAction(ChatAction action, void (ChatForm::*handler)()) {
+    actionFor(action)->setChecked(checkedByLogic_[static_cast<std::size_t>(action)]);
+    ((*form_).*handler)();
+}
+
+void TfrmChat::showConnectDialog() {
+    frmConnect->showCentred();
+}
+
+void TfrmChat::hideConnectDialog() {
+    const bool hadKeyboard = frmConnect->isActiveWindow();
+    frmConnect->hide();
+    // The keyboard comes back here, so F4 and the entry line work at once.
+    if (hadKeyboard) activateWindow();
+}
+
+void TfrmChat::setConnectServerText(const std::string& text) {
+    frmConnect->setServerText(qtText(text));
+}
+
+void TfrmChat::setConnectTimeoutText(const std::string& text) {
+    frmConnect->setTimeoutText(qtText(text));
+}
+
+void TfrmChat::setMainInputEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+    ToolBar->setEnabled(enabled);
+}
+
+void TfrmChat::setChannelText(const std::string& channel) {
+    edChannel->setText(qtText(channel));
+}
+
+// The roster's rows come with the roster; until then it only empties.
+void TfrmChat::rosterChanged() {
+    lstUser->clear();
+}
+
+void TfrmChat::showMessage(const std::string& text, MessageKind kind) {
+    QMessageBox box(this);
+    box.setWindowTitle(windowTitle());
+    box.setText(qtText(text));
+    box.setIcon(kind == MessageKind::Error     ? QMessageBox::Critical
+                : kind == MessageKind::Warning ? QMessageBox::Warning
+                                               : QMessageBox::Information);
+    box.exec();
+}
+
+std::optional<std::string> TfrmChat::inputBox(const std::string& title, const std::string& prompt,
+                                              const std::string& initial) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(this, qtText(title), qtText(prompt),
+                                                 QLineEdit::Normal, qtText(initial), &ok);
+    if (!ok) return std::nullopt;
+    return typedBytes(answer);
+}
+
+void TfrmChat::focusEntry() {
+    edEntry->setFocus(Qt::OtherFocusReason);
+    edEntry->lineEdit()->end(false);
+}
+
+void TfrmChat::requestIdleUpdate() {
+    if (idleUpdatePending_) return;
+    idleUpdatePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            idleUpdatePending_ = false;
+            form_->ActionListUpdate();
+        },
+        Qt::QueuedConnection);
+}
+
+void TfrmChat::btnSendClick() {
+    const QString text = edEntry->entryText();
+    if (!text.isEmpty()) {
+        form_->sendEntryText(typedBytes(text));
+        edEntry->addToHistory(text);
+        edEntry->clearEditText();
+    }
+    focusEntry();
+}
+
+}  // namespace verdo

@@ -1,0 +1,125 @@
+// TfrmChat: the main window. It shows what the window's logic (ChatForm) says
+// through the ChatView interface and hands every gesture to it.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "chat/ChatForm.h"
+#include "chat/ChatView.h"
+#include "platform/Platform.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSplitter;
+class QToolBar;
+class QToolButton;
+
+namespace verdo {
+
+class RichPane;
+class TTabEdit;
+class TfrmConnect;
+
+// Pane sizes in pixels until the layout is read from Chat.ini.
+struct ChatLayoutSizes {
+    int left = 50;
+    int top = 50;
+    int width = 800;
+    int height = 600;
+    int userWidth = 162;
+    int customHeight = 132;
+    int whisperHeight = 132;
+};
+
+class TfrmChat : public QMainWindow, public ChatView {
+    Q_OBJECT
+
+  public:
+    // The program passes the Qt services, tests their fakes.
+    explicit TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent = nullptr);
+    ~TfrmChat() override;
+
+    ChatForm& form() { return *form_; }
+    // A server tried before the chat file's list, put at its front on first show.
+    void setStartServer(const std::string& server) { startServer_ = server; }
+    // Colours and fonts of the options record onto the panes, lists and entry.
+    void applyOptionsStyle();
+    void applyLayout(const ChatLayoutSizes& sizes);
+
+    // ChatView
+    void addChatLine(PaneId pane, const ChatLine& line) override;
+    void setStatusText(StatusPanel panel, const std::string& text) override;
+    void setActionEnabled(ChatAction action, bool enabled) override;
+    void setActionChecked(ChatAction action, bool checked) override;
+    void setActionCaption(ChatAction action, const std::string& caption) override;
+    void showConnectDialog() override;
+    void hideConnectDialog() override;
+    void setConnectServerText(const std::string& text) override;
+    void setConnectTimeoutText(const std::string& text) override;
+    void setMainInputEnabled(bool enabled) override;
+    void setChannelText(const std::string& channel) override;
+    void rosterChanged() override;
+    void showMessage(const std::string& text, MessageKind kind) override;
+    std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& initial) override;
+    void focusEntry() override;
+    void requestIdleUpdate() override;
+
+    // The window's parts, named as the rest of the program knows them.
+    QAction* acConnect = nullptr;
+    QAction* acAway = nullptr;
+    QAction* acDND = nullptr;
+    QAction* acExit = nullptr;
+    QToolBar* ToolBar = nullptr;
+    QToolButton* btnConnect = nullptr;
+    RichPane* reChat = nullptr;
+    RichPane* reWhisper = nullptr;
+    QLineEdit* edChannel = nullptr;
+    QListWidget* lstUser = nullptr;
+    QListWidget* lstDef = nullptr;
+    TTabEdit* edEntry = nullptr;
+    QPushButton* btnSend = nullptr;
+    QPushButton* btnEmote = nullptr;
+    QPushButton* btnWhisper = nullptr;
+    QStatusBar* StatusBar = nullptr;
+    std::array<QLabel*, 2> statusPanels{};
+    QSplitter* mainSplitter = nullptr;
+    QSplitter* chatSplitter = nullptr;
+    QSplitter* userSplitter = nullptr;
+    TfrmConnect* frmConnect = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createPanes();
+    QWidget* createEntryRow();
+    void createStatusBar();
+    void createConnectDialog();
+    void setTabOrder();
+
+    QAction* actionFor(ChatAction action) const;
+    RichPane* paneFor(PaneId pane) const;
+    void runAction(ChatAction action, void (ChatForm::*handler)());
+    void btnSendClick();
+
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<ChatForm> form_;
+    // The checks belong to the logic: a click must not flip them on its own.
+    std::array<bool, 3> checkedByLogic_{};
+    std::optional<std::string> startServer_;
+    bool shown_ = false;
+    bool idleUpdatePending_ = false;
+};
+
+}  // namespace verdo

@@ -1,0 +1,198 @@
+// Builds the main window's parts: actions, menus, tool bar, panes, entry row,
+// status bar and the connecting dialog. Only commands that work are offered.
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "dialogs/Connect.h"
+#include "ui/Chat.h"
+#include "ui/RichPane.h"
+#include "ui/TabEdit.h"
+
+namespace verdo {
+
+namespace {
+
+QAction* makeAction(QObject* owner, const char* name, const QString& text, const QKeySequence& key,
+                    const QString& hint) {
+    auto* action = new QAction(text, owner);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    return action;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setEnabled(false);  // until the log-on
+    return button;
+}
+
+QListWidget* makeList(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+}  // namespace
+
+void TfrmChat::createActions() {
+    acConnect =
+        makeAction(this, "acConnect", tr("&Connect"), Qt::Key_F4, tr("Connect to the server"));
+    acAway = makeAction(this, "acAway", tr("&Away"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                        tr("Set AWAY mode"));
+    acDND = makeAction(this, "acDND", tr("&DND"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                       tr("Activate DND mode"));
+    for (QAction* action : {acConnect, acAway, acDND})
+        action->setCheckable(true);
+    acAway->setEnabled(false);
+    acDND->setEnabled(false);
+    acExit = new QAction(tr("E&xit"), this);
+    acExit->setObjectName("acExit");
+
+    connect(acConnect, &QAction::triggered, this,
+            [this] { runAction(ChatAction::Connect, &ChatForm::acConnectExecute); });
+    connect(acAway, &QAction::triggered, this,
+            [this] { runAction(ChatAction::Away, &ChatForm::acAwayExecute); });
+    connect(acDND, &QAction::triggered, this,
+            [this] { runAction(ChatAction::DND, &ChatForm::acDNDExecute); });
+    connect(acExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TfrmChat::createMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName("mnFile");
+    file->addAction(acConnect);  // mnConnect
+    file->addSeparator();
+    file->addAction(acAway);
+    file->addAction(acDND);
+    file->addSeparator();
+    file->addAction(acExit);
+}
+
+void TfrmChat::createToolBar() {
+    ToolBar = addToolBar(tr("Toolbar"));
+    ToolBar->setObjectName("ToolBar");
+    ToolBar->setMovable(false);
+    ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar->addAction(acConnect);
+    btnConnect = qobject_cast<QToolButton*>(ToolBar->widgetForAction(acConnect));
+    btnConnect->setObjectName("btnConnect");
+}
+
+void TfrmChat::createPanes() {
+    reChat = new RichPane;
+    reChat->setObjectName("reChat");
+    reWhisper = new RichPane;
+    reWhisper->setObjectName("reWhisper");
+    chatSplitter = new QSplitter(Qt::Vertical);
+    chatSplitter->setObjectName("chatSplitter");
+    chatSplitter->addWidget(reChat);
+    chatSplitter->addWidget(reWhisper);
+    chatSplitter->setStretchFactor(0, 1);
+    chatSplitter->setStretchFactor(1, 0);
+
+    edChannel = new QLineEdit;
+    edChannel->setObjectName("edChannel");
+    edChannel->setReadOnly(true);
+    edChannel->setFocusPolicy(Qt::ClickFocus);
+    lstUser = makeList(nullptr, "lstUser");
+    lstDef = makeList(nullptr, "lstDef");
+    userSplitter = new QSplitter(Qt::Vertical);
+    userSplitter->setObjectName("userSplitter");
+    userSplitter->addWidget(lstUser);
+    userSplitter->addWidget(lstDef);
+    userSplitter->setStretchFactor(0, 1);
+    userSplitter->setStretchFactor(1, 0);
+    auto* userPanel = new QWidget;
+    auto* userLayout = new QVBoxLayout(userPanel);
+    userLayout->setContentsMargins(0, 0, 0, 0);
+    userLayout->addWidget(edChannel);
+    userLayout->addWidget(userSplitter, 1);
+
+    mainSplitter = new QSplitter(Qt::Horizontal);
+    mainSplitter->setObjectName("mainSplitter");
+    mainSplitter->addWidget(chatSplitter);
+    mainSplitter->addWidget(userPanel);
+    mainSplitter->setStretchFactor(0, 1);
+    mainSplitter->setStretchFactor(1, 0);
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(mainSplitter, 1);
+    layout->addWidget(createEntryRow());
+    setCentralWidget(central);
+}
+
+QWidget* TfrmChat::createEntryRow() {
+    auto* row = new QWidget;
+    row->setObjectName("pnlEntry");
+    edEntry = new TTabEdit(row);
+    edEntry->setObjectName("edEntry");
+    btnSend = makeButton(row, "btnSend", tr("&Send"));
+    btnSend->setDefault(true);
+    btnEmote = makeButton(row, "btnEmote", tr("Emo&te"));
+    btnWhisper = makeButton(row, "btnWhisper", tr("&Whisper"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(edEntry, 1);
+    layout->addWidget(btnSend);
+    layout->addWidget(btnEmote);
+    layout->addWidget(btnWhisper);
+
+    connect(edEntry, &TTabEdit::enterPressed, this, &TfrmChat::btnSendClick);
+    connect(btnSend, &QPushButton::clicked, this, &TfrmChat::btnSendClick);
+    return row;
+}
+
+void TfrmChat::createStatusBar() {
+    StatusBar = statusBar();
+    StatusBar->setObjectName("StatusBar");
+    StatusBar->setSizeGripEnabled(true);
+    for (std::size_t i = 0; i < statusPanels.size(); ++i) {
+        statusPanels[i] = new QLabel(StatusBar);
+        statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+    }
+    statusPanels[0]->setFixedWidth(400);
+    statusPanels[1]->setMinimumWidth(50);
+    StatusBar->addWidget(statusPanels[0]);
+    StatusBar->addWidget(statusPanels[1], 1);
+}
+
+void TfrmChat::createConnectDialog() {
+    frmConnect = new TfrmConnect(this);
+    frmConnect->OnCancel = [this] { form_->btnCancelClick(); };
+    frmConnect->OnNext = [this] { form_->btnNextClick(); };
+}
+
+void TfrmChat::setTabOrder() {
+    QWidget::setTabOrder(edEntry, btnSend);
+    QWidget::setTabOrder(btnSend, btnEmote);
+    QWidget::setTabOrder(btnEmote, btnWhisper);
+    QWidget::setTabOrder(btnWhisper, reChat);
+    QWidget::setTabOrder(reChat, reWhisper);
+    QWidget::setTabOrder(reWhisper, lstUser);
+    QWidget::setTabOrder(lstUser, lstDef);
+}
+
+void TfrmChat::applyLayout(const ChatLayoutSizes& sizes) {
+    setGeometry(sizes.left, sizes.top, sizes.width, sizes.height);
+    mainSplitter->setSizes({std::max(1, sizes.width - sizes.userWidth), sizes.userWidth});
+    chatSplitter->setSizes({std::max(1, sizes.height - sizes.whisperHeight), sizes.whisperHeight});
+    userSplitter->setSizes({std::max(1, sizes.height - sizes.customHeight), sizes.customHeight});
+}
+
+}  // namespace verdo

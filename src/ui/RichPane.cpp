@@ -1,0 +1,76 @@
+// Appending and trimming of the chat panes.
+#include "ui/RichPane.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace verdo {
+
+RichPane::RichPane(QWidget* parent) : QTextEdit(parent) {
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+int RichPane::lineCount() const {
+    return hasLines_ ? document()->blockCount() : 0;
+}
+
+bool RichPane::scrolledUp() const {
+    const QScrollBar* bar = verticalScrollBar();
+    return bar->value() < bar->maximum();
+}
+
+void RichPane::setMaxLines(int lines) {
+    maxLines_ = std::max(1, lines);
+    if (!scrolledUp()) trimOldLines();
+}
+
+void RichPane::appendLine(std::span<const PaneSegment> segments, const QFont& font) {
+    const bool focused = hasFocus();
+    const bool reading = focused && scrolledUp();
+
+    QTextCursor end(document());
+    end.movePosition(QTextCursor::End);
+    end.beginEditBlock();
+    if (hasLines_) end.insertBlock();
+    for (const PaneSegment& segment : segments) {
+        QTextCharFormat format;
+        format.setFont(font);
+        format.setForeground(segment.color);
+        end.insertText(segment.text, format);
+    }
+    end.endEditBlock();
+    hasLines_ = true;
+
+    if (reading) return;  // trimming waits until the person is back at the newest line
+    trimOldLines();
+    if (!focused) moveCursor(QTextCursor::End);
+    scrollToNewest();
+}
+
+void RichPane::scrollToNewest() {
+    // The layout may still be catching up: finish it so the range is current.
+    document()->documentLayout()->documentSize();
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void RichPane::trimOldLines() {
+    const int count = document()->blockCount();
+    if (count <= maxLines_) return;
+    const int slack = maxLines_ / 20;
+    const int drop = std::min(count - maxLines_ + slack, count - 1);
+    QTextCursor start(document());
+    start.movePosition(QTextCursor::Start);
+    start.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
+    start.removeSelectedText();
+}
+
+}  // namespace verdo

@@ -1,0 +1,311 @@
+// The main window with the session logic on fake services: F4, the connecting
+// dialog, the Connect action's caption and check, the entry line, and lines,
+// colours and fonts of the panes.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
+#include <stdexcept>
+
+#include "dialogs/Connect.h"
+#include "support/FakePlatform.h"
+#include "support/WaitFor.h"
+#include "ui/Chat.h"
+#include "ui/RichPane.h"
+#include "ui/TabEdit.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+using testing::FakePlatform;
+using testing::FakeTcpClient;
+
+// Counts the idle updates: each one sets the Connect action's caption once.
+class CountingChatWindow : public TfrmChat {
+  public:
+    using TfrmChat::TfrmChat;
+    void setActionCaption(ChatAction action, const std::string& caption) override {
+        if (action == ChatAction::Connect) ++captionUpdates;
+        TfrmChat::setActionCaption(action, caption);
+    }
+    int captionUpdates = 0;
+};
+
+class ChatWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto services = std::make_unique<FakePlatform>();
+        platform = services.get();
+        window = std::make_unique<CountingChatWindow>(std::move(services));
+        ASSERT_TRUE(testing::showActive(*window));
+    }
+
+    FakeTcpClient& client() { return *platform->clients.at(0); }
+    // The interpreter's pacing timer: the one that is not the connect time-out.
+    testing::FakeTimer& floodTimer() {
+        for (testing::FakeTimer* timer : platform->timers) {
+            if (timer != &window->form().ServerTimer()) return *timer;
+        }
+        throw std::logic_error("no flood timer");
+    }
+    void settle() { QCoreApplication::processEvents(); }
+    QString chatText() const { return window->reChat->toPlainText(); }
+    QString lastChatLine() const { return window->reChat->document()->lastBlock().text(); }
+
+    void pressF4() {
+        QTest::keyClick(window.get(), Qt::Key_F4);
+        settle();
+    }
+    void logOn() {
+        pressF4();
+        client().accept();
+        client().receive("2010 NAME Guest\r\n1018 INFO \"Welcome to Battle.net!\"\r\n");
+        settle();
+        ASSERT_TRUE(window->form().LoggedOn());
+    }
+
+    FakePlatform* platform = nullptr;
+    std::unique_ptr<CountingChatWindow> window;
+};
+
+TEST_F(ChatWindowTest, HasItsTitlePartsAndDefaultLayout) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("VerdoChat Version 6"));
+    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Connect"));
+    EXPECT_EQ(window->acConnect->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(window->acConnect->toolTip(), QStringLiteral("Connect to the server"));
+    EXPECT_EQ(window->acAway->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_EQ(window->acAway->toolTip(), QStringLiteral("Set AWAY mode"));
+    EXPECT_EQ(window->acDND->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(window->acDND->toolTip(), QStringLiteral("Activate DND mode"));
+    EXPECT_EQ(window->btnConnect->defaultAction(), window->acConnect);
+    EXPECT_EQ(window->btnEmote->text(), QStringLiteral("Emo&te"));
+    EXPECT_EQ(window->btnWhisper->text(), QStringLiteral("&Whisper"));
+    EXPECT_TRUE(window->btnSend->isDefault());
+    EXPECT_FALSE(window->btnSend->isEnabled());
+    EXPECT_FALSE(window->acAway->isEnabled());
+    EXPECT_TRUE(window->reChat->isReadOnly());
+    EXPECT_TRUE(window->edChannel->isReadOnly());
+    EXPECT_EQ(window->statusPanels[0]->width(), 400);
+    EXPECT_GE(window->statusPanels[1]->width(), 50);
+    EXPECT_EQ(window->mainSplitter->sizes().at(1), 162);
+    EXPECT_EQ(window->chatSplitter->sizes().at(1), 132);
+    EXPECT_EQ(window->userSplitter->sizes().at(1), 132);
+    EXPECT_TRUE(window->edEntry->hasFocus());
+}
+
+TEST_F(ChatWindowTest, F4ShowsTheConnectingDialogAndBlocksTheWindow) {
+    pressF4();
+    EXPECT_EQ(client().connectCalls, 1);
+    EXPECT_EQ(client().lastHost, "battle.net");
+    EXPECT_TRUE(window->frmConnect->isVisible());
+    EXPECT_EQ(window->frmConnect->lblServer->text(), QStringLiteral("Trying Server: battle.net"));
+    EXPECT_EQ(window->frmConnect->lblTimeout->text(), QStringLiteral("Timeout in: 5"));
+    EXPECT_EQ(window->statusPanels[0]->text(), QStringLiteral("Trying Server: battle.net"));
+    EXPECT_EQ(lastChatLine(), QStringLiteral("Attempting to connect."));
+    EXPECT_FALSE(window->centralWidget()->isEnabled());
+    EXPECT_FALSE(window->menuBar()->isEnabled());
+    EXPECT_FALSE(window->ToolBar->isEnabled());
+    EXPECT_FALSE(window->acConnect->isEnabled());
+    EXPECT_TRUE(window->frmConnect->isEnabled());
+}
+
+TEST_F(ChatWindowTest, CancelHidesTheDialogAndGivesTheWindowBack) {
+    pressF4();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->frmConnect));
+    QTest::mouseClick(window->frmConnect->btnCancel, Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(window->frmConnect->isVisible());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->acConnect->isEnabled());
+    EXPECT_FALSE(window->acConnect->isChecked());
+    EXPECT_FALSE(client().open);
+}
+
+TEST_F(ChatWindowTest, WelcomeHidesTheDialogAndTheConnectActionFollowsTheSession) {
+    logOn();
+    EXPECT_FALSE(window->frmConnect->isVisible());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->acConnect->isChecked());
+    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Disconnect"));
+    EXPECT_TRUE(window->btnConnect->isChecked());
+    EXPECT_TRUE(window->btnSend->isEnabled());
+    EXPECT_TRUE(window->btnEmote->isEnabled());
+    EXPECT_TRUE(window->acAway->isEnabled());
+    EXPECT_EQ(window->statusPanels[0]->text(), QStringLiteral("Logged on to battle.net"));
+    EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("Connected to: battle.net"));
+
+    // F4 again disconnects; the check is the logic's, not the click's.
+    pressF4();
+    EXPECT_FALSE(window->acConnect->isChecked());
+    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Connect"));
+    EXPECT_FALSE(window->btnSend->isEnabled());
+    EXPECT_FALSE(window->frmConnect->isVisible());
+}
+
+TEST_F(ChatWindowTest, ConnectCaptionAndCheckFollowTheView) {
+    window->setActionCaption(ChatAction::Connect, "&Disconnect");
+    window->setActionChecked(ChatAction::Connect, true);
+    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Disconnect"));
+    EXPECT_TRUE(window->acConnect->isChecked());
+    EXPECT_TRUE(window->btnConnect->isChecked());
+    window->setActionChecked(ChatAction::Connect, false);
+    EXPECT_FALSE(window->btnConnect->isChecked());
+}
+
+TEST_F(ChatWindowTest, ClickingConnectDoesNotFlipTheCheckByItself) {
+    window->acConnect->trigger();  // starts the loop; nobody is logged on
+    EXPECT_FALSE(window->acConnect->isChecked());
+    EXPECT_TRUE(window->frmConnect->isVisible());
+}
+
+TEST_F(ChatWindowTest, IdleUpdatesCoalesce) {
+    settle();
+    window->captionUpdates = 0;
+    window->requestIdleUpdate();
+    window->requestIdleUpdate();
+    window->requestIdleUpdate();
+    EXPECT_EQ(window->captionUpdates, 0);
+    settle();
+    EXPECT_EQ(window->captionUpdates, 1);
+    window->requestIdleUpdate();
+    settle();
+    EXPECT_EQ(window->captionUpdates, 2);
+}
+
+TEST_F(ChatWindowTest, EntryKeepsTheTabKey) {
+    window->focusEntry();
+    QTest::keyClicks(window->edEntry, "abc");
+    QTest::keyClick(window->edEntry, Qt::Key_Tab);
+    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_EQ(window->edEntry->entryText(), QStringLiteral("abc"));
+}
+
+TEST_F(ChatWindowTest, EnterSendsWindows1252AndKeepsTheHistory) {
+    logOn();
+    client().sent.clear();
+    window->focusEntry();
+    window->edEntry->lineEdit()->insert(QString::fromUtf8("caf\u00E9 \u20AC \u2713"));
+    QTest::keyClick(window->edEntry, Qt::Key_Return);
+    floodTimer().tick();  // the join just sent holds the next line back
+    EXPECT_EQ(client().sent, "caf\xE9 \x80 ?\r");
+    EXPECT_TRUE(window->edEntry->entryText().isEmpty());
+    ASSERT_EQ(window->edEntry->count(), 1);
+    EXPECT_EQ(window->edEntry->itemText(0), QString::fromUtf8("caf\u00E9 \u20AC \u2713"));
+    EXPECT_EQ(lastChatLine(), QString::fromUtf8("<Guest> caf\u00E9 \u20AC ?"));
+
+    // An empty entry sends nothing and adds no history.
+    QTest::keyClick(window->edEntry, Qt::Key_Return);
+    EXPECT_EQ(window->edEntry->count(), 1);
+}
+
+TEST_F(ChatWindowTest, StartServerGoesFirst) {
+    auto services = std::make_unique<FakePlatform>();
+    FakePlatform* fake = services.get();
+    TfrmChat other(std::move(services));
+    other.form().ServerList = {"battle.net"};
+    other.setStartServer("127.0.0.1:6112");
+    ASSERT_TRUE(testing::showActive(other));
+    EXPECT_EQ(other.form().ServerList.front(), "127.0.0.1:6112");
+    other.form().acConnectExecute();
+    EXPECT_EQ(fake->clients.at(0)->lastHost, "127.0.0.1");
+    EXPECT_EQ(fake->clients.at(0)->lastPort, 6112);
+}
+
+TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
+    tOptions& options = window->form().options();
+    options.chatFont().setSize(15);
+    options.chatFont().setStyle(FontItalic);
+    options.whisperFont().setSize(9);
+    window->addChatLine(ChatPane,
+                        ChatLine{ChatSegment{"<Bob> ", 0x0000FFFFu},
+                                 ChatSegment{"hi \x93there\x94", 0x00FFFFFFu}, ChatSegment{}});
+    window->addChatLine(WhisperPane, ChatLine{ChatSegment{"caf\xC3\xA9", 0x80000008u},
+                                              ChatSegment{}, ChatSegment{}});
+    EXPECT_EQ(lastChatLine(), QString::fromUtf8("<Bob> hi \u201Cthere\u201D"));
+
+    QTextCursor cursor(window->reChat->document()->lastBlock());
+    cursor.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::yellow));
+    EXPECT_EQ(cursor.charFormat().font().pointSize(), 15);
+    EXPECT_TRUE(cursor.charFormat().font().italic());
+    cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 7);
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::white));
+
+    EXPECT_EQ(window->reWhisper->document()->lastBlock().text(), QString::fromUtf8("caf\u00E9"));
+    QTextCursor whisper(window->reWhisper->document()->lastBlock());
+    whisper.movePosition(QTextCursor::NextCharacter);
+    EXPECT_EQ(whisper.charFormat().font().pointSize(), 9);
+    EXPECT_EQ(whisper.charFormat().foreground().color(),
+              window->palette().color(QPalette::Active, QPalette::Text));
+}
+
+TEST_F(ChatWindowTest, PaneAndEntryColoursComeFromTheOptions) {
+    EXPECT_EQ(window->reChat->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(window->edEntry->palette().color(QPalette::Text), QColor(Qt::cyan));
+    tOptions& options = window->form().options();
+    options.setChatBackground(0x00204060u);
+    options.setWhisperBackground(0x8000000Fu);
+    options.setEntryBackground(0x00FFFFFFu);
+    window->applyOptionsStyle();
+    EXPECT_EQ(window->reChat->palette().color(QPalette::Base), QColor(0x60, 0x40, 0x20));
+    EXPECT_EQ(window->reWhisper->palette().color(QPalette::Base),
+              window->palette().color(QPalette::Active, QPalette::Button));
+    EXPECT_EQ(window->edEntry->palette().color(QPalette::Base), QColor(Qt::white));
+}
+
+TEST_F(ChatWindowTest, InputBoxReturnsTheTextOrNothing) {
+    testing::answerNextModal([](QWidget* modal) {
+        auto* box = qobject_cast<QInputDialog*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Away"));
+        EXPECT_EQ(box->labelText(), QStringLiteral("Enter reason why you will be away:"));
+        EXPECT_EQ(box->textValue(), QStringLiteral(u"caf\u00E9"));
+        box->setTextValue(QStringLiteral(u"lunch \u20AC"));
+        box->accept();
+    });
+    EXPECT_EQ(window->inputBox("Away", "Enter reason why you will be away:", "caf\xE9"),
+              std::optional<std::string>("lunch \x80"));
+
+    testing::answerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(window->inputBox("DND", "Enter reason why you will be in DND mode:", ""),
+              std::nullopt);
+}
+
+TEST_F(ChatWindowTest, MessagesShowTheirTextAndKind) {
+    QString shownText;
+    QMessageBox::Icon shownIcon = QMessageBox::NoIcon;
+    testing::answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        shownIcon = box->icon();
+        box->accept();
+    });
+    window->showMessage("Socket Error", MessageKind::Error);
+    EXPECT_EQ(shownText, QStringLiteral("Socket Error"));
+    EXPECT_EQ(shownIcon, QMessageBox::Critical);
+}
+
+TEST_F(ChatWindowTest, ChannelTextAndRoster) {
+    window->lstUser->addItem("someone");
+    window->setChannelText("Blizzard Chat Verdo-1 (1)");
+    window->rosterChanged();
+    EXPECT_EQ(window->edChannel->text(), QStringLiteral("Blizzard Chat Verdo-1 (1)"));
+    EXPECT_EQ(window->lstUser->count(), 0);
+}
+
+}  // namespace
+}  // namespace verdo

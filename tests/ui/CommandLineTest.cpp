@@ -1,0 +1,51 @@
+// The command line: --server, --help, --version and mistakes.
+#include <gtest/gtest.h>
+
+#include "app/CommandLine.h"
+
+namespace verdo {
+namespace {
+
+StartOptions parse(QStringList arguments) {
+    arguments.prepend("verdochat");
+    return parseCommandLine(arguments);
+}
+
+TEST(CommandLineTest, NoArgumentsRuns) {
+    const StartOptions options = parse({});
+    EXPECT_EQ(options.action, StartOptions::Action::Run);
+    EXPECT_FALSE(options.server.has_value());
+}
+
+TEST(CommandLineTest, ServerIsTakenAsGiven) {
+    for (const QString& form :
+         {QStringLiteral("--server=127.0.0.1:6112"), QStringLiteral("--server")}) {
+        QStringList arguments{form};
+        if (!form.contains('=')) arguments << "127.0.0.1:6112";
+        const StartOptions options = parse(arguments);
+        ASSERT_EQ(options.action, StartOptions::Action::Run);
+        EXPECT_EQ(options.server, std::optional<std::string>("127.0.0.1:6112"));
+    }
+}
+
+TEST(CommandLineTest, HelpAndVersionAnswer) {
+    const StartOptions version = parse({"--version"});
+    EXPECT_EQ(version.action, StartOptions::Action::ShowVersion);
+    EXPECT_EQ(version.message, QStringLiteral("VerdoChat Version 6"));
+    const StartOptions help = parse({"--help"});
+    EXPECT_EQ(help.action, StartOptions::Action::ShowHelp);
+    EXPECT_TRUE(help.message.contains("--server"));
+    EXPECT_TRUE(help.message.contains("verdochat"));
+}
+
+TEST(CommandLineTest, MistakesFail) {
+    for (const QStringList& arguments : {QStringList{"--bogus"}, QStringList{"--server"},
+                                         QStringList{"--server", ":6112"}, QStringList{"stray"}}) {
+        const StartOptions options = parse(arguments);
+        EXPECT_EQ(options.action, StartOptions::Action::Fail) << arguments.join(' ').toStdString();
+        EXPECT_FALSE(options.message.isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace verdo

@@ -1,0 +1,154 @@
+// Appending coloured lines to a chat pane, following the newest line, and
+// keeping only the newest lines.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <array>
+
+#include "ui/RichPane.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+class RichPaneTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto* layout = new QVBoxLayout(&window);
+        pane = new RichPane;
+        other = new QLineEdit;
+        layout->addWidget(pane);
+        layout->addWidget(other);
+        window.resize(300, 200);
+        ASSERT_TRUE(testing::showActive(window));
+        other->setFocus();
+    }
+
+    void appendNumbered(int from, int to) {
+        for (int i = from; i < to; ++i) {
+            const std::array<PaneSegment, 1> line{
+                PaneSegment{QString("line %1").arg(i), Qt::white}};
+            pane->appendLine(line, font);
+        }
+    }
+    QString firstLine() const { return pane->document()->firstBlock().text(); }
+    QString lastLine() const { return pane->document()->lastBlock().text(); }
+    void scrollToTop() { pane->verticalScrollBar()->setValue(0); }
+
+    QWidget window;
+    RichPane* pane = nullptr;
+    QLineEdit* other = nullptr;
+    QFont font{"DejaVu Sans", 11};
+};
+
+QTextCharFormat formatAt(const RichPane& pane, int position) {
+    QTextCursor cursor(pane.document());
+    cursor.setPosition(position + 1);  // the format of the character before the cursor
+    return cursor.charFormat();
+}
+
+TEST_F(RichPaneTest, SegmentsShareALineEachInItsColour) {
+    QFont bold("DejaVu Sans", 14);
+    bold.setBold(true);
+    const std::array<PaneSegment, 3> line{PaneSegment{"<Bob> ", Qt::yellow},
+                                          PaneSegment{"hello", Qt::white},
+                                          PaneSegment{"!", Qt::red}};
+    pane->appendLine(line, bold);
+    const std::array<PaneSegment, 1> second{PaneSegment{"next", Qt::cyan}};
+    pane->appendLine(second, font);
+
+    EXPECT_EQ(pane->lineCount(), 2);
+    EXPECT_EQ(firstLine(), QStringLiteral("<Bob> hello!"));
+    EXPECT_EQ(lastLine(), QStringLiteral("next"));
+    EXPECT_EQ(formatAt(*pane, 0).foreground().color(), QColor(Qt::yellow));
+    EXPECT_EQ(formatAt(*pane, 6).foreground().color(), QColor(Qt::white));
+    EXPECT_EQ(formatAt(*pane, 11).foreground().color(), QColor(Qt::red));
+    const QFont shown = formatAt(*pane, 7).font();
+    EXPECT_EQ(shown.pointSize(), 14);
+    EXPECT_TRUE(shown.bold());
+    const int nextStart = pane->document()->lastBlock().position();
+    EXPECT_EQ(formatAt(*pane, nextStart).font().pointSize(), 11);
+    EXPECT_FALSE(formatAt(*pane, nextStart).font().bold());
+}
+
+TEST_F(RichPaneTest, EmptyLinesCountAsLines) {
+    const std::array<PaneSegment, 1> empty{PaneSegment{"", Qt::white}};
+    pane->appendLine(empty, font);
+    pane->appendLine(empty, font);
+    appendNumbered(0, 1);
+    EXPECT_EQ(pane->lineCount(), 3);
+    EXPECT_EQ(pane->toPlainText(), QStringLiteral("\n\nline 0"));
+}
+
+TEST_F(RichPaneTest, WithoutFocusTheCaretFollowsTheNewestLine) {
+    appendNumbered(0, 100);
+    EXPECT_TRUE(pane->textCursor().atEnd());
+    EXPECT_FALSE(pane->scrolledUp());
+    EXPECT_GT(pane->verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(RichPaneTest, WithFocusCaretAndSelectionStay) {
+    appendNumbered(0, 5);
+    pane->setFocus();
+    ASSERT_TRUE(pane->hasFocus());
+    QTextCursor selection(pane->document());
+    selection.setPosition(0);
+    selection.setPosition(4, QTextCursor::KeepAnchor);
+    pane->setTextCursor(selection);
+    appendNumbered(5, 10);
+    EXPECT_EQ(pane->textCursor().selectedText(), QStringLiteral("line"));
+    EXPECT_EQ(pane->textCursor().selectionStart(), 0);
+}
+
+TEST_F(RichPaneTest, KeepsOnlyTheNewestLines) {
+    pane->setMaxLines(100);
+    appendNumbered(0, 250);
+    EXPECT_LE(pane->lineCount(), 100);
+    EXPECT_GE(pane->lineCount(), 90);
+    EXPECT_EQ(lastLine(), QStringLiteral("line 249"));
+    EXPECT_EQ(firstLine(), QString("line %1").arg(250 - pane->lineCount()));
+}
+
+TEST_F(RichPaneTest, KeepsTwentyThousandLinesByDefault) {
+    EXPECT_EQ(pane->maxLines(), 20000);
+    appendNumbered(0, 20001);
+    EXPECT_LE(pane->lineCount(), 20000);
+    EXPECT_GE(pane->lineCount(), 19000);
+    EXPECT_EQ(lastLine(), QStringLiteral("line 20000"));
+    EXPECT_EQ(firstLine(), QString("line %1").arg(20001 - pane->lineCount()));
+}
+
+TEST_F(RichPaneTest, NoTrimmingWhileScrolledUp) {
+    pane->setMaxLines(50);
+    appendNumbered(0, 40);
+    pane->setFocus();
+    scrollToTop();
+    ASSERT_TRUE(pane->scrolledUp());
+
+    appendNumbered(40, 140);
+    EXPECT_EQ(pane->lineCount(), 140);
+    EXPECT_EQ(firstLine(), QStringLiteral("line 0"));
+    EXPECT_EQ(pane->verticalScrollBar()->value(), 0);
+
+    // Back at the newest line, the next line trims.
+    pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
+    appendNumbered(140, 141);
+    EXPECT_LE(pane->lineCount(), 50);
+    EXPECT_EQ(lastLine(), QStringLiteral("line 140"));
+}
+
+TEST_F(RichPaneTest, FocusedAtTheNewestLineKeepsFollowing) {
+    appendNumbered(0, 40);
+    pane->setFocus();
+    ASSERT_FALSE(pane->scrolledUp());
+    appendNumbered(40, 80);
+    EXPECT_FALSE(pane->scrolledUp());
+}
+
+}  // namespace
+}  // namespace verdo
