@@ -1,0 +1,55 @@
+// ChatFunctions: the automation engine. Expands response templates, answers
+// phrases, whispers and joining users, bans by list, runs product actions and
+// obeys whispered remote commands, all through the EngineHost.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "engine/AnswerLimiter.h"
+#include "engine/ChatLists.h"
+#include "engine/EngineHost.h"
+
+namespace verdo {
+
+class ChatFunctions {
+  public:
+    explicit ChatFunctions(EngineHost& host) : host_(host) {}
+
+    // Replaces "<user>", "<server>", "<time>", "<channel>", "<random>" and
+    // "<parameter>" (any letter case), in that order; later passes see what
+    // earlier ones inserted.
+    std::string ExpandResponse(std::string_view response, std::string_view user,
+                               std::string_view parameter);
+    // One of the three alternatives of entry `index`, drawn at random, falling
+    // back cyclically past empty ones; empty when all three are empty.
+    std::string PickResponse(std::size_t index, const tResponseLists& lists);
+    // Sends `text` with one carriage return through the paced sender.
+    void SendResponse(const std::string& text);
+    // Shows the program's own public text; empty text and commands ("/...")
+    // are not shown.
+    void EchoOwnText(const std::string& text);
+    bool HasIgnorePrefix(std::string_view message) const;
+
+    // Automatic reactions; each does nothing while its switches are off.
+    void RespondToPhrase(const std::string& user, const std::string& message);
+    void RespondToWhisper(const std::string& user, const std::string& message);
+    void RespondToJoin(const std::string& user);
+    void CheckBanList(const std::string& user);
+    void CheckNoBanList(const std::string& user);
+    void RunProductAction(const std::string& user, std::string_view product);
+
+  private:
+    void respondToEntry(const tStringList& entries, const tResponseLists& responses,
+                        const std::string& user, const std::string& message);
+    void sendAndEcho(const std::string& text);
+    void sendBan(const std::string& user);
+    // False, after telling the user once, while answers to `user` are held back.
+    bool mayAnswer(const std::string& user);
+
+    EngineHost& host_;
+    AnswerLimiter limiter_;
+};
+
+}  // namespace verdo

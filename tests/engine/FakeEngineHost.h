@@ -1,0 +1,105 @@
+// A recording EngineHost for the engine's tests: lines sent and shown are kept
+// in order, random draws come from a queue, the clock is set by hand.
+#pragma once
+
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/EngineHost.h"
+
+namespace verdo::testing {
+
+// Hands out the queued draws in order; with the queue empty, the lowest value.
+// Every requested range is recorded so that tests can check it.
+class FakeRandom : public Random {
+  public:
+    int uniformInt(int low, int high) override {
+        ranges.emplace_back(low, high);
+        if (draws.empty()) return low;
+        const int value = draws.front();
+        draws.pop_front();
+        if (value < low || value > high) throw std::out_of_range("queued draw outside range");
+        return value;
+    }
+    void seed(std::uint32_t value) override { seeded = value; }
+
+    std::deque<int> draws;
+    std::vector<std::pair<int, int>> ranges;
+    std::uint32_t seeded = 0;
+};
+
+class FakeClock : public Clock {
+  public:
+    std::string localDateTimeText() override {
+        ++calls;
+        return text + (numbered ? "#" + std::to_string(calls) : "");
+    }
+    std::string text = "12/07/2026 10:11:12";
+    bool numbered = false;  // tells one formatting from the next
+    int calls = 0;
+};
+
+class FakeEngineHost : public EngineHost {
+  public:
+    FakeEngineHost() {
+        options_.setYourNameColor(0x0000FF);
+        options_.setYourTextColor(0x00FF00);
+        options_.setInfoColor(0xFF0000);
+        options_.setNameColor(0x00FFFF);
+        lists_.ProductActions.fill("None");
+    }
+
+    void SendLine(const std::string& text) override { sent.push_back(text); }
+    void addChatLine(const std::vector<EngineSegment>& segments) override {
+        shown.push_back(segments);
+    }
+    std::string UniqueName() const override { return uniqueName; }
+    std::string CurrentServer() const override { return server; }
+    std::string channelName() const override { return channel; }
+    bool connected() const override { return isConnected; }
+    void disconnectByCommand() override {
+        ++disconnects;
+        isConnected = false;
+    }
+    std::size_t rosterCount() const override { return roster.size(); }
+    std::string rosterName(std::size_t index) const override { return roster.at(index); }
+    tOptions& options() override { return options_; }
+    ChatLists& lists() override { return lists_; }
+    void setSettingsModified() override { modified = true; }
+    std::string ignorePrefix() const override { return ignore; }
+    Random& random() override { return random_; }
+    Clock& clock() override { return clock_; }
+    std::int64_t steadyMilliseconds() const override { return nowMs; }
+
+    // Shown lines as plain text, segments joined.
+    std::vector<std::string> shownText() const {
+        std::vector<std::string> out;
+        for (const auto& line : shown) {
+            std::string joined;
+            for (const auto& segment : line)
+                joined += segment.text;
+            out.push_back(joined);
+        }
+        return out;
+    }
+
+    std::vector<std::string> sent;
+    std::vector<std::vector<EngineSegment>> shown;
+    std::string uniqueName = "Robot";
+    std::string server = "127.0.0.1";
+    std::string channel = "Lobby";
+    std::vector<std::string> roster;
+    std::string ignore;
+    bool isConnected = true;
+    int disconnects = 0;
+    bool modified = false;
+    std::int64_t nowMs = 1000000;
+    tOptions options_;
+    ChatLists lists_;
+    FakeRandom random_;
+    FakeClock clock_;
+};
+
+}  // namespace verdo::testing
