@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,11 +41,25 @@ class ChatFunctions {
     void CheckNoBanList(const std::string& user);
     void RunProductAction(const std::string& user, std::string_view product);
 
+    // A whisper matched against the command table; runs the command when the
+    // whisperer has its level, whatever the switches say.
+    void ProcessCommand(const std::string& user, const std::string& message);
+    // Remembers the name and account number of a whois answer and reports
+    // what is known about both; other lines are ignored.
+    void TrackWhoisLine(const std::string& message);
+
   private:
     void respondToEntry(const tStringList& entries, const tResponseLists& responses,
                         const std::string& user, const std::string& message);
     void sendAndEcho(const std::string& text);
     void sendBan(const std::string& user);
+    // The reply of a built-in action (empty: none); no value when `token` is
+    // not an action token.
+    std::optional<std::string> runBuiltIn(std::string_view token, const std::string& user,
+                                          const std::string& parameter);
+    static bool hasPair(const ChatLists& lists, const std::string& name, const std::string& number);
+    void runUserResponse(const std::string& response, const std::string& user,
+                         const std::string& parameter);
     // False, after telling the user once, while answers to `user` are held back.
     bool mayAnswer(const std::string& user);
 
