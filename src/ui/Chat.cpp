@@ -218,9 +218,10 @@ void TfrmChat::requestIdleUpdate() {
         Qt::QueuedConnection);
 }
 
+// Send: the text goes out only while logged on; otherwise it stays in the entry.
 void TfrmChat::btnSendClick() {
     const QString text = edEntry->entryText();
-    if (!text.isEmpty()) {
+    if (form_->LoggedOn() && !text.isEmpty()) {
         form_->sendEntryText(typedBytes(text));
         edEntry->addToHistory(text);
         edEntry->clearEditText();

@@ -211,6 +211,16 @@ TEST_F(ChatWindowTest, EnterSendsWindows1252AndKeepsTheHistory) {
     EXPECT_EQ(window->edEntry->count(), 1);
 }
 
+TEST_F(ChatWindowTest, EnterWhileOfflineKeepsTheText) {
+    window->focusEntry();
+    QTest::keyClicks(window->edEntry, "hello");
+    QTest::keyClick(window->edEntry, Qt::Key_Return);
+    EXPECT_EQ(window->edEntry->entryText(), QStringLiteral("hello"));
+    EXPECT_EQ(window->edEntry->count(), 0);
+    EXPECT_TRUE(platform->clients.at(0)->sent.empty());
+    EXPECT_FALSE(chatText().contains("hello"));
+}
+
 TEST_F(ChatWindowTest, StartServerGoesFirst) {
     auto services = std::make_unique<FakePlatform>();
     FakePlatform* fake = services.get();
