@@ -20,6 +20,7 @@ if [[ -x "$gateway" ]] && ! (exec 3<>/dev/tcp/127.0.0.1/6112) 2>/dev/null; then
 fi
 
 if [[ -x "$program" ]]; then
+    if [[ $# -eq 0 ]]; then set -- --server 127.0.0.1:6112; fi
     "$program" "$@"
 else
     echo "The program is not built yet; the gateway runs until Ctrl+C."

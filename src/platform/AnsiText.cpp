@@ -6,8 +6,12 @@
 namespace verdo {
 namespace {
 
-char lowerByte(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char upperByte(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char lowerByte(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char upperByte(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -24,9 +28,9 @@ std::string upperAZ(std::string_view text) {
 }
 
 bool equalsIgnoreCaseAZ(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return lowerByte(x) == lowerByte(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return lowerByte(x) == lowerByte(y);
+           });
 }
 
 bool containsIgnoreCaseAZ(std::string_view text, std::string_view needle) {
@@ -34,7 +38,8 @@ bool containsIgnoreCaseAZ(std::string_view text, std::string_view needle) {
 }
 
 bool startsWithIgnoreCaseAZ(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && equalsIgnoreCaseAZ(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           equalsIgnoreCaseAZ(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace verdo

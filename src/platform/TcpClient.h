@@ -12,7 +12,7 @@
 namespace verdo {
 
 class TcpClient {
-public:
+  public:
     virtual ~TcpClient() = default;
 
     // Starts connecting; a host name is resolved without blocking. Any earlier

@@ -6,7 +6,7 @@
 namespace verdo {
 
 class Timer {
-public:
+  public:
     virtual ~Timer() = default;
 
     // Changing the interval of a running timer restarts its period.

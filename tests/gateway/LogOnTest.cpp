@@ -17,6 +17,18 @@ TEST_F(GatewayTest, LogOnGivesNameWelcomeChannelAndRosterInOrder) {
     EXPECT_NE(alice.raw().find("2010 NAME alice\r\n1018 INFO"), std::string::npos);
 }
 
+TEST_F(GatewayTest, EmptyPasswordLogsOnAndTheExtraReturnIsNoTalk) {
+    start();
+    RawClient& watcher = user("watcher");
+    RawClient& guest = client();
+    ASSERT_TRUE(guest.logOnAndWait("Guest", ""));
+    ASSERT_TRUE(watcher.waitForLine("1002 JOIN Guest"));
+    guest.send("hello\r\n");
+    ASSERT_TRUE(watcher.waitForLine("1005 TALK Guest"));
+    EXPECT_TRUE(watcher.has("1005 TALK Guest 0010 \"hello\""));
+    EXPECT_FALSE(watcher.has("1005 TALK Guest 0010 \"\""));
+}
+
 TEST_F(GatewayTest, SecondPasswordForANameIsRefusedAndClosed) {
     start();
     user("alice");

@@ -63,6 +63,7 @@ void ClientSession::onLine(const std::string& line) {
         logon_.line(line);
         return;
     }
+    if (line.empty()) return;  // e.g. the extra CR after the log-on
     switch (flood_->admit(line.size(), Clock::now())) {
         case FloodVerdict::Disconnect:
             deliver(world_.style().floodDisconnect());

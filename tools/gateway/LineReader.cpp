@@ -4,7 +4,11 @@
 namespace verdo::gateway {
 
 LineReader::LineReader(std::function<void(const std::string&)> onLine) {
+    // Carriage returns are kept by the splitter so that an empty line ended by a
+    // CR (an empty password) still comes out; it is stripped here.
+    splitter_.noReturn = false;
     splitter_.onLine = [deliver = std::move(onLine)](std::string_view line) {
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         deliver(std::string(line.substr(0, kMaxLine)));
     };
 }

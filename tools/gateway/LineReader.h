@@ -5,7 +5,9 @@
 // a lone CR or LF and then waits for an answer (a prompt flow, telnet) would
 // wait for ever. When a chunk ends in CR or LF, one extra LF is fed after it:
 // it makes the held terminator examinable and itself only ever comes out as an
-// empty piece, which the splitter drops. Lines are cut to `kMaxLine` bytes.
+// empty piece, which the splitter drops. Lines are cut to `kMaxLine` bytes. An
+// empty line ended by a CR is delivered (as an empty string): a password may be
+// empty.
 #pragma once
 
 #include <cstddef>

@@ -52,6 +52,7 @@ std::string_view LogonFlow::takePrefix(std::string_view bytes) {
 }
 
 void LogonFlow::line(const std::string& text) {
+    if (state_ == State::Name && text.empty()) return;  // blank lines before the name
     if (state_ == State::Name) {
         takeName(text);
     } else if (state_ == State::Password) {
