@@ -1,0 +1,43 @@
+// The real window on the real Qt platform logs on to the local gateway on
+// 127.0.0.1: F4, the connecting dialog, the welcome and the home channel.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTest>
+
+#include "GatewayServer.h"
+#include "dialogs/Connect.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/WaitFor.h"
+#include "ui/Chat.h"
+#include "ui/RichPane.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
+    gateway::GatewayOptions options;
+    options.port = 0;
+    gateway::GatewayServer server(options);
+    std::string error;
+    ASSERT_TRUE(server.start(error)) << error;
+
+    TfrmChat window(std::make_unique<QtPlatform>());
+    window.setStartServer("127.0.0.1:" + std::to_string(server.port()));
+    ASSERT_TRUE(testing::showActive(window));
+    QTest::keyClick(&window, Qt::Key_F4);
+    ASSERT_TRUE(
+        testing::waitFor([&] { return window.frmConnect && window.frmConnect->isVisible(); }));
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return window.edChannel->text() == QStringLiteral("Blizzard Chat Verdo-1"); }));
+    EXPECT_TRUE(window.form().LoggedOn());
+    EXPECT_EQ(window.form().UniqueName(), "Guest");
+    EXPECT_FALSE(window.frmConnect->isVisible());
+    EXPECT_TRUE(window.reChat->toPlainText().contains("Welcome to the VerdoChat test gateway!"));
+    EXPECT_EQ(window.acConnect->text(), QStringLiteral("&Disconnect"));
+}
+
+}  // namespace
+}  // namespace verdo
