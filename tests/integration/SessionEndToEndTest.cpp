@@ -33,6 +33,18 @@ class SessionEndToEndTest : public ::testing::Test {
         form.options().setHomeChannel("Op Verdo");
         form.applyLogonOptions();
     }
+    // Logs on once (so the name holds its password), then tries a wrong one
+    // until the refusal's message box.
+    void retryWithWrongPassword() {
+        form.ServerList = {live};
+        form.acConnectExecute();
+        ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
+        form.acConnectExecute();
+        form.options().setPassword("wrong");
+        form.applyLogonOptions();
+        form.acConnectExecute();
+        ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
+    }
     static std::string deadEntry() {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
@@ -92,14 +104,8 @@ TEST_F(SessionEndToEndTest, SecondLogOnOfTheSameNameGetsAUniqueName) {
 
 TEST_F(SessionEndToEndTest, WrongPasswordEndsTheConnectLoop) {
     startGateway();
-    form.ServerList = {live};
-    form.acConnectExecute();
-    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
-    form.acConnectExecute();
-    form.options().setPassword("wrong");
-    form.applyLogonOptions();
-    form.acConnectExecute();
-    ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
+    retryWithWrongPassword();
+    ASSERT_FALSE(view.messages.empty());
     EXPECT_EQ(view.messages[0].rfind("Log on failed.", 0), 0u);
     EXPECT_FALSE(form.connectLoopRunning());
     EXPECT_FALSE(form.LoggedOn());
@@ -115,15 +121,10 @@ TEST_F(SessionEndToEndTest, OtherStyleGreetingInAnErrorLineLogsOn) {
 
 TEST_F(SessionEndToEndTest, OtherStyleRefusalEndsTheConnectLoop) {
     startGateway(gateway::StyleKind::Pvpgn);
-    form.ServerList = {live};
-    form.acConnectExecute();
-    ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
-    form.acConnectExecute();
-    form.options().setPassword("wrong");
-    form.applyLogonOptions();
-    form.acConnectExecute();
-    ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
+    retryWithWrongPassword();
+    ASSERT_FALSE(view.messages.empty());
     EXPECT_FALSE(form.connectLoopRunning());
+    EXPECT_FALSE(form.LoggedOn());
 }
 
 }  // namespace
