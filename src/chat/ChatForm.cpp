@@ -2,6 +2,8 @@
 // part of the session (see Session.cpp for the connect loop).
 #include "chat/ChatForm.h"
 
+#include "engine/CommandTable.h"
+
 namespace verdo {
 
 ChatForm::ChatForm(Platform& platform, ChatView& view)
@@ -70,7 +72,8 @@ void ChatForm::afterEvents() {
 }
 
 void ChatForm::FormShow() {
-    ResetOptions(options_, productActions_);
+    ResetOptions(options_, lists_.ProductActions);
+    FillBuiltInCommands(lists_);
     bcChat_->setFloodInterval(2500);
     applyLogonOptions();
     view_.setActionEnabled(ChatAction::SendButtons, false);
@@ -91,10 +94,11 @@ void ChatForm::WriteChatLog(const std::string& text, LogKind kind) {
 }
 
 void ChatForm::EchoOwnText(const std::string& text) {
-    if (text.empty() || text.front() == '/') return;
-    view_.addChatLine(ChatPane,
-                      ChatLine{ChatSegment{"<" + uniqueName_ + "> ", options_.yourNameColor()},
-                               ChatSegment{text, options_.yourTextColor()}, ChatSegment{}});
+    engine_.EchoOwnText(text);
+}
+
+std::vector<std::string> ChatForm::rosterNames() const {
+    return {};
 }
 
 void ChatForm::sendLine(const std::string& text) {

@@ -12,10 +12,14 @@
 
 #include "chat/ChatLog.h"
 #include "chat/ChatView.h"
+#include "chat/EngineBridge.h"
+#include "engine/ChatFunctions.h"
+#include "engine/ChatLists.h"
 #include "interp/BnetChat.h"
 #include "net/ChatInterface.h"
 #include "platform/Platform.h"
 #include "records/Options.h"
+#include "records/UserRecords.h"
 
 namespace verdo {
 
@@ -36,8 +40,15 @@ class ChatForm {
     // What the window and the configuration edit.
     tOptions& options() { return options_; }
     const tOptions& options() const { return options_; }
-    tProductActions& productActions() { return productActions_; }
-    std::vector<std::string> ServerList;
+    // The lists of the current chat file, the product actions among them.
+    ChatLists& lists() { return lists_; }
+    const ChatLists& lists() const { return lists_; }
+    // The user information database.
+    tUserList& users() { return users_; }
+    ChatFunctions& engine() { return engine_; }
+    // Talk and whispers beginning with it get no automatic answer.
+    const std::string& ignorePrefix() const { return ignorePrefix_; }
+    void setIgnorePrefix(const std::string& prefix) { ignorePrefix_ = prefix; }
     ChatLog& chatLog() { return log_; }
     // Copies the log-on name and password into the interpreter; done whenever
     // a chat file is loaded or the options are confirmed.
@@ -55,6 +66,8 @@ class ChatForm {
     const std::string& UniqueName() const { return uniqueName_; }
     const std::string& CurrentServer() const { return currentServer_; }
     const std::string& channelName() const { return channelName_; }
+    // The names of the channel's users, in roster order.
+    std::vector<std::string> rosterNames() const;
     bool settingsModified() const { return settingsModified_; }
     void setSettingsModified(bool modified) { settingsModified_ = modified; }
 
@@ -79,6 +92,8 @@ class ChatForm {
     void WriteChatLog(const std::string& text, LogKind kind);
 
   private:
+    friend class ChatEngineHost;
+
     // Every event from outside (socket, timer, gesture) runs inside inEvent; when
     // the outermost one returns, the connect loop takes its next step. A modal
     // question nests events the way the loop's own wait would, so the loop never
@@ -122,8 +137,12 @@ class ChatForm {
     Platform& platform_;
     ChatView& view_;
     tOptions options_;
-    tProductActions productActions_;
+    ChatLists lists_;
+    tUserList users_;
+    std::string ignorePrefix_;
     ChatLog log_;
+    ChatEngineHost engineHost_{*this};
+    ChatFunctions engine_{engineHost_};
     std::unique_ptr<TChatInterface> chatInterface_;
     std::unique_ptr<TBnetChat> bcChat_;
     std::unique_ptr<Timer> serverTimer_;

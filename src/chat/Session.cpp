@@ -35,7 +35,7 @@ void ChatForm::startConnectLoop() {
     view_.setActionEnabled(ChatAction::Connect, false);
     view_.setMainInputEnabled(false);
     view_.showConnectDialog();
-    if (ServerList.empty()) ServerList.emplace_back(DefaultServerHost);
+    if (lists_.ServerList.empty()) lists_.ServerList.emplace_back(DefaultServerHost);
     serverIndex_ = 0;
     tryServer();
 }
@@ -43,8 +43,9 @@ void ChatForm::startConnectLoop() {
 void ChatForm::tryServer() {
     timeoutCount_ = 0;
     view_.setConnectTimeoutText(timeoutText(options_.connectionTimeout()));
-    if (serverIndex_ >= ServerList.size()) serverIndex_ = 0;
-    currentServer_ = ServerList.empty() ? std::string(DefaultServerHost) : ServerList[serverIndex_];
+    if (serverIndex_ >= lists_.ServerList.size()) serverIndex_ = 0;
+    currentServer_ = lists_.ServerList.empty() ? std::string(DefaultServerHost)
+                                               : lists_.ServerList[serverIndex_];
     view_.setStatusText(StatusPanel::Step, "Trying Server: " + currentServer_);
     view_.setConnectServerText("Trying Server: " + currentServer_);
     const ServerAddress address = parseServerEntry(currentServer_, DefaultGatewayPort);
@@ -208,6 +209,7 @@ void ChatForm::bcChatInfo(std::string_view message) {
         sendLine("/join " + channelName_);
         addStatusLine("Rejoining " + channelName_, options_.infoColor());
     }
+    engine_.TrackWhoisLine(text);
 }
 
 void ChatForm::bcChatError(std::string_view message) {

@@ -51,8 +51,6 @@ class EngineHost {
 
     virtual Random& random() = 0;
     virtual Clock& clock() = 0;
-    // A steady count of milliseconds that never goes back; for rate limits.
-    virtual std::int64_t steadyMilliseconds() const = 0;
 };
 
 }  // namespace verdo

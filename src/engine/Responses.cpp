@@ -59,7 +59,7 @@ void ChatFunctions::RespondToJoin(const std::string& user) {
 }
 
 bool ChatFunctions::mayAnswer(const std::string& user) {
-    const auto verdict = limiter_.tryAnswer(user, host_.steadyMilliseconds());
+    const auto verdict = limiter_.tryAnswer(user, host_.clock().steadyMilliseconds());
     if (verdict == AnswerLimiter::Verdict::FirstHeldBack) {
         host_.addChatLine(
             {{"Holding back automatic answers to " + user + " (more than 5 within 30 seconds).",

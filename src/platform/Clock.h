@@ -1,6 +1,7 @@
 // The clock service: the local date and time as the user's locale writes them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace verdo {
@@ -11,6 +12,8 @@ class Clock {
     // The short date, a blank and the long time; at exactly midnight the date
     // alone.
     virtual std::string localDateTimeText() = 0;
+    // Milliseconds of a steady clock that never goes back; for rate limits.
+    virtual std::int64_t steadyMilliseconds() = 0;
 };
 
 }  // namespace verdo

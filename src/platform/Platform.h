@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/Clock.h"
+#include "platform/Random.h"
 #include "platform/TcpClient.h"
 #include "platform/Timer.h"
 
@@ -19,6 +20,8 @@ class Platform {
     // A new timer starts disabled with an interval of 1000 ms.
     virtual std::unique_ptr<Timer> createTimer() = 0;
     virtual Clock& clock() = 0;
+    // Seeded once, at creation.
+    virtual Random& random() = 0;
 };
 
 }  // namespace verdo

@@ -62,7 +62,7 @@ void TfrmChat::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     form_->FormShow();
-    if (startServer_) form_->ServerList.insert(form_->ServerList.begin(), *startServer_);
+    if (startServer_) form_->lists().ServerList.insert(form_->lists().ServerList.begin(), *startServer_);
     applyOptionsStyle();
     focusEntry();
 }

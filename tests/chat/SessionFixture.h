@@ -16,7 +16,7 @@ class SessionFixture : public ::testing::Test {
         peer = platform.clients.at(0);
         flood = platform.timers.at(0);
         serverTimer = platform.timers.at(1);
-        form.ServerList = {"alpha:6200", "beta"};
+        form.lists().ServerList = {"alpha:6200", "beta"};
     }
 
     // Runs the Connect action and lets the first server accept.

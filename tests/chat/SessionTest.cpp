@@ -58,7 +58,7 @@ TEST_F(ConnectLoopTest, LogonPhaseCountsTwentyTwentyDownToZeroAndGivesUpOnTheTwe
 }
 
 TEST_F(ConnectLoopTest, OneEntryListIsRetriedUntilCancelled) {
-    form.ServerList = {"only"};
+    form.lists().ServerList = {"only"};
     form.acConnectExecute();
     tickServerTimer(15);
     EXPECT_EQ(peer->connectCalls, 4);
@@ -70,11 +70,11 @@ TEST_F(ConnectLoopTest, OneEntryListIsRetriedUntilCancelled) {
 }
 
 TEST_F(ConnectLoopTest, EmptyServerListGetsTheDefaultWhichStays) {
-    form.ServerList.clear();
+    form.lists().ServerList.clear();
     form.acConnectExecute();
     EXPECT_EQ(peer->lastHost, "battle.net");
     form.btnCancelClick();
-    EXPECT_THAT(form.ServerList, ElementsAre("battle.net"));
+    EXPECT_THAT(form.lists().ServerList, ElementsAre("battle.net"));
 }
 
 TEST_F(ConnectLoopTest, CancelEndsTheLoopOffline) {
@@ -241,7 +241,7 @@ TEST_F(LostConnectionTest, CloseInChatWithoutAutoReconnectGoesOffline) {
 
 TEST_F(LostConnectionTest, CloseInChatWithAutoReconnectStartsFromTheFirstServer) {
     form.options().setAutoReconnect(true);
-    form.ServerList = {"beta", "alpha:6200"};
+    form.lists().ServerList = {"beta", "alpha:6200"};
     logOn();
     form.btnNextClick();  // no loop: nothing happens
     peer->peerClose();

@@ -78,7 +78,7 @@ TEST_F(CommandsTest, DamagedLevelMeansOwnersOnly) {
         engine.ProcessCommand("Boss", "!hi");
         EXPECT_EQ(host.sent.size(), 1u) << "level '" << level << "'";
         host.sent.clear();
-        host.nowMs += AnswerLimiter::WindowMilliseconds;  // stay clear of the answer cap
+        host.clock_.nowMs += AnswerLimiter::WindowMilliseconds;  // stay clear of the answer cap
     }
     // A level list shorter than the command list: owners only as well.
     host.lists_.CommandLevel.clear();

@@ -8,27 +8,9 @@
 #include <vector>
 
 #include "engine/EngineHost.h"
+#include "support/FakeRandom.h"
 
 namespace verdo::testing {
-
-// Hands out the queued draws in order; with the queue empty, the lowest value.
-// Every requested range is recorded so that tests can check it.
-class FakeRandom : public Random {
-  public:
-    int uniformInt(int low, int high) override {
-        ranges.emplace_back(low, high);
-        if (draws.empty()) return low;
-        const int value = draws.front();
-        draws.pop_front();
-        if (value < low || value > high) throw std::out_of_range("queued draw outside range");
-        return value;
-    }
-    void seed(std::uint32_t value) override { seeded = value; }
-
-    std::deque<int> draws;
-    std::vector<std::pair<int, int>> ranges;
-    std::uint32_t seeded = 0;
-};
 
 class FakeClock : public Clock {
   public:
@@ -36,9 +18,11 @@ class FakeClock : public Clock {
         ++calls;
         return text + (numbered ? "#" + std::to_string(calls) : "");
     }
+    std::int64_t steadyMilliseconds() override { return nowMs; }
     std::string text = "12/07/2026 10:11:12";
     bool numbered = false;  // tells one formatting from the next
     int calls = 0;
+    std::int64_t nowMs = 1000000;
 };
 
 class FakeEngineHost : public EngineHost {
@@ -71,7 +55,6 @@ class FakeEngineHost : public EngineHost {
     std::string ignorePrefix() const override { return ignore; }
     Random& random() override { return random_; }
     Clock& clock() override { return clock_; }
-    std::int64_t steadyMilliseconds() const override { return nowMs; }
 
     // Shown lines as plain text, segments joined.
     std::vector<std::string> shownText() const {
@@ -95,7 +78,6 @@ class FakeEngineHost : public EngineHost {
     bool isConnected = true;
     int disconnects = 0;
     bool modified = false;
-    std::int64_t nowMs = 1000000;
     tOptions options_;
     ChatLists lists_;
     FakeRandom random_;

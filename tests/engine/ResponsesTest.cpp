@@ -114,7 +114,7 @@ TEST_F(PhraseTest, WhisperUsesItsOwnLists) {
 TEST_F(PhraseTest, AnswersToOneUserAreCappedAndToldOnce) {
     for (int i = 0; i < 8; ++i) {
         engine.RespondToPhrase("Ann", "hi");
-        host.nowMs += 1000;
+        host.clock_.nowMs += 1000;
     }
     EXPECT_EQ(host.sent.size(), 5u);
     const auto held = host.shownText();
@@ -131,7 +131,7 @@ TEST_F(PhraseTest, CapCountsNamesWithoutCaseAndFreesAfterTheWindow) {
     EXPECT_EQ(host.sent.size(), 5u);
     engine.RespondToPhrase("Bob", "hi");
     EXPECT_EQ(host.sent.size(), 6u);
-    host.nowMs += 30000;
+    host.clock_.nowMs += 30000;
     engine.RespondToPhrase("Ann", "hi");
     EXPECT_EQ(host.sent.size(), 7u);
 }

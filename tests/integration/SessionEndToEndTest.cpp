@@ -36,7 +36,7 @@ class SessionEndToEndTest : public ::testing::Test {
     // Logs on once (so the name holds its password), then tries a wrong one
     // until the refusal's message box.
     void retryWithWrongPassword() {
-        form.ServerList = {live};
+        form.lists().ServerList = {live};
         form.acConnectExecute();
         ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
         form.acConnectExecute();
@@ -60,7 +60,7 @@ class SessionEndToEndTest : public ::testing::Test {
 
 TEST_F(SessionEndToEndTest, LogsOnJoinsTheHomeChannelAndDisconnects) {
     startGateway();
-    form.ServerList = {live};
+    form.lists().ServerList = {live};
     form.acConnectExecute();
     EXPECT_TRUE(view.dialogShown);
     ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));
@@ -78,7 +78,7 @@ TEST_F(SessionEndToEndTest, LogsOnJoinsTheHomeChannelAndDisconnects) {
 TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
     startGateway();
     const std::string dead = deadEntry();
-    form.ServerList = {dead, live};
+    form.lists().ServerList = {dead, live};
     form.acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
     EXPECT_TRUE(view.hasLine("Unable to connect to " + dead + "."));
@@ -87,14 +87,14 @@ TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
 
 TEST_F(SessionEndToEndTest, SecondLogOnOfTheSameNameGetsAUniqueName) {
     startGateway();
-    form.ServerList = {live};
+    form.lists().ServerList = {live};
     RecordingView otherView;
     ChatForm other(platform, otherView);
     other.FormShow();
     other.options().setUserName("Verdo");
     other.options().setPassword("secret");
     other.applyLogonOptions();
-    other.ServerList = {live};
+    other.lists().ServerList = {live};
     form.acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
     other.acConnectExecute();
@@ -113,7 +113,7 @@ TEST_F(SessionEndToEndTest, WrongPasswordEndsTheConnectLoop) {
 
 TEST_F(SessionEndToEndTest, OtherStyleGreetingInAnErrorLineLogsOn) {
     startGateway(gateway::StyleKind::Pvpgn);
-    form.ServerList = {live};
+    form.lists().ServerList = {live};
     form.acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
     ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "support/FakeRandom.h"
 #include "support/FakeTcpClient.h"
 #include "support/FakeTimer.h"
 
@@ -24,11 +25,15 @@ class FakePlatform : public Platform {
     }
 
     Clock& clock() override { return fakeClock; }
+    Random& random() override { return fakeRandom; }
 
     struct FixedClock : Clock {
         std::string localDateTimeText() override { return text; }
+        std::int64_t steadyMilliseconds() override { return milliseconds; }
         std::string text = "07/12/2026 10:11:12";
+        std::int64_t milliseconds = 0;
     } fakeClock;
+    FakeRandom fakeRandom;
     std::vector<FakeTcpClient*> clients;  // not owned
     std::vector<FakeTimer*> timers;       // not owned
 };

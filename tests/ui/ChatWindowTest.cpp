@@ -225,10 +225,10 @@ TEST_F(ChatWindowTest, StartServerGoesFirst) {
     auto services = std::make_unique<FakePlatform>();
     FakePlatform* fake = services.get();
     TfrmChat other(std::move(services));
-    other.form().ServerList = {"battle.net"};
+    other.form().lists().ServerList = {"battle.net"};
     other.setStartServer("127.0.0.1:6112");
     ASSERT_TRUE(testing::showActive(other));
-    EXPECT_EQ(other.form().ServerList.front(), "127.0.0.1:6112");
+    EXPECT_EQ(other.form().lists().ServerList.front(), "127.0.0.1:6112");
     other.form().acConnectExecute();
     EXPECT_EQ(fake->clients.at(0)->lastHost, "127.0.0.1");
     EXPECT_EQ(fake->clients.at(0)->lastPort, 6112);

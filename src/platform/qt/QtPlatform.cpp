@@ -3,6 +3,7 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <chrono>
 
 #include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtTimer.h"
@@ -27,6 +28,11 @@ class LocaleClock : public Clock {
         if (now.time() != QTime(0, 0))
             text += ' ' + locale.toString(now.time(), QLocale::LongFormat);
         return text.toStdString();
+    }
+    std::int64_t steadyMilliseconds() override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
 };
 }  // namespace

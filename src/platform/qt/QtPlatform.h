@@ -10,6 +10,10 @@ class QtPlatform : public Platform {
     std::unique_ptr<TcpClient> createTcpClient() override;
     std::unique_ptr<Timer> createTimer() override;
     Clock& clock() override;
+    Random& random() override { return random_; }
+
+  private:
+    StdRandom random_;
 };
 
 }  // namespace verdo
