@@ -1,0 +1,181 @@
+// Profile-file reading and writing (see IniFile.h). The whole file is read for
+// every call, as the system's profile functions do; Chat.ini is a few lines.
+#include "platform/IniFile.h"
+
+#include <unistd.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+#include "platform/AnsiText.h"
+#include "platform/SafeFile.h"
+
+namespace verdo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view Blanks = " \t";
+
+std::string_view trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string_view::npos) return {};
+    const std::size_t last = text.find_last_not_of(Blanks);
+    return text.substr(first, last - first + 1);
+}
+
+struct IniText {
+    std::vector<std::string> lines;
+    std::string lineEnd = "\n";
+};
+
+IniText readLines(const fs::path& path) {
+    IniText text;
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+            text.lineEnd = "\r\n";
+        }
+        text.lines.push_back(std::move(line));
+    }
+    return text;
+}
+
+// The name of a "[Section]" line, or nothing for any other line.
+std::optional<std::string_view> sectionName(std::string_view line) {
+    line = trimmed(line);
+    if (line.size() < 2 || line.front() != '[') return std::nullopt;
+    const std::size_t close = line.find(']');
+    if (close == std::string_view::npos) return std::nullopt;
+    return trimmed(line.substr(1, close - 1));
+}
+
+bool isKeyLine(std::string_view line, std::string_view key) {
+    const std::size_t equals = line.find('=');
+    return equals != std::string_view::npos &&
+           equalsIgnoreCaseAZ(trimmed(line.substr(0, equals)), key);
+}
+
+// The section header line and the end of its body; header is npos when absent.
+struct SectionRange {
+    std::size_t header = std::string::npos;
+    std::size_t end = 0;
+};
+
+SectionRange findSection(const std::vector<std::string>& lines, std::string_view section) {
+    SectionRange range;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto name = sectionName(lines[i]);
+        if (!name) continue;
+        if (range.header != std::string::npos) {
+            range.end = i;
+            return range;
+        }
+        if (equalsIgnoreCaseAZ(*name, section)) range.header = i;
+    }
+    range.end = lines.size();
+    return range;
+}
+
+std::optional<std::size_t> findKey(const std::vector<std::string>& lines, SectionRange range,
+                                   std::string_view key) {
+    if (range.header == std::string::npos) return std::nullopt;
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        if (isKeyLine(lines[i], key)) return i;
+    }
+    return std::nullopt;
+}
+
+// A value in matching double quotes loses them, as profile readers do.
+std::string valueOf(std::string_view line) {
+    std::string_view value = trimmed(line.substr(line.find('=') + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+std::optional<int> parseInteger(std::string_view text) {
+    int value = 0;
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (begin != end && *begin == '+') ++begin;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || begin == end) return std::nullopt;
+    return value;
+}
+
+bool isWritableFolder(const fs::path& folder) {
+    std::error_code error;
+    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK) == 0;
+}
+
+}  // namespace
+
+std::string IniFile::readString(std::string_view section, std::string_view key,
+                                std::string_view defaultValue) const {
+    const IniText text = readLines(path_);
+    const auto at = findKey(text.lines, findSection(text.lines, section), key);
+    return at ? valueOf(text.lines[*at]) : std::string(defaultValue);
+}
+
+int IniFile::readInteger(std::string_view section, std::string_view key, int defaultValue) const {
+    const std::string value = readString(section, key, "");
+    return parseInteger(trimmed(value)).value_or(defaultValue);
+}
+
+bool IniFile::readBool(std::string_view section, std::string_view key, bool defaultValue) const {
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
+    IniText text = readLines(path_);
+    std::string line = std::string(key) + "=" + std::string(value);
+    const SectionRange range = findSection(text.lines, section);
+    if (const auto at = findKey(text.lines, range, key)) {
+        text.lines[*at] = std::move(line);
+    } else if (range.header != std::string::npos) {
+        // After the section's last non-blank line, so a blank separator stays.
+        std::size_t insertAt = range.end;
+        while (insertAt > range.header + 1 && trimmed(text.lines[insertAt - 1]).empty())
+            --insertAt;
+        text.lines.insert(text.lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
+                          std::move(line));
+    } else {
+        text.lines.push_back("[" + std::string(section) + "]");
+        text.lines.push_back(std::move(line));
+    }
+    std::string contents;
+    for (const std::string& each : text.lines)
+        contents += each + text.lineEnd;
+    return writeFileSafely(path_, contents);
+}
+
+bool IniFile::writeInteger(std::string_view section, std::string_view key, int value) {
+    return writeString(section, key, std::to_string(value));
+}
+
+bool IniFile::writeBool(std::string_view section, std::string_view key, bool value) {
+    return writeString(section, key, value ? "1" : "0");
+}
+
+fs::path settingsFolder(const fs::path& programFolder, const fs::path& configHome) {
+    if (isWritableFolder(programFolder)) return programFolder;
+    const fs::path folder = configHome / "VerdoChat";
+    std::error_code ignored;  // an uncreatable folder shows as failed writes later
+    fs::create_directories(folder, ignored);
+    return folder;
+}
+
+fs::path userConfigHome() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && fs::path(xdg).is_absolute()) return xdg;
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : ".") / ".config";
+}
+
+}  // namespace verdo

@@ -1,0 +1,156 @@
+// The profile file behind Chat.ini: defaults, letter case, plain names with
+// blanks, one key replaced with the rest kept, and where the file lives.
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "records/TempDir.h"
+
+namespace verdo {
+namespace {
+
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+
+TEST(IniFile, MissingFileOrKeyGivesTheDefault) {
+    TempDir dir;
+    const IniFile absent(dir / "Chat.ini");
+    EXPECT_EQ(absent.readString("Last File", "Last File", "None"), "None");
+    EXPECT_EQ(absent.readInteger("Screen", "Top", 50), 50);
+    EXPECT_TRUE(absent.readBool("Screen", "Maximized", true));
+
+    writeFile(dir / "Chat.ini", "[Screen]\nTop=7\n");
+    const IniFile present(dir / "Chat.ini");
+    EXPECT_EQ(present.readInteger("Screen", "Left", 50), 50);
+    EXPECT_EQ(present.readString("Response", "Ignore", ""), "");
+}
+
+TEST(IniFile, SectionsAndKeysIgnoreLetterCase) {
+    TempDir dir;
+    writeFile(dir / "Chat.ini",
+              "[screen]\r\nnew user width = 200\r\n[LAST FILE]\r\nlast file=C:\\chat\\a.ch5\r\n");
+    const IniFile ini(dir / "Chat.ini");
+    EXPECT_EQ(ini.readInteger("Screen", "New User Width", 162), 200);
+    // Backslashes are plain bytes, not escapes.
+    EXPECT_EQ(ini.readString("Last File", "Last File", "None"), "C:\\chat\\a.ch5");
+}
+
+TEST(IniFile, KeysAreLookedUpOnlyInTheirOwnSection) {
+    TempDir dir;
+    writeFile(dir / "Chat.ini", "[Batch File]\nTop=1\n[Screen]\nLeft=2\n");
+    const IniFile ini(dir / "Chat.ini");
+    EXPECT_EQ(ini.readInteger("Screen", "Top", 50), 50);
+    EXPECT_EQ(ini.readInteger("Screen", "Left", 50), 2);
+}
+
+TEST(IniFile, IntegersAndBooleans) {
+    TempDir dir;
+    writeFile(dir / "Chat.ini", "[S]\nA=-12\nB=12x\nC=\nD=0\nE=3\nF=yes\n");
+    const IniFile ini(dir / "Chat.ini");
+    EXPECT_EQ(ini.readInteger("S", "A", 5), -12);
+    EXPECT_EQ(ini.readInteger("S", "B", 5), 5);
+    EXPECT_EQ(ini.readInteger("S", "C", 5), 5);
+    EXPECT_FALSE(ini.readBool("S", "D", true));
+    EXPECT_TRUE(ini.readBool("S", "E", false));
+    EXPECT_TRUE(ini.readBool("S", "F", true));
+    EXPECT_FALSE(ini.readBool("S", "F", false));
+}
+
+TEST(IniFile, WritesNamesWithBlanksPlainly) {
+    TempDir dir;
+    IniFile ini(dir / "Chat.ini");
+    ASSERT_TRUE(ini.writeInteger("Screen", "New User Width", 162));
+    ASSERT_TRUE(ini.writeBool("Screen", "Maximized", true));
+    ASSERT_TRUE(ini.writeString("Last File", "Last File", "/home/me/a b.ch5"));
+    EXPECT_EQ(
+        readFile(dir / "Chat.ini"),
+        "[Screen]\nNew User Width=162\nMaximized=1\n[Last File]\nLast File=/home/me/a b.ch5\n");
+}
+
+TEST(IniFile, ReplacesOneKeyAndKeepsEveryOtherLine) {
+    TempDir dir;
+    writeFile(dir / "Chat.ini",
+              "; kept comment\r\n[screen]\r\ntop=1\r\nLeft=2\r\n\r\n[Response]\r\nIgnore=!\r\n");
+    IniFile ini(dir / "Chat.ini");
+    ASSERT_TRUE(ini.writeInteger("Screen", "Top", 99));
+    ASSERT_TRUE(ini.writeInteger("Screen", "Width", 800));
+    EXPECT_EQ(readFile(dir / "Chat.ini"),
+              "; kept comment\r\n[screen]\r\nTop=99\r\nLeft=2\r\nWidth=800\r\n\r\n"
+              "[Response]\r\nIgnore=!\r\n");
+    EXPECT_EQ(ini.readString("Response", "Ignore", ""), "!");
+}
+
+TEST(IniFile, AFailedWriteReportsFalse) {
+    TempDir dir;
+    IniFile ini(dir / "missing folder" / "Chat.ini");
+    EXPECT_FALSE(ini.writeInteger("Screen", "Top", 2));
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing folder"));
+}
+
+TEST(IniFile, AFailedWriteKeepsTheOldFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    TempDir dir;
+    std::filesystem::create_directory(dir / "locked");
+    writeFile(dir / "locked" / "Chat.ini", "[Screen]\nTop=1\n");
+    std::filesystem::permissions(
+        dir / "locked", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    IniFile ini(dir / "locked" / "Chat.ini");
+    const bool written = ini.writeInteger("Screen", "Top", 2);
+    std::filesystem::permissions(dir / "locked", std::filesystem::perms::owner_all);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readFile(dir / "locked" / "Chat.ini"), "[Screen]\nTop=1\n");
+}
+
+TEST(SettingsFolder, IsTheProgramFolderWhenWritable) {
+    TempDir dir;
+    EXPECT_EQ(settingsFolder(dir.path(), dir / "config"), dir.path());
+    EXPECT_FALSE(std::filesystem::exists(dir / "config"));
+}
+
+TEST(SettingsFolder, FallsBackToTheUserConfigFolder) {
+    TempDir dir;
+    // A program folder that does not exist cannot be written either, root or not.
+    const auto folder = settingsFolder(dir / "program", dir / "config");
+    EXPECT_EQ(folder, dir / "config" / "VerdoChat");
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+// Sets environment variables for one test and puts the old values back.
+class EnvironmentScope {
+  public:
+    void set(const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        saved_.push_back({name, old != nullptr, old ? old : ""});
+        ::setenv(name, value, 1);
+    }
+    ~EnvironmentScope() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->present)
+                ::setenv(it->name, it->value.c_str(), 1);
+            else
+                ::unsetenv(it->name);
+        }
+    }
+
+  private:
+    struct Saved {
+        const char* name;
+        bool present;
+        std::string value;
+    };
+    std::vector<Saved> saved_;
+};
+
+TEST(SettingsFolder, UserConfigHomeFollowsTheEnvironment) {
+    EnvironmentScope environment;
+    environment.set("XDG_CONFIG_HOME", "/tmp/xdg-here");
+    EXPECT_EQ(userConfigHome(), std::filesystem::path("/tmp/xdg-here"));
+    environment.set("XDG_CONFIG_HOME", "relative");
+    environment.set("HOME", "/home/someone");
+    EXPECT_EQ(userConfigHome(), std::filesystem::path("/home/someone/.config"));
+}
+
+}  // namespace
+}  // namespace verdo
