@@ -64,12 +64,12 @@ void tUserList::Clear() {
     users_.clear();
 }
 
-bool tUserList::SaveToFile(const std::filesystem::path& path) const {
+bool tUserList::SaveToFile(const std::filesystem::path& path, FileAccess access) const {
     std::string contents;
     contents.reserve(users_.size() * tUser::Size);
     for (const auto& user : users_)
         contents.append(reinterpret_cast<const char*>(user->data()), tUser::Size);
-    return writeFileSafely(path, contents);
+    return writeFileSafely(path, contents, access);
 }
 
 bool tUserList::LoadFromFile(const std::filesystem::path& path) {

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/SafeFile.h"
 #include "records/RecordFields.h"
 
 namespace verdo {
@@ -90,7 +91,8 @@ class tUserList {
 
     // Writes every record in list order (an empty list gives an empty file)
     // through a temporary file, so a failed save leaves the old file whole.
-    bool SaveToFile(const std::filesystem::path& path) const;
+    bool SaveToFile(const std::filesystem::path& path,
+                    FileAccess access = FileAccess::Default) const;
     // Replaces the contents with the file's records. A missing file gives an
     // empty list and true; an unreadable file or one whose size is not a
     // multiple of the record size gives an empty list and false.

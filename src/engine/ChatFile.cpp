@@ -1,0 +1,255 @@
+// Loading and saving chat files (see ChatFile.h).
+#include "engine/ChatFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "engine/BuiltInLists.h"
+#include "engine/CommandTable.h"
+#include "engine/Import.h"
+#include "engine/TextLines.h"
+#include "platform/AnsiText.h"
+#include "platform/SafeFile.h"
+
+namespace verdo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::array<std::string_view, 3> ResponseKeys[] = {
+    {"WhiserRes1=", "PhraseRes1=", "UserRes1="},
+    {"WhiserRes2=", "PhraseRes2=", "UserRes2="},
+    {"WhiserRes3=", "PhraseRes3=", "UserRes3="}};
+
+// In the order of ProductActionCodes.
+constexpr std::array<std::string_view, 8> ProductActionKeys = {
+    "ChatAction=",        "StarAction=",    "StarShareAction=", "DiabloAction=",
+    "DiabloShareAction=", "War2bneAction=", "Diablo2Action=",   "BroodwarAction="};
+
+// One key of the ".ext" file and what it fills: a list, or a product action.
+struct ExtRow {
+    std::string_view key;
+    tStringList* list = nullptr;
+    std::string* action = nullptr;
+};
+
+std::vector<ExtRow> extRows(ChatLists& l) {
+    std::vector<ExtRow> rows = {
+        {"UserDef=", &l.UserDef},           {"NameList=", &l.NameList},
+        {"PasswordList=", &l.PasswordList}, {"ServerList=", &l.ServerList},
+        {"HomeList=", &l.HomeList},         {"ChannelList=", &l.ChannelList},
+        {"OwnerList=", &l.OwnerList},       {"MemberList=", &l.MemberList},
+        {"AccountList=", &l.AccountList},   {"NumberList=", &l.NumberList},
+        {"PhraseList=", &l.PhraseList},     {"WhisperList=", &l.WhisperList},
+        {"BanList=", &l.BanList},           {"NoBanList=", &l.NoBanList},
+        {"UserJoinList=", &l.UserJoinList}, {"TimerList=", &l.TimerList},
+        {"IntervalList=", &l.IntervalList}, {"CommandList=", &l.CommandList},
+        {"CommandRes=", &l.CommandRes},     {"CommandLevel=", &l.CommandLevel},
+        {"MacroList=", &l.MacroList},       {"MacroKeys=", &l.MacroKeys},
+    };
+    for (std::size_t n = 0; n < 3; ++n) {
+        rows.push_back({ResponseKeys[n][0], &l.WhiserRes[n]});
+        rows.push_back({ResponseKeys[n][1], &l.PhraseRes[n]});
+        rows.push_back({ResponseKeys[n][2], &l.UserRes[n]});
+    }
+    for (std::size_t i = 0; i < ProductActionKeys.size(); ++i)
+        rows.push_back({ProductActionKeys[i], nullptr, &l.ProductActions[i]});
+    return rows;
+}
+
+// Every key ends in its only "=", so a line belongs to the key whose name is
+// the text before the line's first "=".
+void readExtLine(std::string_view line, const std::vector<ExtRow>& rows) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return;
+    const std::string_view key = line.substr(0, equals + 1);
+    for (const ExtRow& row : rows) {
+        if (!equalsIgnoreCaseAZ(row.key, key)) continue;
+        const std::string_view value = line.substr(equals + 1);
+        if (row.list != nullptr)
+            row.list->emplace_back(value);
+        else
+            row.action->assign(value);
+        return;
+    }
+}
+
+void readExtText(std::string_view text, ChatLists& lists) {
+    const std::vector<ExtRow> rows = extRows(lists);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        readExtLine(text.substr(start, end - start), rows);
+        start = end + 1;
+        if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
+            ++start;
+    }
+}
+
+// Older files lack the later switches and time-outs; "6.20" is stored after.
+bool upgradeVersion(tOptions& options) {
+    const std::string version = options.formatVersion();
+    const bool older = version < std::string("6.02");
+    if (older) {
+        for (std::size_t i = 0; i < tOptions::ReservedSwitchCount; ++i)
+            options.setReservedSwitch(i, true);
+    }
+    if (version < std::string("6.03")) {
+        options.setConnectionTimeout(5);
+        options.setLoginTimeout(20);
+        options.setAcceptIncomingSounds(true);
+        options.setPlaySoundsLocally(true);
+    }
+    options.setFormatVersion(OptionsFormatVersion);
+    return older;
+}
+
+// The record is only taken when all 4096 bytes are there.
+bool readRecord(const fs::path& path, tOptions& options) {
+    std::string bytes;
+    if (readWholeFile(path, bytes) != ReadStatus::Read || bytes.size() < tOptions::Size)
+        return false;
+    std::memcpy(options.data(), bytes.data(), tOptions::Size);
+    return true;
+}
+
+bool readLists(const fs::path& base, ChatLists& lists) {
+    const fs::path ext = companionPath(base, ".ext");
+    std::string text;
+    switch (readWholeFile(ext, text)) {
+        case ReadStatus::Missing:
+            return LoadCompanionFiles(base, lists);
+        case ReadStatus::Failed:
+            return false;
+        case ReadStatus::Read:
+            break;
+    }
+    for (tStringList* list : {&lists.CommandList, &lists.CommandRes, &lists.CommandLevel,
+                              &lists.ServerList, &lists.HomeList, &lists.ChannelList})
+        list->clear();
+    readExtText(text, lists);
+    return true;
+}
+
+void appendLine(std::string& out, std::string_view key, std::string_view value) {
+    out.append(key);
+    out.append(value);
+    out.append("\r\n");
+}
+
+void deleteCompanionFiles(const fs::path& base) {
+    std::error_code ignored;
+    for (const char digit : {'1', '2', '3'}) {
+        for (const std::string_view stem : {".pr", ".wr", ".ur"})
+            fs::remove(companionPath(base, std::string(stem) + digit), ignored);
+    }
+    for (const std::string_view suffix :
+         {".cm",  ".cmd", ".pro", ".ujn", ".tim", ".int", ".ban", ".own", ".mem", ".nbn",
+          ".phr", ".whi", ".cus", ".nam", ".pwd", ".act", ".num", ".srv", ".chn", ".cls"})
+        fs::remove(companionPath(base, suffix), ignored);
+}
+
+}  // namespace
+
+fs::path ChatFileBaseName(const fs::path& path) {
+    std::string text = path.string();
+    text.erase(std::remove(text.begin(), text.end(), '*'), text.end());
+    const std::size_t nameStart = text.find_last_of('/') + 1;  // npos + 1 == 0
+    const std::size_t dot = text.rfind('.');
+    if (dot != std::string::npos && dot >= nameStart) text.erase(dot);
+    return text;
+}
+
+fs::path companionPath(const fs::path& base, std::string_view suffix) {
+    fs::path result = base;
+    result += std::string(suffix);
+    return result;
+}
+
+std::vector<std::string_view> ExtFileKeys() {
+    ChatLists scratch;
+    std::vector<std::string_view> keys;
+    for (const ExtRow& row : extRows(scratch))
+        keys.push_back(row.key);
+    return keys;
+}
+
+std::string ExtFileText(ChatLists& lists) {
+    const std::vector<ExtRow> rows = extRows(lists);
+    std::size_t size = 0;
+    for (const ExtRow& row : rows) {
+        if (row.list == nullptr) continue;
+        for (const std::string& item : *row.list)
+            size += row.key.size() + item.size() + 2;
+    }
+    std::string out;
+    out.reserve(size + 512);
+    for (const ExtRow& row : rows) {
+        if (row.action != nullptr) {
+            appendLine(out, row.key, *row.action);
+            continue;
+        }
+        for (const std::string& item : *row.list)
+            appendLine(out, row.key, item);
+    }
+    return out;
+}
+
+void ClearChatLists(ChatLists& lists) {
+    for (tResponseLists* group : {&lists.PhraseRes, &lists.WhiserRes, &lists.UserRes}) {
+        for (tStringList& alternative : *group)
+            alternative.clear();
+    }
+    FillBuiltInCommands(lists);
+    lists.ProductActions.fill(std::string(NoProductAction));
+    for (tStringList* list :
+         {&lists.UserJoinList, &lists.TimerList, &lists.IntervalList, &lists.BanList,
+          &lists.OwnerList, &lists.MemberList, &lists.NoBanList, &lists.PhraseList,
+          &lists.WhisperList, &lists.UserDef, &lists.NameList, &lists.PasswordList,
+          &lists.AccountList, &lists.NumberList, &lists.MacroList, &lists.MacroKeys})
+        list->clear();
+}
+
+void NewChatLists(ChatLists& lists) {
+    ClearChatLists(lists);
+    lists.HomeList.clear();
+    FillDefaultServers(lists);
+    FillDefaultChannels(lists);
+}
+
+FileOutcome LoadChatFile(const fs::path& path, ChatFileData data) {
+    FileOutcome outcome;
+    const fs::path base = ChatFileBaseName(path);
+    if (readRecord(path, data.options)) {
+        outcome.upgraded = upgradeVersion(data.options);
+        ClearChatLists(data.lists);
+        if (!readLists(base, data.lists)) outcome.fail(std::string(LoadErrorText) + path.string());
+    } else {
+        outcome.fail(std::string(LoadErrorText) + path.string());
+    }
+    PadAlignedLists(data.lists);
+    if (!data.users.LoadFromFile(companionPath(base, ".usr")))
+        outcome.fail(std::string(UserLoadErrorText));
+    return outcome;
+}
+
+FileOutcome SaveChatFile(const fs::path& path, const ChatFileData& data) {
+    FileOutcome outcome;
+    const fs::path base = ChatFileBaseName(path);
+    const std::string_view record(reinterpret_cast<const char*>(data.options.data()),
+                                  tOptions::Size);
+    const bool written = writeFileSafely(path, record, FileAccess::OwnerOnly) &&
+                         writeFileSafely(companionPath(base, ".ext"), ExtFileText(data.lists),
+                                         FileAccess::OwnerOnly);
+    if (written)
+        deleteCompanionFiles(base);
+    else
+        outcome.fail(std::string(SaveErrorText) + path.string());
+    if (!data.users.SaveToFile(companionPath(base, ".usr"), FileAccess::OwnerOnly))
+        outcome.fail(std::string(UserSaveErrorText));
+    return outcome;
+}
+
+}  // namespace verdo

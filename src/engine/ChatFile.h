@@ -1,0 +1,71 @@
+// Chat files: the options record (".ch5", 4096 bytes), every list in one text
+// file of key lines (base name + ".ext") and the user database (base name +
+// ".usr"). Loading and saving report what went wrong as the texts the main
+// window shows; nothing here touches the screen.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/ChatLists.h"
+#include "records/Options.h"
+#include "records/UserRecords.h"
+
+namespace verdo {
+
+// Everything a chat file holds, as the program keeps it for the whole run.
+struct ChatFileData {
+    tOptions& options;
+    ChatLists& lists;
+    tUserList& users;
+};
+
+// The result of a load, save or import: false with the messages to show, in
+// the order they arose.
+struct FileOutcome {
+    bool ok = true;
+    std::vector<std::string> errors;
+    // A file older than "6.02" was upgraded: the settings count as modified.
+    bool upgraded = false;
+
+    void fail(std::string message) {
+        ok = false;
+        errors.push_back(std::move(message));
+    }
+};
+
+inline constexpr std::string_view LoadErrorText = "Error loading file: ";
+inline constexpr std::string_view SaveErrorText = "Error saving file: ";
+inline constexpr std::string_view UserLoadErrorText = "Could not load user settings file";
+inline constexpr std::string_view UserSaveErrorText = "Could not save user settings file";
+
+// The path with every "*" removed and the file name's own extension cut off:
+// "/a.b/chat.ch5" gives "/a.b/chat". The companion files are this + ".ext"...
+std::filesystem::path ChatFileBaseName(const std::filesystem::path& path);
+// Base name + `suffix`, e.g. ".ext".
+std::filesystem::path companionPath(const std::filesystem::path& base, std::string_view suffix);
+
+// The list keys of the ".ext" file in the saver's order, "=" included.
+std::vector<std::string_view> ExtFileKeys();
+// The ".ext" file's contents for `lists`, CR LF line ends.
+std::string ExtFileText(ChatLists& lists);
+
+// Empties the lists a load starts from: the nine alternatives, names and
+// passwords, accounts and numbers, owners, members, entries, bans, timers,
+// macros and the custom user list; the commands become the built-in table and
+// the product actions "None". Servers, home channels and channels are kept.
+void ClearChatLists(ChatLists& lists);
+// The lists of a new chat file: ClearChatLists, no home channels, and the
+// built-in server and channel lists.
+void NewChatLists(ChatLists& lists);
+
+// Reads the three files. A record shorter than 4096 bytes or missing leaves
+// the options and lists as they were; a missing ".usr" gives an empty database.
+FileOutcome LoadChatFile(const std::filesystem::path& path, ChatFileData data);
+// Writes the three files, each safely (temporary file, then rename) and
+// readable by the owner only; the older companion files are deleted only once
+// the new files are written.
+FileOutcome SaveChatFile(const std::filesystem::path& path, const ChatFileData& data);
+
+}  // namespace verdo

@@ -1,0 +1,26 @@
+// Plain text files of one item per line, as the chat file's list file and the
+// older list files store them: a line ends at CR LF, a lone CR or a lone LF.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace verdo {
+
+// The lines of `text`; a final line end adds no empty line.
+std::vector<std::string> splitTextLines(std::string_view text);
+
+enum class ReadStatus { Read, Missing, Failed };
+
+// The whole file's bytes into `contents`; Missing when there is no such file,
+// Failed when it exists but cannot be read (a folder, no permission).
+ReadStatus readWholeFile(const std::filesystem::path& path, std::string& contents);
+
+// The file's lines; empty for a missing or unreadable file, which is how the
+// older list files count their absence.
+std::vector<std::string> readLinesOrNothing(const std::filesystem::path& path);
+
+}  // namespace verdo
