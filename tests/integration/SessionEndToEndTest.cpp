@@ -1,6 +1,7 @@
 // The main window's logic on the real Qt platform against the local gateway on
 // 127.0.0.1: connect, log on, join the home channel, disconnect; a dead server
-// entry before a live one; the other gateway style's greeting and refusal.
+// entry before a live one; the other gateway style's greeting and refusal; the
+// roster following other clients who join, are squelched and leave.
 #include <gtest/gtest.h>
 
 #include <QTcpServer>
@@ -8,6 +9,7 @@
 #include "GatewayServer.h"
 #include "chat/ChatForm.h"
 #include "chat/RecordingView.h"
+#include "chat/Roster.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/WaitFor.h"
 
@@ -63,7 +65,7 @@ TEST_F(SessionEndToEndTest, LogsOnJoinsTheHomeChannelAndDisconnects) {
     form.lists().ServerList = {live};
     form.acConnectExecute();
     EXPECT_TRUE(view.dialogShown);
-    ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));
+    ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo (1)"; }));
     EXPECT_TRUE(form.LoggedOn());
     EXPECT_EQ(form.UniqueName(), "Verdo");
     EXPECT_FALSE(view.dialogShown);
@@ -73,6 +75,7 @@ TEST_F(SessionEndToEndTest, LogsOnJoinsTheHomeChannelAndDisconnects) {
     EXPECT_FALSE(form.LoggedOn());
     EXPECT_FALSE(form.ChatInterface().Connected());
     EXPECT_EQ(view.channel, "");
+    EXPECT_TRUE(form.rosterNames().empty());
 }
 
 TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
@@ -116,7 +119,7 @@ TEST_F(SessionEndToEndTest, OtherStyleGreetingInAnErrorLineLogsOn) {
     form.lists().ServerList = {live};
     form.acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.LoggedOn(); }));
-    ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo"; }));
+    ASSERT_TRUE(waitFor([&] { return form.channelName() == "Op Verdo"; }));
 }
 
 TEST_F(SessionEndToEndTest, OtherStyleRefusalEndsTheConnectLoop) {
@@ -125,6 +128,67 @@ TEST_F(SessionEndToEndTest, OtherStyleRefusalEndsTheConnectLoop) {
     ASSERT_FALSE(view.messages.empty());
     EXPECT_FALSE(form.connectLoopRunning());
     EXPECT_FALSE(form.LoggedOn());
+}
+
+// Another client of the same gateway, logged on and in the home channel.
+struct OtherClient {
+    OtherClient(Platform& platform, const std::string& name, const std::string& server)
+        : form(platform, view) {
+        form.FormShow();
+        form.options().setUserName(name);
+        form.options().setPassword("pw");
+        form.options().setHomeChannel("Op Verdo");
+        form.applyLogonOptions();
+        form.lists().ServerList = {server};
+        form.acConnectExecute();
+    }
+    RecordingView view;
+    ChatForm form;
+};
+
+TEST_F(SessionEndToEndTest, RosterFollowsOthersJoiningSquelchedAndLeaving) {
+    startGateway();
+    form.options().setPlainTextDump(true);
+    form.lists().ServerList = {live};
+    form.acConnectExecute();
+    ASSERT_TRUE(waitFor([&] { return form.rosterNames() == std::vector<std::string>{"Verdo"}; }));
+    EXPECT_EQ(form.roster().row(0).icon, UserIcon::Gavel);  // first in: the operator
+
+    auto amy = std::make_unique<OtherClient>(platform, "Amy", live);
+    auto bob = std::make_unique<OtherClient>(platform, "Bob", live);
+    ASSERT_TRUE(waitFor([&] { return form.roster().size() == 3; }));
+    EXPECT_EQ(form.rosterNames(), (std::vector<std::string>{"Verdo", "Amy", "Bob"}));
+    EXPECT_EQ(view.channel, "Op Verdo (3)");
+    ASSERT_TRUE(waitFor([&] { return bob->form.roster().size() == 3; }));
+    // The server lists a newcomer first to itself.
+    EXPECT_EQ(bob->form.rosterNames(), (std::vector<std::string>{"Bob", "Verdo", "Amy"}));
+
+    // Talk reaches the plain text dump as the raw line, in the Whisper Color.
+    amy->form.bcChat().SendLine("hello all\r");
+    auto rawTalk = [&] {
+        for (const RecordingView::Line& line : view.lines) {
+            if (line.text().rfind("1005 TALK Amy ", 0) == 0 &&
+                line.text().find("hello all") != std::string::npos)
+                return line.segments[0].color == form.options().whisperColor();
+        }
+        return false;
+    };
+    EXPECT_TRUE(waitFor(rawTalk));
+
+    form.bcChat().SendLine("/squelch Amy\r");
+    const auto amyRow = [&] { return form.roster().find("amy"); };
+    ASSERT_TRUE(waitFor([&] { return amyRow() && form.roster().SquelchMarks()[*amyRow()]; }));
+    form.bcChat().SendLine("/unsquelch Amy\r");
+    ASSERT_TRUE(waitFor([&] { return !form.roster().SquelchMarks()[*amyRow()]; }));
+
+    bob.reset();  // disconnects
+    ASSERT_TRUE(waitFor([&] { return form.roster().size() == 2; }));
+    EXPECT_EQ(form.rosterNames(), (std::vector<std::string>{"Verdo", "Amy"}));
+    EXPECT_EQ(view.channel, "Op Verdo (2)");
+    amy->form.bcChat().SendLine("/join Elsewhere\r");
+    ASSERT_TRUE(waitFor([&] { return form.roster().size() == 1; }));
+    EXPECT_EQ(amy->form.channelName(), "Elsewhere");
+    EXPECT_EQ(form.roster().UserCount(), 1);
 }
 
 }  // namespace
