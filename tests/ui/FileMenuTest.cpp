@@ -1,0 +1,149 @@
+// The main window's File menu, its dialogs and questions, the refresh after a
+// chat file is loaded, and the layout in Chat.ini, offscreen on fake services.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QToolBar>
+
+#include "engine/ChatFile.h"
+#include "records/TempDir.h"
+#include "support/FakePlatform.h"
+#include "ui/Chat.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+using testing::FakePlatform;
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+
+class FileMenuTest : public ::testing::Test {
+  protected:
+    void open(const std::string& chatIni = "") {
+        if (!chatIni.empty()) writeFile(dir / "Chat.ini", chatIni);
+        window = std::make_unique<TfrmChat>(std::make_unique<FakePlatform>());
+        window->form().setSettingsFile(dir / "Chat.ini");
+        ASSERT_TRUE(testing::showActive(*window));
+    }
+
+    TempDir dir;
+    std::unique_ptr<TfrmChat> window;
+};
+
+TEST_F(FileMenuTest, FileMenuStartsWithTheChatFileCommands) {
+    open();
+    QMenu* file = window->menuBar()->findChild<QMenu*>("mnFile");
+    ASSERT_NE(file, nullptr);
+    QStringList captions;
+    for (QAction* action : file->actions())
+        captions << action->text();
+    ASSERT_GE(captions.size(), 7);
+    EXPECT_EQ(captions.mid(0, 4),
+              (QStringList{"&New", "&Open Chat File...", "&Save Chat Settings", "Save &As..."}));
+    EXPECT_EQ(captions[5], "&Import Files from Version 4");
+    EXPECT_EQ(window->acNew->toolTip(), "Clear chat settings");
+}
+
+TEST_F(FileMenuTest, SaveAsShowsTheSaveDialog) {
+    open();
+    QString title, filter, suffix, folder;
+    bool saving = false;
+    testing::answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        filter = dialog->nameFilters().join(";;");
+        suffix = dialog->defaultSuffix();
+        folder = dialog->directory().absolutePath();
+        saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+        dialog->reject();
+    });
+    window->acSaveAs->trigger();
+    EXPECT_EQ(title, "Save Chat Settings...");
+    EXPECT_EQ(filter, "Chat Files (*.ch5)");
+    EXPECT_EQ(suffix, "ch5");
+    EXPECT_EQ(folder.toStdString(), dir.path().string());
+    EXPECT_TRUE(saving);
+    EXPECT_EQ(window->form().currentFileName(), "None");
+}
+
+TEST_F(FileMenuTest, SaveAsWritesTheChosenFileWithItsExtension) {
+    open();
+    testing::answerNextModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(QString::fromStdString((dir / "mine").string()));
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    });
+    window->acSaveAs->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir / "mine.ch5"));
+    EXPECT_EQ(window->form().currentFileName(), (dir / "mine.ch5").string());
+}
+
+TEST_F(FileMenuTest, NewAsksFirstWhenModifiedAndCancelStops) {
+    open();
+    window->form().lists().PhraseList = {"kept"};
+    window->form().setSettingsModified(true);
+    QString question;
+    testing::answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        question = box->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    window->acNew->trigger();
+    EXPECT_EQ(question, "Save current chat settings?");
+    EXPECT_EQ(window->form().lists().PhraseList, tStringList{"kept"});
+}
+
+TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ResetOptions(options, lists.ProductActions);
+    options.setToolBarVisible(false);
+    lists.UserDef = {"Friend", "Pal"};
+    ASSERT_TRUE(SaveChatFile(dir / "bot.ch5", {options, lists, users}).ok);
+    open("[Last File]\nLast File=" + (dir / "bot.ch5").string() + "\n");
+    EXPECT_FALSE(window->ToolBar->isVisible());
+    ASSERT_EQ(window->lstDef->count(), 2);
+    EXPECT_EQ(window->lstDef->item(1)->text(), "Pal");
+}
+
+TEST_F(FileMenuTest, LayoutIsReadAtStartAndWrittenAtClose) {
+    open("[Screen]\nTop=40\nLeft=30\nWidth=700\nHeight=500\nNew User Width=150\n");
+    EXPECT_EQ(window->geometry().width(), 700);
+    EXPECT_EQ(window->geometry().height(), 500);
+    EXPECT_EQ(window->mainSplitter->sizes().at(1), 150);
+    window->resize(720, 520);
+    ASSERT_TRUE(window->close());
+    const IniFile ini(dir / "Chat.ini");
+    EXPECT_EQ(ini.readInteger("Screen", "Width", 0), 720);
+    EXPECT_EQ(ini.readInteger("Screen", "Height", 0), 520);
+    EXPECT_EQ(ini.readString("Screen", "Maximized", ""), "0");
+    EXPECT_GT(ini.readInteger("Screen", "New Whisper Height", 0), 0);
+    // No chat file was current: Last File is not written.
+    EXPECT_EQ(ini.readString("Last File", "Last File", "absent"), "absent");
+}
+
+TEST_F(FileMenuTest, CancelOnExitKeepsTheWindowOpen) {
+    open();
+    window->form().setSettingsModified(true);
+    testing::answerNextModal([](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    window->form().setSettingsModified(false);
+}
+
+}  // namespace
+}  // namespace verdo
