@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "chat/ChatForm.h"
 #include "chat/ServerEntry.h"
@@ -16,8 +17,16 @@ QString programTitle() {
     return QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle));
 }
 
+// An answer without start options: help, version or a failure.
+StartOptions answer(StartOptions::Action action, const QString& message) {
+    StartOptions options;
+    options.action = action;
+    options.message = message;
+    return options;
+}
+
 StartOptions failure(const QString& message) {
-    return StartOptions{StartOptions::Action::Fail, message, std::nullopt};
+    return answer(StartOptions::Action::Fail, message);
 }
 
 }  // namespace
@@ -31,17 +40,18 @@ StartOptions parseCommandLine(const QStringList& arguments) {
         "server", "Try HOST:PORT first, before the servers of the chat file.", "HOST:PORT");
     parser.addOptions({help, version, server});
 
+    parser.addPositionalArgument("CHATFILE", "A chat file (.ch5) to open at start.", "[CHATFILE]");
     if (!parser.parse(arguments)) return failure(parser.errorText());
-    if (!parser.positionalArguments().isEmpty()) {
-        return failure("Unexpected argument: " + parser.positionalArguments().first());
+    if (parser.positionalArguments().size() > 1) {
+        return failure("Unexpected argument: " + parser.positionalArguments().at(1));
     }
     if (parser.isSet(help)) {
         // The first line names the program the same way whichever binary runs.
         QString text = parser.helpText();
-        text.replace(0, text.indexOf('\n'), "Usage: verdochat [options]");
-        return {StartOptions::Action::ShowHelp, text, {}};
+        text.replace(0, text.indexOf('\n'), "Usage: verdochat [options] [CHATFILE]");
+        return answer(StartOptions::Action::ShowHelp, text);
     }
-    if (parser.isSet(version)) return {StartOptions::Action::ShowVersion, programTitle(), {}};
+    if (parser.isSet(version)) return answer(StartOptions::Action::ShowVersion, programTitle());
 
     StartOptions options;
     if (parser.isSet(server)) {
@@ -50,6 +60,9 @@ StartOptions parseCommandLine(const QStringList& arguments) {
             return failure("Invalid server: " + parser.value(server));
         options.server = entry;
     }
+    if (!parser.positionalArguments().isEmpty())
+        options.chatFile =
+            QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString();
     return options;
 }
 

@@ -14,6 +14,8 @@ struct StartOptions {
     QString message;
     // --server HOST:PORT, tried before the chat file's servers.
     std::optional<std::string> server;
+    // A chat file to open at start instead of the last one of Chat.ini.
+    std::optional<std::string> chatFile;
 };
 
 // `arguments` includes the program name first, as QCoreApplication::arguments().

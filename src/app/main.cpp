@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "platform/IniFile.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Chat.h"
 
@@ -22,6 +23,11 @@ int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     QApplication app(argc, argv);
     verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
     if (options.server) frmChat.setStartServer(*options.server);
+    const std::filesystem::path programFolder =
+        QCoreApplication::applicationDirPath().toStdString();
+    frmChat.form().setSettingsFile(verdo::settingsFolder(programFolder, verdo::userConfigHome()) /
+                                   "Chat.ini");
+    if (options.chatFile) frmChat.form().setStartChatFile(*options.chatFile);
     frmChat.show();
     return QApplication::exec();
 }

@@ -14,17 +14,21 @@ ChatForm::ChatForm(Platform& platform, ChatView& view)
     chatInterface_->setNoReturn(true);
     bcChat_ = std::make_unique<TBnetChat>(platform_.createTimer());
     bcChat_->ChatInterface = chatInterface_.get();
+    tcChat_ = std::make_unique<TTextChat>();
+    tcChat_->ChatInterface = chatInterface_.get();
     serverTimer_ = platform_.createTimer();
     serverTimer_->setInterval(1000);
     serverTimer_->setEnabled(false);
     wireConnection();
     wireInterpreter();
+    wireMessages();
 }
 
 ChatForm::~ChatForm() {
     // The connection outlives nothing that its events could reach.
     chatInterface_->OnDisconnect = nullptr;
     bcChat_->ChatInterface = nullptr;
+    tcChat_->ChatInterface = nullptr;
 }
 
 void ChatForm::wireConnection() {
@@ -47,8 +51,8 @@ void ChatForm::wireInterpreter() {
     b.OnInfo = [this](std::string_view m) { bcChatInfo(m); };
     b.OnError = [this](std::string_view m) { bcChatError(m); };
     b.OnUniqueName = [this](std::string_view name) { bcChatUniqueName(name); };
-    b.OnChannel = [this](std::string_view channel) { bcChatChannel(channel); };
     b.OnUnHandled = [this](std::string_view line) { bcChatUnHandled(line); };
+    wireRoster();  // the channel roster and the plain text dump
 }
 
 void ChatForm::inEvent(const std::function<void()>& handler) {
@@ -74,6 +78,7 @@ void ChatForm::afterEvents() {
 void ChatForm::FormShow() {
     ResetOptions(options_, lists_.ProductActions);
     FillBuiltInCommands(lists_);
+    startWithChatFile();  // chat files and Chat.ini
     bcChat_->setFloodInterval(2500);
     applyLogonOptions();
     view_.setActionEnabled(ChatAction::SendButtons, false);
@@ -97,21 +102,8 @@ void ChatForm::EchoOwnText(const std::string& text) {
     engine_.EchoOwnText(text);
 }
 
-std::vector<std::string> ChatForm::rosterNames() const {
-    return {};
-}
-
 void ChatForm::sendLine(const std::string& text) {
     bcChat_->SendLine(text + '\r');
-}
-
-void ChatForm::sendEntryText(const std::string& text) {
-    inEvent([this, &text] {
-        if (text.empty()) return;
-        WriteChatLog("[Sent] " + text, LogKind::Event);
-        sendLine(text);
-        EchoOwnText(text);
-    });
 }
 
 void ChatForm::ActionListUpdate() {

@@ -13,9 +13,13 @@
 #include "chat/ChatLog.h"
 #include "chat/ChatView.h"
 #include "chat/EngineBridge.h"
+#include "chat/WindowLayout.h"
+#include "chat/Roster.h"
+#include "chat/SoundFolder.h"
 #include "engine/ChatFunctions.h"
 #include "engine/ChatLists.h"
 #include "interp/BnetChat.h"
+#include "interp/TextChat.h"
 #include "net/ChatInterface.h"
 #include "platform/Platform.h"
 #include "records/Options.h"
@@ -65,7 +69,7 @@ class ChatForm {
     int TimeoutCount() const { return timeoutCount_; }
     const std::string& UniqueName() const { return uniqueName_; }
     const std::string& CurrentServer() const { return currentServer_; }
-    const std::string& channelName() const { return channelName_; }
+    const std::string& channelName() const { return roster_.ChannelName(); }
     // The names of the channel's users, in roster order.
     std::vector<std::string> rosterNames() const;
     bool settingsModified() const { return settingsModified_; }
@@ -73,6 +77,9 @@ class ChatForm {
 
     TChatInterface& ChatInterface() { return *chatInterface_; }
     TBnetChat& bcChat() { return *bcChat_; }
+    // --- Channel roster and plain text dump ---
+    const Roster& roster() const { return roster_; }
+    TTextChat& tcChat() { return *tcChat_; }
     Timer& ServerTimer() { return *serverTimer_; }
 
     // Gestures of the window.
@@ -81,8 +88,61 @@ class ChatForm {
     void acDNDExecute();
     void btnCancelClick();
     void btnNextClick();
-    // The entry line's Send: talk, or a "/" command to the server.
-    void sendEntryText(const std::string& text);
+    // --- Incoming messages and outgoing text ---
+    const std::vector<std::string>& Whisperers() const { return whisperers_; }
+    int ReplyIndex() const { return replyIndex_; }
+    bool whisperLock() const { return whisperLock_; }
+    void acLockExecute();
+    // The entry line's Send (Enter), Emote and Whisper buttons.
+    void btnSendClick();
+    void btnEmoteClick();
+    void btnWhisperClick();
+    // Tab in the entry: offers a whisper reply to the recent whisperers in turn.
+    void CycleWhisperReply();
+    // Ctrl+Alt+key while logged on: every macro on that key, in list order.
+    void runMacros(char key);
+    // The URL bar's link was clicked.
+    void lblUrlClick();
+    // Whisper windows register their pane for a user; the latest one wins.
+    void registerWhisperPane(const std::string& user, PaneId pane);
+    void unregisterWhisperPane(PaneId pane);
+    PaneId whisperTarget(const std::string& user) const;
+    // The folder the program runs from; its "Sounds" folder is looked up once.
+    void setProgramFolder(const std::string& folder);
+    const std::string& programFolder() const { return programFolder_; }
+    bool soundsAvailable() const { return !soundFolder_.empty(); }
+    // The sounds for the "&Sounds" and "&Play Sound" menus.
+    SoundList soundList() const;
+    void SendSoundToChannel(const SoundEntry& entry);
+    void SendSoundToUser(const SoundEntry& entry);
+
+    // --- Chat files and Chat.ini (ChatFiles.cpp) ---
+    // Where Chat.ini lives; without one nothing is read or written there.
+    void setSettingsFile(const std::filesystem::path& iniPath);
+    // A chat file named on the command line: opened at start instead of the
+    // last one of Chat.ini.
+    void setStartChatFile(const std::string& path) { startChatFile_ = path; }
+    // The chat file last opened or saved, or "None".
+    const std::string& currentFileName() const { return currentFileName_; }
+    // Text-file playback state, read at start and written at exit.
+    const std::string& batchFile() const { return batchFile_; }
+    const std::string& batchUser() const { return batchUser_; }
+    void setBatch(const std::string& file, const std::string& user);
+    WindowLayout readLayout() const;
+    void writeLayout(const WindowLayout& layout);
+    // Load or save with their messages; true when everything was read/written.
+    bool LoadChatFile(const std::string& path);
+    bool SaveChatFile(const std::string& path);
+    void acNewExecute();
+    void acOpenExecute();
+    void acSaveExecute();
+    void acSaveAsExecute();
+    void acImportExecute();
+    // Closing the window: false keeps it open (the user cancelled).
+    bool FormCloseQuery();
+    // Once closing is agreed: Last File, Batch File and Batch User to Chat.ini.
+    void FormClose();
+
     // The idle update: runs once after each batch of events.
     void ActionListUpdate();
 
@@ -102,6 +162,33 @@ class ChatForm {
     void afterEvents();
     void wireConnection();
     void wireInterpreter();
+    // --- Chat files and Chat.ini (ChatFiles.cpp) ---
+    void startWithChatFile();
+    bool askToSaveFirst();
+    void saveTo(const std::string& path);
+    void reportFileErrors(const std::vector<std::string>& errors);
+    std::string settingsFolderPath() const;
+    void wireMessages();
+
+    struct SpeakerColors {
+        std::uint32_t name;
+        std::uint32_t text;
+    };
+    SpeakerColors speakerColors(const std::string& user, bool whisper) const;
+    void addLine(PaneId pane, const std::string& first, std::uint32_t firstColor,
+                 const std::string& second, std::uint32_t secondColor);
+    void bcChatTalk(const std::string& user, const std::string& text);
+    void bcChatEmote(const std::string& user, const std::string& text);
+    void bcChatWhisper(const std::string& user, const std::string& text);
+    void bcChatWhisperSent(const std::string& user, const std::string& text);
+    void bcChatBroadcast(const std::string& text);
+    void channelRefused(const std::string& shown, std::string_view serverText);
+    void rememberWhisperer(const std::string& user);
+    void ShowUrlBar(const std::string& user, const std::string& text);
+    // Plays the requested sound when it is found; returns its name.
+    std::string ReceiveSound(const std::string& text);
+    std::optional<std::string> selectedUser() const;
+    void playSentSound(const SoundEntry& entry);
 
     // The connect loop, one step per event.
     void startConnectLoop();
@@ -122,7 +209,17 @@ class ChatForm {
     void bcChatInfo(std::string_view message);
     void bcChatError(std::string_view message);
     void bcChatUniqueName(std::string_view name);
+    // --- Channel roster and plain text dump (RosterEvents.cpp) ---
+    void wireRoster();
+    void refreshChannelBox();
     void bcChatChannel(std::string_view channel);
+    void bcChatShowUser(std::string_view user, std::string_view flags, std::string_view product);
+    void bcChatJoin(std::string_view user, std::string_view flags, std::string_view product);
+    void bcChatLeave(std::string_view user, std::string_view flags, std::string_view product);
+    void bcChatUserFlags(std::string_view user, std::string_view flags);
+    void welcomeKnownUser(const std::string& name);
+    void announceUser(const std::string& name, const std::string& what);
+    void tcChatData(std::string_view line);
     void bcChatUnHandled(std::string_view line);
     void handleWelcome();
     bool isKickNotice(std::string_view message) const;
@@ -145,6 +242,8 @@ class ChatForm {
     ChatFunctions engine_{engineHost_};
     std::unique_ptr<TChatInterface> chatInterface_;
     std::unique_ptr<TBnetChat> bcChat_;
+    std::unique_ptr<TTextChat> tcChat_;  // the plain text dump
+    Roster roster_;
     std::unique_ptr<Timer> serverTimer_;
 
     bool loggedOn_ = false;
@@ -156,13 +255,26 @@ class ChatForm {
     int timeoutCount_ = 0;
     std::string currentServer_;
     std::string uniqueName_;
-    std::string channelName_;
     bool awayOn_ = false;
     bool dndOn_ = false;
     bool awayChecked_ = false;
     bool dndChecked_ = false;
     bool settingsModified_ = false;
     int eventDepth_ = 0;
+    // --- Chat files and Chat.ini ---
+    std::optional<IniFile> ini_;
+    std::string startChatFile_;
+    std::string currentFileName_ = "None";
+    std::string batchFile_;
+    std::string batchUser_;
+    std::vector<std::string> whisperers_;
+    int replyIndex_ = -1;
+    std::string lastReplyText_;
+    bool whisperLock_ = false;
+    std::string receivedUrl_;
+    std::vector<std::pair<std::string, PaneId>> whisperPanes_;
+    std::string programFolder_;
+    std::string soundFolder_;
 };
 
 }  // namespace verdo

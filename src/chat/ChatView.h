@@ -29,11 +29,22 @@ enum class ChatAction {
     Away,         // acAway
     DND,          // acDND
     SendButtons,  // btnSend, btnWhisper and btnEmote together
+    Lock,         // acLock: the whisper lock
 };
 
 enum class StatusPanel { Step = 0, Detail = 1 };
 
 enum class MessageKind { Information, Warning, Error };
+
+// --- Chat files: questions and file dialogs ---
+enum class Answer { Yes, No, Cancel };
+struct FileDialogRequest {
+    bool save = false;  // save: asks before overwriting; open: the file must exist
+    std::string title;
+    std::string filter;            // "Chat Files (*.ch5)|*.ch5"
+    std::string defaultExtension;  // without the dot
+    std::string startFolder;       // empty: the dialog's own choice
+};
 
 class ChatView {
   public:
@@ -66,8 +77,29 @@ class ChatView {
     virtual std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                                 const std::string& initial) = 0;
 
+    // --- Chat files: questions, file dialogs, refresh from the options ---
+    virtual Answer askYesNoCancel(const std::string& question) = 0;
+    virtual bool askYesNo(const std::string& question) = 0;
+    // The chosen path, or nothing when the dialog is cancelled.
+    virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    // The options and lists were replaced: colours, fonts, tool bar, lists.
+    virtual void optionsChanged() = 0;
+
     // Keyboard focus to the entry line, caret after the last character.
     virtual void focusEntry() = 0;
+
+    // --- The entry line, the user lists' selection and the URL bar ---
+    // The entry's text as bytes; replacing it puts the caret at the end.
+    virtual std::string entryText() const = 0;
+    virtual void setEntryText(const std::string& text) = 0;
+    // Each sent line is inserted as the first history item.
+    virtual void addEntryHistory(const std::string& text) = 0;
+    // The one selected row of the roster or of the custom user list.
+    virtual std::optional<std::string> selectedRosterName() const = 0;
+    virtual std::optional<std::string> selectedCustomName() const = 0;
+    // Shows the URL bar with its label and link (one bar; a new link replaces
+    // the old one).
+    virtual void showUrlBar(const std::string& label, const std::string& link) = 0;
     // Asks for one call of ChatForm::ActionListUpdate once the current batch of
     // events has been handled.
     virtual void requestIdleUpdate() = 0;

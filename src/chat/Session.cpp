@@ -147,7 +147,14 @@ void ChatForm::ChatInterfaceLogin() {
 }
 
 void ChatForm::ChatInterfaceDataReceived(std::string_view line) {
-    bcChat_->Interpret(line);
+    if (!options_.plainTextDump()) {
+        bcChat_->Interpret(line);
+        return;
+    }
+    // A copy: the decoder's handlers may let more data in before the dump.
+    const std::string raw(line);
+    bcChat_->Interpret(raw);
+    tcChat_->Interpret(raw);
 }
 
 void ChatForm::ChatInterfaceDisconnect() {
@@ -206,8 +213,8 @@ void ChatForm::bcChatInfo(std::string_view message) {
         setAwayChecked(false);
     }
     if (options_.autoRejoin() && isKickNotice(text)) {
-        sendLine("/join " + channelName_);
-        addStatusLine("Rejoining " + channelName_, options_.infoColor());
+        sendLine("/join " + channelName());
+        addStatusLine("Rejoining " + channelName(), options_.infoColor());
     }
     engine_.TrackWhoisLine(text);
 }
@@ -222,11 +229,6 @@ void ChatForm::bcChatError(std::string_view message) {
 
 void ChatForm::bcChatUniqueName(std::string_view name) {
     uniqueName_ = std::string(name);
-}
-
-void ChatForm::bcChatChannel(std::string_view channel) {
-    channelName_ = std::string(channel);
-    view_.setChannelText(channelName_);
 }
 
 void ChatForm::bcChatUnHandled(std::string_view line) {
@@ -253,7 +255,8 @@ void ChatForm::refusedLogon() {
 }
 
 void ChatForm::emptyRoster() {
-    channelName_.clear();
+    // The channel's name stays for "<channel>"; the box and the rows go.
+    roster_.clear();
     view_.setChannelText("");
     view_.rosterChanged();
 }

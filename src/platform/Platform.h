@@ -4,9 +4,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "platform/Sound.h"
 #include "platform/TcpClient.h"
 #include "platform/Timer.h"
 
@@ -22,6 +24,9 @@ class Platform {
     virtual Clock& clock() = 0;
     // Seeded once, at creation.
     virtual Random& random() = 0;
+    virtual Sound& sound() = 0;
+    // Opens a link in the user's browser without waiting.
+    virtual void openLink(const std::string& url) = 0;
 };
 
 }  // namespace verdo

@@ -7,7 +7,7 @@
 namespace verdo {
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     virtual void play(const std::string& path) = 0;
 };

@@ -2,6 +2,8 @@
 // connecting dialog, questions, and the gestures handed back to ChatForm.
 #include "ui/Chat.h"
 
+#include <QCoreApplication>
+
 #include <QAction>
 #include <QInputDialog>
 #include <QLabel>
@@ -17,7 +19,9 @@
 #include "ui/DisplayText.h"
 #include "ui/OptionsStyle.h"
 #include "ui/RichPane.h"
+#include "ui/RosterView.h"
 #include "ui/TabEdit.h"
+#include "ui/UrlBar.h"
 
 namespace verdo {
 
@@ -61,9 +65,12 @@ void TfrmChat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    form_->setProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     form_->FormShow();
-    if (startServer_) form_->lists().ServerList.insert(form_->lists().ServerList.begin(), *startServer_);
-    applyOptionsStyle();
+    ReadLayout(true);  // Chat.ini
+    if (startServer_)
+        form_->lists().ServerList.insert(form_->lists().ServerList.begin(), *startServer_);
+    ApplyAppearance();
     focusEntry();
 }
 
@@ -117,6 +124,8 @@ QAction* TfrmChat::actionFor(ChatAction action) const {
             return acAway;
         case ChatAction::DND:
             return acDND;
+        case ChatAction::Lock:
+            return acLock;
         case ChatAction::SendButtons:
             break;
     }
@@ -177,9 +186,9 @@ void TfrmChat::setChannelText(const std::string& channel) {
     edChannel->setText(qtText(channel));
 }
 
-// The roster's rows come with the roster; until then it only empties.
+// The list follows the roster model; the delegate paints from the model.
 void TfrmChat::rosterChanged() {
-    lstUser->clear();
+    syncRosterItems(*lstUser, form_->roster());
 }
 
 void TfrmChat::showMessage(const std::string& text, MessageKind kind) {
@@ -218,15 +227,37 @@ void TfrmChat::requestIdleUpdate() {
         Qt::QueuedConnection);
 }
 
-// Send: the text goes out only while logged on; otherwise it stays in the entry.
-void TfrmChat::btnSendClick() {
-    const QString text = edEntry->entryText();
-    if (form_->LoggedOn() && !text.isEmpty()) {
-        form_->sendEntryText(typedBytes(text));
-        edEntry->addToHistory(text);
-        edEntry->clearEditText();
-    }
-    focusEntry();
+std::string TfrmChat::entryText() const {
+    return typedBytes(edEntry->entryText());
+}
+
+void TfrmChat::setEntryText(const std::string& text) {
+    edEntry->setEditText(qtText(text));
+    edEntry->lineEdit()->end(false);
+}
+
+void TfrmChat::addEntryHistory(const std::string& text) {
+    edEntry->addToHistory(qtText(text));
+}
+
+namespace {
+std::optional<std::string> selectedName(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return typedBytes(selected.front()->text());
+}
+}  // namespace
+
+std::optional<std::string> TfrmChat::selectedRosterName() const {
+    return selectedName(lstUser);
+}
+
+std::optional<std::string> TfrmChat::selectedCustomName() const {
+    return selectedName(lstDef);
+}
+
+void TfrmChat::showUrlBar(const std::string& label, const std::string& link) {
+    pnlUrl->showLink(qtText(label), qtText(link));
 }
 
 }  // namespace verdo

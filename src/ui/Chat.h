@@ -16,6 +16,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QSplitter;
 class QToolBar;
@@ -26,6 +27,9 @@ namespace verdo {
 class RichPane;
 class TTabEdit;
 class TfrmConnect;
+class RosterDelegate;
+class FixedRowDelegate;
+class UrlBar;
 
 // Pane sizes in pixels until the layout is read from Chat.ini.
 struct ChatLayoutSizes {
@@ -51,6 +55,9 @@ class TfrmChat : public QMainWindow, public ChatView {
     void setStartServer(const std::string& server) { startServer_ = server; }
     // Colours and fonts of the options record onto the panes, lists and entry.
     void applyOptionsStyle();
+    // --- Roster painting and appearance (RosterView.cpp, Appearance.cpp) ---
+    // Fonts, colours and row heights of the options record, all at once.
+    void ApplyAppearance();
     void applyLayout(const ChatLayoutSizes& sizes);
 
     // ChatView
@@ -71,12 +78,35 @@ class TfrmChat : public QMainWindow, public ChatView {
                                         const std::string& initial) override;
     void focusEntry() override;
     void requestIdleUpdate() override;
+    // --- Entry line, list selection and URL bar ---
+    std::string entryText() const override;
+    void setEntryText(const std::string& text) override;
+    void addEntryHistory(const std::string& text) override;
+    std::optional<std::string> selectedRosterName() const override;
+    std::optional<std::string> selectedCustomName() const override;
+    void showUrlBar(const std::string& label, const std::string& link) override;
+    // --- Chat files and the layout in Chat.ini (FileMenu.cpp) ---
+    Answer askYesNoCancel(const std::string& question) override;
+    bool askYesNo(const std::string& question) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    void optionsChanged() override;
+    // The Screen section of Chat.ini onto the window (position only when
+    // `applyPosition`), and the window's layout back into it.
+    void ReadLayout(bool applyPosition);
+    void WriteLayout();
+    QAction* acNew = nullptr;
+    QAction* acOpen = nullptr;
+    QAction* acSave = nullptr;
+    QAction* acSaveAs = nullptr;
+    QAction* acImport = nullptr;
 
     // The window's parts, named as the rest of the program knows them.
     QAction* acConnect = nullptr;
     QAction* acAway = nullptr;
     QAction* acDND = nullptr;
     QAction* acExit = nullptr;
+    QAction* acLock = nullptr;
+    UrlBar* pnlUrl = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* btnConnect = nullptr;
     RichPane* reChat = nullptr;
@@ -94,11 +124,16 @@ class TfrmChat : public QMainWindow, public ChatView {
     QSplitter* chatSplitter = nullptr;
     QSplitter* userSplitter = nullptr;
     TfrmConnect* frmConnect = nullptr;
+    // --- Roster painting ---
+    RosterDelegate* rosterDelegate = nullptr;    // paints lstUser
+    FixedRowDelegate* customDelegate = nullptr;  // row height of lstDef
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;  // chat files: the exit question
 
   private:
+    void createFileActions(QMenu* file);  // chat files
     void createActions();
     void createMenus();
     void createToolBar();
@@ -111,12 +146,11 @@ class TfrmChat : public QMainWindow, public ChatView {
     QAction* actionFor(ChatAction action) const;
     RichPane* paneFor(PaneId pane) const;
     void runAction(ChatAction action, void (ChatForm::*handler)());
-    void btnSendClick();
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
     // The checks belong to the logic: a click must not flip them on its own.
-    std::array<bool, 3> checkedByLogic_{};
+    std::array<bool, 5> checkedByLogic_{};
     std::optional<std::string> startServer_;
     bool shown_ = false;
     bool idleUpdatePending_ = false;

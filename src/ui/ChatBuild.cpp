@@ -16,7 +16,9 @@
 #include "dialogs/Connect.h"
 #include "ui/Chat.h"
 #include "ui/RichPane.h"
+#include "ui/RosterView.h"
 #include "ui/TabEdit.h"
+#include "ui/UrlBar.h"
 
 namespace verdo {
 
@@ -59,6 +61,11 @@ void TfrmChat::createActions() {
         action->setCheckable(true);
     acAway->setEnabled(false);
     acDND->setEnabled(false);
+    acLock = makeAction(this, "acLock", tr("&Whisper Lock"), QKeySequence(Qt::CTRL | Qt::Key_W),
+                        tr("Lock all public messages to current user"));
+    acLock->setCheckable(true);
+    connect(acLock, &QAction::triggered, this,
+            [this] { runAction(ChatAction::Lock, &ChatForm::acLockExecute); });
     acExit = new QAction(tr("E&xit"), this);
     acExit->setObjectName("acExit");
 
@@ -74,10 +81,12 @@ void TfrmChat::createActions() {
 void TfrmChat::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnFile");
+    createFileActions(file);  // chat files
     file->addAction(acConnect);  // mnConnect
     file->addSeparator();
     file->addAction(acAway);
     file->addAction(acDND);
+    file->addAction(acLock);  // mnLock
     file->addSeparator();
     file->addAction(acExit);
 }
@@ -90,6 +99,7 @@ void TfrmChat::createToolBar() {
     ToolBar->addAction(acConnect);
     btnConnect = qobject_cast<QToolButton*>(ToolBar->widgetForAction(acConnect));
     btnConnect->setObjectName("btnConnect");
+    ToolBar->addAction(acLock);
 }
 
 void TfrmChat::createPanes() {
@@ -110,6 +120,12 @@ void TfrmChat::createPanes() {
     edChannel->setFocusPolicy(Qt::ClickFocus);
     lstUser = makeList(nullptr, "lstUser");
     lstDef = makeList(nullptr, "lstDef");
+    // --- Roster painting: the user list is drawn from the roster model ---
+    rosterDelegate = new RosterDelegate(*form_, lstUser);
+    lstUser->setItemDelegate(rosterDelegate);
+    lstUser->setUniformItemSizes(true);
+    customDelegate = new FixedRowDelegate(lstDef);
+    lstDef->setItemDelegate(customDelegate);
     userSplitter = new QSplitter(Qt::Vertical);
     userSplitter->setObjectName("userSplitter");
     userSplitter->addWidget(lstUser);
@@ -133,6 +149,9 @@ void TfrmChat::createPanes() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(mainSplitter, 1);
+    pnlUrl = new UrlBar(central);
+    connect(pnlUrl, &UrlBar::linkClicked, this, [this] { form_->lblUrlClick(); });
+    layout->addWidget(pnlUrl);
     layout->addWidget(createEntryRow());
     setCentralWidget(central);
 }
@@ -153,8 +172,11 @@ QWidget* TfrmChat::createEntryRow() {
     layout->addWidget(btnEmote);
     layout->addWidget(btnWhisper);
 
-    connect(edEntry, &TTabEdit::enterPressed, this, &TfrmChat::btnSendClick);
-    connect(btnSend, &QPushButton::clicked, this, &TfrmChat::btnSendClick);
+    connect(edEntry, &TTabEdit::enterPressed, this, [this] { form_->btnSendClick(); });
+    connect(edEntry, &TTabEdit::tabPressed, this, [this] { form_->CycleWhisperReply(); });
+    connect(btnSend, &QPushButton::clicked, this, [this] { form_->btnSendClick(); });
+    connect(btnEmote, &QPushButton::clicked, this, [this] { form_->btnEmoteClick(); });
+    connect(btnWhisper, &QPushButton::clicked, this, [this] { form_->btnWhisperClick(); });
     return row;
 }
 

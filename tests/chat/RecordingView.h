@@ -49,7 +49,47 @@ class RecordingView : public ChatView {
         answers.pop_front();
         return answer;
     }
+    // --- Chat files: questions and file dialogs, answered from the scripts below ---
+    Answer askYesNoCancel(const std::string& question) override {
+        questions.push_back(question);
+        return nextAnswer(Answer::No);
+    }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        return nextAnswer(Answer::No) == Answer::Yes;
+    }
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override {
+        fileDialogs.push_back(request);
+        if (fileAnswers.empty()) return std::nullopt;
+        std::optional<std::string> answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    void optionsChanged() override { ++optionsRefreshes; }
+    Answer nextAnswer(Answer otherwise) {
+        if (questionAnswers.empty()) return otherwise;
+        const Answer answer = questionAnswers.front();
+        questionAnswers.pop_front();
+        return answer;
+    }
+    std::vector<std::string> questions;
+    std::deque<Answer> questionAnswers;  // empty: No
+    std::vector<FileDialogRequest> fileDialogs;
+    std::deque<std::optional<std::string>> fileAnswers;  // empty or nullopt: cancelled
+    int optionsRefreshes = 0;
+
     void focusEntry() override { ++focusCount; }
+    std::string entryText() const override { return entry; }
+    void setEntryText(const std::string& text) override { entry = text; }
+    void addEntryHistory(const std::string& text) override {
+        history.insert(history.begin(), text);
+    }
+    std::optional<std::string> selectedRosterName() const override { return selectedRoster; }
+    std::optional<std::string> selectedCustomName() const override { return selectedCustom; }
+    void showUrlBar(const std::string& label, const std::string& link) override {
+        urlLabel = label;
+        urlLink = link;
+    }
     void requestIdleUpdate() override { ++idleRequests; }
 
     std::vector<std::string> texts() const {
@@ -82,6 +122,12 @@ class RecordingView : public ChatView {
     std::vector<std::string> inputBoxes;
     std::deque<std::optional<std::string>> answers;  // nullopt: the box is cancelled
     int focusCount = 0;
+    std::string entry;
+    std::vector<std::string> history;
+    std::optional<std::string> selectedRoster;
+    std::optional<std::string> selectedCustom;
+    std::string urlLabel;
+    std::string urlLink;
     int idleRequests = 0;
 };
 

@@ -209,10 +209,20 @@ TEST_F(WelcomeTest, IdleUpdateNeverRunsDuringTheConnectLoop) {
 
 TEST_F(WelcomeTest, FloodIntervalFollowsTheQueue) {
     logOn();
+    flood->tick();  // the join went out; the sender is ready again
     form.ActionListUpdate();
     EXPECT_EQ(form.bcChat().FloodInterval(), 2500);
-    for (int i = 0; i < 4; ++i)
-        form.sendEntryText("line");
+    auto send = [this] {
+        view.entry = "line";
+        form.btnSendClick();
+    };
+    send();  // goes out at once
+    send();
+    send();
+    form.ActionListUpdate();
+    EXPECT_EQ(form.bcChat().QueueCount(), 2);
+    EXPECT_EQ(form.bcChat().FloodInterval(), 2500);
+    send();
     form.ActionListUpdate();
     EXPECT_EQ(form.bcChat().FloodInterval(), 4000);
 }
@@ -277,7 +287,8 @@ TEST_F(LostConnectionTest, SendErrorInChatDisconnectsWithoutReconnecting) {
     form.options().setAutoReconnect(true);
     logOn();
     peer->failSends = true;
-    form.sendEntryText("hello");
+    view.entry = "hello";
+    form.btnSendClick();
     flood->tick();  // the paced line goes out and fails
     EXPECT_TRUE(view.hasLine("Send error:  Server may not be responding"));
     EXPECT_FALSE(form.LoggedOn());

@@ -92,6 +92,14 @@ TEST_F(LoopbackTest, RefusedPortRaisesConnectFailed) {
     EXPECT_FALSE(chat->Connecting);
 }
 
+TEST_F(LoopbackTest, AddressesOffThisMachineAreRefusedInTests) {
+    ASSERT_TRUE(qEnvironmentVariableIsSet("VERDO_LOOPBACK_ONLY"));
+    chat->Address = "192.0.2.1";  // a documentation address, never routed
+    ASSERT_TRUE(chat->Connect());
+    ASSERT_TRUE(waitFor([this] { return !events.empty(); }));
+    EXPECT_THAT(events, ElementsAre("failed"));
+}
+
 TEST_F(LoopbackTest, ServerCloseRaisesConnectClosed) {
     ASSERT_TRUE(chat->Connect());
     QTcpSocket* peer = acceptPeer();

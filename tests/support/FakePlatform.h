@@ -26,6 +26,13 @@ class FakePlatform : public Platform {
 
     Clock& clock() override { return fakeClock; }
     Random& random() override { return fakeRandom; }
+    void openLink(const std::string& url) override { openedLinks.push_back(url); }
+    Sound& sound() override { return fakeSound; }
+    struct RecordingSound : Sound {
+        void play(const std::string& path) override { played.push_back(path); }
+        std::vector<std::string> played;
+    } fakeSound;
+    std::vector<std::string> openedLinks;
 
     struct FixedClock : Clock {
         std::string localDateTimeText() override { return text; }

@@ -1,6 +1,8 @@
 // The command line: --server, --help, --version and mistakes.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/CommandLine.h"
 
 namespace verdo {
@@ -38,9 +40,23 @@ TEST(CommandLineTest, HelpAndVersionAnswer) {
     EXPECT_TRUE(help.message.contains("verdochat"));
 }
 
+TEST(CommandLineTest, AChatFileIsOpenedByItsAbsolutePath) {
+    EXPECT_FALSE(parse({}).chatFile.has_value());
+    const StartOptions absolute = parse({"--server", "127.0.0.1:6112", "/tmp/demo bot.ch5"});
+    ASSERT_EQ(absolute.action, StartOptions::Action::Run);
+    EXPECT_EQ(absolute.chatFile, std::optional<std::string>("/tmp/demo bot.ch5"));
+    EXPECT_EQ(absolute.server, std::optional<std::string>("127.0.0.1:6112"));
+    const StartOptions relative = parse({"bot.ch5"});
+    ASSERT_TRUE(relative.chatFile.has_value());
+    EXPECT_EQ(std::filesystem::path(*relative.chatFile),
+              std::filesystem::current_path() / "bot.ch5");
+    EXPECT_TRUE(parse({"--help"}).message.contains("CHATFILE"));
+}
+
 TEST(CommandLineTest, MistakesFail) {
-    for (const QStringList& arguments : {QStringList{"--bogus"}, QStringList{"--server"},
-                                         QStringList{"--server", ":6112"}, QStringList{"stray"}}) {
+    for (const QStringList& arguments :
+         {QStringList{"--bogus"}, QStringList{"--server"}, QStringList{"--server", ":6112"},
+          QStringList{"one.ch5", "two.ch5"}}) {
         const StartOptions options = parse(arguments);
         EXPECT_EQ(options.action, StartOptions::Action::Fail) << arguments.join(' ').toStdString();
         EXPECT_FALSE(options.message.isEmpty());

@@ -27,11 +27,13 @@ TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
     TfrmChat window(std::make_unique<QtPlatform>());
     window.setStartServer("127.0.0.1:" + std::to_string(server.port()));
     ASSERT_TRUE(testing::showActive(window));
+    // Only the local gateway: tests never reach another address.
+    window.form().lists().ServerList = {"127.0.0.1:" + std::to_string(server.port())};
     QTest::keyClick(&window, Qt::Key_F4);
     ASSERT_TRUE(
         testing::waitFor([&] { return window.frmConnect && window.frmConnect->isVisible(); }));
     ASSERT_TRUE(testing::waitFor(
-        [&] { return window.edChannel->text() == QStringLiteral("Blizzard Chat Verdo-1"); }));
+        [&] { return window.form().channelName() == "Blizzard Chat Verdo-1"; }));
     EXPECT_TRUE(window.form().LoggedOn());
     EXPECT_EQ(window.form().UniqueName(), "Guest");
     EXPECT_FALSE(window.frmConnect->isVisible());

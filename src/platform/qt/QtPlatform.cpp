@@ -2,9 +2,12 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QLocale>
+#include <QUrl>
 #include <chrono>
 
+#include "platform/qt/QtSound.h"
 #include "platform/qt/QtTcpClient.h"
 #include "platform/qt/QtTimer.h"
 
@@ -36,6 +39,15 @@ class LocaleClock : public Clock {
     }
 };
 }  // namespace
+
+Sound& QtPlatform::sound() {
+    if (!sound_) sound_ = std::make_unique<QtSound>();
+    return *sound_;
+}
+
+void QtPlatform::openLink(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
 
 Clock& QtPlatform::clock() {
     static LocaleClock clock;

@@ -11,9 +11,12 @@ class QtPlatform : public Platform {
     std::unique_ptr<Timer> createTimer() override;
     Clock& clock() override;
     Random& random() override { return random_; }
+    void openLink(const std::string& url) override;
+    Sound& sound() override;
 
   private:
     StdRandom random_;
+    std::unique_ptr<Sound> sound_;
 };
 
 }  // namespace verdo

@@ -1,6 +1,7 @@
 // Playing wave files with QSoundEffect (see QtSound.h).
 #include "platform/qt/QtSound.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QUrl>

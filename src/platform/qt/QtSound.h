@@ -12,10 +12,10 @@
 namespace verdo {
 
 class QtSound : public Sound {
-public:
+  public:
     void play(const std::string& path) override;
 
-private:
+  private:
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
 };
 

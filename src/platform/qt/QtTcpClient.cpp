@@ -1,6 +1,8 @@
 // QTcpSocket behind the TcpClient interface.
 #include "platform/qt/QtTcpClient.h"
 
+#include <QTimer>
+
 namespace verdo {
 
 QtTcpClient::QtTcpClient() = default;
@@ -43,9 +45,26 @@ void QtTcpClient::handleError(QAbstractSocket::SocketError error) {
     if (error != QAbstractSocket::RemoteHostClosedError && OnError) OnError();
 }
 
+namespace {
+// Test runs set VERDO_LOOPBACK_ONLY so that no test can reach another machine,
+// whatever server list a chat file brings along.
+bool refusedOutsideLoopback(const std::string& host) {
+    static const bool loopbackOnly = qEnvironmentVariableIsSet("VERDO_LOOPBACK_ONLY");
+    if (!loopbackOnly) return false;
+    return !(host == "localhost" || host == "::1" || host.rfind("127.", 0) == 0);
+}
+}  // namespace
+
 void QtTcpClient::connectToHost(const std::string& host, std::uint16_t port) {
     close();
     makeSocket();
+    if (refusedOutsideLoopback(host)) {
+        // Reported from the event loop, as a real failure would be.
+        QTimer::singleShot(0, socket_.get(), [this] {
+            if (OnConnectFailed) OnConnectFailed();
+        });
+        return;
+    }
     socket_->connectToHost(QString::fromStdString(host), port);
 }
 
