@@ -59,32 +59,39 @@ std::vector<ExtRow> extRows(ChatLists& l) {
 }
 
 // Every key ends in its only "=", so a line belongs to the key whose name is
-// the text before the line's first "=".
-void readExtLine(std::string_view line, const std::vector<ExtRow>& rows) {
+// the text before the line's first "=". Lines of one key come together, so
+// the key of the previous line is tried first.
+void readExtLine(std::string_view line, const std::vector<ExtRow>& rows, std::size_t& last) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) return;
     const std::string_view key = line.substr(0, equals + 1);
-    for (const ExtRow& row : rows) {
-        if (!equalsIgnoreCaseAZ(row.key, key)) continue;
-        const std::string_view value = line.substr(equals + 1);
-        if (row.list != nullptr)
-            row.list->emplace_back(value);
-        else
-            row.action->assign(value);
-        return;
+    if (!equalsIgnoreCaseAZ(rows[last].key, key)) {
+        const auto found = std::find_if(rows.begin(), rows.end(), [key](const ExtRow& row) {
+            return equalsIgnoreCaseAZ(row.key, key);
+        });
+        if (found == rows.end()) return;
+        last = static_cast<std::size_t>(found - rows.begin());
     }
+    const ExtRow& row = rows[last];
+    const std::string_view value = line.substr(equals + 1);
+    if (row.list != nullptr)
+        row.list->emplace_back(value);
+    else
+        row.action->assign(value);
 }
 
 void readExtText(std::string_view text, ChatLists& lists) {
     const std::vector<ExtRow> rows = extRows(lists);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        readExtLine(text.substr(start, end - start), rows);
-        start = end + 1;
-        if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
+    std::size_t last = 0;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at < end) {
+        const char* stop = at;
+        while (stop < end && *stop != '\r' && *stop != '\n')
+            ++stop;
+        readExtLine(std::string_view(at, static_cast<std::size_t>(stop - at)), rows, last);
+        at = stop + 1;
+        if (stop < end && *stop == '\r' && at < end && *at == '\n') ++at;
     }
 }
 

@@ -28,10 +28,13 @@ ReadStatus readWholeFile(const std::filesystem::path& path, std::string& content
     if (error || !std::filesystem::is_regular_file(status)) return ReadStatus::Failed;
     std::ifstream in(path, std::ios::binary);
     if (!in) return ReadStatus::Failed;
+    // One read of the expected size, then whatever a growing file added.
     const auto size = std::filesystem::file_size(path, error);
-    contents.clear();
-    if (!error) contents.reserve(size);
-    contents.assign(std::istreambuf_iterator<char>(in), {});
+    contents.resize(error ? 0 : static_cast<std::size_t>(size));
+    in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+    contents.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return ReadStatus::Failed;
+    if (in) contents.append(std::istreambuf_iterator<char>(in), {});
     return in.bad() ? ReadStatus::Failed : ReadStatus::Read;
 }
 

@@ -100,10 +100,11 @@ TEST_F(ChatFilesTest, AnOldFileCountsAsModifiedAtStartButNotAfterOpen) {
 }
 
 TEST_F(ChatFilesTest, StartReadsPlaybackStateAndIgnorePrefix) {
-    writeFile(dir / "Chat.ini",
-              "[Batch File]\nBatch File=/tmp/story.txt\nBatch User=Pal\n[Response]\nIgnore=!bot\n");
+    writeFile(dir / "story.txt", "Once upon a time\r\n");
+    writeFile(dir / "Chat.ini", "[Batch File]\nBatch File=" + path("story.txt") +
+                                    "\nBatch User=Pal\n[Response]\nIgnore=!bot\n");
     start();
-    EXPECT_EQ(form.batchFile(), "/tmp/story.txt");
+    EXPECT_EQ(form.batchFile(), path("story.txt"));
     EXPECT_EQ(form.batchUser(), "Pal");
     EXPECT_EQ(form.ignorePrefix(), "!bot");
 }
