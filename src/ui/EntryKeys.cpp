@@ -1,0 +1,102 @@
+// The window's own key handling (see EntryKeys.h).
+#include "ui/EntryKeys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include "ui/Chat.h"
+
+namespace verdo {
+
+std::optional<char> macroKey(const QKeyEvent& event) {
+    constexpr Qt::KeyboardModifiers held =
+        Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if ((event.modifiers() & held) != (Qt::ControlModifier | Qt::AltModifier)) return std::nullopt;
+    const int key = event.key();
+    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    if (!letter && !digit) return std::nullopt;
+    return static_cast<char>(key);  // the key codes of letters and digits are their ASCII
+}
+
+namespace {
+
+bool hasSelection(const QListWidget& list) {
+    return !list.selectedItems().isEmpty();
+}
+
+void selectRow(QListWidget& list, int row) {
+    if (row < 0 || row >= list.count()) return;
+    list.setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+}
+
+}  // namespace
+
+void selectOtherList(QListWidget& roster, QListWidget& custom) {
+    if (!hasSelection(custom) && hasSelection(roster)) {
+        roster.clearSelection();
+        selectRow(custom, 0);
+    } else {
+        custom.clearSelection();
+        selectRow(roster, 0);
+    }
+}
+
+void stepSelection(QListWidget& roster, QListWidget& custom, int step) {
+    QListWidget* list = hasSelection(custom) ? &custom : hasSelection(roster) ? &roster : nullptr;
+    if (list == nullptr) {
+        selectRow(roster, 0);
+        return;
+    }
+    const int count = list->count();
+    const int row = list->row(list->selectedItems().front());
+    selectRow(*list, (row + step + count) % count);
+}
+
+void keepOneSelection(QListWidget& first, QListWidget& second) {
+    auto clearOther = [](QListWidget* selected, QListWidget* other) {
+        if (hasSelection(*selected)) other->clearSelection();
+    };
+    QObject::connect(&first, &QListWidget::itemSelectionChanged, &second,
+                     [&first, &second, clearOther] { clearOther(&first, &second); });
+    QObject::connect(&second, &QListWidget::itemSelectionChanged, &first,
+                     [&first, &second, clearOther] { clearOther(&second, &first); });
+}
+
+FormKeyFilter::FormKeyFilter(TfrmChat& window, QObject* parent)
+    : QObject(parent), window_(window) {}
+
+bool FormKeyFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    if (static_cast<QWidget*>(watched)->window() != &window_) return false;
+    return FormKeyDown(watched, *static_cast<QKeyEvent*>(event));
+}
+
+bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {
+    QListWidget& roster = *window_.lstUser;
+    QListWidget& custom = *window_.lstDef;
+    switch (key.key()) {
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            selectOtherList(roster, custom);
+            return true;
+        case Qt::Key_Up:
+            stepSelection(roster, custom, -1);
+            return true;
+        case Qt::Key_Down:
+            stepSelection(roster, custom, 1);
+            return true;
+        default:
+            break;
+    }
+    // A passed-on key travels on to parents and inner editors; the macros run
+    // only at its first stop, the focused control.
+    QWidget* focus = QApplication::focusWidget();
+    const bool firstStop = focus != nullptr ? watched == focus : watched == &window_;
+    if (const std::optional<char> letter = macroKey(key); letter && firstStop)
+        window_.form().runMacros(*letter);
+    return false;
+}
+
+}  // namespace verdo

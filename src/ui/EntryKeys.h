@@ -1,0 +1,44 @@
+// Keys the main window sees before the focused control: the macro keys
+// (Ctrl+Alt+letter) and the keys that move the one selection of the two user
+// lists (Page Up/Down between them, Up/Down within them, wrapping).
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+class QKeyEvent;
+class QListWidget;
+
+namespace verdo {
+
+class TfrmChat;
+
+// The letter or digit of Ctrl+Alt+key (no Shift, no Meta), else nothing.
+std::optional<char> macroKey(const QKeyEvent& event);
+
+// Page Up/Down: from the roster to the custom list's first row when only the
+// roster has a selection, otherwise to the roster's first row.
+void selectOtherList(QListWidget& roster, QListWidget& custom);
+// Up (-1) and Down (+1) in the list that has the selection (the custom list
+// first), wrapping at either end; with no selection the roster's first row.
+void stepSelection(QListWidget& roster, QListWidget& custom, int step);
+// Selecting a row in one list clears the other's selection.
+void keepOneSelection(QListWidget& first, QListWidget& second);
+
+// FormKeyDown: installed on the application, it acts on keys meant for
+// `window` only.
+class FormKeyFilter : public QObject {
+    Q_OBJECT
+
+  public:
+    FormKeyFilter(TfrmChat& window, QObject* parent);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool FormKeyDown(QObject* watched, const QKeyEvent& key);
+    TfrmChat& window_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,56 @@
+// Dragging a user name from the roster or the custom user list and dropping it
+// into the entry line at the character under the pointer.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+class QLineEdit;
+class QListWidget;
+class QMimeData;
+
+namespace verdo {
+
+// The drag's data: the name as text, and the list it comes from.
+QMimeData* userNameMime(const QListWidget& from, const QString& name);
+// The dragged name when the drag comes from one of the two user lists.
+std::optional<QString> draggedUserName(const QMimeData* mime);
+
+// Starts a drag when the mouse moves far enough with the button held on a row.
+class UserListDrag : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit UserListDrag(QListWidget& list);
+
+    // The name being dragged, remembered when the drag starts.
+    const QString& DragName() const { return dragName_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void startDrag();
+    QListWidget& list_;
+    std::optional<QString> pressedName_;
+    QPoint pressedAt_;
+    QString dragName_;
+};
+
+// edEntryDragOver and edEntryDragDrop on the entry's edit field.
+class EntryNameDrop : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit EntryNameDrop(QLineEdit& entry);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QLineEdit& entry_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,417 @@
+// The window side of talking: Enter, Emote and the whisper lock with real key
+// events, Tab through recent whisperers, the keys that move the one selection
+// of the two user lists, dropping a name into the entry, Alt+N, the flood
+// interval at the idle update, the edit actions and the sound menus.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <filesystem>
+#include <fstream>
+
+#include "support/FakePlatform.h"
+#include "ui/Chat.h"
+#include "ui/NameDrag.h"
+#include "ui/RichPane.h"
+#include "ui/TabEdit.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+using testing::FakePlatform;
+using testing::FakeTcpClient;
+
+class MessagesWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto services = std::make_unique<FakePlatform>();
+        platform = services.get();
+        window = std::make_unique<TfrmChat>(std::move(services));
+        ASSERT_TRUE(testing::showActive(*window));
+        window->form().lists().ServerList.clear();
+    }
+
+    FakeTcpClient& client() { return *platform->clients.at(0); }
+    QLineEdit& entry() { return *window->edEntry->lineEdit(); }
+    void settle() { QCoreApplication::processEvents(); }
+    void receive(const std::string& line) {
+        client().receive(line + "\r\n");
+        settle();
+    }
+    // Logged on as Guest in "Chat" with Ann, Bob and Cid; nothing sent yet.
+    void logOn() {
+        QTest::keyClick(window.get(), Qt::Key_F4);
+        settle();
+        client().accept();
+        receive("2010 NAME Guest");
+        receive("1018 INFO \"Welcome to Battle.net!\"");
+        receive("1007 CHANNEL \"Chat\"");
+        for (const char* name : {"Ann", "Bob", "Cid"})
+            receive(std::string("1001 USER ") + name + " 0010 [CHAT]");
+        ASSERT_TRUE(window->form().LoggedOn());
+        sent();
+    }
+    // Lets the interpreter's pacing send everything queued and returns what
+    // went out since the last call. Its timer is the first one created.
+    std::string sent() {
+        testing::FakeTimer& flood = *platform->timers.at(0);
+        while (window->form().bcChat().QueueCount() > 0 && flood.tick()) {
+        }
+        return std::exchange(client().sent, std::string());
+    }
+    // Keys go where the keyboard would send them: the focused control.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        settle();
+    }
+    void type(const QString& text) {
+        window->focusEntry();
+        QTest::keyClicks(window->edEntry, text);
+    }
+    QString lastChatLine() const { return window->reChat->document()->lastBlock().text(); }
+    QString lastWhisperLine() const { return window->reWhisper->document()->lastBlock().text(); }
+    void fillCustomList(const QStringList& names) { window->lstDef->addItems(names); }
+    // The selected row as "lstUser:Bob", or "" when nothing is selected; fails
+    // the test when both lists have one.
+    QString selection() const {
+        const auto users = window->lstUser->selectedItems();
+        const auto custom = window->lstDef->selectedItems();
+        EXPECT_LE(users.size() + custom.size(), 1);
+        if (!users.isEmpty()) return "lstUser:" + users.front()->text();
+        if (!custom.isEmpty()) return "lstDef:" + custom.front()->text();
+        return {};
+    }
+
+    FakePlatform* platform = nullptr;
+    std::unique_ptr<TfrmChat> window;
+};
+
+TEST_F(MessagesWindowTest, EnterSendsAndEchoesButASlashLineIsOnlySent) {
+    logOn();
+    type("hello there");
+    press(Qt::Key_Return);
+    EXPECT_EQ(sent(), "hello there\r");
+    EXPECT_EQ(lastChatLine(), QStringLiteral("<Guest> hello there"));
+    EXPECT_TRUE(entry().text().isEmpty());
+
+    type("/who Chat");
+    press(Qt::Key_Return);
+    EXPECT_EQ(sent(), "/who Chat\r");
+    EXPECT_EQ(lastChatLine(), QStringLiteral("<Guest> hello there"));
+    ASSERT_EQ(window->edEntry->count(), 2);
+    EXPECT_EQ(window->edEntry->itemText(0), QStringLiteral("/who Chat"));
+    EXPECT_TRUE(entry().hasFocus() || window->edEntry->hasFocus());
+}
+
+TEST_F(MessagesWindowTest, EmoteWithAnEmptyEntrySendsMeAndACarriageReturn) {
+    logOn();
+    QTest::mouseClick(window->btnEmote, Qt::LeftButton);
+    EXPECT_EQ(sent(), "/me \r");
+    EXPECT_EQ(window->edEntry->count(), 1);
+    EXPECT_TRUE(window->edEntry->hasFocus());
+}
+
+TEST_F(MessagesWindowTest, WhisperLockTurnsEnterIntoAWhisperToTheSelectedUser) {
+    logOn();
+    QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
+    ASSERT_TRUE(window->acLock->isChecked());
+    type("psst");
+    press(Qt::Key_Return);
+    EXPECT_EQ(sent(), "");
+    EXPECT_EQ(lastWhisperLine(), QStringLiteral("No User Selected."));
+    EXPECT_EQ(entry().text(), QStringLiteral("psst"));
+
+    window->lstUser->item(1)->setSelected(true);
+    window->focusEntry();
+    press(Qt::Key_Return);
+    EXPECT_EQ(sent(), "/w Bob psst\r");
+    EXPECT_TRUE(entry().text().isEmpty());
+}
+
+TEST_F(MessagesWindowTest, TabWalksTheWhisperersUntilTheUserTypes) {
+    logOn();
+    for (const char* name : {"Ann", "Bob", "Cid"})
+        receive(std::string("1004 WHISPER ") + name + " 0010 \"hi\"");
+    window->focusEntry();
+    const QStringList expected{"/msg Cid ", "/msg Bob ", "/msg Ann ", "/msg Cid "};
+    for (const QString& offer : expected) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(entry().text(), offer);
+        EXPECT_EQ(entry().cursorPosition(), offer.size());
+    }
+    QTest::keyClicks(window->edEntry, "x");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(entry().text(), QStringLiteral("/msg Cid x"));
+    EXPECT_TRUE(window->edEntry->hasFocus());
+}
+
+TEST_F(MessagesWindowTest, UpAndDownWrapWithinTheListThatHasTheSelection) {
+    logOn();
+    fillCustomList({"Eve", "Fay"});
+    window->focusEntry();
+    press(Qt::Key_Down);  // nothing selected: the roster's first row
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Cid"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Bob"));
+
+    window->lstDef->item(1)->setSelected(true);  // clears the roster's
+    EXPECT_EQ(selection(), QStringLiteral("lstDef:Fay"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(selection(), QStringLiteral("lstDef:Eve"));
+    press(Qt::Key_Up);
+    EXPECT_EQ(selection(), QStringLiteral("lstDef:Fay"));
+    // The keys never reach the entry's history.
+    EXPECT_TRUE(entry().text().isEmpty());
+    EXPECT_TRUE(window->edEntry->hasFocus());
+}
+
+TEST_F(MessagesWindowTest, PageKeysMoveTheSelectionBetweenTheLists) {
+    logOn();
+    fillCustomList({"Eve", "Fay"});
+    window->lstUser->setFocus();  // the keys act wherever the focus is
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
+    press(Qt::Key_PageDown);
+    EXPECT_EQ(selection(), QStringLiteral("lstDef:Eve"));
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
+    window->lstUser->clearSelection();
+    press(Qt::Key_PageUp);
+    EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
+}
+
+TEST_F(MessagesWindowTest, MacroKeysRunOnceAndOnlyWithExactlyCtrlAndAlt) {
+    logOn();
+    window->form().lists().MacroList = {"/ban <user>"};
+    window->form().lists().MacroKeys = {"b"};
+    window->lstUser->item(2)->setSelected(true);
+    window->focusEntry();
+    press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sent(), "");
+    press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(sent(), "/ban Cid\r");
+    // From the list too, whose unused keys travel on to its parents.
+    window->lstUser->setFocus();
+    press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(sent(), "/ban Cid\r");
+}
+
+TEST_F(MessagesWindowTest, DroppedNameGoesToTheCharacterUnderThePointer) {
+    logOn();
+    entry().setText("hello world");
+    entry().end(false);
+    // A point over the gap before "world", far from the caret at the end.
+    QPoint point(0, entry().height() / 2);
+    while (entry().cursorPositionAt(point) < 6 && point.x() < entry().width())
+        point.rx() += 1;
+    ASSERT_EQ(entry().cursorPositionAt(point), 6);
+
+    std::unique_ptr<QMimeData> mime(userNameMime(*window->lstUser, "Bob"));
+    QDragEnterEvent enter(point, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&entry(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(point, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&entry(), &drop);
+    EXPECT_EQ(entry().text(), QStringLiteral("hello Bobworld"));
+    EXPECT_EQ(entry().cursorPosition(), 9);
+}
+
+TEST_F(MessagesWindowTest, OnlyNamesFromTheUserListsAreDropped) {
+    entry().setText("abc");
+    const QPoint point = entry().rect().center();
+    QListWidget stranger;
+    stranger.setObjectName("lstOther");
+    std::unique_ptr<QMimeData> foreign(userNameMime(stranger, "Zed"));
+    QMimeData plain;
+    plain.setText("Zed");
+    for (const QMimeData* mime :
+         {static_cast<const QMimeData*>(foreign.get()), static_cast<const QMimeData*>(&plain)}) {
+        QDragEnterEvent enter(point, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&entry(), &enter);
+        EXPECT_FALSE(enter.isAccepted());
+        QDropEvent drop(point, Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&entry(), &drop);
+    }
+    EXPECT_EQ(entry().text(), QStringLiteral("abc"));
+    std::unique_ptr<QMimeData> custom(userNameMime(*window->lstDef, "Eve"));
+    EXPECT_EQ(draggedUserName(custom.get()), QStringLiteral("Eve"));
+}
+
+TEST_F(MessagesWindowTest, AltNInsertsTheSelectedNameAtTheCaret) {
+    logOn();
+    type("hi  there");
+    entry().setCursorPosition(3);
+    window->lstUser->item(0)->setSelected(true);
+    press(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(entry().text(), QStringLiteral("hi Ann there"));
+    fillCustomList({"Eve"});
+    window->lstDef->item(0)->setSelected(true);
+    entry().setSelection(0, 2);  // a selection is replaced
+    press(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(entry().text(), QStringLiteral("Eve Ann there"));
+}
+
+TEST_F(MessagesWindowTest, ClicksOnTheEntryPanelAndStatusBarFocusTheEntry) {
+    entry().setText("abc");
+    window->reChat->setFocus();
+    ASSERT_FALSE(window->edEntry->hasFocus());
+    QTest::mouseClick(window->statusPanels[1], Qt::LeftButton);
+    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_EQ(entry().cursorPosition(), 3);
+    EXPECT_FALSE(entry().hasSelectedText());
+    window->reChat->setFocus();
+    QWidget* panel = window->edEntry->parentWidget();
+    QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(panel->width() - 1, 0));
+    EXPECT_TRUE(window->edEntry->hasFocus());
+}
+
+TEST_F(MessagesWindowTest, FloodIntervalFollowsTheQueueAtTheNextIdleUpdate) {
+    logOn();
+    TBnetChat& chat = window->form().bcChat();
+    // The first line after a pause may go out at once; queue exactly two.
+    while (chat.QueueCount() < 2)
+        chat.SendLine("line\r");
+    ASSERT_EQ(chat.QueueCount(), 2);
+    window->requestIdleUpdate();
+    settle();
+    EXPECT_EQ(chat.FloodInterval(), 2500);
+    chat.SendLine("four\r");
+    ASSERT_EQ(chat.QueueCount(), 3);
+    EXPECT_EQ(chat.FloodInterval(), 2500);
+    window->requestIdleUpdate();
+    settle();
+    EXPECT_EQ(chat.FloodInterval(), 4000);
+}
+
+TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
+    EXPECT_EQ(window->acCut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(window->acSelectAll->text(), QStringLiteral("&Select All"));
+    EXPECT_EQ(window->mnEdit->title(), QStringLiteral("&Edit"));
+    QGuiApplication::clipboard()->setText("pasted");
+    window->focusEntry();
+    settle();
+    EXPECT_TRUE(window->acCut->isEnabled());
+    EXPECT_TRUE(window->acCopy->isEnabled());
+    EXPECT_TRUE(window->acPaste->isEnabled());
+    EXPECT_TRUE(window->acSelectAll->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    settle();
+    EXPECT_FALSE(window->acPaste->isEnabled());
+
+    window->reChat->setFocus();
+    settle();
+    EXPECT_FALSE(window->acCut->isEnabled());
+    EXPECT_TRUE(window->acCopy->isEnabled());
+    EXPECT_FALSE(window->acPaste->isEnabled());
+    window->lstUser->setFocus();
+    settle();
+    EXPECT_FALSE(window->acCopy->isEnabled());
+    EXPECT_FALSE(window->acSelectAll->isEnabled());
+}
+
+TEST_F(MessagesWindowTest, EditActionsWorkOnTheFocusedControl) {
+    window->addChatLine(ChatPane, ChatLine{ChatSegment{"line one", 0}, {}, {}});
+    window->reChat->setFocus();
+    window->acSelectAll->trigger();
+    window->acCopy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("line one"));
+
+    window->focusEntry();
+    entry().setText("abc def");
+    entry().setSelection(0, 4);
+    window->acCut->trigger();
+    EXPECT_EQ(entry().text(), QStringLiteral("def"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("abc "));
+    entry().end(false);
+    QGuiApplication::clipboard()->setText("x\r\ny");  // a line break becomes a blank
+    window->acPaste->trigger();
+    EXPECT_EQ(entry().text(), QStringLiteral("defx y"));
+}
+
+// A "Sounds" folder beside a pretend program, with a subfolder and a text file.
+class SoundFolderFixture {
+  public:
+    SoundFolderFixture() {
+        const std::filesystem::path sounds = root() / "Sounds";
+        std::filesystem::create_directories(sounds / "Fx");
+        for (const auto& file : {sounds / "Beta.WAV", sounds / "alpha.wav", sounds / "notes.txt",
+                                 sounds / "Fx" / "Zap.wav"})
+            std::ofstream(file) << "RIFF";
+    }
+    std::filesystem::path root() const { return dir_.path().toStdString(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+QStringList captions(const QMenu& menu) {
+    QStringList out;
+    for (const QAction* action : menu.actions())
+        out << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return out;
+}
+
+TEST_F(MessagesWindowTest, SoundMenuListsTheFolderAndSendsTheChosenSound) {
+    SoundFolderFixture folder;
+    window->form().setProgramFolder(folder.root().string());
+    window->BuildSoundMenus();
+    window->BuildSoundMenus();  // rebuilding replaces, never adds
+    const QStringList expected{"&Refresh Sound List", "-", "fx", "alpha.wav", "beta.wav"};
+    ASSERT_EQ(captions(*window->mnSounds), expected);
+    const QList<QAction*> actions = window->mnSounds->actions();
+    ASSERT_NE(actions[2]->menu(), nullptr);
+    EXPECT_EQ(captions(*actions[2]->menu()), QStringList{"zap.wav"});
+    EXPECT_EQ(actions[4]->data().toString().toStdString(),
+              (folder.root() / "Sounds" / "Beta.WAV").string());
+    window->requestIdleUpdate();
+    settle();
+    EXPECT_TRUE(window->mnSounds->menuAction()->isEnabled());
+
+    logOn();
+    actions[3]->trigger();
+    EXPECT_EQ(sent(), "~playsound alpha.wav\r");
+    EXPECT_EQ(lastChatLine(), QStringLiteral("Playing sound: alpha.wav"));
+}
+
+TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
+    SoundFolderFixture folder;
+    window->form().setProgramFolder(folder.root().string());
+    QMenu playSound;
+    window->mnPlaySound = &playSound;
+    window->BuildSoundMenus();
+    EXPECT_EQ(captions(playSound), (QStringList{"fx", "alpha.wav", "beta.wav"}));
+    logOn();
+    window->lstUser->item(0)->setSelected(true);
+    playSound.actions().at(2)->trigger();
+    EXPECT_EQ(sent(), "/w Ann ~playsound beta.wav\r");
+    window->mnPlaySound = nullptr;
+}
+
+TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
+    QTemporaryDir empty;
+    window->form().setProgramFolder(empty.path().toStdString());
+    window->BuildSoundMenus();
+    window->requestIdleUpdate();
+    settle();
+    EXPECT_EQ(captions(*window->mnSounds), (QStringList{"&Refresh Sound List", "-"}));
+    EXPECT_FALSE(window->mnSounds->menuAction()->isEnabled());
+}
+
+}  // namespace
+}  // namespace verdo
