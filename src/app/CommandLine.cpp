@@ -39,6 +39,13 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption server(
         "server", "Try HOST:PORT first, before the servers of the chat file.", "HOST:PORT");
     parser.addOptions({help, version, server});
+    // --- Headless bot mode ---
+    const QCommandLineOption headless(
+        "headless",
+        "Run without a window, as a bot: lines to standard output, standard input sent as "
+        "typed; SIGINT or SIGTERM saves changed settings and stops, SIGHUP re-reads the chat "
+        "file.");
+    parser.addOption(headless);
 
     parser.addPositionalArgument("CHATFILE", "A chat file (.ch5) to open at start.", "[CHATFILE]");
     if (!parser.parse(arguments)) return failure(parser.errorText());
@@ -54,6 +61,7 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) return answer(StartOptions::Action::ShowVersion, programTitle());
 
     StartOptions options;
+    options.headless = parser.isSet(headless);
     if (parser.isSet(server)) {
         const std::string entry = typedBytes(parser.value(server));
         if (parseServerEntry(entry).host.empty())

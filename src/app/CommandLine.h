@@ -16,6 +16,8 @@ struct StartOptions {
     std::optional<std::string> server;
     // A chat file to open at start instead of the last one of Chat.ini.
     std::optional<std::string> chatFile;
+    // --headless: no window, the console view (a bot run as a service).
+    bool headless = false;
 };
 
 // `arguments` includes the program name first, as QCoreApplication::arguments().

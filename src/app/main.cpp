@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/headless/HeadlessRunner.h"
 #include "platform/IniFile.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Chat.h"
@@ -47,5 +48,7 @@ int main(int argc, char** argv) {
         case verdo::StartOptions::Action::Run:
             break;
     }
+    // Headless: QCoreApplication only, so no window system is ever needed.
+    if (options.headless) return verdo::runHeadless(argc, argv, options.chatFile, options.server);
     return runWindow(argc, argv, options);
 }

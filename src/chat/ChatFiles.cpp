@@ -59,6 +59,7 @@ void ChatForm::startWithChatFile() {
     batchFile_ = ini_->readString(BatchSection, "Batch File", "");
     batchUser_ = ini_->readString(BatchSection, "Batch User", "");
     setIgnorePrefix(ini_->readString("Response", "Ignore", ""));
+    loadBatchAtStart();
 }
 
 void ChatForm::reportFileErrors(const std::vector<std::string>& errors) {

@@ -22,6 +22,7 @@ ChatForm::ChatForm(Platform& platform, ChatView& view)
     wireConnection();
     wireInterpreter();
     wireMessages();
+    startTimer();
 }
 
 ChatForm::~ChatForm() {
@@ -106,16 +107,5 @@ void ChatForm::sendLine(const std::string& text) {
     bcChat_->SendLine(text + '\r');
 }
 
-void ChatForm::ActionListUpdate() {
-    // Never while the connect loop runs: its countdown stays in the status bar.
-    if (loopRunning_) return;
-    bcChat_->setFloodInterval(bcChat_->QueueCount() < 3 ? 2500 : 4000);
-    view_.setActionChecked(ChatAction::Connect, loggedOn_);
-    view_.setActionCaption(ChatAction::Connect, loggedOn_ ? "&Disconnect" : "&Connect");
-    view_.setActionEnabled(ChatAction::Away, loggedOn_);
-    view_.setActionEnabled(ChatAction::DND, loggedOn_);
-    view_.setStatusText(StatusPanel::Detail,
-                        loggedOn_ ? "Connected to: " + currentServer_ : std::string());
-}
 
 }  // namespace verdo

@@ -4,6 +4,7 @@
 // talks to the screen only through ChatView.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -143,6 +144,31 @@ class ChatForm {
     // Once closing is agreed: Last File, Batch File and Batch User to Chat.ini.
     void FormClose();
 
+    // --- Periodic work, switches and the pause (Periodic.cpp) ---
+    // Timed-message counters, one decimal text per message; never saved.
+    std::vector<std::string> TimerCounters;
+    bool PlaybackRunning = false;
+    std::size_t PlaybackLine = 0;
+    int PlaybackTicks = 0;
+    const std::vector<std::string>& playbackLines() const { return playbackLines_; }
+    // Text-file playback: loads the file and starts at its first line; the
+    // whisper target, when not empty, receives every line.
+    void startPlayback(const std::string& path, const std::string& whisperTarget);
+    void stopPlayback();
+    // The playback file named in Chat.ini, loaded at start.
+    void loadBatchAtStart();
+    Timer& ChatTimer() { return *timer_; }
+    void acMasterExecute();
+    void acPhraseExecute();
+    void acWhisperExecute();
+    void acBanExecute();
+    void acNoBanExecute();
+    void acTimerExecute();
+    void acJoinSwitchExecute();
+    void acPauseExecute();
+    bool paused() const { return paused_; }
+    std::size_t heldLineCount() const { return holdList_.size(); }
+
     // The idle update: runs once after each batch of events.
     void ActionListUpdate();
 
@@ -169,6 +195,15 @@ class ChatForm {
     void reportFileErrors(const std::vector<std::string>& errors);
     std::string settingsFolderPath() const;
     void wireMessages();
+    void startTimer();
+    void TimerTimer();
+    void sendTimedMessages();
+    void playNextLine();
+    bool loadPlaybackFile(const std::string& path);
+    void toggleSwitch(ChatAction action);
+    void drainHeldLines();
+    // One received line through the decoder and, with the dump on, raw.
+    void interpretLine(std::string_view line);
 
     struct SpeakerColors {
         std::uint32_t name;
@@ -261,6 +296,10 @@ class ChatForm {
     bool dndChecked_ = false;
     bool settingsModified_ = false;
     int eventDepth_ = 0;
+    std::unique_ptr<Timer> timer_;
+    std::vector<std::string> playbackLines_;
+    bool paused_ = false;
+    std::deque<std::string> holdList_;
     // --- Chat files and Chat.ini ---
     std::optional<IniFile> ini_;
     std::string startChatFile_;

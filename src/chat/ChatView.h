@@ -30,7 +30,17 @@ enum class ChatAction {
     DND,          // acDND
     SendButtons,  // btnSend, btnWhisper and btnEmote together
     Lock,         // acLock: the whisper lock
+    // The seven switches on the tool bar, each mirroring one option.
+    Master,        // acMaster, Ctrl+F1
+    Phrase,        // acPhrase, Ctrl+F2
+    WhisperReply,  // acWhisper, Ctrl+F3
+    Ban,           // acBan, Ctrl+F4
+    NoBan,         // acNoBan, Ctrl+F5
+    TimerSwitch,   // acTimer, Ctrl+F6
+    JoinSwitch,    // acJoinSwitch, Ctrl+F7
+    Pause,         // acPause, F12
 };
+inline constexpr int ChatActionCount = static_cast<int>(ChatAction::Pause) + 1;
 
 enum class StatusPanel { Step = 0, Detail = 1 };
 

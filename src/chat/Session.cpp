@@ -147,6 +147,14 @@ void ChatForm::ChatInterfaceLogin() {
 }
 
 void ChatForm::ChatInterfaceDataReceived(std::string_view line) {
+    if (paused_) {
+        holdList_.emplace_back(line);
+        return;
+    }
+    interpretLine(line);
+}
+
+void ChatForm::interpretLine(std::string_view line) {
     if (!options_.plainTextDump()) {
         bcChat_->Interpret(line);
         return;

@@ -53,6 +53,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     createStatusBar();
     createConnectDialog();
     setTabOrder();
+    wireMessageControls();  // keys, name drops, edit actions, sounds
     applyLayout(ChatLayoutSizes{});
 }
 
@@ -67,7 +68,8 @@ void TfrmChat::showEvent(QShowEvent* event) {
     shown_ = true;
     form_->setProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     form_->FormShow();
-    ReadLayout(true);  // Chat.ini
+    BuildSoundMenus();  // sound menus
+    ReadLayout(true);   // Chat.ini
     if (startServer_)
         form_->lists().ServerList.insert(form_->lists().ServerList.begin(), *startServer_);
     ApplyAppearance();
@@ -126,6 +128,22 @@ QAction* TfrmChat::actionFor(ChatAction action) const {
             return acDND;
         case ChatAction::Lock:
             return acLock;
+        case ChatAction::Master:
+            return acMaster;
+        case ChatAction::Phrase:
+            return acPhrase;
+        case ChatAction::WhisperReply:
+            return acWhisper;
+        case ChatAction::Ban:
+            return acBan;
+        case ChatAction::NoBan:
+            return acNoBan;
+        case ChatAction::TimerSwitch:
+            return acTimer;
+        case ChatAction::JoinSwitch:
+            return acJoinSwitch;
+        case ChatAction::Pause:
+            return acPause;
         case ChatAction::SendButtons:
             break;
     }
@@ -223,6 +241,7 @@ void TfrmChat::requestIdleUpdate() {
         [this] {
             idleUpdatePending_ = false;
             form_->ActionListUpdate();
+            updateMessageActions();  // edit actions and sound menus
         },
         Qt::QueuedConnection);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <optional>
@@ -106,6 +107,16 @@ class TfrmChat : public QMainWindow, public ChatView {
     QAction* acDND = nullptr;
     QAction* acExit = nullptr;
     QAction* acLock = nullptr;
+    // --- Switches, pause and tool bar ---
+    QAction* acMaster = nullptr;
+    QAction* acPhrase = nullptr;
+    QAction* acWhisper = nullptr;
+    QAction* acBan = nullptr;
+    QAction* acNoBan = nullptr;
+    QAction* acTimer = nullptr;
+    QAction* acJoinSwitch = nullptr;
+    QAction* acPause = nullptr;
+    QAction* acToolbar = nullptr;
     UrlBar* pnlUrl = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* btnConnect = nullptr;
@@ -127,6 +138,27 @@ class TfrmChat : public QMainWindow, public ChatView {
     // --- Roster painting ---
     RosterDelegate* rosterDelegate = nullptr;    // paints lstUser
     FixedRowDelegate* customDelegate = nullptr;  // row height of lstDef
+    // --- Window side of messages: keys, name drops, edit actions, sounds ---
+    QAction* acCut = nullptr;
+    QAction* acCopy = nullptr;
+    QAction* acPaste = nullptr;
+    QAction* acSelectAll = nullptr;
+    QAction* acAltN = nullptr;  // Alt+N: btnAltNClick
+    QMenu* mnEdit = nullptr;
+    QMenu* mnSounds = nullptr;
+    QAction* acRefreshSounds = nullptr;
+    // The roster popup's "&Play Sound" submenu: whoever builds that popup sets
+    // it, and BuildSoundMenus fills it from then on.
+    QMenu* mnPlaySound = nullptr;
+    void BuildSoundMenus();
+    // Inserts the selected roster name, then the selected custom name, at the caret.
+    void btnAltNClick();
+    void acCutExecute();
+    void acCopyExecute();
+    void acPasteExecute();
+    void acSelectAllExecute();
+    // Enabling of the edit actions and the sound menus, at every idle update.
+    void updateMessageActions();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -137,11 +169,21 @@ class TfrmChat : public QMainWindow, public ChatView {
     void createActions();
     void createMenus();
     void createToolBar();
+    // The seven switches, the pause and the tool bar's own switch.
+    void createSwitchActions(QMenu* menu);
     void createPanes();
     QWidget* createEntryRow();
     void createStatusBar();
     void createConnectDialog();
     void setTabOrder();
+    // --- Window side of messages ---
+    void createEditMenu();
+    void createSoundMenu();
+    void wireMessageControls();
+    void updateEditActions();
+    void updateSoundMenus();
+    QWidget* editFocus() const;
+    bool entryHasFocus() const;
 
     QAction* actionFor(ChatAction action) const;
     RichPane* paneFor(PaneId pane) const;
@@ -150,10 +192,13 @@ class TfrmChat : public QMainWindow, public ChatView {
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
     // The checks belong to the logic: a click must not flip them on its own.
-    std::array<bool, 5> checkedByLogic_{};
+    std::array<bool, ChatActionCount> checkedByLogic_{};
     std::optional<std::string> startServer_;
     bool shown_ = false;
     bool idleUpdatePending_ = false;
+    // --- Window side of messages ---
+    QPointer<QWidget> lastFocus_;             // the last focused control of this window
+    std::unique_ptr<QObject> messageWiring_;  // declared last: dies before the widgets
 };
 
 }  // namespace verdo

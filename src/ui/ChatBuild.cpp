@@ -81,7 +81,7 @@ void TfrmChat::createActions() {
 void TfrmChat::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnFile");
-    createFileActions(file);  // chat files
+    createFileActions(file);     // chat files
     file->addAction(acConnect);  // mnConnect
     file->addSeparator();
     file->addAction(acAway);
@@ -89,6 +89,67 @@ void TfrmChat::createMenus() {
     file->addAction(acLock);  // mnLock
     file->addSeparator();
     file->addAction(acExit);
+    createEditMenu();  // edit actions
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    options->setObjectName("mnOptions");
+    createSwitchActions(options);
+}
+
+// --- Switches, pause and tool bar ---
+void TfrmChat::createSwitchActions(QMenu* menu) {
+    struct Switch {
+        QAction** action;
+        const char* name;
+        const char* caption;
+        const char* hint;
+        Qt::Key key;
+        ChatAction chatAction;
+        void (ChatForm::*handler)();
+    };
+    const Switch switches[] = {
+        {&acMaster, "acMaster", "Master Event Switch", "Toggle Master Event Switch", Qt::Key_F1,
+         ChatAction::Master, &ChatForm::acMasterExecute},
+        {&acPhrase, "acPhrase", "Phrase Response Switch", "Toggle Phrase Responses", Qt::Key_F2,
+         ChatAction::Phrase, &ChatForm::acPhraseExecute},
+        {&acWhisper, "acWhisper", "Whisper Response Switch", "Toggle Whisper Responses", Qt::Key_F3,
+         ChatAction::WhisperReply, &ChatForm::acWhisperExecute},
+        {&acBan, "acBan", "AutoBan Switch", "Toggle Auto-Ban", Qt::Key_F4, ChatAction::Ban,
+         &ChatForm::acBanExecute},
+        {&acNoBan, "acNoBan", "NoBan Switch", "Toggle Exclusion Ban", Qt::Key_F5, ChatAction::NoBan,
+         &ChatForm::acNoBanExecute},
+        {&acTimer, "acTimer", "Timer Switch", "Toggle Timer Events", Qt::Key_F6,
+         ChatAction::TimerSwitch, &ChatForm::acTimerExecute},
+        {&acJoinSwitch, "acJoinSwitch", "Join Switch", "Toggle User Join Response", Qt::Key_F7,
+         ChatAction::JoinSwitch, &ChatForm::acJoinSwitchExecute},
+    };
+    for (const Switch& entry : switches) {
+        QAction* action = makeAction(this, entry.name, tr(entry.caption),
+                                     QKeySequence(Qt::CTRL | entry.key), tr(entry.hint));
+        action->setCheckable(true);
+        connect(action, &QAction::triggered, this,
+                [this, entry] { runAction(entry.chatAction, entry.handler); });
+        menu->addAction(action);
+        *entry.action = action;
+    }
+    menu->addSeparator();
+    acPause = makeAction(this, "acPause", tr("Chat P&ause"), Qt::Key_F12,
+                         tr("Pause incoming messages to allow cutting/pasting"));
+    acPause->setCheckable(true);
+    acPause->setEnabled(false);
+    connect(acPause, &QAction::triggered, this,
+            [this] { runAction(ChatAction::Pause, &ChatForm::acPauseExecute); });
+    menu->addAction(acPause);
+    acToolbar = new QAction(tr("Tool&bar"), this);
+    acToolbar->setObjectName("acToolbar");
+    acToolbar->setCheckable(true);
+    acToolbar->setChecked(true);
+    connect(acToolbar, &QAction::toggled, this, [this](bool on) {
+        if (ToolBar->isVisible() == on) return;
+        ToolBar->setVisible(on);
+        form_->options().setToolBarVisible(on);
+        form_->setSettingsModified(true);
+    });
+    menu->addAction(acToolbar);
 }
 
 void TfrmChat::createToolBar() {
@@ -100,6 +161,10 @@ void TfrmChat::createToolBar() {
     btnConnect = qobject_cast<QToolButton*>(ToolBar->widgetForAction(acConnect));
     btnConnect->setObjectName("btnConnect");
     ToolBar->addAction(acLock);
+    ToolBar->addSeparator();
+    for (QAction* action :
+         {acMaster, acPhrase, acWhisper, acBan, acNoBan, acTimer, acJoinSwitch, acPause})
+        ToolBar->addAction(action);
 }
 
 void TfrmChat::createPanes() {

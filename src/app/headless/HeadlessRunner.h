@@ -1,0 +1,75 @@
+// The headless program: the main window's logic with the console view, driven
+// by standard input and signals instead of a window. Mirrors what the window
+// does when first shown, then starts the Connect action at once.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/headless/ConsoleView.h"
+#include "app/headless/HeadlessPlatform.h"
+#include "chat/ChatForm.h"
+
+namespace verdo {
+
+class FdLineReader;
+class SignalPipe;
+
+struct HeadlessOptions {
+    std::optional<std::string> chatFile;  // otherwise the last one of Chat.ini
+    std::optional<std::string> server;    // tried before the chat file's servers
+    std::filesystem::path programFolder;
+    std::filesystem::path settingsFile;  // Chat.ini
+};
+
+// Exit statuses of the headless program.
+inline constexpr int HeadlessStopped = 0;
+inline constexpr int HeadlessSaveFailed = 1;
+inline constexpr int HeadlessNoChatFile = 2;
+
+class HeadlessRunner {
+  public:
+    HeadlessRunner(HeadlessOptions options, ConsoleOutput output);
+    ~HeadlessRunner();
+    HeadlessRunner(const HeadlessRunner&) = delete;
+    HeadlessRunner& operator=(const HeadlessRunner&) = delete;
+
+    // Loads the chat file and starts connecting; false (with the reason on
+    // standard error) when there is no chat file to run with.
+    bool start();
+    // Reads standard input and catches SIGINT, SIGTERM and SIGHUP until stop()
+    // asks the event loop to end.
+    void listen();
+
+    // A line typed on standard input: talk, or a "/" command to the server.
+    void send(const std::string& bytes);
+    // SIGHUP: the chat file as it is now on disk.
+    void reloadChatFile();
+    // SIGINT, SIGTERM: saves changed settings, disconnects, writes Chat.ini
+    // and ends the event loop with the exit status.
+    void stop();
+
+    ChatForm& form() { return *form_; }
+
+  private:
+    void handleSignal(int number);
+    bool saveChangedSettings();
+    // --server goes first in the server list, also after a re-read.
+    void addStartServer();
+
+    HeadlessOptions options_;
+    HeadlessPlatform platform_;
+    ConsoleView view_;
+    std::unique_ptr<ChatForm> form_;
+    std::unique_ptr<FdLineReader> input_;
+    std::unique_ptr<SignalPipe> signals_;
+    bool stopping_ = false;
+};
+
+// main() of `verdochat --headless`: QCoreApplication, no window system.
+int runHeadless(int argc, char** argv, const std::optional<std::string>& chatFile,
+                const std::optional<std::string>& server);
+
+}  // namespace verdo

@@ -1,0 +1,264 @@
+// End to end: the built `verdochat --headless` as a separate process against
+// an in-process gateway on an ephemeral loopback port, with a chat file
+// written by the program's own saver. No display is given to the child.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <csignal>
+#include <filesystem>
+
+#include "GatewayServer.h"
+#include "GatewayTestSupport.h"
+#include "chat/TempFolder.h"
+#include "engine/ChatFile.h"
+#include "engine/CommandTable.h"
+#include "records/Options.h"
+#include "support/WaitFor.h"
+
+namespace verdo {
+namespace {
+
+namespace fs = std::filesystem;
+using gateway::test::RawClient;
+
+constexpr int Bound = 20000;  // ms; the sanitized program starts slowly
+constexpr const char* HomeChannel = "Op Verdo";
+
+// The bot's settings: only the local gateway, its name, the home channel, one
+// phrase answer and one owner.
+void writeChatFile(const fs::path& path, std::uint16_t port,
+                   const std::vector<std::string>& owners) {
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ResetOptions(options, lists.ProductActions);
+    NewChatLists(lists);
+    FillBuiltInCommands(lists);
+    options.setUserName("Verdo");
+    options.setPassword("secret");
+    options.setHomeChannel(HomeChannel);
+    options.setServer("127.0.0.1");
+    options.setMasterSwitch(true);
+    options.setRespondToPhrases(true);
+    lists.ServerList = {"127.0.0.1:" + std::to_string(port)};
+    lists.HomeList = {HomeChannel};
+    lists.PhraseList = {"hi bot"};
+    lists.PhraseRes = {tStringList{"Greetings, friend"}, tStringList{"Greetings, friend"},
+                       tStringList{"Greetings, friend"}};
+    lists.OwnerList = owners;
+    const FileOutcome outcome = SaveChatFile(path, {options, lists, users});
+    ASSERT_TRUE(outcome.ok) << (outcome.errors.empty() ? "" : outcome.errors.front());
+}
+
+tStringList savedOwners(const fs::path& path) {
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    EXPECT_TRUE(LoadChatFile(path, {options, lists, users}).ok);
+    return lists.OwnerList;
+}
+
+bool hasLine(const RawClient& client, const std::string& start, const std::string& end) {
+    for (const std::string& line : client.lines())
+        if (line.starts_with(start) && line.ends_with(end)) return true;
+    return false;
+}
+
+class HeadlessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gateway::GatewayOptions options;
+        options.port = 0;
+        server = std::make_unique<gateway::GatewayServer>(options);
+        std::string error;
+        ASSERT_TRUE(server->start(error)) << error;
+        // A copy of the program in the test's folder keeps its Chat.ini there.
+        program = folder.path() / "bin" / "verdochat";
+        fs::create_directories(program.parent_path());
+        fs::copy_file(VERDOCHAT_PROGRAM, program);
+        chatFile = folder.path() / "bot.ch5";
+        writeChatFile(chatFile, server->port(), {"Boss"});
+        QObject::connect(&process, &QProcess::readyReadStandardOutput,
+                         [this] { out += process.readAllStandardOutput().toStdString(); });
+        QObject::connect(&process, &QProcess::readyReadStandardError,
+                         [this] { err += process.readAllStandardError().toStdString(); });
+    }
+    void TearDown() override {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(Bound);
+        }
+    }
+
+    void start(const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(name);
+        environment.insert("VERDO_LOOPBACK_ONLY", "1");
+        process.setProcessEnvironment(environment);
+        process.start(QString::fromStdString(program.string()), arguments);
+        ASSERT_TRUE(process.waitForStarted(Bound));
+    }
+    void startBot() { start({"--headless", QString::fromStdString(chatFile.string())}); }
+    // Started, logged on and in the home channel.
+    void startBotInChannel() {
+        startBot();
+        ASSERT_TRUE(waitForOutput("Joining channel Op Verdo.")) << out << err;
+    }
+    bool waitForOutput(const std::string& text) {
+        return testing::waitFor([&] { return out.find(text) != std::string::npos; }, Bound);
+    }
+    // The exit status once the program ended by itself, or -1.
+    int waitForExit() {
+        if (!testing::waitFor([&] { return process.state() == QProcess::NotRunning; }, Bound))
+            return -1;
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+    void signal(int number) {
+        ASSERT_EQ(::kill(static_cast<pid_t>(process.processId()), number), 0);
+    }
+
+    RawClient& user(const std::string& name, bool inHomeChannel = true) {
+        RawClient& client = *clients.emplace_back(std::make_unique<RawClient>(server->port()));
+        EXPECT_TRUE(client.logOnAndWait(name)) << name;
+        if (inHomeChannel) {
+            const std::size_t from = client.lines().size();
+            client.send(std::string("/join ") + HomeChannel + "\r");
+            EXPECT_TRUE(client.waitForLine(std::string("CHANNEL \"") + HomeChannel, from));
+        }
+        return client;
+    }
+
+    testing::TempFolder folder;
+    std::unique_ptr<gateway::GatewayServer> server;
+    std::vector<std::unique_ptr<RawClient>> clients;
+    fs::path program;
+    fs::path chatFile;
+    QProcess process;
+    std::string out;
+    std::string err;
+};
+
+TEST_F(HeadlessTest, LogsOnAndJoinsTheHomeChannelWithoutADisplay) {
+    startBotInChannel();
+    RawClient& watcher = user("Watcher");
+    EXPECT_TRUE(hasLine(watcher, "1001 USER Verdo", "")) << out;
+    EXPECT_NE(out.find("* Logged on to 127.0.0.1:"), std::string::npos) << out;
+    // Each pane line begins with the local time; a pipe gets no colours.
+    EXPECT_NE(out.find("] Chat file " + chatFile.string() + " loaded.\n"), std::string::npos);
+    EXPECT_EQ(out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(out.rfind("[", 0), 0u) << out;
+}
+
+TEST_F(HeadlessTest, AnswersAPhraseOfAnotherClient) {
+    startBotInChannel();
+    RawClient& alice = user("Alice");
+    alice.send("well hi bot\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(alice, "1005 TALK Verdo", "\"Greetings, friend\""); }, Bound))
+        << out;
+    EXPECT_NE(out.find("<Alice> well hi bot\n"), std::string::npos) << out;
+}
+
+TEST_F(HeadlessTest, ObeysAnOwnersAddOwnerAndSavesItOnSigterm) {
+    startBotInChannel();
+    RawClient& boss = user("Boss", /*inHomeChannel=*/false);
+    boss.send("/w Verdo /addowner Zed\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(boss, "1004 WHISPER Verdo", "\"Adding Owner: Zed\""); }, Bound))
+        << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << out << err;
+    EXPECT_NE(out.find("Saving the settings changed while running to " + chatFile.string()),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("Chat settings saved."), std::string::npos) << out;
+    EXPECT_EQ(savedOwners(chatFile), (tStringList{"Boss", "Zed"}));
+}
+
+TEST_F(HeadlessTest, IgnoresAStrangersCommand) {
+    startBotInChannel();
+    RawClient& mallory = user("Mallory", /*inHomeChannel=*/false);
+    RawClient& boss = user("Boss", /*inHomeChannel=*/false);
+    mallory.send("/w Verdo /addowner Mallory\r");
+    // The gateway confirmed the whisper, so the bot has it before the owner's.
+    ASSERT_TRUE(mallory.waitForLine("1010 WHISPER Verdo"));
+    boss.send("/w Verdo /owners\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(boss, "1004 WHISPER Verdo", "\"Owner List: Boss\""); }, Bound))
+        << out;
+    EXPECT_FALSE(mallory.has("Adding Owner"));
+    EXPECT_EQ(out.find("Command from Mallory"), std::string::npos) << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+    EXPECT_EQ(out.find("Saving the settings"), std::string::npos) << out;
+    EXPECT_EQ(savedOwners(chatFile), tStringList{"Boss"});
+}
+
+TEST_F(HeadlessTest, StandardInputIsSentAsTalkAndItsEndStopsNothing) {
+    startBotInChannel();
+    RawClient& watcher = user("Watcher");
+    process.write("hello\n");
+    process.closeWriteChannel();
+    ASSERT_TRUE(
+        testing::waitFor([&] { return hasLine(watcher, "1005 TALK Verdo", "\"hello\""); }, Bound))
+        << out << err;
+    EXPECT_NE(out.find("<Verdo> hello\n"), std::string::npos) << out;
+    // Still running after the end of its input: it answers a phrase.
+    watcher.send("hi bot\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(watcher, "1005 TALK Verdo", "\"Greetings, friend\""); }, Bound));
+    signal(SIGINT);
+    EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+TEST_F(HeadlessTest, SighupReReadsTheChatFile) {
+    startBotInChannel();
+    writeChatFile(chatFile, server->port(), {"Boss", "Zed"});
+    signal(SIGHUP);
+    ASSERT_TRUE(waitForOutput("Chat file " + chatFile.string() + " re-read.")) << out << err;
+    RawClient& zed = user("Zed", /*inHomeChannel=*/false);
+    zed.send("/w Verdo /owners\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(zed, "1004 WHISPER Verdo", "\"Owner List: Boss; Zed\""); }, Bound))
+        << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+TEST_F(HeadlessTest, ABadChatFileEndsWithStatusTwo) {
+    const fs::path bad = folder.write("bad.ch5", "not a chat file");
+    start({"--headless", QString::fromStdString(bad.string())});
+    EXPECT_EQ(waitForExit(), 2);
+    EXPECT_NE(err.find("Cannot load the chat file " + bad.string() + "."), std::string::npos)
+        << err;
+    EXPECT_EQ(server->sessionCount(), 0u);
+}
+
+TEST_F(HeadlessTest, WithoutAChatFileTheLastOneOfChatIniRuns) {
+    start({"--headless"});
+    EXPECT_EQ(waitForExit(), 2);
+    EXPECT_NE(err.find("No chat file"), std::string::npos) << err;
+    folder.write("bin/Chat.ini", "[Last File]\r\nLast File=" + chatFile.string() + "\r\n");
+    out.clear();
+    start({"--headless"});
+    ASSERT_TRUE(waitForOutput("Joining channel Op Verdo.")) << out << err;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+TEST_F(HeadlessTest, VersionHelpAndUnknownOptions) {
+    start({"--version"});
+    EXPECT_EQ(waitForExit(), 0);
+    EXPECT_EQ(out, "VerdoChat Version 6\n");
+    out.clear();
+    start({"--help"});
+    EXPECT_EQ(waitForExit(), 0);
+    EXPECT_NE(out.find("--headless"), std::string::npos) << out;
+    start({"--headless", "--bogus"});
+    EXPECT_EQ(waitForExit(), 2);
+    EXPECT_NE(err.find("bogus"), std::string::npos) << err;
+}
+
+}  // namespace
+}  // namespace verdo

@@ -1,0 +1,193 @@
+// The one-second timer (timed messages, text-file playback), the switches and
+// the chat pause.
+#include <gmock/gmock.h>
+
+#include "chat/SessionFixture.h"
+#include "chat/TempFolder.h"
+
+namespace verdo::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class PeriodicTest : public SessionFixture {
+  protected:
+    void SetUp() override {
+        chatTimer = platform.timers.at(2);
+        logOn();
+        flood->tick();  // the join went out; the sender is ready again
+        view.lines.clear();
+        form.options().setMasterSwitch(true);
+        form.options().setRespondToTimers(true);
+    }
+    // Ticks the one-second timer and lets each line it sent go out at once.
+    std::vector<int> ticksThatSent(int ticks) {
+        std::vector<int> sentAt;
+        for (int tick = 1; tick <= ticks; ++tick) {
+            const std::size_t before = peer->sent.size();
+            chatTimer->tick();
+            flood->tick();
+            flood->tick();
+            if (peer->sent.size() != before) sentAt.push_back(tick);
+        }
+        return sentAt;
+    }
+    FakeTimer* chatTimer = nullptr;
+};
+
+TEST_F(PeriodicTest, TimerRunsTheWholeRunEverySecond) {
+    EXPECT_TRUE(chatTimer->enabled());
+    EXPECT_EQ(chatTimer->interval(), 1000);
+}
+
+TEST_F(PeriodicTest, IntervalZeroSendsEveryTickIntervalOneEverySecondTick) {
+    form.lists().TimerList = {"every <user>"};
+    form.lists().IntervalList = {"0"};
+    EXPECT_THAT(ticksThatSent(3), ElementsAre(1, 2, 3));
+    EXPECT_EQ(peer->sent, "every Verdo\revery Verdo\revery Verdo\r");
+    EXPECT_EQ(view.lines.back().text(), "<Verdo> every Verdo");
+    form.lists().IntervalList = {"1"};
+    peer->sent.clear();
+    EXPECT_THAT(ticksThatSent(4), ElementsAre(2, 4));
+}
+
+TEST_F(PeriodicTest, IntervalThatIsNoNumberNeverSends) {
+    form.lists().TimerList = {"never"};
+    form.lists().IntervalList = {"soon"};
+    EXPECT_TRUE(ticksThatSent(5).empty());
+}
+
+TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) {
+    form.lists().TimerList = {"a"};
+    form.lists().IntervalList = {"2"};
+    ticksThatSent(2);
+    EXPECT_THAT(form.TimerCounters, ElementsAre("2"));
+    form.options().setRespondToTimers(false);
+    ticksThatSent(5);
+    EXPECT_THAT(form.TimerCounters, ElementsAre("2"));
+    form.lists().TimerList.push_back("b");
+    form.lists().IntervalList.push_back("5");
+    form.options().setRespondToTimers(true);
+    ticksThatSent(1);
+    EXPECT_THAT(form.TimerCounters, ElementsAre("1", "1"));
+}
+
+TEST_F(PeriodicTest, NothingRunsWhileLoggedOff) {
+    form.lists().TimerList = {"a"};
+    form.lists().IntervalList = {"0"};
+    form.acConnectExecute();
+    chatTimer->tick();
+    EXPECT_TRUE(form.TimerCounters.empty());
+}
+
+class PlaybackTest : public PeriodicTest {
+  protected:
+    void play(const std::string& contents, const std::string& target = "") {
+        const auto file = folder.write("lines.txt", contents);
+        form.startPlayback(file.string(), target);
+    }
+    TempFolder folder;
+};
+
+TEST_F(PlaybackTest, RepeatRestartsSoLinesGoOutAtTicksTwoSixTen) {
+    form.options().setReciteDelay(2);
+    play("hi\r\n/repeat\r\n");
+    EXPECT_THAT(ticksThatSent(10), ElementsAre(2, 6, 10));
+    EXPECT_EQ(peer->sent, "hi\rhi\rhi\r");
+    EXPECT_TRUE(form.PlaybackRunning);
+}
+
+TEST_F(PlaybackTest, WhisperTargetPrefixesLinesAndCharLinesAndHidesThem) {
+    form.options().setReciteDelay(1);
+    play("plain\n/char 65\n", "Ann");
+    ticksThatSent(2);
+    EXPECT_EQ(peer->sent, "/w Ann plain\r/w Ann /char 65\r");
+    EXPECT_TRUE(view.lines.empty());
+}
+
+TEST_F(PlaybackTest, CharLineWithoutTargetSendsOneBareCharacter) {
+    form.options().setReciteDelay(1);
+    play("/char 13\n/CHAR x\nshown\n");
+    ticksThatSent(3);
+    EXPECT_EQ(peer->sent, std::string("\r\0shown\r", 8));
+    EXPECT_THAT(view.texts(), ElementsAre("<Verdo> shown"));
+}
+
+TEST_F(PlaybackTest, EmptyFileEndsAtTheFirstDueTick) {
+    form.options().setReciteDelay(1);
+    play("");
+    chatTimer->tick();
+    EXPECT_FALSE(form.PlaybackRunning);
+    EXPECT_EQ(view.lines.back().text(),
+              "Text file: " + (folder.path() / "lines.txt").string() + " done.");
+    EXPECT_EQ(view.lines.back().segments[0].color, form.options().infoColor());
+}
+
+TEST_F(PlaybackTest, MissingFileSaysSo) {
+    form.startPlayback((folder.path() / "none.txt").string(), "");
+    EXPECT_THAT(view.messages, ElementsAre("Could not open text file"));
+    EXPECT_FALSE(form.PlaybackRunning);
+}
+
+using SwitchTest = PeriodicTest;
+
+TEST_F(SwitchTest, EachSwitchFlipsItsOptionAndMarksTheSettings) {
+    form.setSettingsModified(false);
+    form.acPhraseExecute();
+    EXPECT_TRUE(form.options().respondToPhrases());
+    EXPECT_TRUE(view.checked[ChatAction::Phrase]);
+    EXPECT_TRUE(form.settingsModified());
+    form.acMasterExecute();
+    EXPECT_FALSE(form.options().masterSwitch());
+    form.acJoinSwitchExecute();
+    form.acNoBanExecute();
+    EXPECT_TRUE(form.options().respondToJoins());
+    EXPECT_TRUE(form.options().banEveryoneExcept());
+}
+
+TEST_F(SwitchTest, RemoteCommandChangesShowAtTheNextIdleUpdate) {
+    form.lists().OwnerList = {"Boss"};
+    form.ActionListUpdate();
+    EXPECT_TRUE(view.checked[ChatAction::Master]);
+    receive("1004 WHISPER Boss 0010 \"/allevents off\"");
+    EXPECT_FALSE(form.options().masterSwitch());
+    form.ActionListUpdate();
+    EXPECT_FALSE(view.checked[ChatAction::Master]);
+}
+
+using PauseTest = PeriodicTest;
+
+TEST_F(PauseTest, HeldLinesAreAnsweredInOrderWhenThePauseEnds) {
+    form.options().setRespondToPhrases(true);
+    form.lists().PhraseList = {"hello"};
+    form.lists().PhraseRes = {{{"hi <user>"}, {""}, {""}}};
+    form.acPauseExecute();
+    form.ActionListUpdate();
+    EXPECT_EQ(view.status[1], "CHAT PAUSED");
+    for (const char* user : {"Ann", "Bob", "Cid"}) {
+        receive(std::string("1005 TALK ") + user + " 0010 \"hello\"");
+    }
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_EQ(form.heldLineCount(), 3u);
+    form.acPauseExecute();
+    for (int i = 0; i < 5; ++i)
+        flood->tick();
+    EXPECT_THAT(view.texts(), ElementsAre("<Ann> hello", "<Verdo> hi Ann", "<Bob> hello",
+                                          "<Verdo> hi Bob", "<Cid> hello", "<Verdo> hi Cid"));
+    EXPECT_EQ(peer->sent, "hi Ann\rhi Bob\rhi Cid\r");
+}
+
+TEST_F(PauseTest, DisconnectWhilePausedDropsTheHeldLines) {
+    form.acPauseExecute();
+    receive("1005 TALK Ann 0010 \"hello\"");
+    form.acConnectExecute();
+    form.ActionListUpdate();
+    EXPECT_EQ(view.status[1], "");
+    EXPECT_FALSE(form.paused());
+    EXPECT_EQ(form.heldLineCount(), 0u);
+    EXPECT_FALSE(view.checked[ChatAction::Pause]);
+    EXPECT_FALSE(view.enabled[ChatAction::Pause]);
+}
+
+}  // namespace
+}  // namespace verdo::testing

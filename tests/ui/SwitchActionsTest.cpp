@@ -1,0 +1,68 @@
+// The seven switches on Ctrl+F1 ... Ctrl+F7 and the chat pause on F12, with
+// real key presses on the offscreen window.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+#include "support/FakePlatform.h"
+#include "ui/Chat.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+class SwitchActionsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto services = std::make_unique<testing::FakePlatform>();
+        platform = services.get();
+        window = std::make_unique<TfrmChat>(std::move(services));
+        ASSERT_TRUE(testing::showActive(*window));
+    }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(window.get(), static_cast<Qt::Key>(key), modifiers);
+        QCoreApplication::processEvents();
+    }
+
+    testing::FakePlatform* platform = nullptr;
+    std::unique_ptr<TfrmChat> window;
+};
+
+TEST_F(SwitchActionsTest, CtrlFunctionKeysFlipTheirOptions) {
+    tOptions& options = window->form().options();
+    const struct {
+        int key;
+        bool (tOptions::*option)() const;
+    } switches[] = {
+        {Qt::Key_F1, &tOptions::masterSwitch},      {Qt::Key_F2, &tOptions::respondToPhrases},
+        {Qt::Key_F3, &tOptions::respondToWhispers}, {Qt::Key_F4, &tOptions::autoBan},
+        {Qt::Key_F5, &tOptions::banEveryoneExcept}, {Qt::Key_F6, &tOptions::respondToTimers},
+        {Qt::Key_F7, &tOptions::respondToJoins}};
+    for (const auto& entry : switches) {
+        const bool before = (options.*entry.option)();
+        press(entry.key, Qt::ControlModifier);
+        EXPECT_NE((options.*entry.option)(), before) << "Ctrl+F" << entry.key - Qt::Key_F1 + 1;
+    }
+    EXPECT_TRUE(window->acMaster->isChecked());
+    EXPECT_EQ(window->acMaster->text(), QStringLiteral("Master Event Switch"));
+    EXPECT_TRUE(window->form().settingsModified());
+}
+
+TEST_F(SwitchActionsTest, F12PausesAndTheStatusBarSaysSo) {
+    press(Qt::Key_F4);
+    platform->clients.at(0)->accept();
+    platform->clients.at(0)->receive("1018 INFO \"Welcome to it\"\r\n");
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(window->form().LoggedOn());
+    ASSERT_TRUE(window->acPause->isEnabled());
+    press(Qt::Key_F12);
+    EXPECT_TRUE(window->form().paused());
+    EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("CHAT PAUSED"));
+    press(Qt::Key_F12);
+    EXPECT_FALSE(window->form().paused());
+}
+
+}  // namespace
+}  // namespace verdo
