@@ -1,0 +1,169 @@
+// The messages between users against the local gateway on 127.0.0.1: another
+// client, speaking the protocol directly, talks, emotes, whispers, sends a
+// sound and a link; the logic shows each in its view and colours, plays the
+// sound, offers the link, answers a whisper and writes the chat log.
+#include <gtest/gtest.h>
+
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GatewayServer.h"
+#include "chat/ChatForm.h"
+#include "chat/RecordingView.h"
+#include "platform/qt/QtPlatform.h"
+#include "support/WaitFor.h"
+
+namespace verdo {
+namespace {
+
+using testing::RecordingView;
+using testing::waitFor;
+
+// The real network and timers; sounds and links are only recorded, so that
+// the test never opens a browser or needs a sound card.
+class RecordingQtPlatform : public QtPlatform {
+  public:
+    struct RecordingSound : Sound {
+        void play(const std::string& path) override { played.push_back(path); }
+        std::vector<std::string> played;
+    } recordedSound;
+    std::vector<std::string> openedLinks;
+
+    Sound& sound() override { return recordedSound; }
+    void openLink(const std::string& url) override { openedLinks.push_back(url); }
+};
+
+// A chat client that writes the protocol by hand.
+class RawClient {
+  public:
+    RawClient(std::uint16_t port, const std::string& name) {
+        socket_.connectToHost("127.0.0.1", port);
+        socket_.write(QByteArray("\x03\x04") + QByteArray::fromStdString(name + "\r\npw\r\n"));
+    }
+    void send(const std::string& line) { socket_.write(QByteArray::fromStdString(line + "\r\n")); }
+    bool waitForText(const std::string& text) {
+        return waitFor([&] {
+            received_ += socket_.readAll().toStdString();
+            return received_.find(text) != std::string::npos;
+        });
+    }
+
+  private:
+    QTcpSocket socket_;
+    std::string received_;
+};
+
+class MessagesEndToEndTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        gateway::GatewayOptions gatewayOptions;
+        gatewayOptions.port = 0;
+        gatewayOptions.floodLines = 100;
+        server = std::make_unique<gateway::GatewayServer>(gatewayOptions);
+        std::string error;
+        ASSERT_TRUE(server->start(error)) << error;
+
+        const std::filesystem::path program = folder.path().toStdString();
+        std::filesystem::create_directories(program / "Sounds");
+        std::ofstream(program / "Sounds" / "Hello.WAV") << "RIFF";
+        form.setProgramFolder(program.string());
+        form.FormShow();
+        tOptions& options = form.options();
+        options.setUserName("Verdo");
+        options.setPassword("secret");
+        options.setHomeChannel("Op Verdo");
+        options.setAcceptIncomingSounds(true);
+        options.setKeepLog(true);
+        options.setLogEvents(true);
+        options.setLogTime(false);
+        form.applyLogonOptions();
+        logPath = program / "chat.log";
+        ASSERT_TRUE(form.chatLog().open(logPath.string()));
+        // Only the local gateway, never the built-in servers.
+        form.lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
+        form.acConnectExecute();
+        ASSERT_TRUE(waitFor([&] { return form.channelName() == "Op Verdo"; }));
+    }
+
+    const RecordingView::Line* findLine(const std::string& text) const {
+        for (const RecordingView::Line& line : view.lines) {
+            if (line.text() == text) return &line;
+        }
+        return nullptr;
+    }
+    bool waitForLine(const std::string& text) {
+        return waitFor([&] { return findLine(text) != nullptr; });
+    }
+    std::string logText() const {
+        std::ifstream in(logPath);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    QTemporaryDir folder;
+    RecordingQtPlatform platform;
+    RecordingView view;
+    ChatForm form{platform, view};
+    std::unique_ptr<gateway::GatewayServer> server;
+    std::filesystem::path logPath;
+};
+
+TEST_F(MessagesEndToEndTest, AnotherClientTalksEmotesWhispersSendsASoundAndALink) {
+    RawClient amy(server->port(), "Amy");
+    ASSERT_TRUE(amy.waitForText("Welcome"));
+    amy.send("/join Op Verdo");
+    ASSERT_TRUE(waitFor([&] { return form.roster().find("Amy").has_value(); }));
+    const tOptions& options = form.options();
+
+    amy.send("hello all");
+    ASSERT_TRUE(waitForLine("<Amy> hello all"));
+    const RecordingView::Line& talk = *findLine("<Amy> hello all");
+    EXPECT_EQ(talk.pane, ChatPane);
+    EXPECT_EQ(talk.segments[0].color, options.nameColor());
+    EXPECT_EQ(talk.segments[1].color, options.textColor());
+
+    amy.send("/me waves");
+    ASSERT_TRUE(waitForLine("<Amy waves>"));
+    EXPECT_EQ(findLine("<Amy waves>")->segments[0].color, options.emoteColor());
+
+    amy.send("/w Verdo psst");
+    ASSERT_TRUE(waitForLine("<FROM: Amy> psst"));
+    EXPECT_EQ(findLine("<FROM: Amy> psst")->pane, WhisperPane);
+    EXPECT_EQ(form.Whisperers(), std::vector<std::string>{"Amy"});
+
+    // The name travels in lower case; the file on disk is found all the same.
+    amy.send("~playsound hello.wav");
+    ASSERT_TRUE(waitForLine("Amy played: hello.wav"));
+    EXPECT_FALSE(findLine("<Amy> ~playsound hello.wav"));
+    const std::filesystem::path wave =
+        std::filesystem::path(folder.path().toStdString()) / "Sounds" / "Hello.WAV";
+    EXPECT_EQ(platform.recordedSound.played, std::vector<std::string>{wave.string()});
+
+    amy.send("/w Verdo /url www.example.com");
+    ASSERT_TRUE(waitFor([&] { return !view.urlLink.empty(); }));
+    EXPECT_EQ(view.urlLabel, "Amy has sent the following URL: ");
+    EXPECT_EQ(view.urlLink, "www.example.com");
+    form.lblUrlClick();
+    EXPECT_EQ(platform.openedLinks, std::vector<std::string>{"http://www.example.com"});
+
+    form.bcChat().SendLine("/w Amy thanks\r");
+    ASSERT_TRUE(waitForLine("<TO: Amy> thanks"));
+    EXPECT_TRUE(amy.waitForText("thanks"));
+    // A whispered link is shown in the bar only.
+    for (const RecordingView::Line& line : view.lines)
+        EXPECT_EQ(line.text().find("/url"), std::string::npos) << line.text();
+
+    const std::string log = logText();
+    for (const char* expected :
+         {"<Amy> hello all\n", "<Amy EMOTE> waves\n", "<Amy WHISPER > psst\n",
+          "<Amy> ~playsound hello.wav\n", "<Amy WHISPER > /url www.example.com\n",
+          "<WHISPER TO Amy> thanks\n"})
+        EXPECT_NE(log.find(expected), std::string::npos) << expected << " in\n" << log;
+}
+
+}  // namespace
+}  // namespace verdo
