@@ -9,19 +9,9 @@
 
 #include "interp/BnetChat.h"
 #include "net/LineSplitter.h"
+#include "support/FakeTimer.h"
 
 namespace {
-
-class IdleTimer : public verdo::Timer {
-  public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool) override {}
-    bool enabled() const override { return false; }
-
-  private:
-    int interval_ = 0;
-};
 
 std::string serverTraffic(std::size_t bytes) {
     static const char* const kLines[] = {
@@ -64,7 +54,7 @@ void runBaseline(benchmark::State& state, const std::string& data) {
 }
 
 void runDecoder(benchmark::State& state, const std::string& data, std::size_t packet) {
-    verdo::TBnetChat decoder(std::make_unique<IdleTimer>());
+    verdo::TBnetChat decoder(std::make_unique<verdo::testing::FakeTimer>());
     std::size_t seen = 0;
     auto count = [&seen](std::string_view user, std::string_view) { seen += user.size(); };
     decoder.OnTalk = count;

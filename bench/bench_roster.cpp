@@ -11,21 +11,11 @@
 
 #include "chat/Roster.h"
 #include "interp/BnetChat.h"
+#include "support/FakeTimer.h"
 
 namespace {
 
 constexpr int kUsers = 10000;
-
-class IdleTimer : public verdo::Timer {
-  public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool) override {}
-    bool enabled() const override { return false; }
-
-  private:
-    int interval_ = 0;
-};
 
 std::string listedName(int i) {
     return "Listed" + std::to_string(100000 + i);
@@ -94,7 +84,7 @@ void BM_VectorBaseline(benchmark::State& state) {
 
 void BM_DecoderAndRoster(benchmark::State& state) {
     verdo::Roster roster;
-    verdo::TBnetChat decoder(std::make_unique<IdleTimer>());
+    verdo::TBnetChat decoder(std::make_unique<verdo::testing::FakeTimer>());
     decoder.OnChannel = [&roster](std::string_view channel) {
         roster.setChannelName(channel);
         roster.startChannel();

@@ -7,24 +7,10 @@
 
 #include "interp/BnetChat.h"
 #include "net/LineSplitter.h"
-
-namespace {
-
-class NullTimer : public verdo::Timer {
-  public:
-    void setInterval(int milliseconds) override { interval_ = milliseconds; }
-    int interval() const override { return interval_; }
-    void setEnabled(bool) override {}
-    bool enabled() const override { return true; }
-
-  private:
-    int interval_ = 0;
-};
-
-}  // namespace
+#include "support/FakeTimer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    verdo::TBnetChat decoder(std::make_unique<NullTimer>());
+    verdo::TBnetChat decoder(std::make_unique<verdo::testing::FakeTimer>());
     std::size_t events = 0;
     decoder.OnTalk = [&](std::string_view user, std::string_view mess) {
         events += user.size() + mess.size();

@@ -34,10 +34,10 @@ void ChatEngineHost::disconnectByCommand() {
 }
 
 std::size_t ChatEngineHost::rosterCount() const {
-    return form_.rosterNames().size();
+    return form_.roster().size();
 }
 std::string ChatEngineHost::rosterName(std::size_t index) const {
-    return form_.rosterNames().at(index);
+    return form_.roster().row(index).name;
 }
 
 tOptions& ChatEngineHost::options() {
