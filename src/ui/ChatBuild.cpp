@@ -101,31 +101,33 @@ void TfrmChat::createSwitchActions(QMenu* menu) {
         QAction** action;
         const char* name;
         const char* caption;
+        const char* shortCaption;  // on the tool bar, where space is short
         const char* hint;
         Qt::Key key;
         ChatAction chatAction;
         void (ChatForm::*handler)();
     };
     const Switch switches[] = {
-        {&acMaster, "acMaster", "Master Event Switch", "Toggle Master Event Switch", Qt::Key_F1,
-         ChatAction::Master, &ChatForm::acMasterExecute},
-        {&acPhrase, "acPhrase", "Phrase Response Switch", "Toggle Phrase Responses", Qt::Key_F2,
-         ChatAction::Phrase, &ChatForm::acPhraseExecute},
-        {&acWhisper, "acWhisper", "Whisper Response Switch", "Toggle Whisper Responses", Qt::Key_F3,
-         ChatAction::WhisperReply, &ChatForm::acWhisperExecute},
-        {&acBan, "acBan", "AutoBan Switch", "Toggle Auto-Ban", Qt::Key_F4, ChatAction::Ban,
-         &ChatForm::acBanExecute},
-        {&acNoBan, "acNoBan", "NoBan Switch", "Toggle Exclusion Ban", Qt::Key_F5, ChatAction::NoBan,
-         &ChatForm::acNoBanExecute},
-        {&acTimer, "acTimer", "Timer Switch", "Toggle Timer Events", Qt::Key_F6,
+        {&acMaster, "acMaster", "Master Event Switch", "Master", "Toggle Master Event Switch",
+         Qt::Key_F1, ChatAction::Master, &ChatForm::acMasterExecute},
+        {&acPhrase, "acPhrase", "Phrase Response Switch", "Phrases", "Toggle Phrase Responses",
+         Qt::Key_F2, ChatAction::Phrase, &ChatForm::acPhraseExecute},
+        {&acWhisper, "acWhisper", "Whisper Response Switch", "Whispers", "Toggle Whisper Responses",
+         Qt::Key_F3, ChatAction::WhisperReply, &ChatForm::acWhisperExecute},
+        {&acBan, "acBan", "AutoBan Switch", "AutoBan", "Toggle Auto-Ban", Qt::Key_F4,
+         ChatAction::Ban, &ChatForm::acBanExecute},
+        {&acNoBan, "acNoBan", "NoBan Switch", "NoBan", "Toggle Exclusion Ban", Qt::Key_F5,
+         ChatAction::NoBan, &ChatForm::acNoBanExecute},
+        {&acTimer, "acTimer", "Timer Switch", "Timer", "Toggle Timer Events", Qt::Key_F6,
          ChatAction::TimerSwitch, &ChatForm::acTimerExecute},
-        {&acJoinSwitch, "acJoinSwitch", "Join Switch", "Toggle User Join Response", Qt::Key_F7,
-         ChatAction::JoinSwitch, &ChatForm::acJoinSwitchExecute},
+        {&acJoinSwitch, "acJoinSwitch", "Join Switch", "Joins", "Toggle User Join Response",
+         Qt::Key_F7, ChatAction::JoinSwitch, &ChatForm::acJoinSwitchExecute},
     };
     for (const Switch& entry : switches) {
         QAction* action = makeAction(this, entry.name, tr(entry.caption),
                                      QKeySequence(Qt::CTRL | entry.key), tr(entry.hint));
         action->setCheckable(true);
+        action->setIconText(tr(entry.shortCaption));
         connect(action, &QAction::triggered, this,
                 [this, entry] { runAction(entry.chatAction, entry.handler); });
         menu->addAction(action);
@@ -135,6 +137,7 @@ void TfrmChat::createSwitchActions(QMenu* menu) {
     acPause = makeAction(this, "acPause", tr("Chat P&ause"), Qt::Key_F12,
                          tr("Pause incoming messages to allow cutting/pasting"));
     acPause->setCheckable(true);
+    acPause->setIconText(tr("Pause"));
     acPause->setEnabled(false);
     connect(acPause, &QAction::triggered, this,
             [this] { runAction(ChatAction::Pause, &ChatForm::acPauseExecute); });
