@@ -13,7 +13,7 @@
 
 namespace verdo {
 
-class TBnetChat : public tBaseInterpreter {
+class TBnetChat final : public tBaseInterpreter {
   public:
     static constexpr int kInitialFloodInterval = 1500;
 
