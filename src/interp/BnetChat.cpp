@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "net/ChatInterface.h"
+#include "platform/ByteSearch.h"
 
 namespace verdo {
 
@@ -17,15 +18,6 @@ std::string_view copyRange(std::string_view line, long from, long to) {
     to = std::min(to, static_cast<long>(line.size()));
     if (to < from) return {};
     return line.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from + 1));
-}
-
-// The first `c` at or after `from`. The fields sit a few bytes apart, where a
-// plain loop beats a call to memchr.
-std::size_t findNear(std::string_view text, char c, std::size_t from) {
-    for (std::size_t i = from; i < text.size(); ++i) {
-        if (text[i] == c) return i;
-    }
-    return std::string_view::npos;
 }
 
 template <typename Event, typename... Args>
@@ -59,15 +51,15 @@ TBnetChat::TBnetChat(std::unique_ptr<Timer> floodTimer) : floodTimer_(std::move(
 
 std::string_view TBnetChat::ParseUser(std::string_view line) const {
     const std::string_view text = line.size() > 5 ? line.substr(5) : std::string_view();
-    const std::size_t space = findNear(text, ' ', 0);
+    const std::size_t space = bytes::find(text, ' ');
     if (space == std::string_view::npos) return {};
     const std::size_t start = space + 1;
-    const std::size_t end = findNear(text, ' ', start);
+    const std::size_t end = bytes::find(text, ' ', start);
     return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
 }
 
 std::string_view TBnetChat::ParseMess(std::string_view line) const {
-    const std::size_t quote = line.find('"');
+    const std::size_t quote = bytes::find(line, '"');
     if (quote == std::string_view::npos || quote + 2 > line.size()) return {};
     // Everything after the first quote but the line's last character.
     return line.substr(quote + 1, line.size() - quote - 2);

@@ -1,6 +1,8 @@
 // Line cutting for the connection (see LineSplitter.h).
 #include "net/LineSplitter.h"
 
+#include "platform/ByteSearch.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -14,18 +16,9 @@ namespace verdo {
 namespace {
 constexpr std::size_t npos = std::string::npos;
 
-// Whether any byte of `word` is zero-free-equal to the byte repeated in
-// `pattern` (the classic "has zero byte" test on word ^ pattern).
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-inline bool hasByte(std::uint64_t word, std::uint64_t pattern) {
-    const std::uint64_t x = word ^ pattern;
-    return ((x - kOnes) & ~x & kHighs) != 0;
-}
-
 // The first CR or LF in [from, to), or npos. One pass: sixteen bytes at a time
 // where SSE2 is there (every x86-64), else eight at a time in a word.
-std::size_t findTerminator(const std::string& text, std::size_t from, std::size_t to) {
+std::size_t findTerminator(std::string_view text, std::size_t from, std::size_t to) {
     const char* data = text.data();
     std::size_t i = from;
 #if defined(__SSE2__)
@@ -40,9 +33,8 @@ std::size_t findTerminator(const std::string& text, std::size_t from, std::size_
     }
 #endif
     for (; i + 8 <= to; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, data + i, sizeof word);
-        if (hasByte(word, kOnes * '\r') || hasByte(word, kOnes * '\n')) break;
+        const std::uint64_t word = bytes::loadWord(data + i);
+        if (bytes::matchMask(word, '\r') != 0 || bytes::matchMask(word, '\n') != 0) break;
     }
     for (; i < to; ++i) {
         if (data[i] == '\r' || data[i] == '\n') return i;
@@ -56,7 +48,22 @@ void LineSplitter::feed(std::string_view bytes) {
         pending_.append(bytes);
         return;
     }
-    buffer_.append(bytes);
+    if (head_ < buffer_.size()) {
+        buffer_.append(bytes);
+        cutAll();
+        return;
+    }
+    // Nothing held: lines are cut straight from the caller's bytes, and only
+    // an unfinished tail is copied.
+    buffer_.clear();
+    head_ = scan_ = 0;
+    caller_ = bytes;
+    fromCaller_ = true;
+    cutLines();
+    fromCaller_ = false;
+    buffer_.assign(caller_.substr(std::min(head_, caller_.size())));
+    scan_ -= std::min(head_, scan_);
+    head_ = 0;
     cutAll();
 }
 
@@ -69,17 +76,18 @@ void LineSplitter::clear() {
 void LineSplitter::reset() {
     // Inside a delivery the bytes stay allocated (the handler's view points
     // there); `head_` at the end makes them count as consumed.
-    if (depth_ == 0) buffer_.clear();
-    head_ = scan_ = buffer_.size();
+    if (depth_ == 0 && !fromCaller_) buffer_.clear();
+    head_ = scan_ = held().size();
+}
+
+void LineSplitter::cutLines() {
+    for (std::size_t end = findLineEnd(); end != npos; end = findLineEnd())
+        deliver(end);
 }
 
 void LineSplitter::cutAll() {
     for (;;) {
-        const std::size_t end = findLineEnd();
-        if (end != npos) {
-            deliver(end);
-            continue;
-        }
+        cutLines();
         if (pending_.empty()) break;
         compact();
         buffer_.append(pending_);
@@ -91,26 +99,27 @@ void LineSplitter::cutAll() {
 // The end (one past the terminator) of the next piece, or npos when none is
 // complete yet. The last byte held is never examined.
 std::size_t LineSplitter::findLineEnd() {
+    const std::string_view data = held();
     if (scan_ < head_) scan_ = head_;
-    const std::size_t examinable = buffer_.empty() ? 0 : buffer_.size() - 1;
+    const std::size_t examinable = data.empty() ? 0 : data.size() - 1;
     // The LF of a CR LF pair is a piece that filtering empties: skip it here.
-    while (noLineFeed && head_ == scan_ && scan_ < examinable && buffer_[scan_] == '\n') {
+    while (noLineFeed && head_ == scan_ && scan_ < examinable && data[scan_] == '\n') {
         head_ = ++scan_;
     }
     // Never look further than the bound: a piece is cut there anyway.
     const std::size_t limit = std::min(examinable, head_ + kMaxHeld);
-    const std::size_t at = findTerminator(buffer_, scan_, limit);
+    const std::size_t at = findTerminator(data, scan_, limit);
     std::size_t end = at == npos ? npos : at + 1;
     if (end == npos) {
         scan_ = limit > head_ ? limit : head_;
-        if (buffer_.size() - head_ < kMaxHeld) return npos;
+        if (data.size() - head_ < kMaxHeld) return npos;
         end = head_ + kMaxHeld;
     }
     return end;
 }
 
 void LineSplitter::deliver(std::size_t end) {
-    std::string_view piece(buffer_.data() + head_, end - head_);
+    std::string_view piece = held().substr(head_, end - head_);
     head_ = scan_ = end;
     // A piece holds at most one terminator, its last byte.
     const char last = piece.back();
@@ -130,7 +139,7 @@ void LineSplitter::deliver(std::size_t end) {
 }
 
 void LineSplitter::compact() {
-    if (depth_ > 0 || head_ == 0) return;
+    if (depth_ > 0 || fromCaller_ || head_ == 0) return;
     if (head_ == buffer_.size()) {
         reset();
     } else if (head_ >= 4096 && head_ * 2 >= buffer_.size()) {

@@ -121,6 +121,31 @@ TEST_F(LineSplitterTest, ClearFromAHandlerStopsDelivery) {
     EXPECT_EQ(splitter.heldBytes(), 0u);
 }
 
+TEST_F(LineSplitterTest, BytesFedAfterAClearInsideAHandlerAreKeptTheRestDropped) {
+    // A handler disconnects, reconnects and receives while the old packet is
+    // still being cut: the old rest is gone, the new bytes come out.
+    bool reconnected = false;
+    splitter.onLine = [&](std::string_view line) {
+        lines.emplace_back(line);
+        if (!reconnected) {
+            reconnected = true;
+            splitter.clear();
+            splitter.feed("new\r\n");
+        }
+    };
+    splitter.feed("old one\r\nold two\r\nold thr");
+    splitter.feed("x");
+    EXPECT_THAT(lines, ElementsAre("old one", "new"));
+}
+
+TEST_F(LineSplitterTest, HeldTailJoinsTheNextPacketAfterLinesCutInPlace) {
+    splitter.feed("a\r\nb\r\npart");
+    EXPECT_EQ(splitter.heldBytes(), 4u);
+    splitter.feed("ial\r\nc\r\n");
+    splitter.feed("d");
+    EXPECT_THAT(lines, ElementsAre("a", "b", "partial", "c"));
+}
+
 TEST_F(LineSplitterTest, ManyLinesInOnePacketAllArrive) {
     std::string packet;
     for (int i = 0; i < 2000; ++i)
