@@ -41,6 +41,18 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
     return button;
 }
 
+// Two panes, the first taking the room the window gains.
+QSplitter* makeSplitter(Qt::Orientation orientation, const char* name, QWidget* first,
+                        QWidget* second) {
+    auto* splitter = new QSplitter(orientation);
+    splitter->setObjectName(name);
+    splitter->addWidget(first);
+    splitter->addWidget(second);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    return splitter;
+}
+
 QListWidget* makeList(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -175,12 +187,7 @@ void TfrmChat::createPanes() {
     reChat->setObjectName("reChat");
     reWhisper = new RichPane;
     reWhisper->setObjectName("reWhisper");
-    chatSplitter = new QSplitter(Qt::Vertical);
-    chatSplitter->setObjectName("chatSplitter");
-    chatSplitter->addWidget(reChat);
-    chatSplitter->addWidget(reWhisper);
-    chatSplitter->setStretchFactor(0, 1);
-    chatSplitter->setStretchFactor(1, 0);
+    chatSplitter = makeSplitter(Qt::Vertical, "chatSplitter", reChat, reWhisper);
 
     edChannel = new QLineEdit;
     edChannel->setObjectName("edChannel");
@@ -194,24 +201,14 @@ void TfrmChat::createPanes() {
     lstUser->setUniformItemSizes(true);
     customDelegate = new FixedRowDelegate(lstDef);
     lstDef->setItemDelegate(customDelegate);
-    userSplitter = new QSplitter(Qt::Vertical);
-    userSplitter->setObjectName("userSplitter");
-    userSplitter->addWidget(lstUser);
-    userSplitter->addWidget(lstDef);
-    userSplitter->setStretchFactor(0, 1);
-    userSplitter->setStretchFactor(1, 0);
+    userSplitter = makeSplitter(Qt::Vertical, "userSplitter", lstUser, lstDef);
     auto* userPanel = new QWidget;
     auto* userLayout = new QVBoxLayout(userPanel);
     userLayout->setContentsMargins(0, 0, 0, 0);
     userLayout->addWidget(edChannel);
     userLayout->addWidget(userSplitter, 1);
 
-    mainSplitter = new QSplitter(Qt::Horizontal);
-    mainSplitter->setObjectName("mainSplitter");
-    mainSplitter->addWidget(chatSplitter);
-    mainSplitter->addWidget(userPanel);
-    mainSplitter->setStretchFactor(0, 1);
-    mainSplitter->setStretchFactor(1, 0);
+    mainSplitter = makeSplitter(Qt::Horizontal, "mainSplitter", chatSplitter, userPanel);
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
