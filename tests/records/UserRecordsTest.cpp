@@ -1,6 +1,7 @@
 // The user information database: the record's layout and defaults, the list's
 // look-ups, and the ".usr" file with its failure rules and safe saving.
 #include "records/UserRecords.h"
+#include "support/FileSizeLimit.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -236,38 +237,13 @@ TEST_F(UserFileTest, ASaveThatCannotReplaceTheTargetFails) {
     EXPECT_THAT(dir.entries(), ElementsAre("chat.usr"));
 }
 
-void ignoreSignal(int) {}
-
-// Limits how large this process may make a file, so that a write fails midway
-// (root ignores permissions, but not this limit).
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        previousHandler_ = std::signal(SIGXFSZ, ignoreSignal);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(UserFileTest, AWriteThatFailsMidwayLeavesThePreviousFileWhole) {
     tUserList one;
     one.Add(userNamed("keeper"));
     ASSERT_TRUE(one.SaveToFile(file));
     const std::string before = readFile(file);
     {
-        FileSizeLimit limit(10000);  // the five records need 20480 bytes
+        testing::FileSizeLimit limit(10000);  // the five records need 20480 bytes
         EXPECT_FALSE(list.SaveToFile(file));
     }
     EXPECT_EQ(readFile(file), before);
