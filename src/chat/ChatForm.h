@@ -14,9 +14,9 @@
 #include "chat/ChatLog.h"
 #include "chat/ChatView.h"
 #include "chat/EngineBridge.h"
-#include "chat/WindowLayout.h"
 #include "chat/Roster.h"
 #include "chat/SoundFolder.h"
+#include "chat/WindowLayout.h"
 #include "engine/ChatFunctions.h"
 #include "engine/ChatLists.h"
 #include "interp/BnetChat.h"
@@ -287,6 +287,7 @@ class ChatForm {
     bool connectPhase_ = false;
     bool loopRunning_ = false;
     std::size_t serverIndex_ = 0;
+    std::size_t refusalsInRow_ = 0;  // attempts refused since the last connection
     int timeoutCount_ = 0;
     std::string currentServer_;
     std::string uniqueName_;

@@ -28,6 +28,7 @@ void ChatForm::acConnectExecute() {
 }
 
 void ChatForm::startConnectLoop() {
+    refusalsInRow_ = 0;
     connectCancelled_ = false;
     loggedOn_ = false;
     connectPhase_ = true;
@@ -101,6 +102,7 @@ void ChatForm::ServerTimerTimer() {
             chatInterface_->Disconnect();
             chatInterface_->Connecting = false;
             nextServer_ = true;
+            refusalsInRow_ = 0;  // the next round may go fast again
             timeoutCount_ = 0;
         }
         return;
@@ -129,6 +131,7 @@ void ChatForm::btnNextClick() {
 }
 
 void ChatForm::ChatInterfaceConnect() {
+    refusalsInRow_ = 0;
     timeoutCount_ = 0;
     view_.setStatusText(StatusPanel::Step, "Attempting to log on to " + currentServer_);
     view_.setConnectServerText("Attempting to log on to " + currentServer_);
@@ -139,7 +142,10 @@ void ChatForm::ChatInterfaceConnect() {
 
 void ChatForm::ChatInterfaceConnectFailed() {
     addStatusLine("Unable to connect to " + currentServer_ + ".", options_.errorColor());
-    nextServer_ = true;
+    // The next server is tried at once, unless every server of the list has
+    // just refused: then the round waits for the connection time-out, so a
+    // list of dead servers is not retried as fast as the machine can go.
+    if (++refusalsInRow_ < lists_.ServerList.size()) nextServer_ = true;
 }
 
 void ChatForm::ChatInterfaceLogin() {

@@ -121,6 +121,22 @@ TEST_F(ConnectLoopTest, RefusedConnectionShowsAnErrorAndMovesOnAtOnce) {
     EXPECT_EQ(peer->lastHost, "beta");
 }
 
+TEST_F(ConnectLoopTest, AListThatRefusesEverywhereIsRetriedOncePerTimeOut) {
+    form.lists().ServerList = {"dead1", "dead2"};
+    form.acConnectExecute();
+    peer->refuse();  // dead1: on to dead2 at once
+    EXPECT_EQ(peer->lastHost, "dead2");
+    peer->refuse();  // every server refused: the round waits
+    EXPECT_EQ(peer->connectCalls, 2);
+    tickServerTimer(4);
+    EXPECT_EQ(peer->connectCalls, 2);
+    tickServerTimer(1);
+    EXPECT_EQ(peer->connectCalls, 3);
+    EXPECT_EQ(peer->lastHost, "dead1");
+    peer->refuse();  // a new round goes fast again
+    EXPECT_EQ(peer->connectCalls, 4);
+}
+
 TEST_F(ConnectLoopTest, SendErrorWhileLoggingOnMovesToTheNextServer) {
     form.acConnectExecute();
     peer->failSends = true;
