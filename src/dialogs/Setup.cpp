@@ -516,7 +516,7 @@ QWidget* TfrmSetup::buildCommandsTab() {
     mmCommandNote->setReadOnly(true);
     mmCommandNote->setFocusPolicy(Qt::NoFocus);
 
-    connect(lstCommand, &QListWidget::currentRowChanged, this, &TfrmSetup::commandSelected);
+    connect(lstCommand, &QListWidget::itemSelectionChanged, this, &TfrmSetup::commandSelected);
     connect(edCommand, &QLineEdit::textChanged, this, &TfrmSetup::commandEdited);
     connect(cmCommandRes, &QComboBox::editTextChanged, this, &TfrmSetup::commandEdited);
     connect(cmLevel, &QComboBox::activated, this, &TfrmSetup::commandEdited);
@@ -559,7 +559,7 @@ QWidget* TfrmSetup::buildTimersTab() {
     btnAddTimer = button("Add", "btnAddTimer", page);
     btnDeleteTimer = button("Delete", "btnDeleteTimer", page);
     btnClearTimers = button("Clear", "btnClearTimers", page);
-    connect(lstTimers, &QListWidget::currentRowChanged, this, &TfrmSetup::timerSelected);
+    connect(lstTimers, &QListWidget::itemSelectionChanged, this, &TfrmSetup::timerSelected);
     connect(edTimer, &QLineEdit::textChanged, this, &TfrmSetup::timerEdited);
     connect(seInterval, &QSpinBox::valueChanged, this, &TfrmSetup::timerEdited);
     connect(btnAddTimer, &QPushButton::clicked, this, &TfrmSetup::addTimerClick);

@@ -120,9 +120,10 @@ void TfrmSetup::showServers(int selected) {
     lstServer->setCurrentRow(selected);
 }
 
+// The list boxes select one row at most; the current row alone is no selection.
 int TfrmSetup::selectedRow(const QListWidget* list) const {
-    const QListWidgetItem* item = list->currentItem();
-    return item != nullptr && item->isSelected() ? list->currentRow() : -1;
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
 }
 
 void TfrmSetup::addServerClick() {

@@ -73,7 +73,7 @@ TDSStringListEdit::TDSStringListEdit(QWidget* parent) : QFrame(parent) {
     setListWidth(metrics.averageCharWidth() * 24);
     setListHeight(metrics.height() * 10);
 
-    connect(lstItems, &QListWidget::currentRowChanged, this, [this] { showSelected(); });
+    connect(lstItems, &QListWidget::itemSelectionChanged, this, [this] { showSelected(); });
     connect(edItem, &QLineEdit::textEdited, this, &TDSStringListEdit::entryEdited);
     connect(btnAdd, &QPushButton::clicked, this, &TDSStringListEdit::addClick);
     connect(btnDelete, &QPushButton::clicked, this, &TDSStringListEdit::deleteClick);
@@ -160,8 +160,8 @@ AlignedLists TDSStringListEdit::group() {
 }
 
 int TDSStringListEdit::selectedRow() const {
-    const int row = lstItems->currentRow();
-    return lstItems->currentItem() != nullptr && lstItems->currentItem()->isSelected() ? row : -1;
+    const QList<QListWidgetItem*> selected = lstItems->selectedItems();
+    return selected.isEmpty() ? -1 : lstItems->row(selected.first());
 }
 
 void TDSStringListEdit::rebuildRows() {
