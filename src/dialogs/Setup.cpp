@@ -551,6 +551,7 @@ QWidget* TfrmSetup::buildTimersTab() {
     lstTimers = new QListWidget(page);
     lstTimers->setObjectName("lstTimers");
     lstTimers->setItemDelegate(new TTimerListDelegate(lstTimers));
+    lstTimers->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edTimer = new QLineEdit(page);
     edTimer->setObjectName("edTimer");
     seInterval = new QSpinBox(page);

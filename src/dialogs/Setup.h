@@ -117,7 +117,6 @@ class TfrmSetup : public QDialog {
 
   public slots:
     void accept() override;
-    void reject() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

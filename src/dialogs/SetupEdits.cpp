@@ -381,8 +381,4 @@ void TfrmSetup::accept() {
     QDialog::accept();
 }
 
-void TfrmSetup::reject() {
-    QDialog::reject();
-}
-
 }  // namespace verdo

@@ -31,4 +31,9 @@ void TTimerListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     painter->restore();
 }
 
+QSize TTimerListDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const {
+    return {TextClip + IntervalOffset, QStyledItemDelegate::sizeHint(option, index).height()};
+}
+
 }  // namespace verdo

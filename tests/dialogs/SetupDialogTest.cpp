@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImage>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -315,6 +316,30 @@ TEST_F(SetupDialogTest, TimersAreAddedEditedAndDeletedTogetherWithTheirIntervals
     click(dialog->btnOk);
     EXPECT_THAT(dialog->values().lists.TimerList, ElementsAre("tick", "Hourly"));
     EXPECT_THAT(dialog->values().lists.IntervalList, ElementsAre("20000", "3600"));
+}
+
+// The response is clipped 64 pixels short of the right edge and the interval
+// starts 60 pixels from it.
+TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
+    lists.TimerList = {std::string(200, 'W')};
+    lists.IntervalList = {"88"};
+    open();
+    dialog->pcSetup->setCurrentIndex(7);
+    const QImage image = dialog->lstTimers->viewport()->grab().toImage();
+    const QRect row = dialog->lstTimers->visualItemRect(dialog->lstTimers->item(0));
+    const QRgb paper = image.pixel(row.right() - 1, row.center().y());
+    const auto inked = [&](int from, int to) {
+        for (int x = from; x < to; ++x) {
+            for (int y = row.top(); y <= row.bottom(); ++y) {
+                if (image.pixel(x, y) != paper) return true;
+            }
+        }
+        return false;
+    };
+    const int edge = row.right() + 1;
+    EXPECT_TRUE(inked(row.left(), edge - 64));
+    EXPECT_FALSE(inked(edge - 64, edge - 60));
+    EXPECT_TRUE(inked(edge - 60, edge - 40));
 }
 
 TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
