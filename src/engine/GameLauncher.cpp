@@ -20,7 +20,11 @@ constexpr std::array<LaunchTargetInfo, 6> Targets = {{
     {LaunchTarget::Broodwar, "imBroodwar", "Brood War", true, StarcraftPath, ""},
     {LaunchTarget::Warcraft, "imWarcraft", "Warcraft II BNE", true, WarcraftPath, ""},
     {LaunchTarget::Battlenet, "imBattlenet", "Battle.net", false, {}, "https://www.battle.net/"},
-    {LaunchTarget::Blizzard, "imBlizzard", "Blizzard Entertainment", false, {},
+    {LaunchTarget::Blizzard,
+     "imBlizzard",
+     "Blizzard Entertainment",
+     false,
+     {},
      "https://www.blizzard.com/"},
 }};
 
@@ -70,8 +74,7 @@ void moveServerToFront(InstalledGamesStore& store, std::string_view server) {
     store.writeString(ServerListKey, ServerListValue, serverListWithFirst(*list, server));
 }
 
-GameLauncher::GameLauncher(InstalledGamesStore& store, ProcessStarter& processes,
-                           OpenLink openLink)
+GameLauncher::GameLauncher(InstalledGamesStore& store, ProcessStarter& processes, OpenLink openLink)
     : store_(store), processes_(processes), openLink_(std::move(openLink)) {}
 
 void GameLauncher::start(LaunchTarget target, bool useProgramServer, std::string_view server) {

@@ -18,16 +18,16 @@ struct GroupState {
     RtfCharFormat format;
     int leftIndent = 0;
     int firstLineIndent = 0;
-    bool skip = false;     // inside a destination whose text is not shown
-    int unicodeSkip = 1;   // \ucN: fallback characters after \uN
+    bool skip = false;    // inside a destination whose text is not shown
+    int unicodeSkip = 1;  // \ucN: fallback characters after \uN
 };
 
 // Destinations whose contents are not text of the document.
 constexpr std::array<std::string_view, 22> SkippedDestinations = {
-    "fonttbl", "colortbl", "stylesheet", "info",      "pict",      "header",
-    "footer",  "headerl",  "headerr",    "footerl",   "footerr",   "headerf",
-    "footerf", "object",   "fldinst",    "listtable", "listoverridetable",
-    "rsidtbl", "generator", "xmlnstbl",  "themedata", "filetbl"};
+    "fonttbl", "colortbl",  "stylesheet",        "info",    "pict",      "header",   "footer",
+    "headerl", "headerr",   "footerl",           "footerr", "headerf",   "footerf",  "object",
+    "fldinst", "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "themedata",
+    "filetbl"};
 
 // Control words that stand for one character.
 struct Symbol {
@@ -63,12 +63,20 @@ class Reader {
         while (pos_ < in_.size()) {
             const char c = in_[pos_++];
             switch (c) {
-                case '{': openGroup(); break;
-                case '}': closeGroup(); break;
-                case '\\': control(); break;
+                case '{':
+                    openGroup();
+                    break;
+                case '}':
+                    closeGroup();
+                    break;
+                case '\\':
+                    control();
+                    break;
                 case '\r':
-                case '\n': break;
-                default: text(c);
+                case '\n':
+                    break;
+                default:
+                    text(c);
             }
         }
         if (paragraphStart_ < doc_.text.size() || doc_.paragraphs.empty()) endParagraph(false);
@@ -159,10 +167,18 @@ class Reader {
         switch (c) {
             case '\\':
             case '{':
-            case '}': text(c); break;
-            case '~': text('\xA0'); break;
-            case '_': text('-'); break;
-            case '*': state().skip = true; break;
+            case '}':
+                text(c);
+                break;
+            case '~':
+                text('\xA0');
+                break;
+            case '_':
+                text('-');
+                break;
+            case '*':
+                state().skip = true;
+                break;
             case '\r':
             case '\n':
                 if (!state().skip) endParagraph(true);
@@ -176,7 +192,8 @@ class Reader {
                 }
                 break;
             }
-            default: break;  // \- (optional hyphen), \| and the like show nothing
+            default:
+                break;  // \- (optional hyphen), \| and the like show nothing
         }
     }
 
