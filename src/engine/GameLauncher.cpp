@@ -20,12 +20,7 @@ constexpr std::array<LaunchTargetInfo, 6> Targets = {{
     {LaunchTarget::Broodwar, "imBroodwar", "Brood War", true, StarcraftPath, ""},
     {LaunchTarget::Warcraft, "imWarcraft", "Warcraft II BNE", true, WarcraftPath, ""},
     {LaunchTarget::Battlenet, "imBattlenet", "Battle.net", false, {}, "https://www.battle.net/"},
-    {LaunchTarget::Blizzard,
-     "imBlizzard",
-     "Blizzard Entertainment",
-     false,
-     {},
-     "https://www.blizzard.com/"},
+    {LaunchTarget::Blizzard, "imBlizzard", "Blizzard", false, {}, "https://www.blizzard.com/"},
 }};
 
 }  // namespace
