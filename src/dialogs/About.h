@@ -1,0 +1,37 @@
+// TfrmAbout: the About box: the program's picture, name and version, its home
+// page and support links, and "&Done".
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace verdo {
+
+class TDSHyperLink;
+
+class TfrmAbout : public QDialog {
+    Q_OBJECT
+
+  public:
+    using OpenLink = std::function<void(const std::string& url)>;
+
+    TfrmAbout(QWidget* parent, const OpenLink& openLink);
+
+    QLabel* imgLogo = nullptr;
+    QLabel* lblProduct = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblVersion = nullptr;
+    TDSHyperLink* lnkHome = nullptr;
+    TDSHyperLink* lnkSupport = nullptr;
+    QPushButton* btnDone = nullptr;
+};
+
+// The program's picture: a speech bubble, drawn at `size` pixels square.
+QPixmap programPicture(int size);
+
+}  // namespace verdo
