@@ -1,0 +1,73 @@
+// The URL sending dialog: one address field, Ok sends, Cancel and Escape do not.
+#include "dialogs/Url.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/UrlMessage.h"
+#include "ui/DisplayText.h"
+
+namespace verdo {
+
+TfrmUrl::TfrmUrl(const std::string& user, const std::string& address, QWidget* parent)
+    : QDialog(parent), user_(user) {
+    setObjectName("frmUrl");
+    setWindowTitle(displayText("Send URL to " + user));
+
+    lblUrl = new QLabel(displayText("Send URL to " + user + ":"), this);
+    lblUrl->setObjectName("lblUrl");
+    edUrl = new QLineEdit(displayText(address), this);
+    edUrl->setObjectName("edUrl");
+    edUrl->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    lblUrl->setBuddy(edUrl);
+
+    auto* buttons = new QDialogButtonBox(this);
+    btnOk = buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    btnCancel->setObjectName("btnCancel");
+    connect(buttons, &QDialogButtonBox::accepted, this, &TfrmUrl::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &TfrmUrl::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblUrl);
+    layout->addWidget(edUrl);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+std::string TfrmUrl::clipboardAddress() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr) return {};
+    return webAddressOnClipboard(typedBytes(clipboard->text())).value_or(std::string());
+}
+
+void TfrmUrl::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    edUrl->setFocus();
+    edUrl->selectAll();
+}
+
+void TfrmUrl::accept() {
+    if (OnSendLine) OnSendLine(urlWhisperLine(user_, typedBytes(edUrl->text())));
+    if (OnInfoLine) OnInfoLine("URL has been sent to " + user_ + ".");
+    QDialog::accept();
+}
+
+void SendUrlTo(const std::string& user, QWidget* parent,
+               const std::function<void(const std::string&)>& sendLine,
+               const std::function<void(const std::string&)>& infoLine) {
+    if (user.empty()) return;
+    TfrmUrl dialog(user, TfrmUrl::clipboardAddress(), parent);
+    dialog.OnSendLine = sendLine;
+    dialog.OnInfoLine = infoLine;
+    dialog.exec();
+}
+
+}  // namespace verdo

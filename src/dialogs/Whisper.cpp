@@ -1,0 +1,184 @@
+// The whisper window: pane, entry line with history, Send, the pane's pop-up
+// menu and the size lock while minimised.
+#include "dialogs/Whisper.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include "platform/SafeFile.h"
+#include "records/Options.h"
+#include "ui/DisplayText.h"
+#include "ui/OptionsStyle.h"
+#include "ui/TabEdit.h"
+
+namespace verdo {
+
+namespace {
+
+#ifdef _WIN32
+constexpr const char* LineEnd = "\r\n";
+#else
+constexpr const char* LineEnd = "\n";
+#endif
+
+void setColors(QWidget* widget, const QColor& background, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+}
+
+std::optional<QString> askForTextFile(QWidget* parent) {
+    QFileDialog dialog(parent, QString(), QString(), QObject::tr("Text Files (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+TfrmWhisper::TfrmWhisper(const std::string& user, const tOptions& options)
+    : QWidget(nullptr, Qt::Window), user_(user), options_(options) {
+    setObjectName("frmWhisper");
+    setWindowTitle(displayText(user));
+    chooseSaveFile = askForTextFile;
+
+    scWhisper = new RichPane(this);
+    scWhisper->setObjectName("scWhisper");
+    scWhisper->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The selection stays visible while another control has the focus.
+    QPalette panePalette = scWhisper->palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        panePalette.setColor(QPalette::Inactive, role, panePalette.color(QPalette::Active, role));
+    }
+    scWhisper->setPalette(panePalette);
+
+    pmWhisper = new QMenu(this);
+    pmWhisper->setObjectName("pmWhisper");
+    mnClear = pmWhisper->addAction(tr("&Clear"), scWhisper, &RichPane::clear);
+    mnClear->setObjectName("mnClear");
+    mnSave = pmWhisper->addAction(tr("&Save to File..."), this, &TfrmWhisper::mnSaveClick);
+    mnSave->setObjectName("mnSave");
+    scWhisper->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(scWhisper, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { pmWhisper->popup(scWhisper->viewport()->mapToGlobal(at)); });
+
+    edWEnter = new TTabEdit(this);
+    edWEnter->setObjectName("edWEnter");
+    connect(edWEnter, &TTabEdit::enterPressed, this, &TfrmWhisper::btnSendClick);
+    btnSend = new QPushButton(tr("&Send"), this);
+    btnSend->setObjectName("btnSend");
+    btnSend->setToolTip(tr("Send message to user"));
+    btnSend->setDefault(true);
+    connect(btnSend, &QPushButton::clicked, this, &TfrmWhisper::btnSendClick);
+
+    auto* entryRow = new QHBoxLayout;
+    entryRow->addWidget(edWEnter, 1);
+    entryRow->addWidget(btnSend);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scWhisper, 1);
+    layout->addLayout(entryRow);
+    setTabOrder(edWEnter, btnSend);
+    setTabOrder(btnSend, scWhisper);
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+
+    const QFontMetrics metrics(font());
+    resize(metrics.averageCharWidth() * 60, metrics.height() * 18);
+    ApplyAppearance();
+}
+
+void TfrmWhisper::ApplyAppearance() {
+    const QPalette& base = palette();
+    setColors(scWhisper, toQColor(options_.whisperBackground(), base),
+              toQColor(options_.whisperColor(), base));
+    setColors(edWEnter, toQColor(options_.entryBackground(), base),
+              toQColor(options_.entryColor(), base));
+    scWhisper->setFont(toQFont(options_.whisperFont()));
+}
+
+void TfrmWhisper::addLine(std::span<const PaneSegment> segments) {
+    QTextDocument* document = scWhisper->document();
+    const bool cleared = document->isEmpty() && scWhisper->lineCount() > 0;
+    scWhisper->appendLine(segments, toQFont(options_.whisperFont()));
+    // After "&Clear" the pane still believes it holds a line and starts the
+    // next one on a new line: the empty one above it goes.
+    if (cleared && document->blockCount() > 1 && document->firstBlock().length() == 1) {
+        QTextCursor(document->firstBlock()).deleteChar();
+    }
+}
+
+void TfrmWhisper::btnSendClick() {
+    const QString text = edWEnter->entryText();
+    if (OnSendLine) OnSendLine("/msg " + user_ + " " + typedBytes(text) + '\r');
+    edWEnter->addToHistory(text);
+    edWEnter->setEditText(QString());
+    focusEntry();
+}
+
+void TfrmWhisper::mnSaveClick() {
+    const std::optional<QString> path = chooseSaveFile(this);
+    if (!path) return;
+    std::string contents;
+    if (!scWhisper->document()->isEmpty()) {
+        for (const QString& line : scWhisper->toPlainText().split(QChar('\n'))) {
+            contents += typedBytes(line);
+            contents += LineEnd;
+        }
+    }
+    if (!writeFileSafely(path->toStdString(), contents)) {
+        QMessageBox::critical(this, windowTitle(), tr("Unable to save file"));
+    }
+}
+
+void TfrmWhisper::focusEntry() {
+    edWEnter->setFocus();
+    if (QLineEdit* line = edWEnter->lineEdit()) {
+        line->deselect();
+        line->end(false);
+    }
+}
+
+bool TfrmWhisper::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) focusEntry();
+    return QWidget::event(event);
+}
+
+void TfrmWhisper::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) lockSize(isMinimized());
+    QWidget::changeEvent(event);
+}
+
+void TfrmWhisper::lockSize(bool locked) {
+    if (locked == !resizeAllowed_) return;
+    resizeAllowed_ = !locked;
+    if (locked) {
+        minimumBeforeLock_ = minimumSize();
+        maximumBeforeLock_ = maximumSize();
+        setFixedSize(size());
+    } else {
+        setMinimumSize(minimumBeforeLock_);
+        setMaximumSize(maximumBeforeLock_);
+    }
+}
+
+void TfrmWhisper::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (OnClosed) OnClosed(this);
+    deleteLater();
+}
+
+}  // namespace verdo

@@ -1,0 +1,73 @@
+// TfrmWhisper: a private conversation window with one user. Its pane shows the
+// whispers exchanged with that user (the session routes them here); what is
+// typed on its entry line is whispered to that user.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "ui/RichPane.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+
+namespace verdo {
+
+class TTabEdit;
+class tOptions;
+
+class TfrmWhisper : public QWidget {
+    Q_OBJECT
+
+  public:
+    // A top-level window with its own taskbar button; `options` supplies the
+    // colours and the whisper font and must outlive the window.
+    TfrmWhisper(const std::string& user, const tOptions& options);
+
+    const std::string& user() const { return user_; }
+
+    // A line of coloured segments at the end of the pane, in the whisper font.
+    void addLine(std::span<const PaneSegment> segments);
+    // Pane and entry colours, the whisper font: again from the options.
+    void ApplyAppearance();
+    // False while the window is minimised: its size is then locked.
+    bool resizeAllowed() const { return resizeAllowed_; }
+
+    // The whisper line to send, carriage return included.
+    std::function<void(const std::string& line)> OnSendLine;
+    // The window is closing and is deleted right after; its owner forgets it.
+    std::function<void(TfrmWhisper* window)> OnClosed;
+    // "&Save to File...": the chosen path, nothing when cancelled.
+    std::function<std::optional<QString>(QWidget* parent)> chooseSaveFile;
+
+    RichPane* scWhisper = nullptr;
+    TTabEdit* edWEnter = nullptr;
+    QPushButton* btnSend = nullptr;
+    QMenu* pmWhisper = nullptr;
+    QAction* mnClear = nullptr;
+    QAction* mnSave = nullptr;
+
+    void btnSendClick();
+    void mnSaveClick();
+
+  protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void focusEntry();
+    void lockSize(bool locked);
+
+    std::string user_;
+    const tOptions& options_;
+    bool resizeAllowed_ = true;
+    QSize minimumBeforeLock_;
+    QSize maximumBeforeLock_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,61 @@
+// tWhisperWindows: the open whisper windows, in the order they were opened.
+// The main window owns one for the whole run; the session learns through the
+// pane callbacks which user's whispers go to which window.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chat/ChatView.h"
+
+namespace verdo {
+
+class TfrmWhisper;
+class tOptions;
+
+class tWhisperWindows {
+  public:
+    // `options` supplies every window's colours and font; it outlives the list.
+    explicit tWhisperWindows(const tOptions& options);
+    ~tWhisperWindows();
+    tWhisperWindows(const tWhisperWindows&) = delete;
+    tWhisperWindows& operator=(const tWhisperWindows&) = delete;
+
+    // Shows the first window whose user equals `user` without regard to
+    // letter case; otherwise opens a new one for `user`, appends it and shows it.
+    TfrmWhisper* OpenWhisperWindow(const std::string& user);
+    // The open window with that user (letter case ignored), or none.
+    TfrmWhisper* find(std::string_view user) const;
+    // The window lines for `pane` go to, or none.
+    TfrmWhisper* window(PaneId pane) const;
+    // The open windows in the order they were opened.
+    std::vector<TfrmWhisper*> windows() const;
+
+    // Recolours every open window from the options.
+    void ApplyAppearance();
+
+    // Every window's whisper line to send, carriage return included.
+    std::function<void(const std::string& line)> OnSendLine;
+    // A new window wants the whispers of `user` in `pane`; a closed window's
+    // pane gets nothing more.
+    std::function<void(const std::string& user, PaneId pane)> OnRegisterPane;
+    std::function<void(PaneId pane)> OnUnregisterPane;
+    // A window was opened or closed (the Window menu lists them).
+    std::function<void()> OnListChanged;
+
+  private:
+    struct Entry {
+        TfrmWhisper* window;
+        PaneId pane;
+    };
+    void windowClosed(TfrmWhisper* window);
+
+    const tOptions& options_;
+    std::vector<Entry> entries_;
+    // Pane numbers are never reused, so a stale number reaches no other window.
+    PaneId nextPane_ = WhisperPane + 1;
+};
+
+}  // namespace verdo
