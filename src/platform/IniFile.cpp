@@ -2,7 +2,6 @@
 // every call, as the system's profile functions do; Chat.ini is a few lines.
 #include "platform/IniFile.h"
 
-
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
