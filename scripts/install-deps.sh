@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages VerdoChat needs to build, test and run, but only
 # those that are missing, so that a machine that has everything is not touched.
-# Usage: scripts/install-deps.sh [--gui-tools]
+# Usage: scripts/install-deps.sh [--gui-tools] [--packaging]
 set -euo pipefail
 
 packages=(
@@ -10,10 +10,15 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-dejavu-core ccache
+    desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils
+    libfile-mimeinfo-perl man-db gzip
 )
-if [[ "${1:-}" == "--gui-tools" ]]; then
-    packages+=(xvfb xauth xdotool imagemagick x11-apps)
-fi
+for option in "$@"; do
+    case "$option" in
+        --gui-tools) packages+=(xvfb xauth xdotool imagemagick x11-apps) ;;
+        --packaging) packages+=(dpkg-dev fakeroot lintian adduser) ;;
+    esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

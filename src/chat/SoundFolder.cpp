@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/AnsiText.h"
+#include "platform/DataFolders.h"
 
 namespace fs = std::filesystem;
 
@@ -59,7 +60,10 @@ std::vector<SoundEntry> wavesIn(const fs::path& folder) {
 }  // namespace
 
 std::optional<fs::path> findSoundFolder(const fs::path& programFolder) {
-    return findChild(programFolder, "sounds", /*directory=*/true);
+    for (const fs::path& folder : dataFolders(programFolder)) {
+        if (auto found = findChild(folder, "sounds", /*directory=*/true)) return found;
+    }
+    return std::nullopt;
 }
 
 bool isBareFileName(std::string_view name) {

@@ -26,7 +26,8 @@ struct SoundList {
     std::vector<SoundEntry> sounds;      // the folder's own, in name order
 };
 
-// The sound folder in `programFolder` ("sounds" in any letter case), if any.
+// The sound folder ("sounds" in any letter case) in `programFolder`, else in
+// the installed data folder, if any.
 std::optional<std::filesystem::path> findSoundFolder(const std::filesystem::path& programFolder);
 
 // A name from another user must be a bare file name: no folder separators,

@@ -2,8 +2,6 @@
 // every call, as the system's profile functions do; Chat.ini is a few lines.
 #include "platform/IniFile.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
@@ -109,9 +107,20 @@ std::optional<int> parseInteger(std::string_view text) {
     return value;
 }
 
-bool isWritableFolder(const fs::path& folder) {
+bool isFile(const fs::path& path) {
     std::error_code error;
-    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK) == 0;
+    return fs::is_regular_file(path, error);
+}
+
+// A CMake build tree: the program sits a few folders below a CMakeCache.txt.
+bool insideBuildTree(const fs::path& programFolder) {
+    fs::path folder = programFolder;
+    for (int level = 0; level < 4 && !folder.empty(); ++level) {
+        if (isFile(folder / "CMakeCache.txt")) return true;
+        if (folder == folder.parent_path()) break;
+        folder = folder.parent_path();
+    }
+    return false;
 }
 
 }  // namespace
@@ -164,10 +173,19 @@ bool IniFile::writeBool(std::string_view section, std::string_view key, bool val
 }
 
 fs::path settingsFolder(const fs::path& programFolder, const fs::path& configHome) {
-    if (isWritableFolder(programFolder)) return programFolder;
+    const fs::path besideProgram = programFolder / "Chat.ini";
+    const bool buildTree = insideBuildTree(programFolder);
+    if (isFile(besideProgram) && !buildTree) return programFolder;
     const fs::path folder = configHome / "VerdoChat";
     std::error_code ignored;  // an uncreatable folder shows as failed writes later
     fs::create_directories(folder, ignored);
+    if (buildTree && isFile(besideProgram) && !fs::exists(folder / "Chat.ini", ignored)) {
+        // Rename fails across file systems: copy, and remove the old one only
+        // once the copy stands, so the settings are never lost on the way.
+        fs::rename(besideProgram, folder / "Chat.ini", ignored);
+        if (ignored && fs::copy_file(besideProgram, folder / "Chat.ini", ignored))
+            fs::remove(besideProgram, ignored);
+    }
     return folder;
 }
 

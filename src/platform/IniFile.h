@@ -34,9 +34,12 @@ class IniFile {
     std::filesystem::path path_;
 };
 
-// Where Chat.ini lives: the program's folder when it can be written to,
-// otherwise "VerdoChat" under the user's configuration folder (created on
-// demand). `configHome` is $XDG_CONFIG_HOME, or ~/.config when that is unset.
+// Where Chat.ini lives: "VerdoChat" under the user's configuration folder
+// (created on demand), except in a portable set-up, where a Chat.ini already
+// stands beside the program. A build tree is never a portable set-up: a
+// Chat.ini that an older build left there is moved to the configuration folder
+// once (unless one is there already). `configHome` is $XDG_CONFIG_HOME, or
+// ~/.config when that is unset.
 std::filesystem::path settingsFolder(const std::filesystem::path& programFolder,
                                      const std::filesystem::path& configHome);
 // $XDG_CONFIG_HOME when set and absolute, otherwise $HOME/.config.

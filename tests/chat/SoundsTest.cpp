@@ -102,5 +102,16 @@ TEST(SoundFolderTest, NoSoundsFolderMeansNoSounds) {
     EXPECT_TRUE(listSounds(empty.path() / "none").sounds.empty());
 }
 
+TEST(SoundFolderTest, TheProgramsOwnFolderComesBeforeTheInstalledOne) {
+    TempFolder prefix;
+    const auto bin = prefix.path() / "bin";
+    const auto installed = prefix.path() / "share" / "verdochat" / "Sounds";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(installed);
+    EXPECT_EQ(findSoundFolder(bin), installed);
+    std::filesystem::create_directories(bin / "sounds");
+    EXPECT_EQ(findSoundFolder(bin), bin / "sounds");
+}
+
 }  // namespace
 }  // namespace verdo::testing

@@ -103,18 +103,37 @@ TEST(IniFile, AFailedWriteKeepsTheOldFile) {
     EXPECT_EQ(readFile(dir / "Chat.ini"), "[Screen]\nTop=1\n");
 }
 
-TEST(SettingsFolder, IsTheProgramFolderWhenWritable) {
+TEST(SettingsFolder, IsTheUserConfigFolderEvenWhenTheProgramFolderIsWritable) {
     TempDir dir;
-    EXPECT_EQ(settingsFolder(dir.path(), dir / "config"), dir.path());
-    EXPECT_FALSE(std::filesystem::exists(dir / "config"));
-}
-
-TEST(SettingsFolder, FallsBackToTheUserConfigFolder) {
-    TempDir dir;
-    // A program folder that does not exist cannot be written either, root or not.
+    std::filesystem::create_directories(dir / "program");
     const auto folder = settingsFolder(dir / "program", dir / "config");
     EXPECT_EQ(folder, dir / "config" / "VerdoChat");
     EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+TEST(SettingsFolder, AChatIniBesideTheProgramMakesAPortableSetUp) {
+    TempDir dir;
+    std::filesystem::create_directories(dir / "program");
+    writeFile(dir / "program" / "Chat.ini", "[Screen]\n");
+    EXPECT_EQ(settingsFolder(dir / "program", dir / "config"), dir / "program");
+    EXPECT_FALSE(std::filesystem::exists(dir / "config"));
+}
+
+TEST(SettingsFolder, AChatIniInABuildTreeIsMovedOnceToTheUserConfigFolder) {
+    TempDir dir;
+    const auto program = dir / "build" / "src" / "app";
+    std::filesystem::create_directories(program);
+    writeFile(dir / "build" / "CMakeCache.txt", "");
+    writeFile(program / "Chat.ini", "[Last File]\nLast File=a.ch5\n");
+    const auto folder = settingsFolder(program, dir / "config");
+    EXPECT_EQ(folder, dir / "config" / "VerdoChat");
+    EXPECT_EQ(readFile(folder / "Chat.ini"), "[Last File]\nLast File=a.ch5\n");
+    EXPECT_FALSE(std::filesystem::exists(program / "Chat.ini"));
+
+    // One already in the configuration folder is never overwritten.
+    writeFile(program / "Chat.ini", "[Last File]\nLast File=old.ch5\n");
+    settingsFolder(program, dir / "config");
+    EXPECT_EQ(readFile(folder / "Chat.ini"), "[Last File]\nLast File=a.ch5\n");
 }
 
 // Sets environment variables for one test and puts the old values back.

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary DESTDIR and checks what a user's desktop
+# gets from it: the tree, the desktop entry, the AppStream data, the chat-file
+# type (as the desktop's MIME database sees a .ch5 file) and that the installed
+# program runs from there and finds its data.
+# Usage: scripts/check-install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+fail() { echo "check-install: $*" >&2; exit 1; }
+
+# The prefix the build was configured for: the units name the program's path.
+prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
+DESTDIR="$dest" cmake --install "$build" >/dev/null
+root="$dest$prefix"
+app=org.verdochat.VerdoChat
+
+for file in bin/verdochat bin/verdochat-gateway \
+    share/verdochat/Sounds/hello.wav share/verdochat/demo/demo.ch5 \
+    share/verdochat/demo/demo.ext share/verdochat/demo/demo.usr \
+    "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml" \
+    "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg" \
+    "share/icons/hicolor/48x48/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png" \
+    share/man/man1/verdochat.1.gz share/man/man1/verdochat-gateway.1.gz \
+    share/doc/verdochat/examples/verdochat.service \
+    share/doc/verdochat/examples/verdochat@.service; do
+    [[ -f "$root/$file" ]] || fail "missing $file"
+done
+grep -q "^ExecStart=$prefix/bin/verdochat " "$root/share/doc/verdochat/examples/verdochat@.service" ||
+    fail "the template unit does not start the installed program"
+
+desktop-file-validate "$root/share/applications/$app.desktop"
+appstreamcli validate --no-net --pedantic "$root/share/metainfo/$app.metainfo.xml" >/dev/null ||
+    fail "appstreamcli validate failed"
+xmllint --noout "$root/share/mime/packages/$app.xml"
+for page in verdochat verdochat-gateway; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+    [[ -z "$warnings" ]] || fail "man $page: $warnings"
+done
+
+# The installed program runs from its new place and finds its sounds there.
+version=$("$root/bin/verdochat" --version)
+[[ "$version" == *"VerdoChat"* ]] || fail "unexpected --version: $version"
+if [[ "$version" == *"Sounds:"* ]]; then
+    [[ "$version" == *"Sounds: $root/share/verdochat/Sounds"* ]] ||
+        fail "the installed program does not find its sounds: $version"
+else
+    fail "--version does not say where the sounds are: $version"
+fi
+
+# A file manager that reads this MIME database knows a .ch5 file.
+update-mime-database "$root/share/mime" >/dev/null 2>&1
+cp "$root/share/verdochat/demo/demo.ch5" "$dest/bot.ch5"
+type=$(XDG_DATA_DIRS="$root/share" XDG_DATA_HOME="$dest/nowhere" xdg-mime query filetype "$dest/bot.ch5")
+[[ "$type" == "application/x-verdochat-chat"* ]] || fail "a .ch5 file is of type '$type'"
+echo "check-install: the installed tree, desktop entry, metainfo, MIME type and program are right"
