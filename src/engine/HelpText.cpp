@@ -16,10 +16,6 @@ constexpr std::uintmax_t MaximumHelpFileSize = 16u * 1024 * 1024;
 
 }  // namespace
 
-std::vector<fs::path> helpFolders(const fs::path& programFolder) {
-    return {programFolder, (programFolder / ".." / "share" / "verdochat").lexically_normal()};
-}
-
 fs::path findHelpFile(const std::vector<fs::path>& folders) {
     std::error_code error;
     for (const fs::path& folder : folders) {

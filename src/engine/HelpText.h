@@ -15,12 +15,8 @@ namespace verdo {
 
 inline constexpr std::string_view HelpFileName = "VerdoHelp.rtf";
 
-// The folders that may hold the help file, in the order they are tried: the
-// program's own folder, then the shared data folder of an installation
-// (<prefix>/share/verdochat beside <prefix>/bin).
-std::vector<std::filesystem::path> helpFolders(const std::filesystem::path& programFolder);
-
-// The help file in the first of the folders that has one; when none has, the
+// The help file in the first of the folders (dataFolders() of the program's
+// folder) that has one; when none has, the
 // file in the first folder (the path an error message names).
 std::filesystem::path findHelpFile(const std::vector<std::filesystem::path>& folders);
 

@@ -1,6 +1,7 @@
 // Finding the help file and its topics, and the shipped help text itself: every
 // topic a window asks for is a heading of it.
 #include "engine/HelpText.h"
+#include "platform/DataFolders.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-TEST(HelpFile, IsLookedForBesideTheProgramThenInTheSharedDataFolder) {
+TEST(HelpFile, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
     TempDir dir;
     fs::create_directories(dir / "bin");
     fs::create_directories(dir / "share/verdochat");
-    const auto folders = helpFolders(dir / "bin");
+    const auto folders = dataFolders(dir / "bin");
     ASSERT_EQ(folders, (std::vector<fs::path>{dir / "bin", dir / "share/verdochat"}));
 
     EXPECT_EQ(findHelpFile(folders),
