@@ -55,7 +55,10 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(help)) {
         // The first line names the program the same way whichever binary runs.
         QString text = parser.helpText();
-        text.replace(0, text.indexOf('\n'), "Usage: verdochat [options] [CHATFILE]");
+        text.replace(0, text.indexOf('\n'),
+                     "Usage: verdochat [options] [CHATFILE]\n"
+                     "       verdochat chatfile SUBCOMMAND ...  (chat files from a shell; "
+                     "verdochat chatfile --help)");
         return answer(StartOptions::Action::ShowHelp, text);
     }
     if (parser.isSet(version)) return answer(StartOptions::Action::ShowVersion, programTitle());

@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QStringList>
 #include <cstdio>
+#include <iostream>
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/chatfile/ChatFileCommand.h"
 #include "app/headless/HeadlessRunner.h"
 #include "platform/IniFile.h"
 #include "platform/qt/QtPlatform.h"
@@ -36,6 +38,9 @@ int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // `verdochat chatfile ...` edits chat files; it needs no Qt at all.
+    if (argc > 1 && std::string_view(argv[1]) == "chatfile")
+        return verdo::ChatFileCommand(std::cout, std::cerr, std::cin).run({argv + 2, argv + argc});
     const verdo::StartOptions options = verdo::parseCommandLine(argumentList(argc, argv));
     switch (options.action) {
         case verdo::StartOptions::Action::ShowHelp:

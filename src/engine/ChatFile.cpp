@@ -226,6 +226,13 @@ void NewChatLists(ChatLists& lists) {
     FillDefaultChannels(lists);
 }
 
+void NewChatFile(ChatFileData data) {
+    data.options = tOptions();
+    ResetOptions(data.options, data.lists.ProductActions);
+    NewChatLists(data.lists);
+    data.users.Clear();
+}
+
 FileOutcome LoadChatFile(const fs::path& path, ChatFileData data) {
     FileOutcome outcome;
     const fs::path base = ChatFileBaseName(path);

@@ -60,6 +60,10 @@ void ClearChatLists(ChatLists& lists);
 // built-in server and channel lists.
 void NewChatLists(ChatLists& lists);
 
+// The settings of File > New in a program just started: the reset options
+// record, the lists of NewChatLists and no user records.
+void NewChatFile(ChatFileData data);
+
 // Reads the three files. A record shorter than 4096 bytes or missing leaves
 // the options and lists as they were; a missing ".usr" gives an empty database.
 FileOutcome LoadChatFile(const std::filesystem::path& path, ChatFileData data);

@@ -12,6 +12,8 @@
 
 namespace verdo {
 
+class OptionFields;
+
 // Style bits of a font record.
 inline constexpr std::uint8_t FontBold = 1;
 inline constexpr std::uint8_t FontItalic = 2;
@@ -65,6 +67,8 @@ class tFontRecordView {
     void setStyle(std::uint8_t bits) const requires IsMutable { bytes_[StyleAt] = bits; }
 
   private:
+    friend class OptionFields;
+
     static constexpr std::size_t FirstReservedAt = 0;
     static constexpr std::size_t ColorAt = 4;
     static constexpr std::size_t SecondReservedAt = 8;

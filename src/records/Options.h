@@ -13,6 +13,8 @@
 
 namespace verdo {
 
+class OptionFields;
+
 // Actions of a double-click on a user, indexed by tOptions::doubleClickAction().
 inline constexpr std::array<std::string_view, 8> DoubleClickActionNames = {
     "Squelch user",
@@ -179,6 +181,7 @@ class tOptions {
     void setReservedSwitch(std::size_t index, bool on);
 
   private:
+    friend class OptionFields;
     friend void ResetOptions(tOptions& options, tProductActions& productActions);
 
     static constexpr std::size_t ChatFontAt = 0;

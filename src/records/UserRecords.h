@@ -17,6 +17,8 @@
 
 namespace verdo {
 
+class OptionFields;
+
 class tUser {
   public:
     static constexpr std::size_t Size = 4096;
@@ -52,6 +54,8 @@ class tUser {
     void setWhisperColor(std::uint32_t v) { record::writeUInt32(at(WhisperColorAt), v); }
 
   private:
+    friend class OptionFields;
+
     static constexpr std::size_t NameAt = 0;
     static constexpr std::size_t GreetingAt = 17;
     static constexpr std::size_t JoinSoundAt = 258;

@@ -1,0 +1,478 @@
+// Writing a chat file as a text document and reading it back (see ChatFileText.h).
+#include "engine/ChatFileText.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <set>
+#include <span>
+
+#include "engine/BuiltInLists.h"
+#include "engine/ChatFile.h"
+#include "engine/ListEditing.h"
+#include "platform/AnsiText.h"
+#include "records/OptionFields.h"
+
+namespace verdo {
+namespace {
+
+constexpr std::string_view Header =
+    "# VerdoChat chat file as text: \"verdochat chatfile import\" makes the chat file from it.\n"
+    "# [section] lines, then \"name = value\" lines; lines starting with # or ; are comments.\n"
+    "# Values are taken without the blanks around them; one that begins or ends with a blank\n"
+    "# is in double quotes. Escapes: \\\\ \\\" \\t \\r \\n and \\xHH for any byte.\n"
+    "# In a list, \"entry\" starts an item and its aligned columns follow it.\n"
+    "# residue-OFFSET lines hold the record bytes no option shows; keep them as they are.\n";
+
+constexpr std::string_view ResiduePrefix = "residue-";
+// Runs of residue closer than this are written as one.
+constexpr std::size_t ResidueGap = 8;
+
+// The length of the valid UTF-8 sequence of two to four bytes at `at`, or 0.
+std::size_t utf8Length(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
+                               : lead >= 0xE0 && lead <= 0xEF ? 3
+                               : lead >= 0xC2 && lead <= 0xDF ? 2
+                                                              : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(at + i) & 0xC0) != 0x80) return 0;
+    if (lead == 0xE0 && byte(at + 1) < 0xA0) return 0;  // overlong
+    if (lead == 0xED && byte(at + 1) > 0x9F) return 0;  // surrogate
+    if (lead == 0xF0 && byte(at + 1) < 0x90) return 0;  // overlong
+    if (lead == 0xF4 && byte(at + 1) > 0x8F) return 0;  // above U+10FFFF
+    return length;
+}
+
+void appendHexByte(std::string& out, unsigned char byte) {
+    constexpr char Digits[] = "0123456789abcdef";
+    out += Digits[byte >> 4];
+    out += Digits[byte & 15];
+}
+
+std::optional<unsigned char> hexByte(std::string_view two) {
+    unsigned value = 0;
+    for (const char c : two) {
+        value <<= 4;
+        if (c >= '0' && c <= '9')
+            value |= static_cast<unsigned>(c - '0');
+        else if (c >= 'a' && c <= 'f')
+            value |= static_cast<unsigned>(c - 'a' + 10);
+        else if (c >= 'A' && c <= 'F')
+            value |= static_cast<unsigned>(c - 'A' + 10);
+        else
+            return std::nullopt;
+    }
+    return static_cast<unsigned char>(value);
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trim(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A value of a line: quoted or bare, with escapes; nullopt when malformed.
+std::optional<std::string> unquote(std::string_view raw) {
+    raw = trim(raw);
+    const bool quoted = !raw.empty() && raw.front() == '"';
+    if (quoted) raw.remove_prefix(1);
+    std::string value;
+    std::size_t i = 0;
+    for (; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (quoted && c == '"') break;
+        if (c != '\\') {
+            value += c;
+            continue;
+        }
+        if (++i == raw.size()) return std::nullopt;
+        switch (raw[i]) {
+            case '\\':
+                value += '\\';
+                break;
+            case '"':
+                value += '"';
+                break;
+            case 't':
+                value += '\t';
+                break;
+            case 'r':
+                value += '\r';
+                break;
+            case 'n':
+                value += '\n';
+                break;
+            case 'x': {
+                const auto byte = i + 2 < raw.size() ? hexByte(raw.substr(i + 1, 2))
+                                                     : std::optional<unsigned char>();
+                if (!byte) return std::nullopt;
+                value += static_cast<char>(*byte);
+                i += 2;
+                break;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+    if (quoted && (i == raw.size() || !trim(raw.substr(i + 1)).empty())) return std::nullopt;
+    return value;
+}
+
+void writeLine(std::string& out, std::string_view name, std::string_view value) {
+    out.append(name);
+    out += " =";
+    if (value.empty()) {
+        out += '\n';
+        return;
+    }
+    out += ' ';
+    out += ChatFileText::quote(value);
+    out += '\n';
+}
+
+// The record a new chat file starts with: what import builds on and what the
+// residue of an exported record is measured against.
+void newOptions(tOptions& options) {
+    ChatLists lists;
+    tUserList users;
+    NewChatFile({options, lists, users});
+}
+
+// Every byte of `record` that none of `fields` writes and that differs from
+// `base`, as runs of offset and bytes.
+std::vector<std::pair<std::size_t, std::string_view>> residueOf(std::span<const OptionField> fields,
+                                                                const std::uint8_t* record,
+                                                                const std::uint8_t* base,
+                                                                std::size_t size) {
+    std::vector<bool> covered(size, false);
+    for (const OptionField& field : fields) {
+        const std::size_t width = field.footprint(record);
+        std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(field.offset), width, true);
+    }
+    std::vector<std::pair<std::size_t, std::string_view>> runs;
+    const char* bytes = reinterpret_cast<const char*>(record);
+    std::size_t i = 0;
+    while (i < size) {
+        if (covered[i] || record[i] == base[i]) {
+            ++i;
+            continue;
+        }
+        std::size_t end = i + 1;
+        for (std::size_t j = end; j < size && !covered[j] && j - end < ResidueGap; ++j)
+            if (record[j] != base[j]) end = j + 1;
+        runs.emplace_back(i, std::string_view(bytes + i, end - i));
+        i = end;
+    }
+    return runs;
+}
+
+void writeRecord(std::string& out, std::span<const OptionField> fields, const std::uint8_t* record,
+                 const std::uint8_t* base, std::size_t size, TextDetail detail) {
+    for (const OptionField& field : fields)
+        writeLine(out, field.name, field.format(record));
+    if (detail != TextDetail::Complete) return;
+    for (const auto& [offset, bytes] : residueOf(fields, record, base, size)) {
+        std::string hex;
+        for (const char byte : bytes)
+            appendHexByte(hex, static_cast<unsigned char>(byte));
+        writeLine(out, std::string(ResiduePrefix) + std::to_string(offset), hex);
+    }
+}
+
+void writeNumber(std::string& out, TextDetail detail, std::size_t index) {
+    if (detail == TextDetail::Readable) out += "# " + std::to_string(index + 1) + "\n";
+}
+
+void writeList(std::string& out, const ChatListShape& shape, const ChatLists& lists,
+               TextDetail detail) {
+    std::size_t groups = 0;
+    for (const ListColumn& column : shape.columns)
+        groups = std::max(groups, column.of(lists).size());
+    for (std::size_t i = 0; i < groups; ++i) {
+        writeNumber(out, detail, i);
+        for (const ListColumn& column : shape.columns) {
+            const tStringList& items = column.of(lists);
+            if (i < items.size()) writeLine(out, column.name, items[i]);
+        }
+    }
+}
+
+// One "name = value" line of the document.
+struct Line {
+    std::size_t number;
+    std::string name;
+    std::string value;
+};
+
+std::string lineError(std::size_t number, std::string_view why) {
+    return "line " + std::to_string(number) + ": " + std::string(why);
+}
+
+// A "residue-OFFSET = hex" line into `record`; empty or why not.
+std::string applyResidue(const Line& line, std::uint8_t* record, std::size_t size) {
+    const std::string_view offsetText = std::string_view(line.name).substr(ResiduePrefix.size());
+    std::size_t offset = 0;
+    for (const char c : offsetText) {
+        if (c < '0' || c > '9' || offset > size) return "bad residue offset";
+        offset = offset * 10 + static_cast<std::size_t>(c - '0');
+    }
+    const std::string& hex = line.value;
+    if (offsetText.empty() || hex.size() % 2 != 0 || offset + hex.size() / 2 > size)
+        return "residue does not fit the record";
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const auto byte = hexByte(std::string_view(hex).substr(i, 2));
+        if (!byte) return "residue is not hex bytes";
+        record[offset + i / 2] = *byte;
+    }
+    return {};
+}
+
+// The lines of one record: residue first, then the values, which win.
+std::string applyRecord(const std::vector<Line>& lines, std::span<const OptionField> fields,
+                        std::uint8_t* record, std::size_t size) {
+    for (const Line& line : lines) {
+        if (!startsWithIgnoreCaseAZ(line.name, ResiduePrefix)) continue;
+        if (std::string why = applyResidue(line, record, size); !why.empty())
+            return lineError(line.number, why);
+    }
+    for (const Line& line : lines) {
+        if (startsWithIgnoreCaseAZ(line.name, ResiduePrefix)) continue;
+        const OptionField* field = OptionFields::find(fields, line.name);
+        if (field == nullptr) return lineError(line.number, "unknown name \"" + line.name + "\"");
+        if (std::string why = field->store(record, line.value, OptionInput::Stored); !why.empty())
+            return lineError(line.number, why);
+    }
+    return {};
+}
+
+bool holdsLineBreak(std::string_view value) {
+    return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// The document cut into sections of lines, checked for form only.
+struct Section {
+    std::size_t number;
+    std::string name;
+    std::vector<Line> lines;
+};
+
+std::string splitSections(std::string_view text, std::vector<Section>& sections) {
+    std::size_t number = 0;
+    while (!text.empty()) {
+        const std::size_t stop = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, stop);
+        text.remove_prefix(std::min(stop + 1, text.size()));
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view content = trim(line);
+        if (content.empty() || content.front() == '#' || content.front() == ';') continue;
+        if (content.front() == '[') {
+            if (content.back() != ']') return lineError(number, "a section line ends in \"]\"");
+            sections.push_back(
+                {number, std::string(trim(content.substr(1, content.size() - 2))), {}});
+            continue;
+        }
+        const std::size_t equals = content.find('=');
+        if (equals == std::string_view::npos)
+            return lineError(number, "expected \"name = value\" or \"[section]\"");
+        if (sections.empty()) return lineError(number, "a value before the first [section]");
+        const auto value = unquote(content.substr(equals + 1));
+        if (!value) return lineError(number, "malformed value (quotes or escapes)");
+        sections.back().lines.push_back({number, lowerAZ(trim(content.substr(0, equals))), *value});
+    }
+    return {};
+}
+
+std::string readOptions(const Section& section, tOptions& options, ChatLists& lists) {
+    std::set<std::string> seen;
+    std::vector<Line> recordLines;
+    for (const Line& line : section.lines) {
+        if (!seen.insert(line.name).second)
+            return lineError(line.number, "\"" + line.name + "\" is given twice");
+        const int action = ChatFileText::productActionIndex(line.name);
+        if (action < 0) {
+            recordLines.push_back(line);
+            continue;
+        }
+        if (holdsLineBreak(line.value))
+            return lineError(line.number, "a line break cannot be stored in a product action");
+        lists.ProductActions[static_cast<std::size_t>(action)] = line.value;
+    }
+    return applyRecord(recordLines, OptionFields::options(), options.data(), tOptions::Size);
+}
+
+std::string readList(const Section& section, const ChatListShape& shape, ChatLists& lists) {
+    ListEditing::clear(lists, shape);
+    std::size_t group = 0;
+    std::set<std::string_view> inGroup;
+    bool started = false;
+    for (const Line& line : section.lines) {
+        const auto column =
+            std::find_if(shape.columns.begin(), shape.columns.end(),
+                         [&line](const ListColumn& c) { return c.name == line.name; });
+        if (column == shape.columns.end())
+            return lineError(line.number, "unknown column \"" + line.name + "\" in [" +
+                                              std::string(shape.name) + "]");
+        if (holdsLineBreak(line.value))
+            return lineError(line.number, "a line break cannot be stored in a list");
+        // "entry" or a column given again begins the next item.
+        if (started && (column == shape.columns.begin() || inGroup.count(column->name) != 0)) {
+            ++group;
+            inGroup.clear();
+        }
+        started = true;
+        inGroup.insert(column->name);
+        tStringList& items = column->in(lists);
+        if (items.size() < group) items.resize(group);
+        items.push_back(line.value);
+    }
+    return {};
+}
+
+std::string readUsers(const Section& section, tUserList& users) {
+    std::vector<std::vector<Line>> records;
+    for (const Line& line : section.lines) {
+        if (line.name == "name")
+            records.emplace_back();
+        else if (records.empty())
+            return lineError(line.number, "a user record starts with \"name\"");
+        records.back().push_back(line);
+    }
+    for (const auto& lines : records) {
+        auto user = std::make_unique<tUser>();
+        if (std::string why =
+                applyRecord(lines, OptionFields::userRecord(), user->data(), tUser::Size);
+            !why.empty())
+            return why;
+        users.Add(std::move(user));
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string_view> ChatFileText::sections() {
+    std::vector<std::string_view> names = {OptionsSection};
+    for (const ChatListShape& shape : ListEditing::lists())
+        names.push_back(shape.name);
+    names.push_back(UsersSection);
+    return names;
+}
+
+std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
+                                const tUserList& users, TextDetail detail,
+                                std::string_view section) {
+    std::string out;
+    const bool all = section.empty();
+    if (all && detail == TextDetail::Complete) out += Header;
+    const auto heading = [&out](std::string_view name) {
+        if (!out.empty()) out += '\n';
+        out += "[" + std::string(name) + "]\n";
+    };
+    if (all || equalsIgnoreCaseAZ(section, OptionsSection)) {
+        heading(OptionsSection);
+        tOptions base;
+        newOptions(base);
+        writeRecord(out, OptionFields::options(), options.data(), base.data(), tOptions::Size,
+                    detail);
+        for (std::size_t i = 0; i < ProductActionFields.size(); ++i)
+            writeLine(out, ProductActionFields[i].name, lists.ProductActions[i]);
+    }
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        if (!all && !equalsIgnoreCaseAZ(section, shape.name)) continue;
+        heading(shape.name);
+        writeList(out, shape, lists, detail);
+    }
+    if (all || equalsIgnoreCaseAZ(section, UsersSection)) {
+        heading(UsersSection);
+        const tUser base;
+        for (int i = 0; i < users.Count(); ++i) {
+            writeNumber(out, detail, static_cast<std::size_t>(i));
+            writeRecord(out, OptionFields::userRecord(), users.Items(i)->data(), base.data(),
+                        tUser::Size, detail);
+        }
+    }
+    return out;
+}
+
+std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLists& lists,
+                               tUserList& users) {
+    std::vector<Section> sections;
+    if (std::string why = splitSections(text, sections); !why.empty()) return why;
+
+    tOptions newRecord;
+    ChatLists newLists;
+    tUserList newUsers;
+    NewChatFile({newRecord, newLists, newUsers});
+    std::set<std::string> seen;
+    for (const Section& section : sections) {
+        if (!seen.insert(lowerAZ(section.name)).second)
+            return lineError(section.number, "section [" + section.name + "] is given twice");
+        std::string why;
+        if (equalsIgnoreCaseAZ(section.name, OptionsSection))
+            why = readOptions(section, newRecord, newLists);
+        else if (equalsIgnoreCaseAZ(section.name, UsersSection))
+            why = readUsers(section, newUsers);
+        else if (const ChatListShape* shape = ListEditing::find(section.name))
+            why = readList(section, *shape, newLists);
+        else
+            why = lineError(section.number, "unknown section [" + section.name + "]");
+        if (!why.empty()) return why;
+    }
+    PadAlignedLists(newLists);
+
+    options = newRecord;
+    lists = std::move(newLists);
+    users.Clear();
+    for (int i = 0; i < newUsers.Count(); ++i)
+        users.Add(std::make_unique<tUser>(*newUsers.Items(i)));
+    return {};
+}
+
+int ChatFileText::productActionIndex(std::string_view name) {
+    for (std::size_t i = 0; i < ProductActionFields.size(); ++i)
+        if (equalsIgnoreCaseAZ(ProductActionFields[i].name, name)) return static_cast<int>(i);
+    return -1;
+}
+
+std::string ChatFileText::quote(std::string_view value) {
+    const bool quoted =
+        !value.empty() && (value.front() == ' ' || value.back() == ' ' || value.front() == '"');
+    std::string out;
+    if (quoted) out += '"';
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        if (c == '\\' || (c == '"' && quoted)) {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else if (const std::size_t length = c >= 0x80 ? utf8Length(value, i) : 0; length > 0) {
+            out.append(value.substr(i, length));
+            i += length - 1;
+        } else {
+            out += "\\x";
+            appendHexByte(out, c);
+        }
+    }
+    if (quoted) out += '"';
+    return out;
+}
+
+}  // namespace verdo

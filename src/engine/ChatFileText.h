@@ -1,0 +1,77 @@
+// ChatFileText: a whole chat file (options record, lists, user records) as one
+// text document a person can read, edit and keep in version control, and the
+// way back. The dialect, written at the top of every exported document:
+//
+//   [section]            options, then one per list, then users
+//   name = value         one value per line; "#" or ";" starts a comment line
+//
+// A value is taken without the blanks around it; a value that begins or ends
+// with a blank, or begins with a double quote, is written in double quotes.
+// Backslash escapes stand for the bytes that are not text: \\ \" \t \r \n and
+// \xHH for any byte. A list's items are groups of lines: "entry" starts an
+// item, and its aligned columns (response-1, interval, level ...) follow it.
+// The options record's bytes that no option shows (reserved bytes, what a
+// shorter text left behind) are written as "residue-OFFSET = hex bytes", and a
+// user record's likewise, so that the text gives back the very same files.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/ChatLists.h"
+#include "records/Options.h"
+#include "records/UserRecords.h"
+
+namespace verdo {
+
+// The product actions by readable name, in the order of ProductActionCodes,
+// with the captions of the configuration dialog.
+struct ProductActionField {
+    std::string_view name;
+    std::string_view caption;
+};
+inline constexpr std::array<ProductActionField, 8> ProductActionFields = {{
+    {"chat-action", "Chat Client/Bot:"},
+    {"starcraft-action", "Starcraft Retail:"},
+    {"starcraft-shareware-action", "Starcraft Shareware:"},
+    {"diablo-action", "Diablo Retail:"},
+    {"diablo-shareware-action", "Diablo Shareware:"},
+    {"warcraft-2-action", "Warcraft BNE:"},
+    {"diablo-2-action", "Diablo 2:"},
+    {"brood-war-action", "Brood War:"},
+}};
+// The longest product action the dialog accepts.
+inline constexpr std::size_t ProductActionLimit = 254;
+
+enum class TextDetail {
+    Complete,  // everything, residue included: what `export` writes
+    Readable,  // without residue, items numbered from 1: what `show` prints
+};
+
+class ChatFileText {
+  public:
+    static constexpr std::string_view OptionsSection = "options";
+    static constexpr std::string_view UsersSection = "users";
+
+    // "options", the lists of ListEditing, "users".
+    static std::vector<std::string_view> sections();
+    // The document, or only `section` of it when one is named.
+    static std::string write(const tOptions& options, const ChatLists& lists,
+                             const tUserList& users, TextDetail detail,
+                             std::string_view section = {});
+    // Reads a document. Options left out keep the values of a new chat file,
+    // lists left out get a new chat file's lists, users left out are none.
+    // Returns an empty text, or "line N: why" and leaves the three untouched.
+    static std::string read(std::string_view text, tOptions& options, ChatLists& lists,
+                            tUserList& users);
+
+    // The index of the product action named `name`, or -1.
+    static int productActionIndex(std::string_view name);
+    // A value as the document writes it (quoted and escaped when needed).
+    static std::string quote(std::string_view value);
+};
+
+}  // namespace verdo

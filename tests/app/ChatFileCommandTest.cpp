@@ -1,0 +1,194 @@
+// `verdochat chatfile ...` through the built program in a scratch folder: each
+// subcommand's status, message and the files the loader reads back; refusals
+// write nothing; export then import gives back the demo file byte for byte.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "engine/ChatFile.h"
+#include "records/TempDir.h"
+
+namespace verdo {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using testing::readFile;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string shellQuoted(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class ChatFileCommandTest : public ::testing::Test {
+  protected:
+    Outcome chatfile(const std::vector<std::string>& arguments) {
+        std::string line = "cd " + shellQuoted(dir.path()) + " && env -u DISPLAY " +
+                           shellQuoted(VERDOCHAT_PROGRAM) + " chatfile";
+        for (const std::string& argument : arguments)
+            line += " " + shellQuoted(argument);
+        line += " >out.txt 2>err.txt </dev/null";
+        const int status = std::system(line.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "out.txt"),
+                readFile(dir / "err.txt")};
+    }
+    // Every file of the chat file "bot", for "nothing was written".
+    std::string botFiles() {
+        return readFile(dir / "bot.ch5") + "|" + readFile(dir / "bot.ext") + "|" +
+               readFile(dir / "bot.usr");
+    }
+    void load() { ASSERT_TRUE(LoadChatFile(dir / "bot.ch5", {options, lists, users}).ok); }
+
+    testing::TempDir dir;
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+};
+
+TEST_F(ChatFileCommandTest, MakesABotFromNothing) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> steps = {
+        {{"new", "bot.ch5"}, "bot.ch5: new chat file written"},
+        {{"set", "bot.ch5", "user-name", "Robo"}, "user-name = Robo"},
+        {{"set", "bot.ch5", "master-switch", "on"}, "master-switch = on"},
+        {{"set", "bot.ch5", "info-color", "#00ff80"}, "info-color = #00ff80"},
+        {{"set", "bot.ch5", "brood-war-action", "/ban <user>"}, "brood-war-action = /ban <user>"},
+        {{"add", "bot.ch5", "servers", "127.0.0.1"}, "servers #1: 127.0.0.1"},
+        {{"add", "bot.ch5", "owners", "Zed"}, "owners #1: Zed"},
+        {{"add", "bot.ch5", "commands", "hi", "Hello <user>!", "0"}, "commands #"},
+        {{"add", "bot.ch5", "phrases", "hello", "Hi <user>", "Yo"}, "phrases #1: hello"},
+        {{"add", "bot.ch5", "phrases", "bye", "See you"}, "phrases #2: bye"},
+        {{"add", "bot.ch5", "users", "Zed", "Welcome back"}, "users #1: Zed"},
+        {{"remove", "bot.ch5", "phrases", "1"}, "removed phrases #1: hello"},
+        {{"remove", "bot.ch5", "channels", "the void"}, "removed channels #24: The Void"},
+    };
+    for (const auto& [arguments, message] : steps) {
+        const Outcome run = chatfile(arguments);
+        EXPECT_EQ(run.status, 0) << arguments[0] << run.err;
+        EXPECT_THAT(run.out, HasSubstr(message));
+    }
+    for (const char* name : {"bot.ch5", "bot.ext", "bot.usr"}) {
+        struct stat info {};
+        ASSERT_EQ(::stat((dir / name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << name;
+    }
+    load();
+    EXPECT_EQ(options.userName(), "Robo");
+    EXPECT_TRUE(options.masterSwitch());
+    EXPECT_EQ(options.infoColor(), 0x0080FF00u);
+    EXPECT_EQ(lists.ProductActions[7], "/ban <user>");
+    EXPECT_EQ(lists.ServerList.front(), "127.0.0.1");
+    EXPECT_THAT(lists.OwnerList, ElementsAre("Zed"));
+    EXPECT_EQ(lists.CommandList.back(), "hi");
+    EXPECT_EQ(lists.CommandLevel.back(), "0");
+    EXPECT_THAT(lists.PhraseList, ElementsAre("bye"));
+    EXPECT_THAT(lists.PhraseRes[0], ElementsAre("See you"));
+    EXPECT_THAT(lists.PhraseRes[1], ElementsAre(""));
+    EXPECT_EQ(lists.ChannelList.size(), 27u);
+    ASSERT_EQ(users.Count(), 1);
+    EXPECT_EQ(users.Items(0)->Greeting(), "Welcome back");
+
+    const Outcome shown = chatfile({"show", "bot.ch5", "phrases"});
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out,
+              "[phrases]\n# 1\nentry = bye\nresponse-1 = See you\nresponse-2 =\n"
+              "response-3 =\n");
+    EXPECT_THAT(chatfile({"show", "bot.ch5"}).out, HasSubstr("\nuser-name = Robo\n"));
+}
+
+TEST_F(ChatFileCommandTest, RefusesBadInputAndWritesNothing) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    const std::string before = botFiles();
+    const std::string tooLong(241, 'n');
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+        {{"set", "bot.ch5", "favourite", "x"}, "unknown option \"favourite\""},
+        {{"set", "bot.ch5", "login-timeout", "101"},
+         "login-timeout: expected a number from 2 to 100"},
+        {{"set", "bot.ch5", "user-name", tooLong},
+         "user-name: too long (241 characters, at most 240)"},
+        {{"set", "bot.ch5", "info-color", "blue"}, "info-color: expected a colour #rrggbb"},
+        {{"set", "bot.ch5", "chat-action", std::string(255, 'a')}, "chat-action: too long"},
+        {{"add", "bot.ch5", "friends", "Zed"}, "unknown list \"friends\""},
+        {{"add", "bot.ch5", "commands", "hi", "x", "7"}, "commands level: expected 0"},
+        {{"add", "bot.ch5", "users", "ANameOfSeventeen!"}, "users name: too long"},
+        {{"remove", "bot.ch5", "owners", "1"}, "owners has 0 items: no item 1"},
+        {{"remove", "bot.ch5", "servers", "99"}, "servers has 15 items: no item 99"},
+        {{"remove", "bot.ch5", "owners", "Zed"}, "owners: no item \"Zed\""},
+        {{"show", "bot.ch5", "friends"}, "unknown section \"friends\""},
+        {{"set", "bot.ch5", "user-name"}, "usage: verdochat chatfile set FILE.ch5 OPTION VALUE"},
+        {{"new", "bot.ch5"}, "bot.ch5: already exists"},
+        {{"frobnicate"}, "unknown subcommand \"frobnicate\""},
+    };
+    for (const auto& [arguments, message] : refused) {
+        const Outcome run = chatfile(arguments);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_THAT(run.err, HasSubstr(message));
+        EXPECT_EQ(run.out, "") << message;
+    }
+    EXPECT_EQ(botFiles(), before);
+}
+
+TEST_F(ChatFileCommandTest, ANonChatFileIsRefusedUntouched) {
+    const std::string notes(tOptions::Size, 'x');
+    for (const auto& [name, contents] : std::vector<std::pair<std::string, std::string>>{
+             {"notes.ch5", notes}, {"short.ch5", "hello"}}) {
+        std::ofstream(dir / name, std::ios::binary) << contents;
+        const Outcome run = chatfile({"set", name, "user-name", "x"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_THAT(run.err, HasSubstr(name + ": not a chat file"));
+        EXPECT_EQ(readFile(dir / name), contents);
+    }
+    EXPECT_THAT(chatfile({"show", "missing.ch5"}).err, HasSubstr("missing.ch5: no such file"));
+    EXPECT_THAT(chatfile({"new", "bot.txt"}).err, HasSubstr("a chat file's name ends in .ch5"));
+    std::ofstream(dir / "bad.txt") << "[options]\nuser-name = a\nmaster-switch = maybe\n";
+    const Outcome run = chatfile({"import", "bad.txt", "bot.ch5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.err, HasSubstr("bad.txt, line 3: master-switch: expected on or off"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "bot.ch5"));
+    EXPECT_THAT(dir.entries(), ::testing::UnorderedElementsAre("notes.ch5", "short.ch5", "bad.txt",
+                                                               "out.txt", "err.txt"));
+}
+
+TEST_F(ChatFileCommandTest, ExportThenImportGivesTheDemoFileBack) {
+    const auto demo = std::filesystem::path(VERDO_SOURCE_DIR) / "resources" / "demo";
+    for (const char* suffix : {".ch5", ".ext", ".usr"})
+        std::filesystem::copy_file(demo / ("demo" + std::string(suffix)),
+                                   dir / ("demo" + std::string(suffix)));
+    const Outcome exported = chatfile({"export", "demo.ch5"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    std::ofstream(dir / "demo.txt", std::ios::binary) << exported.out;
+    const Outcome imported = chatfile({"import", "demo.txt", "bot.ch5"});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(imported.out, "bot.ch5: imported from demo.txt\n");
+    for (const char* suffix : {".ch5", ".ext", ".usr"})
+        EXPECT_EQ(readFile(dir / ("bot" + std::string(suffix))),
+                  readFile(demo / ("demo" + std::string(suffix))))
+            << suffix;
+}
+
+TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
+    for (const std::string command : {"new", "show", "set", "add", "remove", "export", "import"}) {
+        const Outcome run = chatfile({command, "--help"});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_THAT(run.out, HasSubstr("Usage: verdochat chatfile " + command + " "));
+    }
+    EXPECT_THAT(chatfile({"set", "--help"}).out,
+                HasSubstr("connection-timeout: a number from 2 to 100"));
+    EXPECT_THAT(chatfile({"add", "--help"}).out, HasSubstr("timers        ENTRY [INTERVAL]=60"));
+    EXPECT_THAT(chatfile({"--help"}).out, HasSubstr("import TEXT FILE.ch5"));
+    EXPECT_EQ(chatfile({}).status, 2);
+}
+
+}  // namespace
+}  // namespace verdo

@@ -1,0 +1,192 @@
+// The text form of a chat file: export then import gives the very same three
+// files, for the demo file and for varied generated ones (odd bytes, residue,
+// damaged flag bytes, followers longer than their list); a partial document
+// starts from a new chat file; a faulty document changes nothing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "engine/ChatFile.h"
+#include "engine/ChatFileText.h"
+#include "engine/ListEditing.h"
+#include "records/TempDir.h"
+
+namespace verdo {
+namespace {
+
+using testing::readFile;
+
+struct ChatFileState {
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ChatFileData data() { return {options, lists, users}; }
+    std::string text() { return ChatFileText::write(options, lists, users, TextDetail::Complete); }
+};
+
+// Bytes of every kind a value can hold, line breaks only where a file keeps them.
+std::string randomBytes(std::mt19937& random, std::size_t most, bool oneLine) {
+    static const std::vector<std::string> pieces = {"a",
+                                                    "Z",
+                                                    " ",
+                                                    "\"",
+                                                    "\\",
+                                                    "=",
+                                                    "#",
+                                                    "\t",
+                                                    "\x01",
+                                                    "\x7f",
+                                                    "\xe9",
+                                                    "\xc3\xa9",
+                                                    "\xff",
+                                                    "\xe2\x82\xac",
+                                                    "\xc3",
+                                                    "<user>",
+                                                    std::string(1, '\0'),
+                                                    "\r",
+                                                    "\n"};
+    std::string text;
+    const std::size_t length = random() % (most + 1);
+    while (text.size() < length) {
+        const std::string& piece = pieces[random() % pieces.size()];
+        if (oneLine && piece.find_first_of("\r\n") != std::string::npos) continue;
+        text += piece;
+    }
+    return text.substr(0, most);
+}
+
+void randomChatFile(unsigned seed, ChatFileState& state) {
+    std::mt19937 random(seed);
+    for (std::size_t i = 0; i < tOptions::Size; ++i)
+        state.options.data()[i] = static_cast<std::uint8_t>(random());
+    state.options.setFormatVersion("6.20");  // the loader upgrades anything older
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        const std::size_t items = random() % 4;
+        for (std::size_t c = 0; c < shape.columns.size(); ++c) {
+            // Now and then a follower longer than its list, as a damaged file has.
+            const std::size_t count = items + (c > 0 && random() % 5 == 0 ? 1 : 0);
+            for (std::size_t i = 0; i < count; ++i)
+                shape.columns[c].in(state.lists).push_back(randomBytes(random, 12, true));
+        }
+    }
+    for (std::string& action : state.lists.ProductActions)
+        action = randomBytes(random, 10, true);
+    const std::size_t users = random() % 4;
+    for (std::size_t u = 0; u < users; ++u) {
+        auto user = std::make_unique<tUser>();
+        for (std::size_t i = 0; i < tUser::Size; ++i)
+            user->data()[i] = static_cast<std::uint8_t>(random() % 8 == 0 ? random() : 0);
+        user->data()[0] %= tUser::NameCapacity + 1;  // length bytes the program can write
+        user->data()[17] %= tUser::GreetingCapacity + 1;
+        state.users.Add(std::move(user));
+    }
+}
+
+// Saves `state` and loads it as the program does; the program's own save of
+// that is the file to get back through export and import.
+void expectRoundTrip(ChatFileState& state, const std::string& what) {
+    testing::TempDir dir;
+    ASSERT_TRUE(SaveChatFile(dir / "state.ch5", state.data()).ok) << what;
+    ChatFileState loaded;
+    ASSERT_TRUE(LoadChatFile(dir / "state.ch5", loaded.data()).ok) << what;
+    ASSERT_TRUE(SaveChatFile(dir / "a.ch5", loaded.data()).ok) << what;
+    ChatFileState imported;
+    ASSERT_EQ(ChatFileText::read(loaded.text(), imported.options, imported.lists, imported.users),
+              "")
+        << what;
+    ASSERT_TRUE(SaveChatFile(dir / "b.ch5", imported.data()).ok) << what;
+    for (const char* suffix : {".ch5", ".ext", ".usr"})
+        EXPECT_EQ(readFile(dir / ("b" + std::string(suffix))),
+                  readFile(dir / ("a" + std::string(suffix))))
+            << what << suffix;
+}
+
+TEST(ChatFileTextTest, RoundTripIsByteIdenticalForTheDemoFile) {
+    ChatFileState demo;
+    ASSERT_TRUE(
+        LoadChatFile(std::filesystem::path(VERDO_SOURCE_DIR) / "resources" / "demo" / "demo.ch5",
+                     demo.data())
+            .ok);
+    expectRoundTrip(demo, "demo");
+}
+
+TEST(ChatFileTextTest, RoundTripIsByteIdenticalForVariedFiles) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        ChatFileState state;
+        randomChatFile(seed, state);
+        expectRoundTrip(state, "seed " + std::to_string(seed));
+    }
+}
+
+TEST(ChatFileTextTest, AnEditedTextWinsOverTheResidueBehindIt) {
+    ChatFileState state;
+    NewChatFile(state.data());
+    state.options.setUserName("LongerName");
+    state.options.setUserName("Bob");  // leaves "erName" behind as residue
+    std::string text = state.text();
+    ASSERT_THAT(text, ::testing::HasSubstr("\nresidue-905 = "));
+    text.replace(text.find("user-name = Bob"), 15, "user-name = Alexander");
+    ChatFileState edited;
+    ASSERT_EQ(ChatFileText::read(text, edited.options, edited.lists, edited.users), "");
+    EXPECT_EQ(edited.options.userName(), "Alexander");
+}
+
+TEST(ChatFileTextTest, APartialDocumentStartsFromANewChatFile) {
+    ChatFileState fresh;
+    NewChatFile(fresh.data());
+    ChatFileState state;
+    const std::string text =
+        "# a bot\n[options]\nuser-name = \" Bot \"\nmaster-switch = on\n"
+        "[phrases]\nentry = hi\nresponse-1 = Hello <user>\\x21\nentry = bye\nresponse-2 = Bye\n"
+        "[servers]\nentry = 127.0.0.1\n";
+    ASSERT_EQ(ChatFileText::read(text, state.options, state.lists, state.users), "");
+    EXPECT_EQ(state.options.userName(), " Bot ");
+    EXPECT_TRUE(state.options.masterSwitch());
+    EXPECT_EQ(state.options.connectionTimeout(), 5);
+    EXPECT_THAT(state.lists.ServerList, ::testing::ElementsAre("127.0.0.1"));
+    EXPECT_EQ(state.lists.ChannelList, fresh.lists.ChannelList);
+    EXPECT_EQ(state.lists.CommandList, fresh.lists.CommandList);
+    EXPECT_THAT(state.lists.PhraseRes[0], ::testing::ElementsAre("Hello <user>!", ""));
+    EXPECT_THAT(state.lists.PhraseRes[1], ::testing::ElementsAre("", "Bye"));
+    EXPECT_THAT(state.lists.PhraseRes[2], ::testing::ElementsAre("", ""));
+}
+
+TEST(ChatFileTextTest, AFaultyDocumentChangesNothing) {
+    const std::vector<std::pair<std::string, std::string>> faulty = {
+        {"user-name = x\n", "line 1: a value before the first [section]"},
+        {"[options]\nfavourite = x\n", "line 2: unknown name \"favourite\""},
+        {"[options]\nlogin-timeout = soon\n", "line 2: login-timeout: expected a number"},
+        {"[options]\nuser-name = a\nuser-name = b\n", "line 3: \"user-name\" is given twice"},
+        {"[options]\nresidue-4095 = 0102\n", "line 2: residue does not fit the record"},
+        {"[friends]\n", "line 1: unknown section [friends]"},
+        {"[owners]\nentry = a\n[owners]\n", "line 3: section [owners] is given twice"},
+        {"[timers]\nentry = a\ndelay = 5\n", "line 3: unknown column \"delay\" in [timers]"},
+        {"[owners]\nentry = \"open\n", "line 2: malformed value"},
+        {"[owners]\nentry = a\\qb\n", "line 2: malformed value"},
+        {"[owners]\nentry = a\\nb\n", "line 2: a line break cannot be stored in a list"},
+        {"[users]\ngreeting = hi\n", "line 2: a user record starts with \"name\""},
+        {"[users]\nname = 12345678901234567\n", "line 2: name: too long"},
+        {"[options]\nnothing here\n", "line 2: expected \"name = value\""},
+    };
+    for (const auto& [text, error] : faulty) {
+        ChatFileState state;
+        NewChatFile(state.data());
+        state.lists.OwnerList = {"Zed"};
+        const std::string before = state.text();
+        EXPECT_THAT(ChatFileText::read(text, state.options, state.lists, state.users),
+                    ::testing::StartsWith(error))
+            << text;
+        EXPECT_EQ(state.text(), before) << text;
+    }
+}
+
+TEST(ChatFileTextTest, BytesThatAreNotTextAreEscaped) {
+    EXPECT_EQ(ChatFileText::quote("caf\xc3\xa9 \xe9\x01\\\t"), "caf\xc3\xa9 \\xe9\\x01\\\\\\t");
+    EXPECT_EQ(ChatFileText::quote("/msg <user> "), "\"/msg <user> \"");
+    EXPECT_EQ(ChatFileText::quote("\"hi\" he said"), "\"\\\"hi\\\" he said\"");
+    EXPECT_EQ(ChatFileText::quote("say \"hi\""), "say \"hi\"");
+}
+
+}  // namespace
+}  // namespace verdo
