@@ -16,6 +16,7 @@
 #include <climits>
 
 #include "dialogs/DialogBoxes.h"
+#include "engine/ListBoxOrder.h"
 #include "platform/AnsiText.h"
 #include "ui/DisplayText.h"
 
@@ -169,6 +170,7 @@ void TfrmAccount::buildFirstList(AccountSide side) {
         pbProgress->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
+    sortLikeListBox(first_);
     pnlProgress->hide();
     if (first_.empty()) return;
     std::size_t row = 0;

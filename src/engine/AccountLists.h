@@ -25,8 +25,8 @@ class AccountLists {
     std::size_t pairCount() const { return pairCount_; }
 
     // Every distinct entry of one side, letters A to Z compared without case;
-    // the first spelling seen is kept. In list-box order. One pass over the
-    // pairs with a set of the keys seen, so it takes time linear in the pairs.
+    // the first spelling seen is kept, in the order first seen. One pass over
+    // the pairs with a set of the keys seen, so it takes time linear in the pairs.
     std::vector<std::string> distinct(AccountSide side, const Progress& progress = {}) const;
 
     // The other side of every pair whose `side` entry equals `key`, as often

@@ -29,8 +29,8 @@ class AccountListsTest : public ::testing::Test {
                        {"7", "7", "9", "7", "7", "x", "7"}};
 };
 
-TEST_F(AccountListsTest, DistinctKeepsTheFirstSpellingInListBoxOrder) {
-    EXPECT_EQ(lists.distinct(AccountSide::Names), (Strings{"ann", "Bob", "Zed"}));
+TEST_F(AccountListsTest, DistinctKeepsTheFirstSpellingInTheOrderSeen) {
+    EXPECT_EQ(lists.distinct(AccountSide::Names), (Strings{"Zed", "ann", "Bob"}));
     EXPECT_EQ(lists.distinct(AccountSide::Numbers), (Strings{"7", "9", "x"}));
 }
 
