@@ -1,0 +1,160 @@
+// The channel window: the list in alphabetical order, the channel to join, and
+// the list's own Add, Delete and Clear.
+#include "dialogs/Channel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "dialogs/DialogBoxes.h"
+#include "ui/DisplayText.h"
+
+namespace verdo {
+
+namespace {
+
+constexpr int ChannelLength = 240;
+
+QPushButton* button(const QString& caption, const char* name, const QString& hint,
+                    QWidget* parent) {
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setAutoDefault(false);
+    result->setToolTip(hint);
+    return result;
+}
+
+}  // namespace
+
+TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& channel, Hooks hooks,
+                         QWidget* parent)
+    : QDialog(parent), list_(std::move(channels)), hooks_(std::move(hooks)) {
+    setObjectName("frmChannel");
+    setWindowTitle("Select Channel");
+    const int charWidth = fontMetrics().averageCharWidth();
+
+    edChannel = new QLineEdit(this);
+    edChannel->setObjectName("edChannel");
+    edChannel->setMaxLength(ChannelLength);
+    edChannel->setMinimumWidth(charWidth * 30);
+    lstChannel = new QListWidget(this);
+    lstChannel->setObjectName("lstChannel");
+    lstChannel->setMinimumHeight(fontMetrics().lineSpacing() * 12);
+    btnAdd = button("&Add", "btnAdd", "Click to add channel to list", this);
+    btnDelete = button("&Delete", "btnDelete", "Click to delete this channel from the list", this);
+    btnClear = button("Cl&ear", "btnClear", "Click to clear the entire list", this);
+    btnOk = new QPushButton("&Ok", this);
+    btnOk->setObjectName("btnOk");
+    btnOk->setDefault(true);
+    btnCancel = button("&Cancel", "btnCancel", QString(), this);
+    btnHelp = button("&Help", "btnHelp", QString(), this);
+
+    auto* channelLabel = new QLabel("Enter a channel:", this);
+    channelLabel->setBuddy(edChannel);
+    auto* listLabel = new QLabel("Defined Channels:", this);
+    listLabel->setBuddy(lstChannel);
+    auto* listButtons = new QVBoxLayout;
+    for (QPushButton* b : {btnAdd, btnDelete, btnClear})
+        listButtons->addWidget(b);
+    listButtons->addStretch();
+    auto* grid = new QGridLayout;
+    grid->addWidget(channelLabel, 0, 0);
+    grid->addWidget(edChannel, 1, 0);
+    grid->addWidget(listLabel, 2, 0);
+    grid->addWidget(lstChannel, 3, 0);
+    grid->addLayout(listButtons, 3, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {btnOk, btnCancel, btnHelp})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    setTabChain({edChannel, lstChannel, btnAdd, btnDelete, btnClear, btnOk, btnCancel, btnHelp});
+
+    connect(lstChannel, &QListWidget::currentRowChanged, this, &TfrmChannel::lstChannelSelect);
+    connect(lstChannel, &QListWidget::itemDoubleClicked, this, &TfrmChannel::accept);
+    connect(btnAdd, &QPushButton::clicked, this, &TfrmChannel::btnAddClick);
+    connect(btnDelete, &QPushButton::clicked, this, &TfrmChannel::btnDeleteClick);
+    connect(btnClear, &QPushButton::clicked, this, &TfrmChannel::btnClearClick);
+    connect(btnOk, &QPushButton::clicked, this, &TfrmChannel::accept);
+    connect(btnCancel, &QPushButton::clicked, this, &TfrmChannel::reject);
+    bindHelp(this, btnHelp, hooks_.showHelp, "join channel screen");
+
+    showList(list_.startIndex(channel));
+    lstChannelSelect();
+    edChannel->setFocus();
+    edChannel->selectAll();
+}
+
+std::optional<std::string> TfrmChannel::SelectChannel(const std::string& channel,
+                                                      std::vector<std::string>& channels,
+                                                      Hooks hooks, QWidget* parent) {
+    TfrmChannel dialog(channels, channel, std::move(hooks), parent);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    channels = dialog.Channels();
+    if (!accepted) return std::nullopt;
+    return dialog.Channel();
+}
+
+std::string TfrmChannel::Channel() const {
+    return typedBytes(edChannel->text());
+}
+
+void TfrmChannel::showList(int selected) {
+    {
+        const QSignalBlocker blocker(lstChannel);
+        lstChannel->clear();
+        for (const std::string& channel : list_.channels())
+            lstChannel->addItem(displayText(channel));
+        lstChannel->setCurrentRow(selected);
+    }
+    const bool any = lstChannel->currentRow() >= 0;
+    btnDelete->setEnabled(any);
+    btnClear->setEnabled(any);
+}
+
+// The selected entry is the channel to join.
+void TfrmChannel::lstChannelSelect() {
+    const int row = lstChannel->currentRow();
+    const bool any = row >= 0;
+    btnDelete->setEnabled(any);
+    btnClear->setEnabled(any);
+    if (!any) return;
+    edChannel->setText(displayText(list_.channels()[static_cast<std::size_t>(row)]));
+    edChannel->setFocus();
+    edChannel->selectAll();
+}
+
+void TfrmChannel::btnAddClick() {
+    showList(list_.add(Channel()));
+    changed();
+}
+
+void TfrmChannel::btnDeleteClick() {
+    const int row = lstChannel->currentRow();
+    if (row < 0) return;
+    if (!askYesNo(this, "Delete channel " + list_.channels()[static_cast<std::size_t>(row)] + "?"))
+        return;
+    list_.remove(row);
+    showList(-1);
+    changed();
+}
+
+void TfrmChannel::btnClearClick() {
+    if (lstChannel->currentRow() < 0 || !askYesNo(this, "Clear channel list?")) return;
+    list_.clear();
+    showList(-1);
+    changed();
+}
+
+void TfrmChannel::changed() {
+    if (hooks_.markModified) hooks_.markModified();
+}
+
+}  // namespace verdo

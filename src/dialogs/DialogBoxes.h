@@ -1,0 +1,41 @@
+// The small standard boxes the program's windows ask with: a Yes/No question,
+// an error message, a file to open, and the Help button with its F1 key.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+class QAbstractButton;
+class QWidget;
+
+namespace verdo {
+
+// A question with Yes and No and the question icon; true on Yes.
+bool askYesNo(QWidget* parent, const std::string& question);
+void showError(QWidget* parent, const std::string& text);
+
+struct OpenFileRequest {
+    QString title;
+    QString folder;
+    QString filter;  // as "Text Files (*.txt)"
+    QString defaultSuffix;
+};
+// An existing file, or nothing when the user cancels.
+std::optional<QString> chooseOpenFile(QWidget* parent, const OpenFileRequest& request);
+
+// The button and the F1 key of `window` call `showHelp` with `topic`; without a
+// handler they do nothing.
+void bindHelp(QWidget* window, QAbstractButton* button,
+              const std::function<void(const std::string&)>& showHelp, std::string topic);
+
+// The Tab key visits `widgets` in this order.
+void setTabChain(std::initializer_list<QWidget*> widgets);
+
+// What a path chosen in a file dialog is stored as: the bytes the file system
+// uses, so that the file opens again.
+std::string storedPath(const QString& path);
+
+}  // namespace verdo

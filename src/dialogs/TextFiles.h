@@ -1,0 +1,45 @@
+// TfrmText: the modal "Text File Settings" window that chooses the text file
+// to recite and the user to whisper it to, and starts, stops or rewinds the
+// playback run by the main window's timer.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace verdo {
+
+class TextPlayback;
+
+class TfrmText : public QDialog {
+    Q_OBJECT
+
+  public:
+    using HelpHandler = std::function<void(const std::string& topic)>;
+
+    // Changes `playback` directly; it must outlive the window.
+    TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent);
+
+    QLineEdit* edFile = nullptr;
+    QPushButton* btnLoad = nullptr;
+    QPushButton* btnExecute = nullptr;
+    QLineEdit* edUser = nullptr;
+    QPushButton* btnReset = nullptr;
+    QPushButton* btnExit = nullptr;
+    QPushButton* btnHelp = nullptr;
+
+  private:
+    void btnLoadClick();
+    void btnExecuteClick(bool down);
+    void showState();
+
+    TextPlayback& playback_;
+    // Playback also ends at the end of the file; the button follows.
+    QTimer* follow_ = nullptr;
+};
+
+}  // namespace verdo

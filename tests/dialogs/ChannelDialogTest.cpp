@@ -1,0 +1,156 @@
+// The channel window: the starting name, the list buttons with their
+// questions and modified flag, and the ways to accept or cancel.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "dialogs/Channel.h"
+#include "dialogs/DialogAnswers.h"
+
+namespace verdo {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+QStringList texts(const QListWidget* list) {
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+class ChannelDialogTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<TfrmChannel> open(const std::string& start) {
+        auto dialog = std::make_unique<TfrmChannel>(
+            list, start,
+            TfrmChannel::Hooks{[this] { ++modified; },
+                               [this](const std::string& topic) { topics.push_back(topic); }},
+            nullptr);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+        return dialog;
+    }
+    // Runs SelectChannel, doing `steps` inside the window.
+    std::optional<std::string> select(const std::string& start,
+                                      std::function<void(TfrmChannel&)> steps) {
+        testing::answerNextModal([steps = std::move(steps)](QWidget* modal) {
+            steps(*qobject_cast<TfrmChannel*>(modal));
+        });
+        return TfrmChannel::SelectChannel(start, list, {[this] { ++modified; }, {}}, nullptr);
+    }
+
+    Strings list{"War3", "Chat", "brood war"};
+    int modified = 0;
+    std::vector<std::string> topics;
+};
+
+TEST_F(ChannelDialogTest, StartsAtTheCurrentChannelElseTheFirstListed) {
+    const std::pair<std::string, QString> cases[] = {
+        {"CHAT", "Chat"}, {"Elsewhere", "brood war"}, {"", "brood war"}};
+    for (const auto& [start, offered] : cases) {
+        auto dialog = open(start);
+        EXPECT_EQ(texts(dialog->lstChannel), QStringList({"brood war", "Chat", "War3"}));
+        EXPECT_EQ(dialog->lstChannel->currentItem()->text(), offered) << start;
+        EXPECT_EQ(dialog->edChannel->text(), offered) << start;
+        EXPECT_EQ(dialog->edChannel->selectedText(), offered) << start;
+        EXPECT_TRUE(dialog->edChannel->hasFocus()) << start;
+    }
+    const TfrmChannel empty({}, "Chat", {}, nullptr);
+    EXPECT_EQ(empty.Channel(), "");
+    EXPECT_FALSE(empty.btnDelete->isEnabled());
+}
+
+TEST_F(ChannelDialogTest, AddInsertsInOrderOnceAndAlwaysMarksModified) {
+    auto dialog = open("Chat");
+    dialog->edChannel->setText("CHAT");
+    QTest::mouseClick(dialog->btnAdd, Qt::LeftButton);
+    EXPECT_EQ(dialog->lstChannel->count(), 3);
+    EXPECT_EQ(modified, 1);
+    dialog->edChannel->setText("Clan Zed");
+    QTest::mouseClick(dialog->btnAdd, Qt::LeftButton);
+    EXPECT_EQ(texts(dialog->lstChannel), QStringList({"brood war", "Chat", "Clan Zed", "War3"}));
+    EXPECT_EQ(dialog->Channels(), (Strings{"brood war", "Chat", "Clan Zed", "War3"}));
+    EXPECT_EQ(modified, 2);
+    EXPECT_EQ(dialog->btnAdd->toolTip(), QStringLiteral("Click to add channel to list"));
+}
+
+TEST_F(ChannelDialogTest, DeleteAsksAndCancellingKeepsTheDeletion) {
+    QString asked;
+    const auto result = select("War3", [&](TfrmChannel& dialog) {
+        testing::answerQuestion(true, &asked);
+        QTest::mouseClick(dialog.btnDelete, Qt::LeftButton);
+        QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
+    });
+    EXPECT_EQ(asked, QStringLiteral("Delete channel War3?"));
+    EXPECT_FALSE(result.has_value());
+    EXPECT_EQ(list, (Strings{"brood war", "Chat"}));
+    EXPECT_EQ(modified, 1);
+}
+
+TEST_F(ChannelDialogTest, ClearNeedsASelectionAndAsks) {
+    auto dialog = open("Chat");
+    dialog->lstChannel->setCurrentRow(-1);
+    EXPECT_FALSE(dialog->btnClear->isEnabled());
+    EXPECT_FALSE(dialog->btnDelete->isEnabled());
+    QTest::mouseClick(dialog->btnClear, Qt::LeftButton);
+    EXPECT_EQ(dialog->lstChannel->count(), 3);
+    dialog->lstChannel->setCurrentRow(0);
+    QString asked;
+    testing::answerQuestion(false, &asked);
+    QTest::mouseClick(dialog->btnClear, Qt::LeftButton);
+    EXPECT_EQ(asked, QStringLiteral("Clear channel list?"));
+    EXPECT_EQ(dialog->lstChannel->count(), 3);
+    testing::answerQuestion(true);
+    QTest::mouseClick(dialog->btnClear, Qt::LeftButton);
+    EXPECT_EQ(dialog->lstChannel->count(), 0);
+    EXPECT_TRUE(dialog->Channels().empty());
+    EXPECT_EQ(modified, 1);
+}
+
+TEST_F(ChannelDialogTest, AcceptedByOkEnterOrDoubleClickAndCancelledByEscape) {
+    const std::pair<const char*, std::function<void(TfrmChannel&)>> ways[] = {
+        {"Ok", [](TfrmChannel& d) { QTest::mouseClick(d.btnOk, Qt::LeftButton); }},
+        {"Enter", [](TfrmChannel& d) { QTest::keyClick(d.edChannel, Qt::Key_Return); }},
+        {"Enter in the list",
+         [](TfrmChannel& d) { QTest::keyClick(d.lstChannel, Qt::Key_Return); }},
+        {"double-click",
+         [](TfrmChannel& d) {
+             const QRect row = d.lstChannel->visualItemRect(d.lstChannel->item(2));
+             QTest::mousePress(d.lstChannel->viewport(), Qt::LeftButton, {}, row.center());
+             QTest::mouseDClick(d.lstChannel->viewport(), Qt::LeftButton, {}, row.center());
+         }},
+    };
+    for (const auto& [way, accept] : ways) {
+        const auto result = select("chat", [&](TfrmChannel& dialog) {
+            dialog.lstChannel->setCurrentRow(2);
+            accept(dialog);
+            if (dialog.isVisible()) {
+                ADD_FAILURE() << way << " left the window open";
+                dialog.reject();
+            }
+        });
+        EXPECT_EQ(result, std::optional<std::string>("War3")) << way;
+    }
+    const auto typed = select("chat", [](TfrmChannel& dialog) {
+        QTest::keyClicks(dialog.edChannel, "Op Zed");
+        QTest::keyClick(dialog.edChannel, Qt::Key_Return);
+    });
+    EXPECT_EQ(typed, std::optional<std::string>("Op Zed"));
+    EXPECT_FALSE(select("chat", [](TfrmChannel& dialog) {
+                     QTest::keyClick(dialog.edChannel, Qt::Key_Escape);
+                 }).has_value());
+    EXPECT_EQ(modified, 0);
+}
+
+TEST_F(ChannelDialogTest, HelpOpensTheJoinTopic) {
+    auto dialog = open("Chat");
+    QTest::keyClick(dialog.get(), Qt::Key_F1);
+    QTest::mouseClick(dialog->btnHelp, Qt::LeftButton);
+    EXPECT_EQ(topics, (Strings{"join channel screen", "join channel screen"}));
+}
+
+}  // namespace
+}  // namespace verdo
