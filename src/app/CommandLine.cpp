@@ -5,9 +5,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "chat/ChatForm.h"
+#include "chat/ProgramConstants.h"
 #include "chat/ServerEntry.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 
