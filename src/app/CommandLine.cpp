@@ -39,7 +39,6 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption server(
         "server", "Try HOST:PORT first, before the servers of the chat file.", "HOST:PORT");
     parser.addOptions({help, version, server});
-    // --- Headless bot mode ---
     const QCommandLineOption headless(
         "headless",
         "Run without a window, as a bot: lines to standard output, standard input sent as "

@@ -167,7 +167,7 @@ void TfrmChat::createPanes() {
     edChannel->setFocusPolicy(Qt::ClickFocus);
     lstUser = makeList(nullptr, "lstUser");
     lstDef = makeList(nullptr, "lstDef");
-    // --- Roster painting: the user list is drawn from the roster model ---
+    // The user list is drawn from the roster model.
     rosterDelegate = new RosterDelegate(*form_, lstUser);
     lstUser->setItemDelegate(rosterDelegate);
     lstUser->setUniformItemSizes(true);
