@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/ChatFunctions.h"
+#include "support/FakeEngineHost.h"
 
 namespace {
 
@@ -50,55 +51,16 @@ const Workload& workload() {
     return work;
 }
 
-class FixedRandom : public Random {
-  public:
-    int uniformInt(int low, int) override { return low; }
-    void seed(std::uint32_t) override {}
-};
-
-class SteadyClock : public Clock {
-  public:
-    std::string localDateTimeText() override { return "7/12/2026 10:11:12"; }
-    std::int64_t steadyMilliseconds() override { return 0; }
-};
-
-// Only what a phrase search touches; nothing is ever sent.
-class BenchHost : public EngineHost {
-  public:
-    BenchHost() {
-        options_.setMasterSwitch(true);
-        options_.setRespondToPhrases(true);
-        lists_.PhraseList = workload().entries;
-        for (tStringList& responses : lists_.PhraseRes)
-            responses.assign(lists_.PhraseList.size(), "answer");
-    }
-    void SendLine(const std::string&) override { ++sent; }
-    void addChatLine(const std::vector<EngineSegment>&) override {}
-    std::string UniqueName() const override { return "Verdo"; }
-    std::string CurrentServer() const override { return "127.0.0.1"; }
-    std::string channelName() const override { return "Bench"; }
-    bool connected() const override { return true; }
-    void disconnectByCommand() override {}
-    std::size_t rosterCount() const override { return 0; }
-    std::string rosterName(std::size_t) const override { return {}; }
-    tOptions& options() override { return options_; }
-    ChatLists& lists() override { return lists_; }
-    void setSettingsModified() override {}
-    std::string ignorePrefix() const override { return "!"; }
-    Random& random() override { return random_; }
-    Clock& clock() override { return clock_; }
-
-    int sent = 0;
-
-  private:
-    tOptions options_;
-    ChatLists lists_;
-    FixedRandom random_;
-    SteadyClock clock_;
-};
-
 void BM_RespondToPhrase(benchmark::State& state) {
-    BenchHost host;
+    // Only what a phrase search touches; nothing is ever sent.
+    testing::FakeEngineHost host;
+    host.random_.recordRanges = false;
+    host.options_.setMasterSwitch(true);
+    host.options_.setRespondToPhrases(true);
+    host.ignore = "!";
+    host.lists_.PhraseList = workload().entries;
+    for (tStringList& responses : host.lists_.PhraseRes)
+        responses.assign(host.lists_.PhraseList.size(), "answer");
     ChatFunctions engine(host);
     const std::vector<std::string>& messages = workload().messages;
     std::size_t next = 0;
@@ -106,7 +68,7 @@ void BM_RespondToPhrase(benchmark::State& state) {
         engine.RespondToPhrase("Amy", messages[next]);
         next = (next + 1) % messages.size();
     }
-    if (host.sent != 0) state.SkipWithError("a message matched an entry");
+    if (!host.sent.empty()) state.SkipWithError("a message matched an entry");
     state.SetItemsProcessed(state.iterations());
 }
 

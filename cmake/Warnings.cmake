@@ -19,20 +19,14 @@ endfunction()
 
 # A GoogleTest program registered with CTest. Usage:
 #   verdo_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [GUI])
-# GUI tests create a QApplication, so they are discovered just before they run
-# and with the offscreen platform.
+# Every test program is discovered just before it runs and with the offscreen
+# platform, since those that create a QApplication need both. GUI marks them.
 function(verdo_test name)
     cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     verdo_warnings(${name})
-    set(env "QT_QPA_PLATFORM=offscreen")
-    if(T_GUI)
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                             PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
-    else()
-        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                             PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
-    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+                         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
 endfunction()

@@ -11,67 +11,12 @@
 #include "FuzzFiles.h"
 #include "engine/ChatFunctions.h"
 #include "engine/CommandTable.h"
+#include "support/FakeEngineHost.h"
 
 using namespace verdo;
+using verdo::testing::FakeEngineHost;
 
 namespace {
-
-class FuzzRandom : public Random {
-  public:
-    int uniformInt(int low, int high) override {
-        state_ = state_ * 1103515245u + 12345u;
-        return low + static_cast<int>((state_ >> 8) % static_cast<std::uint32_t>(high - low + 1));
-    }
-    void seed(std::uint32_t value) override { state_ = value; }
-
-  private:
-    std::uint32_t state_ = 1;
-};
-
-class FuzzClock : public Clock {
-  public:
-    std::string localDateTimeText() override { return "7/12/2026 10:11:12 <time>"; }
-    std::int64_t steadyMilliseconds() override { return now += step; }
-    std::int64_t now = 0;
-    std::int64_t step = 1;
-};
-
-// Records nothing but what the checks need; lines must end in "\r".
-class FuzzHost : public EngineHost {
-  public:
-    void SendLine(const std::string& text) override {
-        if (text.empty() || text.back() != '\r') std::abort();
-        ++sent;
-    }
-    void addChatLine(const std::vector<EngineSegment>& segments) override {
-        if (segments.empty() || segments.size() > 3) std::abort();
-        ++shown;
-    }
-    std::string UniqueName() const override { return "Verdo"; }
-    std::string CurrentServer() const override { return "127.0.0.1"; }
-    std::string channelName() const override { return channel; }
-    bool connected() const override { return isConnected; }
-    void disconnectByCommand() override { isConnected = false; }
-    std::size_t rosterCount() const override { return roster.size(); }
-    std::string rosterName(std::size_t index) const override { return roster.at(index); }
-    tOptions& options() override { return options_; }
-    ChatLists& lists() override { return lists_; }
-    void setSettingsModified() override {}
-    std::string ignorePrefix() const override { return ignore; }
-    Random& random() override { return random_; }
-    Clock& clock() override { return clock_; }
-
-    std::size_t sent = 0;
-    std::size_t shown = 0;
-    std::string channel = "<channel><user>";
-    std::string ignore;
-    tStringList roster;
-    bool isConnected = true;
-    tOptions options_;
-    ChatLists lists_;
-    FuzzRandom random_;
-    FuzzClock clock_;
-};
 
 tStringList splitLines(std::string_view part) {
     tStringList lines;
@@ -102,11 +47,13 @@ enum Part : std::size_t {
     PartCount
 };
 
-void setUpHost(FuzzHost& host, const std::vector<std::string_view>& parts) {
+void setUpHost(FakeEngineHost& host, const std::vector<std::string_view>& parts) {
     const std::string_view control = parts[Control];
     const auto controlByte = [&](std::size_t i) {
         return i < control.size() ? static_cast<std::uint8_t>(control[i]) : std::uint8_t{0};
     };
+    host.random_.scatter = true;
+    host.random_.recordRanges = false;
     host.random_.seed(controlByte(0));
     host.clock_.step = controlByte(1) * 100;
     host.isConnected = (controlByte(2) & 1) != 0;
@@ -129,6 +76,8 @@ void setUpHost(FuzzHost& host, const std::vector<std::string_view>& parts) {
     if (!parts[Members].empty()) lists.MemberList = splitLines(parts[Members]);
     if (!parts[Roster].empty()) host.roster = splitLines(parts[Roster]);
     host.ignore = std::string(parts[Ignore]);
+    host.channel = "<channel><user>";
+    host.uniqueName = "Verdo";
     // The response lists double as phrase and whisper entries.
     lists.PhraseList = lists.CommandList;
     lists.WhisperList = lists.CommandList;
@@ -148,7 +97,7 @@ bool anybodyMayCommand(const ChatLists& lists) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string_view> parts = fuzzing::splitParts(data, size);
     parts.resize(PartCount);
-    FuzzHost host;
+    FakeEngineHost host;
     setUpHost(host, parts);
     ChatFunctions engine(host);
 
@@ -159,12 +108,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string user(parts[User]);
     const bool mayAct = anybodyMayCommand(host.lists_);
     for (const std::string& whisper : splitLines(parts[Whispers])) {
-        const std::size_t sent = host.sent;
-        const std::size_t shown = host.shown;
+        host.sent.clear();
+        host.shown.clear();
         engine.ProcessCommand(user, whisper);
-        if (!mayAct && (host.sent != sent || host.shown != shown)) std::abort();
+        if (!mayAct && (!host.sent.empty() || !host.shown.empty())) std::abort();
         engine.RespondToWhisper(user, whisper);
         engine.RespondToPhrase(user, whisper);
+        // Every line goes out with its carriage return, in one to three parts.
+        for (const std::string& line : host.sent)
+            if (line.empty() || line.back() != '\r') std::abort();
+        for (const auto& line : host.shown)
+            if (line.empty() || line.size() > 3) std::abort();
     }
     return 0;
 }

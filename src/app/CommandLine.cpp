@@ -5,9 +5,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "chat/ChatForm.h"
+#include "chat/ProgramConstants.h"
 #include "chat/ServerEntry.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 
@@ -39,7 +39,6 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption server(
         "server", "Try HOST:PORT first, before the servers of the chat file.", "HOST:PORT");
     parser.addOptions({help, version, server});
-    // --- Headless bot mode ---
     const QCommandLineOption headless(
         "headless",
         "Run without a window, as a bot: lines to standard output, standard input sent as "

@@ -25,12 +25,13 @@ QStringList argumentList(int argc, char** argv) {
 int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     QApplication app(argc, argv);
     verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
-    if (options.server) frmChat.setStartServer(*options.server);
+    verdo::ChatForm& form = frmChat.form();
+    form.setStartServer(options.server);
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
-    frmChat.form().setSettingsFile(verdo::settingsFolder(programFolder, verdo::userConfigHome()) /
-                                   "Chat.ini");
-    if (options.chatFile) frmChat.form().setStartChatFile(*options.chatFile);
+    form.document().setSettingsFile(verdo::settingsFolder(programFolder, verdo::userConfigHome()) /
+                                    "Chat.ini");
+    if (options.chatFile) form.setStartChatFile(*options.chatFile);
     frmChat.show();
     return QApplication::exec();
 }

@@ -1,111 +1,199 @@
-// The main window's logic: construction, wiring and the gestures that are not
-// part of the session (see Session.cpp for the connect loop).
+// The main window's logic: builds the parts, wires the decoder's events to
+// them in one place, and runs the start, the exit, the one-second timer and the
+// idle update.
 #include "chat/ChatForm.h"
-
-#include "engine/CommandTable.h"
 
 namespace verdo {
 
-ChatForm::ChatForm(Platform& platform, ChatView& view)
-    : platform_(platform), view_(view), log_(platform.clock()) {
-    chatInterface_ = std::make_unique<TChatInterface>(platform_.createTcpClient());
-    chatInterface_->Port = DefaultGatewayPort;
-    chatInterface_->setNoLineFeed(true);
-    chatInterface_->setNoReturn(true);
-    bcChat_ = std::make_unique<TBnetChat>(platform_.createTimer());
-    bcChat_->ChatInterface = chatInterface_.get();
-    tcChat_ = std::make_unique<TTextChat>();
-    tcChat_->ChatInterface = chatInterface_.get();
-    serverTimer_ = platform_.createTimer();
-    serverTimer_->setInterval(1000);
-    serverTimer_->setEnabled(false);
-    wireConnection();
-    wireInterpreter();
-    wireMessages();
-    startTimer();
-}
-
-ChatForm::~ChatForm() {
-    // The connection outlives nothing that its events could reach.
-    chatInterface_->OnDisconnect = nullptr;
-    bcChat_->ChatInterface = nullptr;
-    tcChat_->ChatInterface = nullptr;
-}
-
-void ChatForm::wireConnection() {
-    TChatInterface& c = *chatInterface_;
-    c.OnConnect = [this] { inEvent([this] { ChatInterfaceConnect(); }); };
-    c.OnConnectFailed = [this] { inEvent([this] { ChatInterfaceConnectFailed(); }); };
-    c.OnLogin = [this] { inEvent([this] { ChatInterfaceLogin(); }); };
-    c.OnDataReceived = [this](std::string_view line) {
-        inEvent([this, line] { ChatInterfaceDataReceived(line); });
+ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& controls)
+    : platform_(platform),
+      view_(view),
+      controls_(controls),
+      log_(platform.clock()),
+      document_(view),
+      sounds_(platform.sound()),
+      engineHost_(platform, view, session_, roster_, document_),
+      engine_(engineHost_),
+      roster_(view, platform.sound(), document_, log_, engine_, session_),
+      session_(platform, view, controls_, events_, document_, log_, roster_, engine_),
+      incoming_(platform, view, controls_, document_, log_, engine_, sounds_),
+      text_(view, controls_, events_, session_, document_, log_, engine_, incoming_.replies(),
+            sounds_),
+      timed_(session_, document_, engine_),
+      playback_(view, session_, document_),
+      pause_(controls_, events_, session_) {
+    events_.OnSettled = [this] {
+        session_.advanceConnectLoop();
+        view_.requestIdleUpdate();
     };
-    c.OnDisconnect = [this] { inEvent([this] { ChatInterfaceDisconnect(); }); };
-    c.OnConnectClosed = [this] { inEvent([this] { ChatInterfaceConnectClosed(); }); };
-    c.OnSendError = [this] { inEvent([this] { ChatInterfaceSendError(); }); };
-    c.OnSocketError = [this] { inEvent([this] { ChatInterfaceSocketError(); }); };
-    serverTimer_->OnTimer = [this] { inEvent([this] { ServerTimerTimer(); }); };
+    session_.HoldLine = [this](std::string_view line) { return pause_.hold(line); };
+    wireDecoder();
+    wireDocument();
+    timer_ = platform_.createTimer();
+    timer_->setInterval(1000);
+    timer_->OnTimer = [this] { events_.run([this] { TimerTimer(); }); };
+    timer_->setEnabled(true);
 }
 
-void ChatForm::wireInterpreter() {
-    TBnetChat& b = *bcChat_;
-    b.OnInfo = [this](std::string_view m) { bcChatInfo(m); };
-    b.OnError = [this](std::string_view m) { bcChatError(m); };
-    b.OnUniqueName = [this](std::string_view name) { bcChatUniqueName(name); };
-    b.OnUnHandled = [this](std::string_view line) { bcChatUnHandled(line); };
-    wireRoster();  // the channel roster and the plain text dump
+ChatForm::ChatForm(Platform& platform, SessionView& view) : ChatForm(platform, view, noControls_) {}
+
+ChatForm::~ChatForm() = default;
+
+// Every event of the decoders, assigned here and nowhere else.
+void ChatForm::wireDecoder() {
+    TBnetChat& b = session_.bcChat();
+    b.OnInfo = [this](std::string_view m) { session_.bcChatInfo(m); };
+    b.OnError = [this](std::string_view m) { session_.bcChatError(m); };
+    b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
+    b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
+    b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
+    b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
+        roster_.bcChatShowUser(user, flags, product);
+    };
+    b.OnJoin = [this](std::string_view user, std::string_view flags, std::string_view product) {
+        roster_.bcChatJoin(user, flags, product);
+    };
+    b.OnLeave = [this](std::string_view user, std::string_view flags, std::string_view product) {
+        roster_.bcChatLeave(user, flags, product);
+    };
+    b.OnUserFlags = [this](std::string_view user, std::string_view flags) {
+        roster_.bcChatUserFlags(user, flags);
+    };
+    b.OnTalk = [this](std::string_view u, std::string_view m) {
+        incoming_.bcChatTalk(std::string(u), std::string(m));
+    };
+    b.OnEmote = [this](std::string_view u, std::string_view m) {
+        incoming_.bcChatEmote(std::string(u), std::string(m));
+    };
+    b.OnWhisper = [this](std::string_view u, std::string_view m) {
+        incoming_.bcChatWhisper(std::string(u), std::string(m));
+    };
+    b.OnWhisperSent = [this](std::string_view u, std::string_view m) {
+        incoming_.bcChatWhisperSent(std::string(u), std::string(m));
+    };
+    b.OnBroadcast = [this](std::string_view m) { incoming_.bcChatBroadcast(std::string(m)); };
+    b.OnChannelFull = [this](std::string_view m) {
+        incoming_.channelRefused("Channel is full.", m);
+    };
+    b.OnChanNotExist = [this](std::string_view m) {
+        incoming_.channelRefused("Channel does not exist.", m);
+    };
+    b.OnRestricted = [this](std::string_view m) {
+        incoming_.channelRefused("Channel is restricted.", m);
+    };
+    session_.tcChat().OnData = [this](std::string_view line) { incoming_.tcChatData(line); };
 }
 
-void ChatForm::inEvent(const std::function<void()>& handler) {
-    ++eventDepth_;
-    struct Leave {
-        ChatForm& form;
-        ~Leave() {
-            if (--form.eventDepth_ == 0) form.afterEvents();
-        }
-    } leave{*this};
-    handler();
+void ChatForm::wireDocument() {
+    document_.OnOptionsReplaced = [this] {
+        session_.applyLogonOptions();
+        view_.optionsChanged();
+    };
+    document_.OnFileLoaded = [this] {
+        session_.ChatInterface().Address = document_.options().server();
+        reopenLog();
+    };
 }
 
-void ChatForm::afterEvents() {
-    // Events raised while the loop steps (a disconnect, a refusal) are handled
-    // at once but leave the stepping to this loop.
-    ++eventDepth_;
-    advanceConnectLoop();
-    --eventDepth_;
-    view_.requestIdleUpdate();
+void ChatForm::reopenLog() {
+    log_.close();
+    const tOptions& options = document_.options();
+    if (options.keepLog() && !options.logFileName().empty() && !log_.open(options.logFileName()))
+        view_.showMessage("Log File is invalid", MessageKind::Error);
+}
+
+void ChatForm::setStartServer(const std::optional<std::string>& server) {
+    session_.setStartServer(server);
 }
 
 void ChatForm::FormShow() {
-    ResetOptions(options_, lists_.ProductActions);
-    FillBuiltInCommands(lists_);
-    startWithChatFile();  // chat files and Chat.ini
-    bcChat_->setFloodInterval(2500);
-    applyLogonOptions();
-    view_.setActionEnabled(ChatAction::SendButtons, false);
+    document_.fillBuiltInLists();
+    std::optional<std::string> path;
+    if (!startChatFile_.empty()) {
+        path = startChatFile_;
+    } else {
+        path = document_.lastFile();
+    }
+    if (path) document_.openAtStart(*path);
+    if (document_.hasSettingsFile()) {
+        const auto [file, user] = document_.readBatch();
+        playback_.setBatch(file, user);
+        document_.setIgnorePrefix(document_.readIgnorePrefix());
+        playback_.loadBatchAtStart();
+    }
+    session_.bcChat().setFloodInterval(2500);
+    session_.applyLogonOptions();
+    controls_.setSendButtonsEnabled(false);
     view_.requestIdleUpdate();
 }
 
-void ChatForm::applyLogonOptions() {
-    bcChat_->UserName = options_.userName();
-    bcChat_->Password = options_.password();
+void ChatForm::FormClose() {
+    if (remembersLastFile_) document_.writeLastFile();
+    document_.writeBatch(playback_.batchFile(), playback_.batchUser());
 }
 
-void ChatForm::addStatusLine(const std::string& text, std::uint32_t color, PaneId pane) {
-    view_.addChatLine(pane, ChatLine{ChatSegment{text, color}, ChatSegment{}, ChatSegment{}});
+void ChatForm::TimerTimer() {
+    if (!session_.LoggedOn()) return;
+    timed_.tick();
+    playback_.tick();
 }
 
-void ChatForm::WriteChatLog(const std::string& text, LogKind kind) {
-    log_.WriteChatLog(text, kind, options_);
+void ChatForm::runAction(ChatAction action) {
+    const ChatActionInfo& info = actionInfo(action);
+    if (info.option) {
+        toggleSwitch(*info.option);
+    } else if (info.logic != nullptr) {
+        info.logic(*this);
+    }
 }
 
-void ChatForm::EchoOwnText(const std::string& text) {
-    engine_.EchoOwnText(text);
+void ChatForm::toggleSwitch(SwitchId id) {
+    const OptionSwitch& option = optionSwitch(id);
+    tOptions& options = document_.options();
+    const bool on = !(options.*option.get)();
+    (options.*option.set)(on);
+    document_.setModified(true);
+    for (const ChatActionInfo& info : chatActions()) {
+        if (info.option == id) controls_.setActionChecked(info.id, on);
+    }
 }
 
-void ChatForm::sendLine(const std::string& text) {
-    bcChat_->SendLine(text + '\r');
+void ChatForm::ActionListUpdate() {
+    // Never while the connect loop runs: its countdown stays in the status bar.
+    if (session_.connectLoopRunning()) return;
+    TBnetChat& chat = session_.bcChat();
+    chat.setFloodInterval(chat.QueueCount() < 3 ? 2500 : 4000);
+    pause_.endWhenLoggedOff();
+    const bool loggedOn = session_.LoggedOn();
+    const tOptions& options = document_.options();
+    for (const ChatActionInfo& info : chatActions()) {
+        if (info.enabling == Enabling::LoggedOn) controls_.setActionEnabled(info.id, loggedOn);
+        std::optional<bool> checked;
+        switch (info.check) {
+            case Check::Option:
+                checked = (options.*optionSwitch(*info.option).get)();
+                break;
+            case Check::LoggedOn:
+                checked = loggedOn;
+                break;
+            case Check::Paused:
+                checked = pause_.paused();
+                break;
+            default:
+                break;
+        }
+        if (!checked) continue;
+        controls_.setActionChecked(info.id, *checked);
+        if (info.checkedCaption != nullptr)
+            controls_.setActionCaption(info.id, *checked ? info.checkedCaption : info.caption);
+    }
+    std::string detail;
+    if (pause_.paused()) {
+        detail = "CHAT PAUSED";
+    } else if (loggedOn) {
+        detail = "Connected to: " + session_.CurrentServer();
+    }
+    view_.setStatusText(StatusPanel::Detail, detail);
 }
-
 
 }  // namespace verdo

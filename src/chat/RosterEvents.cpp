@@ -1,9 +1,9 @@
-// The channel roster's events: the channel, the users already in it, joins,
-// leaves and flag changes, with the greetings, sounds, notes, notifications and
-// log lines they bring, and the plain text dump of raw server lines.
-#include <string>
+// The channel roster's events (see RosterEvents.h).
+#include "chat/RosterEvents.h"
 
-#include "chat/ChatForm.h"
+#include "chat/ChatDocument.h"
+#include "chat/Session.h"
+#include "engine/ChatFunctions.h"
 #include "platform/AnsiText.h"
 
 namespace verdo {
@@ -18,61 +18,60 @@ void playUserSound(Sound& sound, const std::string& file) {
 
 }  // namespace
 
-void ChatForm::wireRoster() {
-    TBnetChat& b = *bcChat_;
-    b.OnChannel = [this](std::string_view channel) { bcChatChannel(channel); };
-    b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        bcChatShowUser(user, flags, product);
-    };
-    b.OnJoin = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        bcChatJoin(user, flags, product);
-    };
-    b.OnLeave = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        bcChatLeave(user, flags, product);
-    };
-    b.OnUserFlags = [this](std::string_view user, std::string_view flags) {
-        bcChatUserFlags(user, flags);
-    };
-    tcChat_->OnData = [this](std::string_view line) { tcChatData(line); };
+RosterEvents::RosterEvents(SessionView& view, Sound& sound, ChatDocument& document, ChatLog& log,
+                           ChatFunctions& engine, Session& session)
+    : view_(view),
+      sound_(sound),
+      document_(document),
+      log_(log),
+      engine_(engine),
+      session_(session) {}
+
+void RosterEvents::emptyRoster() {
+    roster_.clear();
+    view_.setChannelText("");
+    view_.rosterChanged();
 }
 
-void ChatForm::refreshChannelBox() {
+void RosterEvents::refreshChannelBox() {
     view_.setChannelText(roster_.channelBoxText());
 }
 
-void ChatForm::bcChatChannel(std::string_view channel) {
+void RosterEvents::bcChatChannel(std::string_view channel) {
     const std::string name(channel);
     roster_.setChannelName(name);
     // The count is still the old channel's until the user lines come.
     refreshChannelBox();
-    addStatusLine("Joining channel " + name + ".", options_.infoColor());
+    addStatusLine(view_, "Joining channel " + name + ".", document_.options().infoColor());
     roster_.startChannel();
     view_.rosterChanged();
-    WriteChatLog("[Joining] " + name, LogKind::Event);
+    log_.WriteChatLog("[Joining] " + name, LogKind::Event, document_.options());
 }
 
-void ChatForm::bcChatShowUser(std::string_view user, std::string_view flags,
-                              std::string_view product) {
+void RosterEvents::bcChatShowUser(std::string_view user, std::string_view flags,
+                                  std::string_view product) {
     const std::string name(user);
-    WriteChatLog("[User in channel] " + name, LogKind::Event);
+    log_.WriteChatLog("[User in channel] " + name, LogKind::Event, document_.options());
     roster_.add(name, shownProduct(name, product), parseFlags(flags));
     refreshChannelBox();
     view_.rosterChanged();
 }
 
-void ChatForm::bcChatJoin(std::string_view user, std::string_view flags, std::string_view product) {
+void RosterEvents::bcChatJoin(std::string_view user, std::string_view flags,
+                              std::string_view product) {
     // Copies: the answers below send lines, and what they raise must not
     // reach the decoder's line.
     const std::string name(user);
     const std::string shown(shownProduct(name, product));
     const std::uint32_t bits = parseFlags(flags);
-    WriteChatLog("[User Join] " + name, LogKind::Event);
+    log_.WriteChatLog("[User Join] " + name, LogKind::Event, document_.options());
     roster_.add(name, shown, bits);
     refreshChannelBox();
     view_.rosterChanged();
     welcomeKnownUser(name);
-    if (options_.whoisOnJoin()) sendLine("/whois " + name);
-    if (options_.enterLeaveNotifications()) announceUser(name, " has joined the channel.");
+    if (document_.options().whoisOnJoin()) session_.sendLine("/whois " + name);
+    if (document_.options().enterLeaveNotifications())
+        announceUser(name, " has joined the channel.");
     // The join automation comes last; each part checks its own switches.
     engine_.RespondToJoin(name);
     engine_.CheckBanList(name);
@@ -80,51 +79,44 @@ void ChatForm::bcChatJoin(std::string_view user, std::string_view flags, std::st
     engine_.RunProductAction(name, shown);
 }
 
-void ChatForm::welcomeKnownUser(const std::string& name) {
-    const tUser* record = users_.Items(users_.IndexOfName(name));
+void RosterEvents::welcomeKnownUser(const std::string& name) {
+    const tUser* record = document_.users().Items(document_.users().IndexOfName(name));
     if (record == nullptr) return;
     const std::string greeting = record->Greeting();
-    if (!greeting.empty()) sendLine(greeting);  // as stored: no placeholders here
-    playUserSound(platform_.sound(), record->JoinSound());
+    if (!greeting.empty()) session_.sendLine(greeting);  // as stored: no placeholders here
+    playUserSound(sound_, record->JoinSound());
     const std::string notes = record->Notes();
     if (!notes.empty()) {
         view_.addChatLine(
-            ChatPane, ChatLine{ChatSegment{"User notes for " + name + ": ", options_.infoColor()},
-                               ChatSegment{notes, record->TextColor()}, ChatSegment{}});
+            ChatPane,
+            ChatLine{ChatSegment{"User notes for " + name + ": ", document_.options().infoColor()},
+                     ChatSegment{notes, record->TextColor()}, ChatSegment{}});
     }
 }
 
-void ChatForm::announceUser(const std::string& name, const std::string& what) {
-    view_.addChatLine(ChatPane, ChatLine{ChatSegment{"User ", options_.infoColor()},
-                                         ChatSegment{name, options_.nameColor()},
-                                         ChatSegment{what, options_.infoColor()}});
+void RosterEvents::announceUser(const std::string& name, const std::string& what) {
+    view_.addChatLine(ChatPane, ChatLine{ChatSegment{"User ", document_.options().infoColor()},
+                                         ChatSegment{name, document_.options().nameColor()},
+                                         ChatSegment{what, document_.options().infoColor()}});
 }
 
-void ChatForm::bcChatLeave(std::string_view user, std::string_view, std::string_view) {
+void RosterEvents::bcChatLeave(std::string_view user, std::string_view, std::string_view) {
     const std::string name(user);
-    WriteChatLog("[User Leave] " + name, LogKind::Event);
+    log_.WriteChatLog("[User Leave] " + name, LogKind::Event, document_.options());
     const std::optional<std::size_t> row = roster_.find(name);
     if (!row) return;
-    if (const tUser* record = users_.Items(users_.IndexOfName(name)))
-        playUserSound(platform_.sound(), record->LeaveSound());
+    if (const tUser* record = document_.users().Items(document_.users().IndexOfName(name)))
+        playUserSound(sound_, record->LeaveSound());
     roster_.removeAt(*row);
     view_.rosterChanged();
-    if (options_.enterLeaveNotifications()) announceUser(name, " has left the channel.");
+    if (document_.options().enterLeaveNotifications()) announceUser(name, " has left the channel.");
     refreshChannelBox();
 }
 
-void ChatForm::bcChatUserFlags(std::string_view user, std::string_view flags) {
+void RosterEvents::bcChatUserFlags(std::string_view user, std::string_view flags) {
     if (const std::optional<std::size_t> row = roster_.find(user))
         roster_.updateFlags(*row, parseFlags(flags));
     view_.rosterChanged();
-}
-
-void ChatForm::tcChatData(std::string_view line) {
-    addStatusLine(std::string(line), options_.whisperColor());
-}
-
-std::vector<std::string> ChatForm::rosterNames() const {
-    return roster_.names();
 }
 
 }  // namespace verdo

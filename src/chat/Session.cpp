@@ -1,10 +1,13 @@
-// The session: the Connect action, the connect loop over the server list with
-// its connect and log-on time-outs, the connection's events, and the server's
-// info and error lines that move the session on.
+// The session (see Session.h).
+#include "chat/Session.h"
+
 #include <string>
 
-#include "chat/ChatForm.h"
+#include "chat/ChatDocument.h"
+#include "chat/ProgramConstants.h"
+#include "chat/RosterEvents.h"
 #include "chat/ServerEntry.h"
+#include "engine/ChatFunctions.h"
 #include "platform/AnsiText.h"
 
 namespace verdo {
@@ -13,42 +16,122 @@ namespace {
 std::string timeoutText(int seconds) {
     return "Timeout in: " + std::to_string(seconds);
 }
+
+struct AwayMode {
+    const char* title;
+    const char* prompt;
+    const char* command;
+};
+constexpr AwayMode kAway{"Away", "Enter reason why you will be away:", "/away"};
+constexpr AwayMode kDND{"DND", "Enter reason why you will be in DND mode:", "/DND"};
 }  // namespace
 
-void ChatForm::acConnectExecute() {
-    inEvent([this] {
+Session::Session(Platform& platform, SessionView& view, WindowControls& controls,
+                 EventScope& events, ChatDocument& document, ChatLog& log, RosterEvents& roster,
+                 ChatFunctions& engine)
+    : platform_(platform),
+      view_(view),
+      controls_(controls),
+      events_(events),
+      document_(document),
+      log_(log),
+      roster_(roster),
+      engine_(engine) {
+    chatInterface_ = std::make_unique<TChatInterface>(platform_.createTcpClient());
+    chatInterface_->Port = DefaultGatewayPort;
+    chatInterface_->setNoLineFeed(true);
+    chatInterface_->setNoReturn(true);
+    bcChat_ = std::make_unique<TBnetChat>(platform_.createTimer());
+    bcChat_->ChatInterface = chatInterface_.get();
+    tcChat_ = std::make_unique<TTextChat>();
+    tcChat_->ChatInterface = chatInterface_.get();
+    serverTimer_ = platform_.createTimer();
+    serverTimer_->setInterval(1000);
+    serverTimer_->setEnabled(false);
+    wireConnection();
+}
+
+Session::~Session() {
+    // The connection outlives nothing that its events could reach.
+    chatInterface_->OnDisconnect = nullptr;
+    bcChat_->ChatInterface = nullptr;
+    tcChat_->ChatInterface = nullptr;
+}
+
+void Session::wireConnection() {
+    TChatInterface& c = *chatInterface_;
+    c.OnConnect = [this] { events_.run([this] { ChatInterfaceConnect(); }); };
+    c.OnConnectFailed = [this] { events_.run([this] { ChatInterfaceConnectFailed(); }); };
+    c.OnLogin = [this] { events_.run([this] { ChatInterfaceLogin(); }); };
+    c.OnDataReceived = [this](std::string_view line) {
+        events_.run([this, line] { ChatInterfaceDataReceived(line); });
+    };
+    c.OnDisconnect = [this] { events_.run([this] { ChatInterfaceDisconnect(); }); };
+    c.OnConnectClosed = [this] { events_.run([this] { ChatInterfaceConnectClosed(); }); };
+    c.OnSendError = [this] { events_.run([this] { ChatInterfaceSendError(); }); };
+    c.OnSocketError = [this] { events_.run([this] { ChatInterfaceSocketError(); }); };
+    serverTimer_->OnTimer = [this] { events_.run([this] { ServerTimerTimer(); }); };
+}
+
+void Session::applyLogonOptions() {
+    bcChat_->UserName = document_.options().userName();
+    bcChat_->Password = document_.options().password();
+}
+
+void Session::sendLine(const std::string& text) {
+    bcChat_->SendLine(text + '\r');
+}
+
+void Session::acConnectExecute() {
+    events_.run([this] {
         if (chatInterface_->Connected()) {
             chatInterface_->Disconnect();
-            emptyRoster();
+            roster_.emptyRoster();
             return;
         }
-        addStatusLine("Attempting to connect.", options_.infoColor());
+        addStatusLine(view_, "Attempting to connect.", document_.options().infoColor());
         startConnectLoop();
     });
 }
 
-void ChatForm::startConnectLoop() {
+void Session::startConnectLoop() {
     refusalsInRow_ = 0;
     connectCancelled_ = false;
     loggedOn_ = false;
     connectPhase_ = true;
     loopRunning_ = true;
-    view_.setActionEnabled(ChatAction::Connect, false);
-    view_.setMainInputEnabled(false);
-    view_.showConnectDialog();
-    if (lists_.ServerList.empty()) lists_.ServerList.emplace_back(DefaultServerHost);
+    controls_.setActionEnabled(ChatAction::Connect, false);
+    controls_.setMainInputEnabled(false);
+    controls_.showConnectDialog();
+    if (document_.lists().ServerList.empty())
+        document_.lists().ServerList.emplace_back(DefaultServerHost);
     serverIndex_ = 0;
     tryServer();
 }
 
-void ChatForm::tryServer() {
+// The start server first, unless the list begins with it anyway; then the list.
+std::size_t Session::serverCount() const {
+    const tStringList& list = document_.lists().ServerList;
+    const bool extra = startServer_ && (list.empty() || list.front() != *startServer_);
+    return list.size() + (extra ? 1 : 0);
+}
+
+std::string Session::serverAt(std::size_t index) const {
+    const tStringList& list = document_.lists().ServerList;
+    if (serverCount() > list.size()) {
+        if (index == 0) return *startServer_;
+        --index;
+    }
+    return index < list.size() ? list[index] : std::string(DefaultServerHost);
+}
+
+void Session::tryServer() {
     timeoutCount_ = 0;
-    view_.setConnectTimeoutText(timeoutText(options_.connectionTimeout()));
-    if (serverIndex_ >= lists_.ServerList.size()) serverIndex_ = 0;
-    currentServer_ = lists_.ServerList.empty() ? std::string(DefaultServerHost)
-                                               : lists_.ServerList[serverIndex_];
+    controls_.setConnectTimeoutText(timeoutText(document_.options().connectionTimeout()));
+    if (serverIndex_ >= serverCount()) serverIndex_ = 0;
+    currentServer_ = serverAt(serverIndex_);
     view_.setStatusText(StatusPanel::Step, "Trying Server: " + currentServer_);
-    view_.setConnectServerText("Trying Server: " + currentServer_);
+    controls_.setConnectServerText("Trying Server: " + currentServer_);
     const ServerAddress address = parseServerEntry(currentServer_, DefaultGatewayPort);
     chatInterface_->Address = address.host;
     chatInterface_->Port = address.port;
@@ -58,7 +141,7 @@ void ChatForm::tryServer() {
     serverTimer_->setEnabled(true);
 }
 
-void ChatForm::advanceConnectLoop() {
+void Session::advanceConnectLoop() {
     while (loopRunning_) {
         if (loggedOn_ || connectCancelled_) {
             finishConnectLoop();
@@ -74,7 +157,7 @@ void ChatForm::advanceConnectLoop() {
     }
 }
 
-void ChatForm::finishConnectLoop() {
+void Session::finishConnectLoop() {
     loopRunning_ = false;
     serverTimer_->setEnabled(false);
     view_.setStatusText(StatusPanel::Detail, "");
@@ -85,20 +168,21 @@ void ChatForm::finishConnectLoop() {
     } else {
         view_.setStatusText(StatusPanel::Detail, "Connected to: " + currentServer_);
     }
-    view_.hideConnectDialog();
-    view_.setActionEnabled(ChatAction::Connect, true);
+    controls_.hideConnectDialog();
+    controls_.setActionEnabled(ChatAction::Connect, true);
     connectPhase_ = false;
-    view_.setMainInputEnabled(true);
-    view_.focusEntry();
+    controls_.setMainInputEnabled(true);
+    controls_.focusEntry();
 }
 
-void ChatForm::ServerTimerTimer() {
+void Session::ServerTimerTimer() {
     ++timeoutCount_;
     if (connectPhase_) {
-        const std::string text = timeoutText(options_.connectionTimeout() - timeoutCount_);
+        const std::string text =
+            timeoutText(document_.options().connectionTimeout() - timeoutCount_);
         view_.setStatusText(StatusPanel::Detail, text);
-        view_.setConnectTimeoutText(text);
-        if (timeoutCount_ >= options_.connectionTimeout()) {
+        controls_.setConnectTimeoutText(text);
+        if (timeoutCount_ >= document_.options().connectionTimeout()) {
             chatInterface_->Disconnect();
             chatInterface_->Connecting = false;
             nextServer_ = true;
@@ -107,10 +191,10 @@ void ChatForm::ServerTimerTimer() {
         }
         return;
     }
-    const std::string text = timeoutText(options_.loginTimeout() - timeoutCount_ + 1);
+    const std::string text = timeoutText(document_.options().loginTimeout() - timeoutCount_ + 1);
     view_.setStatusText(StatusPanel::Detail, text);
-    view_.setConnectTimeoutText(text);
-    if (timeoutCount_ > options_.loginTimeout()) {
+    controls_.setConnectTimeoutText(text);
+    if (timeoutCount_ > document_.options().loginTimeout()) {
         chatInterface_->Connecting = false;
         chatInterface_->Disconnect();
         nextServer_ = true;
@@ -118,50 +202,48 @@ void ChatForm::ServerTimerTimer() {
     }
 }
 
-void ChatForm::btnCancelClick() {
-    inEvent([this] {
+void Session::btnCancelClick() {
+    events_.run([this] {
         connectCancelled_ = true;
         chatInterface_->CancelConnect();
-        view_.hideConnectDialog();
+        controls_.hideConnectDialog();
     });
 }
 
-void ChatForm::btnNextClick() {
-    inEvent([this] { nextServer_ = true; });
+void Session::btnNextClick() {
+    events_.run([this] { nextServer_ = true; });
 }
 
-void ChatForm::ChatInterfaceConnect() {
+void Session::ChatInterfaceConnect() {
     refusalsInRow_ = 0;
     timeoutCount_ = 0;
     view_.setStatusText(StatusPanel::Step, "Attempting to log on to " + currentServer_);
-    view_.setConnectServerText("Attempting to log on to " + currentServer_);
-    view_.setConnectTimeoutText(timeoutText(options_.loginTimeout()));
+    controls_.setConnectServerText("Attempting to log on to " + currentServer_);
+    controls_.setConnectTimeoutText(timeoutText(document_.options().loginTimeout()));
     bcChat_->Logon();
     connectPhase_ = false;
 }
 
-void ChatForm::ChatInterfaceConnectFailed() {
-    addStatusLine("Unable to connect to " + currentServer_ + ".", options_.errorColor());
+void Session::ChatInterfaceConnectFailed() {
+    addStatusLine(view_, "Unable to connect to " + currentServer_ + ".",
+                  document_.options().errorColor());
     // The next server is tried at once, unless every server of the list has
     // just refused: then the round waits for the connection time-out, so a
     // list of dead servers is not retried as fast as the machine can go.
-    if (++refusalsInRow_ < lists_.ServerList.size()) nextServer_ = true;
+    if (++refusalsInRow_ < serverCount()) nextServer_ = true;
 }
 
-void ChatForm::ChatInterfaceLogin() {
-    view_.setActionEnabled(ChatAction::SendButtons, true);
+void Session::ChatInterfaceLogin() {
+    controls_.setSendButtonsEnabled(true);
 }
 
-void ChatForm::ChatInterfaceDataReceived(std::string_view line) {
-    if (paused_) {
-        holdList_.emplace_back(line);
-        return;
-    }
+void Session::ChatInterfaceDataReceived(std::string_view line) {
+    if (HoldLine && HoldLine(line)) return;
     interpretLine(line);
 }
 
-void ChatForm::interpretLine(std::string_view line) {
-    if (!options_.plainTextDump()) {
+void Session::interpretLine(std::string_view line) {
+    if (!document_.options().plainTextDump()) {
         bcChat_->Interpret(line);
         return;
     }
@@ -171,22 +253,23 @@ void ChatForm::interpretLine(std::string_view line) {
     tcChat_->Interpret(raw);
 }
 
-void ChatForm::ChatInterfaceDisconnect() {
+void Session::ChatInterfaceDisconnect() {
     view_.setStatusText(StatusPanel::Step, "");
     loggedOn_ = false;
-    view_.setActionChecked(ChatAction::Connect, false);
-    view_.setActionEnabled(ChatAction::SendButtons, false);
+    controls_.setActionChecked(ChatAction::Connect, false);
+    controls_.setSendButtonsEnabled(false);
 }
 
-void ChatForm::ChatInterfaceConnectClosed() {
+void Session::ChatInterfaceConnectClosed() {
     nextServer_ = true;
-    addStatusLine("Connection was terminated.", options_.errorColor());
+    addStatusLine(view_, "Connection was terminated.", document_.options().errorColor());
     acConnectExecute();
-    if (options_.autoReconnect() && !connectPhase_) acConnectExecute();
+    if (document_.options().autoReconnect() && !connectPhase_) acConnectExecute();
 }
 
-void ChatForm::ChatInterfaceSendError() {
-    addStatusLine("Send error:  Server may not be responding", options_.errorColor());
+void Session::ChatInterfaceSendError() {
+    addStatusLine(view_, "Send error:  Server may not be responding",
+                  document_.options().errorColor());
     if (loggedOn_) {
         loggedOn_ = false;
         acConnectExecute();
@@ -196,66 +279,66 @@ void ChatForm::ChatInterfaceSendError() {
     nextServer_ = true;
 }
 
-void ChatForm::ChatInterfaceSocketError() {
+void Session::ChatInterfaceSocketError() {
     view_.showMessage("Socket Error", MessageKind::Error);
 }
 
-void ChatForm::handleWelcome() {
+void Session::handleWelcome() {
     serverTimer_->setEnabled(false);
     loggedOn_ = true;
     view_.setStatusText(StatusPanel::Step, "Logged on to " + currentServer_);
-    const std::string home = options_.homeChannel();
+    const std::string home = document_.options().homeChannel();
     sendLine("/join " + (home.empty() ? std::string(DefaultChannel) : home));
 }
 
-bool ChatForm::isKickNotice(std::string_view message) const {
+bool Session::isKickNotice(std::string_view message) const {
     if (upperAZ(message).find("KICKED YOU OUT") != std::string::npos) return true;
     // Some servers only announce "<name> has been kicked by <op>" to everybody.
     return !uniqueName_.empty() &&
            startsWithIgnoreCaseAZ(message, uniqueName_ + " has been kicked by ");
 }
 
-void ChatForm::bcChatInfo(std::string_view message) {
+void Session::bcChatInfo(std::string_view message) {
     const std::string text(message);
-    WriteChatLog("[Info] " + text, LogKind::Event);
+    log_.WriteChatLog("[Info] " + text, LogKind::Event, document_.options());
     if (containsIgnoreCaseAZ(text, "welcome to")) handleWelcome();
-    addStatusLine(text, options_.infoColor());
+    addStatusLine(view_, text, document_.options().infoColor());
     if (upperAZ(text).find("YOU ARE NOW MARKED AS BEING AWAY") != std::string::npos) {
         setAwayChecked(true);
     }
     if (lowerAZ(text).find("you are no longer marked as away") != std::string::npos) {
         setAwayChecked(false);
     }
-    if (options_.autoRejoin() && isKickNotice(text)) {
-        sendLine("/join " + channelName());
-        addStatusLine("Rejoining " + channelName(), options_.infoColor());
+    if (document_.options().autoRejoin() && isKickNotice(text)) {
+        sendLine("/join " + roster_.channelName());
+        addStatusLine(view_, "Rejoining " + roster_.channelName(), document_.options().infoColor());
     }
     engine_.TrackWhoisLine(text);
 }
 
-void ChatForm::bcChatError(std::string_view message) {
+void Session::bcChatError(std::string_view message) {
     const std::string text(message);
-    addStatusLine(text, options_.errorColor());
-    WriteChatLog("[Error] " + text, LogKind::Event);
+    addStatusLine(view_, text, document_.options().errorColor());
+    log_.WriteChatLog("[Error] " + text, LogKind::Event, document_.options());
     // Some servers greet with an error line.
     if (containsIgnoreCaseAZ(text, "welcome to")) handleWelcome();
 }
 
-void ChatForm::bcChatUniqueName(std::string_view name) {
+void Session::bcChatUniqueName(std::string_view name) {
     uniqueName_ = std::string(name);
 }
 
-void ChatForm::bcChatUnHandled(std::string_view line) {
+void Session::bcChatUnHandled(std::string_view line) {
     const std::string text(line);
     if (startsWithIgnoreCaseAZ(text, "LOGIN INCORRECT") ||
         startsWithIgnoreCaseAZ(text, "Login failed.") ||
         startsWithIgnoreCaseAZ(text, "Account has no bot access.")) {
         refusedLogon();
     }
-    WriteChatLog(text, LogKind::Event);
+    log_.WriteChatLog(text, LogKind::Event, document_.options());
 }
 
-void ChatForm::refusedLogon() {
+void Session::refusedLogon() {
     // The loop is ended before the message box opens, so that no time-out can
     // move it to another server while the box waits for the user.
     connectCancelled_ = true;
@@ -268,11 +351,51 @@ void ChatForm::refusedLogon() {
         MessageKind::Error);
 }
 
-void ChatForm::emptyRoster() {
-    // The channel's name stays for "<channel>"; the box and the rows go.
-    roster_.clear();
-    view_.setChannelText("");
-    view_.rosterChanged();
+void Session::setAwayChecked(bool checked) {
+    awayChecked_ = checked;
+    controls_.setActionChecked(ChatAction::Away, checked);
+}
+
+void Session::setDNDChecked(bool checked) {
+    dndChecked_ = checked;
+    controls_.setActionChecked(ChatAction::DND, checked);
+}
+
+void Session::acAwayExecute() {
+    events_.run([this] { toggleMode(/*dnd=*/false); });
+}
+
+void Session::acDNDExecute() {
+    events_.run([this] { toggleMode(/*dnd=*/true); });
+}
+
+// Switched on with a reason asked in an input box, off with the bare command.
+void Session::toggleMode(bool dnd) {
+    const AwayMode& mode = dnd ? kDND : kAway;
+    bool& on = dnd ? dndOn_ : awayOn_;
+    auto setChecked = [this, dnd](bool checked) {
+        dnd ? setDNDChecked(checked) : setAwayChecked(checked);
+    };
+    if (on) {
+        setChecked(false);
+        on = false;
+        sendLine(mode.command);
+        return;
+    }
+    tOptions& options = document_.options();
+    const std::string stored = dnd ? options.dndReason() : options.awayReason();
+    const std::optional<std::string> reason = view_.inputBox(mode.title, mode.prompt, stored);
+    if (!reason) {
+        setChecked(false);
+    } else if (!reason->empty()) {
+        on = true;
+        setChecked(true);
+        if (*reason != stored) document_.setModified(true);
+        dnd ? options.setDndReason(*reason) : options.setAwayReason(*reason);
+        sendLine(std::string(mode.command) + " " +
+                 (dnd ? options.dndReason() : options.awayReason()));
+    }
+    controls_.focusEntry();
 }
 
 }  // namespace verdo

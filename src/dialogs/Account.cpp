@@ -18,7 +18,7 @@
 #include "dialogs/DialogBoxes.h"
 #include "engine/ListBoxOrder.h"
 #include "platform/AnsiText.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

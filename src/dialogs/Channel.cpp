@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

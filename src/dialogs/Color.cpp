@@ -17,7 +17,7 @@
 #include <QVBoxLayout>
 
 #include "records/ColorItems.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/OptionsStyle.h"
 #include "ui/UserIcons.h"
 

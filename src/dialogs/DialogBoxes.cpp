@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QShortcut>
 
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

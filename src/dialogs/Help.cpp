@@ -15,7 +15,7 @@
 #include "dialogs/ProgramLinks.h"
 #include "engine/HelpText.h"
 #include "ui/DSHyperLink.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 namespace {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

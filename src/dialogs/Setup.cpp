@@ -22,7 +22,7 @@
 #include "engine/AlignedLists.h"
 #include "engine/CommandTable.h"
 #include "ui/DSStringListEdit.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/TimerListDelegate.h"
 
 namespace verdo {

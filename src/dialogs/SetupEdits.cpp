@@ -19,7 +19,7 @@
 
 #include "engine/AlignedLists.h"
 #include "ui/DSStringListEdit.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/TimerListDelegate.h"
 
 namespace verdo {

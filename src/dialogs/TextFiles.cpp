@@ -15,7 +15,7 @@
 
 #include "dialogs/DialogBoxes.h"
 #include "engine/TextPlayback.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "engine/UrlMessage.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

@@ -18,7 +18,7 @@
 
 #include "dialogs/DialogBoxes.h"
 #include "ui/ColorSwatch.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

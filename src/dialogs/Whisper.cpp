@@ -18,7 +18,7 @@
 
 #include "platform/SafeFile.h"
 #include "records/Options.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/OptionsStyle.h"
 #include "ui/TabEdit.h"
 

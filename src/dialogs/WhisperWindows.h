@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chat/ChatView.h"
+#include "chat/SessionView.h"
 
 namespace verdo {
 

@@ -5,27 +5,13 @@
 #include "engine/ChatFunctions.h"
 #include "engine/CommandTable.h"
 #include "platform/AnsiText.h"
+#include "records/OptionSwitches.h"
 
 namespace verdo {
 namespace {
 
 // Longest line a list whisper may reach before it is cut.
 constexpr std::size_t ListLineLimit = 254;
-
-struct SwitchCommand {
-    std::string_view token;
-    void (tOptions::*set)(bool);
-    std::string_view label;
-};
-constexpr std::array<SwitchCommand, 7> SwitchCommands = {{
-    {"<allevents>", &tOptions::setMasterSwitch, "All Events: "},
-    {"<userjoin>", &tOptions::setRespondToJoins, "User Join Response: "},
-    {"<ban>", &tOptions::setAutoBan, "User Ban List: "},
-    {"<noban>", &tOptions::setBanEveryoneExcept, "User Ban Exception List: "},
-    {"<phrase>", &tOptions::setRespondToPhrases, "Phrase Response: "},
-    {"<whisper>", &tOptions::setRespondToWhispers, "Whisper Response: "},
-    {"<timers>", &tOptions::setRespondToTimers, "Timer Response: "},
-}};
 
 struct ListCommand {
     std::string_view addToken;
@@ -76,13 +62,12 @@ void send(EngineHost& host, const std::string& line) {
     host.SendLine(line + "\r");
 }
 
-std::string runSwitch(EngineHost& host, const SwitchCommand& command,
-                      const std::string& parameter) {
+std::string runSwitch(EngineHost& host, const OptionSwitch& command, const std::string& parameter) {
     const std::string state = lowerAZ(parameter);
     if (state != "on" && state != "off") return {};
     (host.options().*command.set)(state == "on");
     host.setSettingsModified();
-    return std::string(command.label) + state;
+    return std::string(command.commandLabel) + state;
 }
 
 std::string addToList(EngineHost& host, const ListCommand& command, const std::string& name) {
@@ -165,8 +150,8 @@ std::optional<std::string> ChatFunctions::runBuiltIn(std::string_view token,
                            {parameter, options.yourTextColor()}});
         return "Saying " + parameter;
     }
-    for (const SwitchCommand& command : SwitchCommands) {
-        if (token == command.token) return runSwitch(host_, command, parameter);
+    for (const OptionSwitch& command : OptionSwitches) {
+        if (token == command.commandWord) return runSwitch(host_, command, parameter);
     }
     for (const ListCommand& command : ListCommands) {
         if (token == command.addToken) return addToList(host_, command, parameter);

@@ -26,7 +26,7 @@ class TChatInterface {
     TChatInterface(const TChatInterface&) = delete;
     TChatInterface& operator=(const TChatInterface&) = delete;
 
-    // Properties, in their published order.
+    // Properties.
     bool NoLineFeed() const { return splitter_.noLineFeed; }
     void setNoLineFeed(bool on) { splitter_.noLineFeed = on; }
     bool NoReturn() const { return splitter_.noReturn; }

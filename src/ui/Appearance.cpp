@@ -13,7 +13,7 @@ namespace verdo {
 
 void TfrmChat::ApplyAppearance() {
     applyOptionsStyle();  // pane, entry and list colours; the user-list font
-    const tOptions& options = form_->options();
+    const tOptions& options = form_->document().options();
     reChat->setFont(toQFont(options.chatFont()));
     reWhisper->setFont(toQFont(options.whisperFont()));
     QPalette channel = edChannel->palette();

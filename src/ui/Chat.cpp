@@ -2,6 +2,8 @@
 // connecting dialog, questions, and the gestures handed back to ChatForm.
 #include "ui/Chat.h"
 
+#include "chat/ProgramConstants.h"
+
 #include <QCoreApplication>
 
 #include <QAction>
@@ -16,7 +18,7 @@
 #include <QToolBar>
 
 #include "dialogs/Connect.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/OptionsStyle.h"
 #include "ui/RichPane.h"
 #include "ui/RosterView.h"
@@ -45,7 +47,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     : QMainWindow(parent), platform_(std::move(platform)) {
     setObjectName("frmChat");
     setWindowTitle(QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle)));
-    form_ = std::make_unique<ChatForm>(*platform_, *this);
+    form_ = std::make_unique<ChatForm>(*platform_, *this, *this);
     createActions();
     createMenus();
     createToolBar();
@@ -70,14 +72,12 @@ void TfrmChat::showEvent(QShowEvent* event) {
     form_->FormShow();
     BuildSoundMenus();  // sound menus
     ReadLayout(true);   // Chat.ini
-    if (startServer_)
-        form_->lists().ServerList.insert(form_->lists().ServerList.begin(), *startServer_);
     ApplyAppearance();
     focusEntry();
 }
 
 void TfrmChat::applyOptionsStyle() {
-    const tOptions& options = form_->options();
+    const tOptions& options = form_->document().options();
     const QPalette& base = palette();
     auto color = [&base](std::uint32_t value) { return toQColor(value, base); };
     setColors(reChat, QPalette::Base, color(options.chatBackground()), QPalette::Text,
@@ -98,13 +98,13 @@ void TfrmChat::applyOptionsStyle() {
 RichPane* TfrmChat::paneFor(PaneId pane) const {
     if (pane == ChatPane) return reChat;
     if (pane == WhisperPane) return reWhisper;
-    return nullptr;  // whisper windows come with their own issue
+    return nullptr;  // a whisper window registers its own pane
 }
 
 void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
     RichPane* target = paneFor(pane);
     if (target == nullptr) return;
-    const tOptions& options = form_->options();
+    const tOptions& options = form_->document().options();
     const QFont font = toQFont(pane == ChatPane ? options.chatFont() : options.whisperFont());
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
@@ -118,61 +118,22 @@ void TfrmChat::setStatusText(StatusPanel panel, const std::string& text) {
     statusPanels[static_cast<std::size_t>(panel)]->setText(qtText(text));
 }
 
-QAction* TfrmChat::actionFor(ChatAction action) const {
-    switch (action) {
-        case ChatAction::Connect:
-            return acConnect;
-        case ChatAction::Away:
-            return acAway;
-        case ChatAction::DND:
-            return acDND;
-        case ChatAction::Lock:
-            return acLock;
-        case ChatAction::Master:
-            return acMaster;
-        case ChatAction::Phrase:
-            return acPhrase;
-        case ChatAction::WhisperReply:
-            return acWhisper;
-        case ChatAction::Ban:
-            return acBan;
-        case ChatAction::NoBan:
-            return acNoBan;
-        case ChatAction::TimerSwitch:
-            return acTimer;
-        case ChatAction::JoinSwitch:
-            return acJoinSwitch;
-        case ChatAction::Pause:
-            return acPause;
-        case ChatAction::SendButtons:
-            break;
-    }
-    return nullptr;
+void TfrmChat::setActionEnabled(ChatAction id, bool enabled) {
+    action(id)->setEnabled(enabled);
 }
 
-void TfrmChat::setActionEnabled(ChatAction action, bool enabled) {
-    if (action == ChatAction::SendButtons) {
-        for (QPushButton* button : {btnSend, btnEmote, btnWhisper})
-            button->setEnabled(enabled);
-        return;
-    }
-    actionFor(action)->setEnabled(enabled);
+void TfrmChat::setActionChecked(ChatAction id, bool checked) {
+    checkedByLogic_[static_cast<std::size_t>(id)] = checked;
+    action(id)->setChecked(checked);
 }
 
-void TfrmChat::setActionChecked(ChatAction action, bool checked) {
-    QAction* target = actionFor(action);
-    if (target == nullptr) return;
-    checkedByLogic_[static_cast<std::size_t>(action)] = checked;
-    target->setChecked(checked);
+void TfrmChat::setActionCaption(ChatAction id, const std::string& caption) {
+    action(id)->setText(qtText(caption));
 }
 
-void TfrmChat::setActionCaption(ChatAction action, const std::string& caption) {
-    if (QAction* target = actionFor(action)) target->setText(qtText(caption));
-}
-
-void TfrmChat::runAction(ChatAction action, void (ChatForm::*handler)()) {
-    actionFor(action)->setChecked(checkedByLogic_[static_cast<std::size_t>(action)]);
-    ((*form_).*handler)();
+void TfrmChat::setSendButtonsEnabled(bool enabled) {
+    for (QPushButton* button : {btnSend, btnEmote, btnWhisper})
+        button->setEnabled(enabled);
 }
 
 void TfrmChat::showConnectDialog() {
@@ -206,7 +167,7 @@ void TfrmChat::setChannelText(const std::string& channel) {
 
 // The list follows the roster model; the delegate paints from the model.
 void TfrmChat::rosterChanged() {
-    syncRosterItems(*lstUser, form_->roster());
+    syncRosterItems(*lstUser, form_->roster().roster());
 }
 
 void TfrmChat::showMessage(const std::string& text, MessageKind kind) {
@@ -273,6 +234,10 @@ std::optional<std::string> TfrmChat::selectedRosterName() const {
 
 std::optional<std::string> TfrmChat::selectedCustomName() const {
     return selectedName(lstDef);
+}
+
+UserSelection TfrmChat::selection() const {
+    return {selectedRosterName(), selectedCustomName()};
 }
 
 void TfrmChat::showUrlBar(const std::string& label, const std::string& link) {

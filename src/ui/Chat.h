@@ -1,5 +1,5 @@
 // TfrmChat: the main window. It shows what the window's logic (ChatForm) says
-// through the ChatView interface and hands every gesture to it.
+// through SessionView and WindowControls and hands every gesture to it.
 #pragma once
 
 #include <QMainWindow>
@@ -10,7 +10,8 @@
 #include <string>
 
 #include "chat/ChatForm.h"
-#include "chat/ChatView.h"
+#include "chat/SessionView.h"
+#include "chat/WindowControls.h"
 #include "platform/Platform.h"
 
 class QAction;
@@ -43,7 +44,7 @@ struct ChatLayoutSizes {
     int whisperHeight = 132;
 };
 
-class TfrmChat : public QMainWindow, public ChatView {
+class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     Q_OBJECT
 
   public:
@@ -52,71 +53,51 @@ class TfrmChat : public QMainWindow, public ChatView {
     ~TfrmChat() override;
 
     ChatForm& form() { return *form_; }
-    // A server tried before the chat file's list, put at its front on first show.
-    void setStartServer(const std::string& server) { startServer_ = server; }
+    // The action of the table (see chat/ChatActions.h).
+    QAction* action(ChatAction id) const { return actions_[static_cast<std::size_t>(id)]; }
     // Colours and fonts of the options record onto the panes, lists and entry.
     void applyOptionsStyle();
-    // --- Roster painting and appearance (RosterView.cpp, Appearance.cpp) ---
     // Fonts, colours and row heights of the options record, all at once.
     void ApplyAppearance();
     void applyLayout(const ChatLayoutSizes& sizes);
 
-    // ChatView
+    // SessionView
     void addChatLine(PaneId pane, const ChatLine& line) override;
     void setStatusText(StatusPanel panel, const std::string& text) override;
-    void setActionEnabled(ChatAction action, bool enabled) override;
-    void setActionChecked(ChatAction action, bool checked) override;
-    void setActionCaption(ChatAction action, const std::string& caption) override;
-    void showConnectDialog() override;
-    void hideConnectDialog() override;
-    void setConnectServerText(const std::string& text) override;
-    void setConnectTimeoutText(const std::string& text) override;
-    void setMainInputEnabled(bool enabled) override;
+    Answer askYesNoCancel(const std::string& question) override;
+    bool askYesNo(const std::string& question) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    void optionsChanged() override;
     void setChannelText(const std::string& channel) override;
     void rosterChanged() override;
     void showMessage(const std::string& text, MessageKind kind) override;
     std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                         const std::string& initial) override;
-    void focusEntry() override;
     void requestIdleUpdate() override;
-    // --- Entry line, list selection and URL bar ---
-    std::string entryText() const override;
+    // WindowControls
+    void setActionEnabled(ChatAction action, bool enabled) override;
+    void setActionChecked(ChatAction action, bool checked) override;
+    void setActionCaption(ChatAction action, const std::string& caption) override;
+    void setSendButtonsEnabled(bool enabled) override;
+    void showConnectDialog() override;
+    void hideConnectDialog() override;
+    void setConnectServerText(const std::string& text) override;
+    void setConnectTimeoutText(const std::string& text) override;
+    void setMainInputEnabled(bool enabled) override;
+    void focusEntry() override;
     void setEntryText(const std::string& text) override;
     void addEntryHistory(const std::string& text) override;
-    std::optional<std::string> selectedRosterName() const override;
-    std::optional<std::string> selectedCustomName() const override;
     void showUrlBar(const std::string& label, const std::string& link) override;
-    // --- Chat files and the layout in Chat.ini (FileMenu.cpp) ---
-    Answer askYesNoCancel(const std::string& question) override;
-    bool askYesNo(const std::string& question) override;
-    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
-    void optionsChanged() override;
+
+    // What the user typed and selected, handed to the logic with each gesture.
+    std::string entryText() const;
+    std::optional<std::string> selectedRosterName() const;
+    std::optional<std::string> selectedCustomName() const;
+    UserSelection selection() const;
     // The Screen section of Chat.ini onto the window (position only when
     // `applyPosition`), and the window's layout back into it.
     void ReadLayout(bool applyPosition);
     void WriteLayout();
-    QAction* acNew = nullptr;
-    QAction* acOpen = nullptr;
-    QAction* acSave = nullptr;
-    QAction* acSaveAs = nullptr;
-    QAction* acImport = nullptr;
-
-    // The window's parts, named as the rest of the program knows them.
-    QAction* acConnect = nullptr;
-    QAction* acAway = nullptr;
-    QAction* acDND = nullptr;
-    QAction* acExit = nullptr;
-    QAction* acLock = nullptr;
-    // --- Switches, pause and tool bar ---
-    QAction* acMaster = nullptr;
-    QAction* acPhrase = nullptr;
-    QAction* acWhisper = nullptr;
-    QAction* acBan = nullptr;
-    QAction* acNoBan = nullptr;
-    QAction* acTimer = nullptr;
-    QAction* acJoinSwitch = nullptr;
-    QAction* acPause = nullptr;
-    QAction* acToolbar = nullptr;
     UrlBar* pnlUrl = nullptr;
     QToolBar* ToolBar = nullptr;
     QToolButton* btnConnect = nullptr;
@@ -135,18 +116,9 @@ class TfrmChat : public QMainWindow, public ChatView {
     QSplitter* chatSplitter = nullptr;
     QSplitter* userSplitter = nullptr;
     TfrmConnect* frmConnect = nullptr;
-    // --- Roster painting ---
     RosterDelegate* rosterDelegate = nullptr;    // paints lstUser
     FixedRowDelegate* customDelegate = nullptr;  // row height of lstDef
-    // --- Window side of messages: keys, name drops, edit actions, sounds ---
-    QAction* acCut = nullptr;
-    QAction* acCopy = nullptr;
-    QAction* acPaste = nullptr;
-    QAction* acSelectAll = nullptr;
-    QAction* acAltN = nullptr;  // Alt+N: btnAltNClick
-    QMenu* mnEdit = nullptr;
     QMenu* mnSounds = nullptr;
-    QAction* acRefreshSounds = nullptr;
     // The roster popup's "&Play Sound" submenu: whoever builds that popup sets
     // it, and BuildSoundMenus fills it from then on.
     QMenu* mnPlaySound = nullptr;
@@ -157,27 +129,25 @@ class TfrmChat : public QMainWindow, public ChatView {
     void acCopyExecute();
     void acPasteExecute();
     void acSelectAllExecute();
+    void acToolbarExecute();
     // Enabling of the edit actions and the sound menus, at every idle update.
     void updateMessageActions();
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;  // chat files: the exit question
+    void closeEvent(QCloseEvent* event) override;  // the exit question
 
   private:
-    void createFileActions(QMenu* file);  // chat files
+    // The actions, menus and tool bar, from the action table.
     void createActions();
     void createMenus();
     void createToolBar();
-    // The seven switches, the pause and the tool bar's own switch.
-    void createSwitchActions(QMenu* menu);
+    void runAction(ChatAction id);
     void createPanes();
     QWidget* createEntryRow();
     void createStatusBar();
     void createConnectDialog();
     void setTabOrder();
-    // --- Window side of messages ---
-    void createEditMenu();
     void createSoundMenu();
     void wireMessageControls();
     void updateEditActions();
@@ -185,18 +155,16 @@ class TfrmChat : public QMainWindow, public ChatView {
     QWidget* editFocus() const;
     bool entryHasFocus() const;
 
-    QAction* actionFor(ChatAction action) const;
     RichPane* paneFor(PaneId pane) const;
-    void runAction(ChatAction action, void (ChatForm::*handler)());
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
+    std::array<QAction*, ChatActionCount> actions_{};
+    std::array<QMenu*, 8> menus_{};  // by MenuId
     // The checks belong to the logic: a click must not flip them on its own.
     std::array<bool, ChatActionCount> checkedByLogic_{};
-    std::optional<std::string> startServer_;
     bool shown_ = false;
     bool idleUpdatePending_ = false;
-    // --- Window side of messages ---
     QPointer<QWidget> lastFocus_;             // the last focused control of this window
     std::unique_ptr<QObject> messageWiring_;  // declared last: dies before the widgets
 };

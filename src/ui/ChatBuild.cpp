@@ -1,5 +1,6 @@
 // Builds the main window's parts: actions, menus, tool bar, panes, entry row,
-// status bar and the connecting dialog. Only commands that work are offered.
+// status bar and the connecting dialog. The actions, menus and tool bar come
+// from the action table.
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,15 +25,26 @@ namespace verdo {
 
 namespace {
 
-QAction* makeAction(QObject* owner, const char* name, const QString& text, const QKeySequence& key,
-                    const QString& hint) {
-    auto* action = new QAction(text, owner);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    return action;
-}
+// What only the window does, for the rows of the action table without logic.
+struct WindowHandler {
+    ChatAction id;
+    void (TfrmChat::*run)();
+};
+constexpr WindowHandler WindowHandlers[] = {
+    {ChatAction::Exit, nullptr},  // closes the window
+    {ChatAction::Cut, &TfrmChat::acCutExecute},
+    {ChatAction::Copy, &TfrmChat::acCopyExecute},
+    {ChatAction::Paste, &TfrmChat::acPasteExecute},
+    {ChatAction::SelectAll, &TfrmChat::acSelectAllExecute},
+    {ChatAction::Toolbar, &TfrmChat::acToolbarExecute},
+    {ChatAction::RefreshSounds, &TfrmChat::BuildSoundMenus},
+    {ChatAction::AltN, &TfrmChat::btnAltNClick},
+};
+
+constexpr const char* MenuCaptions[] = {nullptr,  "&File",   "&Edit",   "&Options",
+                                        "&Users", "&Window", "&Sounds", "&Help"};
+constexpr const char* MenuNames[] = {nullptr,   "mnFile",   "mnEdit",   "mnOptions",
+                                     "mnUsers", "mnWindow", "mnSounds", "mnHelp"};
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
     auto* button = new QPushButton(text, parent);
@@ -63,108 +75,57 @@ QListWidget* makeList(QWidget* parent, const char* name) {
 }  // namespace
 
 void TfrmChat::createActions() {
-    acConnect =
-        makeAction(this, "acConnect", tr("&Connect"), Qt::Key_F4, tr("Connect to the server"));
-    acAway = makeAction(this, "acAway", tr("&Away"), QKeySequence(Qt::CTRL | Qt::Key_A),
-                        tr("Set AWAY mode"));
-    acDND = makeAction(this, "acDND", tr("&DND"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                       tr("Activate DND mode"));
-    for (QAction* action : {acConnect, acAway, acDND})
-        action->setCheckable(true);
-    acAway->setEnabled(false);
-    acDND->setEnabled(false);
-    acLock = makeAction(this, "acLock", tr("&Whisper Lock"), QKeySequence(Qt::CTRL | Qt::Key_W),
-                        tr("Lock all public messages to current user"));
-    acLock->setCheckable(true);
-    connect(acLock, &QAction::triggered, this,
-            [this] { runAction(ChatAction::Lock, &ChatForm::acLockExecute); });
-    acExit = new QAction(tr("E&xit"), this);
-    acExit->setObjectName("acExit");
+    for (const ChatActionInfo& info : chatActions()) {
+        auto* action = new QAction(tr(info.caption), this);
+        action->setObjectName(info.objectName);
+        if (info.shortcut != nullptr)
+            action->setShortcut(QKeySequence(QString::fromLatin1(info.shortcut)));
+        if (info.hint != nullptr) {
+            action->setToolTip(tr(info.hint));
+            action->setStatusTip(tr(info.hint));
+        }
+        if (info.shortCaption != nullptr) action->setIconText(tr(info.shortCaption));
+        action->setCheckable(info.check != Check::None);
+        action->setEnabled(info.enabling != Enabling::LoggedOn);
+        connect(action, &QAction::triggered, this, [this, id = info.id] { runAction(id); });
+        actions_[static_cast<std::size_t>(info.id)] = action;
+        if (info.menu == MenuId::None) addAction(action);  // the key alone
+    }
+    action(ChatAction::Toolbar)->setChecked(true);
+}
 
-    connect(acConnect, &QAction::triggered, this,
-            [this] { runAction(ChatAction::Connect, &ChatForm::acConnectExecute); });
-    connect(acAway, &QAction::triggered, this,
-            [this] { runAction(ChatAction::Away, &ChatForm::acAwayExecute); });
-    connect(acDND, &QAction::triggered, this,
-            [this] { runAction(ChatAction::DND, &ChatForm::acDNDExecute); });
-    connect(acExit, &QAction::triggered, this, &QWidget::close);
+// The checks of the logic's actions belong to the logic: a click must not flip
+// them on its own. The window's own actions run their window handler.
+void TfrmChat::runAction(ChatAction id) {
+    const ChatActionInfo& info = actionInfo(id);
+    if (info.logic != nullptr || info.option) {
+        if (info.check != Check::None)
+            action(id)->setChecked(checkedByLogic_[static_cast<std::size_t>(id)]);
+        form_->runAction(id);
+        return;
+    }
+    if (id == ChatAction::Exit) {
+        close();
+        return;
+    }
+    for (const WindowHandler& handler : WindowHandlers) {
+        if (handler.id == id) (this->*handler.run)();
+    }
 }
 
 void TfrmChat::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName("mnFile");
-    createFileActions(file);     // chat files
-    file->addAction(acConnect);  // mnConnect
-    file->addSeparator();
-    file->addAction(acAway);
-    file->addAction(acDND);
-    file->addAction(acLock);  // mnLock
-    file->addSeparator();
-    file->addAction(acExit);
-    createEditMenu();  // edit actions
-    QMenu* options = menuBar()->addMenu(tr("&Options"));
-    options->setObjectName("mnOptions");
-    createSwitchActions(options);
-}
-
-// --- Switches, pause and tool bar ---
-void TfrmChat::createSwitchActions(QMenu* menu) {
-    struct Switch {
-        QAction** action;
-        const char* name;
-        const char* caption;
-        const char* shortCaption;  // on the tool bar, where space is short
-        const char* hint;
-        Qt::Key key;
-        ChatAction chatAction;
-        void (ChatForm::*handler)();
-    };
-    const Switch switches[] = {
-        {&acMaster, "acMaster", "Master Event Switch", "Master", "Toggle Master Event Switch",
-         Qt::Key_F1, ChatAction::Master, &ChatForm::acMasterExecute},
-        {&acPhrase, "acPhrase", "Phrase Response Switch", "Phrases", "Toggle Phrase Responses",
-         Qt::Key_F2, ChatAction::Phrase, &ChatForm::acPhraseExecute},
-        {&acWhisper, "acWhisper", "Whisper Response Switch", "Whispers", "Toggle Whisper Responses",
-         Qt::Key_F3, ChatAction::WhisperReply, &ChatForm::acWhisperExecute},
-        {&acBan, "acBan", "AutoBan Switch", "AutoBan", "Toggle Auto-Ban", Qt::Key_F4,
-         ChatAction::Ban, &ChatForm::acBanExecute},
-        {&acNoBan, "acNoBan", "NoBan Switch", "NoBan", "Toggle Exclusion Ban", Qt::Key_F5,
-         ChatAction::NoBan, &ChatForm::acNoBanExecute},
-        {&acTimer, "acTimer", "Timer Switch", "Timer", "Toggle Timer Events", Qt::Key_F6,
-         ChatAction::TimerSwitch, &ChatForm::acTimerExecute},
-        {&acJoinSwitch, "acJoinSwitch", "Join Switch", "Joins", "Toggle User Join Response",
-         Qt::Key_F7, ChatAction::JoinSwitch, &ChatForm::acJoinSwitchExecute},
-    };
-    for (const Switch& entry : switches) {
-        QAction* action = makeAction(this, entry.name, tr(entry.caption),
-                                     QKeySequence(Qt::CTRL | entry.key), tr(entry.hint));
-        action->setCheckable(true);
-        action->setIconText(tr(entry.shortCaption));
-        connect(action, &QAction::triggered, this,
-                [this, entry] { runAction(entry.chatAction, entry.handler); });
-        menu->addAction(action);
-        *entry.action = action;
+    for (const ChatActionInfo& info : chatActions()) {
+        if (info.menu == MenuId::None) continue;
+        const auto index = static_cast<std::size_t>(info.menu);
+        QMenu*& menu = menus_[index];
+        if (menu == nullptr) {
+            menu = menuBar()->addMenu(tr(MenuCaptions[index]));
+            menu->setObjectName(MenuNames[index]);
+        } else if (info.separatorBefore) {
+            menu->addSeparator();
+        }
+        menu->addAction(action(info.id));
     }
-    menu->addSeparator();
-    acPause = makeAction(this, "acPause", tr("Chat P&ause"), Qt::Key_F12,
-                         tr("Pause incoming messages to allow cutting/pasting"));
-    acPause->setCheckable(true);
-    acPause->setIconText(tr("Pause"));
-    acPause->setEnabled(false);
-    connect(acPause, &QAction::triggered, this,
-            [this] { runAction(ChatAction::Pause, &ChatForm::acPauseExecute); });
-    menu->addAction(acPause);
-    acToolbar = new QAction(tr("Tool&bar"), this);
-    acToolbar->setObjectName("acToolbar");
-    acToolbar->setCheckable(true);
-    acToolbar->setChecked(true);
-    connect(acToolbar, &QAction::toggled, this, [this](bool on) {
-        if (ToolBar->isVisible() == on) return;
-        ToolBar->setVisible(on);
-        form_->options().setToolBarVisible(on);
-        form_->setSettingsModified(true);
-    });
-    menu->addAction(acToolbar);
 }
 
 void TfrmChat::createToolBar() {
@@ -172,14 +133,25 @@ void TfrmChat::createToolBar() {
     ToolBar->setObjectName("ToolBar");
     ToolBar->setMovable(false);
     ToolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ToolBar->addAction(acConnect);
-    btnConnect = qobject_cast<QToolButton*>(ToolBar->widgetForAction(acConnect));
+    int lastGroup = 0;
+    for (int group = 1; group <= 3; ++group) {
+        for (const ChatActionInfo& info : chatActions()) {
+            if (info.toolBarGroup != group) continue;
+            if (lastGroup != 0 && lastGroup != group) ToolBar->addSeparator();
+            lastGroup = group;
+            ToolBar->addAction(action(info.id));
+        }
+    }
+    btnConnect = qobject_cast<QToolButton*>(ToolBar->widgetForAction(action(ChatAction::Connect)));
     btnConnect->setObjectName("btnConnect");
-    ToolBar->addAction(acLock);
-    ToolBar->addSeparator();
-    for (QAction* action :
-         {acMaster, acPhrase, acWhisper, acBan, acNoBan, acTimer, acJoinSwitch, acPause})
-        ToolBar->addAction(action);
+}
+
+void TfrmChat::acToolbarExecute() {
+    const bool on = action(ChatAction::Toolbar)->isChecked();
+    if (ToolBar->isVisible() == on) return;
+    ToolBar->setVisible(on);
+    form_->document().options().setToolBarVisible(on);
+    form_->document().setModified(true);
 }
 
 void TfrmChat::createPanes() {
@@ -195,7 +167,7 @@ void TfrmChat::createPanes() {
     edChannel->setFocusPolicy(Qt::ClickFocus);
     lstUser = makeList(nullptr, "lstUser");
     lstDef = makeList(nullptr, "lstDef");
-    // --- Roster painting: the user list is drawn from the roster model ---
+    // The user list is drawn from the roster model.
     rosterDelegate = new RosterDelegate(*form_, lstUser);
     lstUser->setItemDelegate(rosterDelegate);
     lstUser->setUniformItemSizes(true);
@@ -215,7 +187,7 @@ void TfrmChat::createPanes() {
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(mainSplitter, 1);
     pnlUrl = new UrlBar(central);
-    connect(pnlUrl, &UrlBar::linkClicked, this, [this] { form_->lblUrlClick(); });
+    connect(pnlUrl, &UrlBar::linkClicked, this, [this] { form_->incoming().lblUrlClick(); });
     layout->addWidget(pnlUrl);
     layout->addWidget(createEntryRow());
     setCentralWidget(central);
@@ -237,11 +209,16 @@ QWidget* TfrmChat::createEntryRow() {
     layout->addWidget(btnEmote);
     layout->addWidget(btnWhisper);
 
-    connect(edEntry, &TTabEdit::enterPressed, this, [this] { form_->btnSendClick(); });
-    connect(edEntry, &TTabEdit::tabPressed, this, [this] { form_->CycleWhisperReply(); });
-    connect(btnSend, &QPushButton::clicked, this, [this] { form_->btnSendClick(); });
-    connect(btnEmote, &QPushButton::clicked, this, [this] { form_->btnEmoteClick(); });
-    connect(btnWhisper, &QPushButton::clicked, this, [this] { form_->btnWhisperClick(); });
+    OutgoingText& text = form_->text();
+    auto send = [this, &text] { text.btnSendClick(entryText(), selection()); };
+    connect(edEntry, &TTabEdit::enterPressed, this, send);
+    connect(btnSend, &QPushButton::clicked, this, send);
+    connect(edEntry, &TTabEdit::tabPressed, this,
+            [this, &text] { text.CycleWhisperReply(entryText()); });
+    connect(btnEmote, &QPushButton::clicked, this,
+            [this, &text] { text.btnEmoteClick(entryText(), selection()); });
+    connect(btnWhisper, &QPushButton::clicked, this,
+            [this, &text] { text.btnWhisperClick(entryText(), selection()); });
     return row;
 }
 
@@ -261,8 +238,8 @@ void TfrmChat::createStatusBar() {
 
 void TfrmChat::createConnectDialog() {
     frmConnect = new TfrmConnect(this);
-    frmConnect->OnCancel = [this] { form_->btnCancelClick(); };
-    frmConnect->OnNext = [this] { form_->btnNextClick(); };
+    frmConnect->OnCancel = [this] { form_->session().btnCancelClick(); };
+    frmConnect->OnNext = [this] { form_->session().btnNextClick(); };
 }
 
 void TfrmChat::setTabOrder() {

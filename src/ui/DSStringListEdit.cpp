@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/AlignedLists.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

@@ -24,31 +24,7 @@ QTextEdit* asTextEdit(QWidget* widget) {
     return qobject_cast<QTextEdit*>(widget);
 }
 
-QAction* makeEditAction(QObject* owner, const char* name, const QString& text,
-                        const QKeySequence& key) {
-    auto* action = new QAction(text, owner);
-    action->setObjectName(name);
-    action->setShortcut(key);
-    return action;
-}
-
 }  // namespace
-
-void TfrmChat::createEditMenu() {
-    acCut = makeEditAction(this, "acCut", tr("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    acCopy = makeEditAction(this, "acCopy", tr("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    acPaste = makeEditAction(this, "acPaste", tr("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    acSelectAll = makeEditAction(this, "acSelectAll", tr("&Select All"), QKeySequence());
-    connect(acCut, &QAction::triggered, this, &TfrmChat::acCutExecute);
-    connect(acCopy, &QAction::triggered, this, &TfrmChat::acCopyExecute);
-    connect(acPaste, &QAction::triggered, this, &TfrmChat::acPasteExecute);
-    connect(acSelectAll, &QAction::triggered, this, &TfrmChat::acSelectAllExecute);
-    mnEdit = menuBar()->addMenu(tr("&Edit"));
-    mnEdit->setObjectName("mnEdit");
-    mnEdit->addActions({acCut, acCopy, acPaste});
-    mnEdit->addSeparator();
-    mnEdit->addAction(acSelectAll);
-}
 
 // The focused control of this window; while a menu or another window has the
 // keyboard, the one that had it last.
@@ -67,10 +43,10 @@ void TfrmChat::updateEditActions() {
     QWidget* focus = editFocus();
     const bool textControl = asLineEdit(focus) != nullptr || asTextEdit(focus) != nullptr;
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    acCut->setEnabled(entryHasFocus());
-    acCopy->setEnabled(textControl);
-    acPaste->setEnabled(entryHasFocus() && clip != nullptr && clip->hasText());
-    acSelectAll->setEnabled(textControl);
+    action(ChatAction::Cut)->setEnabled(entryHasFocus());
+    action(ChatAction::Copy)->setEnabled(textControl);
+    action(ChatAction::Paste)->setEnabled(entryHasFocus() && clip != nullptr && clip->hasText());
+    action(ChatAction::SelectAll)->setEnabled(textControl);
 }
 
 void TfrmChat::acCutExecute() {

@@ -95,7 +95,7 @@ bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {
     QWidget* focus = QApplication::focusWidget();
     const bool firstStop = focus != nullptr ? watched == focus : watched == &window_;
     if (const std::optional<char> letter = macroKey(key); letter && firstStop)
-        window_.form().runMacros(*letter);
+        window_.form().text().runMacros(*letter, window_.entryText(), window_.selection());
     return false;
 }
 

@@ -1,7 +1,6 @@
-// The chat-file side of the main window: the File menu's New, Open, Save,
-// Save As and Import, the questions and file dialogs they ask through the
-// view, the refresh after a chat file was loaded, and the window layout kept
-// in Chat.ini (read when first shown, written when closed).
+// The chat-file side of the main window: the questions and file dialogs the
+// File menu asks through the view, the refresh after a chat file was loaded, and the window layout
+// kept in Chat.ini (read when first shown, written when closed).
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -11,21 +10,12 @@
 #include <QSplitter>
 #include <QToolBar>
 
+#include "text/DisplayText.h"
 #include "ui/Chat.h"
-#include "ui/DisplayText.h"
 
 namespace verdo {
 
 namespace {
-
-QAction* makeFileAction(QObject* owner, const char* name, const QString& text,
-                        const QString& hint) {
-    auto* action = new QAction(text, owner);
-    action->setObjectName(name);
-    action->setToolTip(hint);
-    action->setStatusTip(hint);
-    return action;
-}
 
 // "Chat Files (*.ch5)|*.ch5" in Qt's form: "Chat Files (*.ch5)".
 QString qtFilter(const std::string& filter) {
@@ -51,24 +41,6 @@ int secondSize(const QSplitter* splitter) {
 }
 
 }  // namespace
-
-void TfrmChat::createFileActions(QMenu* file) {
-    acNew = makeFileAction(this, "acNew", tr("&New"), tr("Clear chat settings"));
-    acOpen = makeFileAction(this, "acOpen", tr("&Open Chat File..."), tr("Open a chat file"));
-    acSave = makeFileAction(this, "acSave", tr("&Save Chat Settings"), tr("Save chat settings"));
-    acSaveAs = makeFileAction(this, "acSaveAs", tr("Save &As..."), tr("Save chat settings as"));
-    acImport = makeFileAction(this, "acImport", tr("&Import Files from Version 4"),
-                              tr("Import response files of version 4"));
-    connect(acNew, &QAction::triggered, this, [this] { form_->acNewExecute(); });
-    connect(acOpen, &QAction::triggered, this, [this] { form_->acOpenExecute(); });
-    connect(acSave, &QAction::triggered, this, [this] { form_->acSaveExecute(); });
-    connect(acSaveAs, &QAction::triggered, this, [this] { form_->acSaveAsExecute(); });
-    connect(acImport, &QAction::triggered, this, [this] { form_->acImportExecute(); });
-    file->addActions({acNew, acOpen, acSave, acSaveAs});
-    file->addSeparator();
-    file->addAction(acImport);
-    file->addSeparator();
-}
 
 Answer TfrmChat::askYesNoCancel(const std::string& question) {
     const auto answer = QMessageBox::question(
@@ -97,14 +69,14 @@ std::optional<std::string> TfrmChat::chooseFile(const FileDialogRequest& request
 
 void TfrmChat::optionsChanged() {
     ApplyAppearance();
-    ToolBar->setVisible(form_->options().toolBarVisible());
+    ToolBar->setVisible(form_->document().options().toolBarVisible());
     lstDef->clear();
-    for (const std::string& name : form_->lists().UserDef)
+    for (const std::string& name : form_->document().lists().UserDef)
         lstDef->addItem(displayText(name));
 }
 
 void TfrmChat::ReadLayout(bool applyPosition) {
-    const WindowLayout layout = form_->readLayout();
+    const WindowLayout layout = form_->document().readLayout();
     ChatLayoutSizes sizes{layout.left,      layout.top,          layout.width,        layout.height,
                           layout.userWidth, layout.customHeight, layout.whisperHeight};
     if (!applyPosition) {
@@ -117,9 +89,9 @@ void TfrmChat::ReadLayout(bool applyPosition) {
 
 void TfrmChat::WriteLayout() {
     const QRect normal = isMaximized() ? normalGeometry() : geometry();
-    form_->writeLayout({normal.y(), normal.x(), isMaximized(), normal.width(), normal.height(),
-                        secondSize(mainSplitter), secondSize(userSplitter),
-                        secondSize(chatSplitter)});
+    form_->document().writeLayout({normal.y(), normal.x(), isMaximized(), normal.width(),
+                                   normal.height(), secondSize(mainSplitter),
+                                   secondSize(userSplitter), secondSize(chatSplitter)});
 }
 
 void TfrmChat::closeEvent(QCloseEvent* event) {

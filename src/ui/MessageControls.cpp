@@ -46,8 +46,6 @@ void insertSelectedName(const QListWidget& list, QLineEdit& entry) {
 
 void TfrmChat::wireMessageControls() {
     createSoundMenu();
-    ToolBar->addSeparator();
-    ToolBar->addActions({acCut, acCopy, acPaste});
 
     // The wiring that reaches into the window's parts dies before them.
     messageWiring_ = std::make_unique<QObject>();
@@ -56,12 +54,6 @@ void TfrmChat::wireMessageControls() {
     new UserListDrag(*lstUser);
     new UserListDrag(*lstDef);
     new EntryNameDrop(*edEntry->lineEdit());
-
-    acAltN = new QAction(tr("Alt&N"), this);
-    acAltN->setObjectName("acAltN");
-    acAltN->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
-    addAction(acAltN);
-    connect(acAltN, &QAction::triggered, this, &TfrmChat::btnAltNClick);
 
     // pnlEntryClick and StatusBarClick.
     new ClickWatcher(*edEntry->parentWidget(), [this] { focusEntry(); });

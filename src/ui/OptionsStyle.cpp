@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "records/Options.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

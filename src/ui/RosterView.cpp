@@ -8,7 +8,7 @@
 #include "chat/ChatForm.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 #include "ui/OptionsStyle.h"
 
 namespace verdo {
@@ -82,12 +82,12 @@ RosterDelegate::RosterDelegate(ChatForm& form, QObject* parent)
 
 void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
-    const Roster& roster = form_.roster();
+    const Roster& roster = form_.roster().roster();
     const auto row = static_cast<std::size_t>(index.row());
     if (index.row() < 0 || row >= roster.size()) return;
-    const tOptions& options = form_.options();
+    const tOptions& options = form_.document().options();
     const RosterRow& data = roster.row(row);
-    tUserList& users = form_.users();
+    tUserList& users = form_.document().users();
     const tUser* record = users.Items(users.IndexOfName(data.name));
     const bool selected = (option.state & QStyle::State_Selected) != 0;
     const RosterRowLook look = rosterRowLook(data, roster.SquelchMarks()[row], record, options,

@@ -5,8 +5,8 @@
 #include <QStyle>
 #include <functional>
 
+#include "text/DisplayText.h"
 #include "ui/Chat.h"
-#include "ui/DisplayText.h"
 
 namespace verdo {
 
@@ -51,32 +51,30 @@ void fillSoundMenu(QMenu& menu, const SoundList& list, const SoundHandler& handl
 }  // namespace
 
 void TfrmChat::createSoundMenu() {
-    mnSounds = menuBar()->addMenu(tr("&Sounds"));
-    mnSounds->setObjectName("mnSounds");
-    acRefreshSounds = mnSounds->addAction(tr("&Refresh Sound List"));
-    acRefreshSounds->setObjectName("acRefreshSounds");
-    connect(acRefreshSounds, &QAction::triggered, this, &TfrmChat::BuildSoundMenus);
+    mnSounds = menus_[static_cast<std::size_t>(MenuId::Sounds)];
     mnSounds->addSeparator();
     mnSounds->menuAction()->setEnabled(false);  // until the sound folder is looked up
 }
 
 void TfrmChat::BuildSoundMenus() {
-    if (!form_->soundsAvailable()) return;
-    const SoundList sounds = form_->soundList();
+    if (!form_->sounds().available()) return;
+    const SoundList sounds = form_->sounds().list();
     clearSoundEntries(*mnSounds, 2);
     fillSoundMenu(*mnSounds, sounds,
-                  [this](const SoundEntry& sound) { form_->SendSoundToChannel(sound); });
+                  [this](const SoundEntry& sound) { form_->text().SendSoundToChannel(sound); });
     if (mnPlaySound != nullptr) {
         clearSoundEntries(*mnPlaySound, 0);
-        fillSoundMenu(*mnPlaySound, sounds,
-                      [this](const SoundEntry& sound) { form_->SendSoundToUser(sound); });
+        fillSoundMenu(*mnPlaySound, sounds, [this](const SoundEntry& sound) {
+            form_->text().SendSoundToUser(sound, selectedRosterName());
+        });
     }
 }
 
 void TfrmChat::updateSoundMenus() {
-    mnSounds->menuAction()->setEnabled(form_->soundsAvailable());
+    mnSounds->menuAction()->setEnabled(form_->sounds().available());
     if (mnPlaySound != nullptr)
-        mnPlaySound->menuAction()->setEnabled(form_->LoggedOn() && form_->soundsAvailable());
+        mnPlaySound->menuAction()->setEnabled(form_->session().LoggedOn() &&
+                                              form_->sounds().available());
 }
 
 }  // namespace verdo

@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "engine/ChatFile.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -51,7 +51,7 @@ class ChatFileCommandTest : public ::testing::Test {
     }
     void load() { ASSERT_TRUE(LoadChatFile(dir / "bot.ch5", {options, lists, users}).ok); }
 
-    testing::TempDir dir;
+    testing::TempFolder dir;
     tOptions options;
     ChatLists lists;
     tUserList users;

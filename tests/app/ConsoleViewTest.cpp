@@ -122,15 +122,6 @@ TEST_F(ConsoleViewTest, QuestionsTakeTheSafeAnswerAndSaySo) {
               "File dialog \"Save Chat Settings...\": cancelled, nobody to ask.\n");
 }
 
-TEST_F(ConsoleViewTest, TheEntryHoldsTheTypedLine) {
-    ConsoleView& v = view();
-    EXPECT_EQ(v.entryText(), "");
-    v.setEntryText("hello");
-    EXPECT_EQ(v.entryText(), "hello");
-    EXPECT_EQ(v.selectedRosterName(), std::nullopt);
-    EXPECT_EQ(v.selectedCustomName(), std::nullopt);
-}
-
 TEST_F(ConsoleViewTest, TheUrlBarBecomesALine) {
     ConsoleView& v = view(/*colored=*/true);
     v.showUrlBar("Zed has sent the following URL: ", "http://example.org/");

@@ -9,10 +9,10 @@
 
 #include "GatewayServer.h"
 #include "GatewayTestSupport.h"
-#include "chat/TempFolder.h"
 #include "engine/ChatFile.h"
 #include "engine/CommandTable.h"
 #include "records/Options.h"
+#include "support/TempFolder.h"
 #include "support/WaitFor.h"
 
 namespace verdo {
@@ -50,12 +50,16 @@ void writeChatFile(const fs::path& path, std::uint16_t port,
     ASSERT_TRUE(outcome.ok) << (outcome.errors.empty() ? "" : outcome.errors.front());
 }
 
-tStringList savedOwners(const fs::path& path) {
+ChatLists savedLists(const fs::path& path) {
     tOptions options;
     ChatLists lists;
     tUserList users;
     EXPECT_TRUE(LoadChatFile(path, {options, lists, users}).ok);
-    return lists.OwnerList;
+    return lists;
+}
+
+tStringList savedOwners(const fs::path& path) {
+    return savedLists(path).OwnerList;
 }
 
 bool hasLine(const RawClient& client, const std::string& start, const std::string& end) {
@@ -245,6 +249,31 @@ TEST_F(HeadlessTest, WithoutAChatFileTheLastOneOfChatIniRuns) {
     ASSERT_TRUE(waitForOutput("Joining channel Op Verdo.")) << out << err;
     signal(SIGTERM);
     EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+// The start server and the chat file of a bot run are for that run only: the
+// chat file keeps its own servers and the desktop's "Last File" stays.
+TEST_F(HeadlessTest, StartServerAndChatFileOfTheRunAreNeverWritten) {
+    writeChatFile(chatFile, /*port=*/1, {"Boss"});  // nothing listens on port 1
+    const std::string chatIni = "[Last File]\r\nLast File=/home/desk/desktop.ch5\r\n";
+    folder.write("bin/Chat.ini", chatIni);
+    const std::string live = "127.0.0.1:" + std::to_string(server->port());
+    start({"--headless", "--server", QString::fromStdString(live),
+           QString::fromStdString(chatFile.string())});
+    ASSERT_TRUE(waitForOutput("Joining channel Op Verdo.")) << out << err;
+    RawClient& boss = user("Boss", /*inHomeChannel=*/false);
+    boss.send("/w Verdo /addowner Zed\r");  // a change, so that SIGTERM saves
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(boss, "1004 WHISPER Verdo", "\"Adding Owner: Zed\""); }, Bound))
+        << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << out << err;
+    const ChatLists saved = savedLists(chatFile);
+    EXPECT_EQ(saved.OwnerList, (tStringList{"Boss", "Zed"}));
+    EXPECT_EQ(saved.ServerList, tStringList{"127.0.0.1:1"});
+    EXPECT_NE(folder.read("bin/Chat.ini").find("Last File=/home/desk/desktop.ch5"),
+              std::string::npos)
+        << folder.read("bin/Chat.ini");
 }
 
 TEST_F(HeadlessTest, VersionHelpAndUnknownOptions) {

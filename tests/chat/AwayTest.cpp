@@ -12,7 +12,7 @@ class AwayTest : public SessionFixture {
   protected:
     void SetUp() override {
         logOn();
-        form.options().setAwayReason("lunch");
+        form.document().options().setAwayReason("lunch");
     }
     // Lets the paced sender put out everything it holds.
     std::string sent() {
@@ -24,50 +24,50 @@ class AwayTest : public SessionFixture {
 
 TEST_F(AwayTest, ConfirmedReasonSwitchesAwayOn) {
     view.answers.push_back("gone fishing");
-    form.acAwayExecute();
+    form.session().acAwayExecute();
     EXPECT_THAT(view.inputBoxes, ElementsAre("Away|Enter reason why you will be away:|lunch"));
-    EXPECT_TRUE(form.AwayOn());
+    EXPECT_TRUE(form.session().AwayOn());
     EXPECT_TRUE(view.checked[ChatAction::Away]);
-    EXPECT_EQ(form.options().awayReason(), "gone fishing");
-    EXPECT_TRUE(form.settingsModified());
+    EXPECT_EQ(form.document().options().awayReason(), "gone fishing");
+    EXPECT_TRUE(form.document().modified());
     EXPECT_EQ(sent(), "/away gone fishing\r");
     EXPECT_GT(view.focusCount, 0);
 }
 
 TEST_F(AwayTest, SameReasonDoesNotMarkTheSettingsModified) {
     view.answers.push_back("lunch");
-    form.acAwayExecute();
-    EXPECT_TRUE(form.AwayOn());
-    EXPECT_FALSE(form.settingsModified());
+    form.session().acAwayExecute();
+    EXPECT_TRUE(form.session().AwayOn());
+    EXPECT_FALSE(form.document().modified());
 }
 
 TEST_F(AwayTest, LongReasonIsCutTo255) {
     view.answers.push_back(std::string(300, 'r'));
-    form.acAwayExecute();
+    form.session().acAwayExecute();
     EXPECT_EQ(sent(), "/away " + std::string(255, 'r') + "\r");
 }
 
 TEST_F(AwayTest, EmptyReasonChangesNothing) {
     view.answers.push_back("");
-    form.acAwayExecute();
-    EXPECT_FALSE(form.AwayOn());
+    form.session().acAwayExecute();
+    EXPECT_FALSE(form.session().AwayOn());
     EXPECT_FALSE(view.checked.count(ChatAction::Away));
     EXPECT_EQ(sent(), "");
 }
 
 TEST_F(AwayTest, CancelledBoxUnchecks) {
     view.answers.push_back(std::nullopt);
-    form.acAwayExecute();
-    EXPECT_FALSE(form.AwayOn());
+    form.session().acAwayExecute();
+    EXPECT_FALSE(form.session().AwayOn());
     EXPECT_FALSE(view.checked[ChatAction::Away]);
     EXPECT_EQ(sent(), "");
 }
 
 TEST_F(AwayTest, SecondRunSwitchesOffWithTheBareCommand) {
     view.answers.push_back("out");
-    form.acAwayExecute();
-    form.acAwayExecute();
-    EXPECT_FALSE(form.AwayOn());
+    form.session().acAwayExecute();
+    form.session().acAwayExecute();
+    EXPECT_FALSE(form.session().AwayOn());
     EXPECT_FALSE(view.checked[ChatAction::Away]);
     EXPECT_EQ(sent(), "/away out\r/away\r");
     EXPECT_EQ(view.inputBoxes.size(), 1u);
@@ -75,28 +75,28 @@ TEST_F(AwayTest, SecondRunSwitchesOffWithTheBareCommand) {
 
 TEST_F(AwayTest, ServerLinesMoveTheCheckMarkButNotTheMode) {
     view.answers.push_back("out");
-    form.acAwayExecute();
+    form.session().acAwayExecute();
     receive("1018 INFO \"You are no longer marked as away.\"");
     EXPECT_FALSE(view.checked[ChatAction::Away]);
-    EXPECT_TRUE(form.AwayOn());
-    form.acAwayExecute();  // AwayOn still set: switches off without asking
+    EXPECT_TRUE(form.session().AwayOn());
+    form.session().acAwayExecute();  // AwayOn still set: switches off without asking
     EXPECT_EQ(sent(), "/away out\r/away\r");
     receive("1018 INFO \"You are now marked as being away.\"");
     EXPECT_TRUE(view.checked[ChatAction::Away]);
-    EXPECT_FALSE(form.AwayOn());
+    EXPECT_FALSE(form.session().AwayOn());
 }
 
 TEST_F(AwayTest, DoNotDisturbUsesItsOwnTextsAndReason) {
-    form.options().setDndReason("busy");
+    form.document().options().setDndReason("busy");
     view.answers.push_back("meeting");
-    form.acDNDExecute();
+    form.session().acDNDExecute();
     EXPECT_THAT(view.inputBoxes, ElementsAre("DND|Enter reason why you will be in DND mode:|busy"));
-    EXPECT_TRUE(form.DNDOn());
-    EXPECT_FALSE(form.AwayOn());
+    EXPECT_TRUE(form.session().DNDOn());
+    EXPECT_FALSE(form.session().AwayOn());
     EXPECT_TRUE(view.checked[ChatAction::DND]);
-    form.acDNDExecute();
+    form.session().acDNDExecute();
     EXPECT_EQ(sent(), "/DND meeting\r/DND\r");
-    EXPECT_EQ(form.options().dndReason(), "meeting");
+    EXPECT_EQ(form.document().options().dndReason(), "meeting");
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "chat/ChatForm.h"
-#include "chat/RecordingView.h"
 #include "engine/ChatFile.h"
-#include "records/TempDir.h"
 #include "support/FakePlatform.h"
+#include "support/RecordingView.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -17,12 +17,12 @@ using testing::FakePlatform;
 using ::testing::IsEmpty;
 using testing::readFile;
 using testing::RecordingView;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::writeFile;
 
 class ChatFilesTest : public ::testing::Test {
   protected:
-    ChatFilesTest() { form.setSettingsFile(dir / "Chat.ini"); }
+    ChatFilesTest() { form.document().setSettingsFile(dir / "Chat.ini"); }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
     // A chat file written by the program's own saver.
@@ -39,10 +39,10 @@ class ChatFilesTest : public ::testing::Test {
     }
     void start() { form.FormShow(); }
 
-    TempDir dir;
+    TempFolder dir;
     FakePlatform platform;
     RecordingView view;
-    ChatForm form{platform, view};
+    ChatForm form{platform, view, view};
 };
 
 TEST_F(ChatFilesTest, StartLoadsTheLastFileOfChatIni) {
@@ -50,19 +50,19 @@ TEST_F(ChatFilesTest, StartLoadsTheLastFileOfChatIni) {
     writeFile(dir / "Chat.ini", "[Last File]\r\nLast File=" + path("bot.ch5") + "\r\n");
     start();
     EXPECT_TRUE(view.hasLine("Chat file " + path("bot.ch5") + " loaded."));
-    EXPECT_EQ(form.currentFileName(), path("bot.ch5"));
-    EXPECT_EQ(form.options().userName(), "Verdo");
-    EXPECT_EQ(form.bcChat().UserName, "Verdo");
-    EXPECT_THAT(form.lists().OwnerList, ElementsAre("Boss of Verdo"));
-    EXPECT_FALSE(form.settingsModified());
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("bot.ch5"));
+    EXPECT_EQ(form.document().options().userName(), "Verdo");
+    EXPECT_EQ(form.session().bcChat().UserName, "Verdo");
+    EXPECT_THAT(form.document().lists().OwnerList, ElementsAre("Boss of Verdo"));
+    EXPECT_FALSE(form.document().modified());
 }
 
 TEST_F(ChatFilesTest, StartWithoutChatIniHasBuiltInListsAndNoFile) {
     start();
-    EXPECT_EQ(form.currentFileName(), "None");
-    EXPECT_EQ(form.lists().ServerList.size(), 15u);
-    EXPECT_EQ(form.lists().ChannelList.size(), 28u);
-    EXPECT_THAT(form.lists().ProductActions, ::testing::Each("None"));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
+    EXPECT_EQ(form.document().lists().ServerList.size(), 15u);
+    EXPECT_EQ(form.document().lists().ChannelList.size(), 28u);
+    EXPECT_THAT(form.document().lists().ProductActions, ::testing::Each("None"));
     EXPECT_THAT(view.lines, IsEmpty());
 }
 
@@ -72,8 +72,8 @@ TEST_F(ChatFilesTest, ACommandLineFileWinsOverChatIni) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + path("ini.ch5") + "\n");
     form.setStartChatFile(path("given.ch5"));
     start();
-    EXPECT_EQ(form.options().userName(), "Given");
-    EXPECT_EQ(form.currentFileName(), path("given.ch5"));
+    EXPECT_EQ(form.document().options().userName(), "Given");
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("given.ch5"));
 }
 
 TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
@@ -81,21 +81,21 @@ TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
     start();
     EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5")));
     EXPECT_TRUE(view.hasLine("An Error occured loadng chat settings."));
-    EXPECT_EQ(view.lines.back().segments[0].color, form.options().errorColor());
-    EXPECT_EQ(form.currentFileName(), "None");
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
+    EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
 }
 
 TEST_F(ChatFilesTest, AnOldFileCountsAsModifiedAtStartButNotAfterOpen) {
     makeChatFile("old.ch5", "Old", "5.00");
     form.setStartChatFile(path("old.ch5"));
     start();
-    EXPECT_TRUE(form.settingsModified());
+    EXPECT_TRUE(form.document().modified());
 
     makeChatFile("old.ch5", "Old", "5.00");
     view.fileAnswers = {path("old.ch5")};
     view.questionAnswers = {Answer::No};
-    form.acOpenExecute();
-    EXPECT_FALSE(form.settingsModified());
+    form.document().acOpenExecute();
+    EXPECT_FALSE(form.document().modified());
     EXPECT_TRUE(view.hasLine("Chat settings loaded."));
 }
 
@@ -104,15 +104,15 @@ TEST_F(ChatFilesTest, StartReadsPlaybackStateAndIgnorePrefix) {
     writeFile(dir / "Chat.ini", "[Batch File]\nBatch File=" + path("story.txt") +
                                     "\nBatch User=Pal\n[Response]\nIgnore=!bot\n");
     start();
-    EXPECT_EQ(form.batchFile(), path("story.txt"));
-    EXPECT_EQ(form.batchUser(), "Pal");
-    EXPECT_EQ(form.ignorePrefix(), "!bot");
+    EXPECT_EQ(form.playback().batchFile(), path("story.txt"));
+    EXPECT_EQ(form.playback().batchUser(), "Pal");
+    EXPECT_EQ(form.document().ignorePrefix(), "!bot");
 }
 
 TEST_F(ChatFilesTest, ExitWritesLastFileOnlyWhenAFileIsCurrent) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=/kept.ch5\n[Response]\nIgnore=!\n");
     start();
-    form.setBatch("/tmp/story.txt", "Pal");
+    form.playback().setBatch("/tmp/story.txt", "Pal");
     ASSERT_TRUE(form.FormCloseQuery());
     form.FormClose();
     EXPECT_EQ(readFile(dir / "Chat.ini"),
@@ -121,14 +121,14 @@ TEST_F(ChatFilesTest, ExitWritesLastFileOnlyWhenAFileIsCurrent) {
 
     makeChatFile("bot.ch5", "Verdo");
     view.fileAnswers = {path("bot.ch5")};
-    form.acOpenExecute();
+    form.document().acOpenExecute();
     form.FormClose();
     EXPECT_EQ(IniFile(dir / "Chat.ini").readString("Last File", "Last File", ""), path("bot.ch5"));
 }
 
 TEST_F(ChatFilesTest, ExitAsksWhenModified) {
     start();
-    form.setSettingsModified(true);
+    form.document().setModified(true);
     view.questionAnswers = {Answer::Cancel};
     EXPECT_FALSE(form.FormCloseQuery());
     EXPECT_THAT(view.questions, ElementsAre("Save current chat settings?"));
@@ -137,16 +137,16 @@ TEST_F(ChatFilesTest, ExitAsksWhenModified) {
     view.fileAnswers = {path("saved.ch5")};
     EXPECT_TRUE(form.FormCloseQuery());
     EXPECT_TRUE(std::filesystem::exists(dir / "saved.ch5"));
-    EXPECT_EQ(form.currentFileName(), path("saved.ch5"));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("saved.ch5"));
 }
 
 TEST_F(ChatFilesTest, YesWithoutASuccessfulSaveKeepsTheSettings) {
     start();
-    form.lists().PhraseList = {"precious"};
-    form.setSettingsModified(true);
+    form.document().lists().PhraseList = {"precious"};
+    form.document().setModified(true);
     view.questionAnswers = {Answer::Yes};  // and the save dialog is cancelled
-    form.acNewExecute();
-    EXPECT_THAT(form.lists().PhraseList, ElementsAre("precious"));
+    form.document().acNewExecute();
+    EXPECT_THAT(form.document().lists().PhraseList, ElementsAre("precious"));
     view.questionAnswers = {Answer::Yes};
     EXPECT_FALSE(form.FormCloseQuery());
 }
@@ -155,23 +155,23 @@ TEST_F(ChatFilesTest, NewClearsKeepsTheFileNameAndSaveWritesThere) {
     makeChatFile("bot.ch5", "Verdo");
     form.setStartChatFile(path("bot.ch5"));
     start();
-    form.users().Add(std::make_unique<tUser>());
-    form.setSettingsModified(true);
+    form.document().users().Add(std::make_unique<tUser>());
+    form.document().setModified(true);
     view.questionAnswers = {Answer::No};
-    form.acNewExecute();
+    form.document().acNewExecute();
     EXPECT_TRUE(view.hasLine("Chat settings cleared."));
-    EXPECT_FALSE(form.settingsModified());
-    EXPECT_NE(form.options().userName(), "Verdo");
+    EXPECT_FALSE(form.document().modified());
+    EXPECT_NE(form.document().options().userName(), "Verdo");
     tOptions reset;
     tProductActions actions;
     ResetOptions(reset, actions);
-    EXPECT_EQ(form.options().userName(), reset.userName());
-    EXPECT_EQ(form.users().Count(), 0);
-    EXPECT_THAT(form.lists().OwnerList, IsEmpty());
-    EXPECT_THAT(form.lists().ProductActions, ::testing::Each("None"));
-    EXPECT_EQ(form.currentFileName(), path("bot.ch5"));
+    EXPECT_EQ(form.document().options().userName(), reset.userName());
+    EXPECT_EQ(form.document().users().Count(), 0);
+    EXPECT_THAT(form.document().lists().OwnerList, IsEmpty());
+    EXPECT_THAT(form.document().lists().ProductActions, ::testing::Each("None"));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("bot.ch5"));
 
-    form.acSaveExecute();
+    form.document().acSaveExecute();
     EXPECT_THAT(view.fileDialogs, IsEmpty());
     EXPECT_TRUE(view.hasLine("Chat settings saved."));
     tOptions options;
@@ -183,8 +183,8 @@ TEST_F(ChatFilesTest, NewClearsKeepsTheFileNameAndSaveWritesThere) {
 
 TEST_F(ChatFilesTest, SaveWithoutAFileOpensTheSaveDialog) {
     start();
-    form.acNewExecute();
-    form.acSaveExecute();
+    form.document().acNewExecute();
+    form.document().acSaveExecute();
     ASSERT_EQ(view.fileDialogs.size(), 1u);
     const FileDialogRequest& dialog = view.fileDialogs[0];
     EXPECT_TRUE(dialog.save);
@@ -192,12 +192,12 @@ TEST_F(ChatFilesTest, SaveWithoutAFileOpensTheSaveDialog) {
     EXPECT_EQ(dialog.filter, "Chat Files (*.ch5)|*.ch5");
     EXPECT_EQ(dialog.defaultExtension, "ch5");
     EXPECT_EQ(dialog.startFolder, dir.path().string());
-    EXPECT_EQ(form.currentFileName(), "None");
+    EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
 }
 
 TEST_F(ChatFilesTest, OpenDialogAndItsOutcomes) {
     start();
-    form.acOpenExecute();  // cancelled
+    form.document().acOpenExecute();  // cancelled
     ASSERT_EQ(view.fileDialogs.size(), 1u);
     EXPECT_FALSE(view.fileDialogs[0].save);
     EXPECT_EQ(view.fileDialogs[0].title, "Open Chat Settings File...");
@@ -205,28 +205,28 @@ TEST_F(ChatFilesTest, OpenDialogAndItsOutcomes) {
 
     makeChatFile("bot.ch5", "Verdo");
     view.fileAnswers = {path("bot.ch5"), path("gone.ch5")};
-    form.acOpenExecute();
-    form.acOpenExecute();
+    form.document().acOpenExecute();
+    form.document().acOpenExecute();
     EXPECT_THAT(view.texts(),
                 ElementsAre("Chat settings loaded.", "An Error occured loading chat settings."));
-    EXPECT_EQ(form.currentFileName(), path("bot.ch5"));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("bot.ch5"));
 }
 
 TEST_F(ChatFilesTest, AFailedSaveSaysSo) {
     start();
     view.fileAnswers = {path("missing folder/bot.ch5")};
-    form.setSettingsModified(true);
-    form.acSaveAsExecute();
+    form.document().setModified(true);
+    form.document().acSaveAsExecute();
     EXPECT_THAT(view.messages, ElementsAre("Error saving file: " + path("missing folder/bot.ch5"),
                                            "Could not save user settings file"));
     EXPECT_TRUE(view.hasLine("An Error occured saving chat settings."));
-    EXPECT_TRUE(form.settingsModified());
-    EXPECT_EQ(form.currentFileName(), "None");
+    EXPECT_TRUE(form.document().modified());
+    EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
 }
 
 TEST_F(ChatFilesTest, ImportAsksMergesAndReports) {
     start();
-    form.acImportExecute();  // No
+    form.document().acImportExecute();  // No
     EXPECT_THAT(view.questions, ElementsAre("Importing will combine version 4 response files\r"
                                             "with the current file.  Do you wish to continue?"));
     EXPECT_THAT(view.fileDialogs, IsEmpty());
@@ -234,27 +234,27 @@ TEST_F(ChatFilesTest, ImportAsksMergesAndReports) {
     writeFile(dir / "oldphrase.txt", "hello\r\n");
     view.questionAnswers = {Answer::Yes};
     view.fileAnswers = {path("old.cht")};
-    form.acImportExecute();
+    form.document().acImportExecute();
     ASSERT_EQ(view.fileDialogs.size(), 1u);
     EXPECT_EQ(view.fileDialogs[0].title, "Select Location of Version 4 Files...");
     EXPECT_EQ(view.fileDialogs[0].filter, "VerdoChat 4 Files (*.cht)|*.cht");
     EXPECT_EQ(view.fileDialogs[0].defaultExtension, "cht");
-    EXPECT_THAT(form.lists().PhraseList, ElementsAre("hello"));
+    EXPECT_THAT(form.document().lists().PhraseList, ElementsAre("hello"));
     EXPECT_THAT(view.messages, ElementsAre("Import complete."));
-    EXPECT_TRUE(form.settingsModified());
+    EXPECT_TRUE(form.document().modified());
 }
 
 TEST_F(ChatFilesTest, ImportOfMissingFilesStillCompletes) {
     start();
     view.questionAnswers = {Answer::Yes};
     view.fileAnswers = {path("nothing.cht")};
-    form.acImportExecute();
+    form.document().acImportExecute();
     EXPECT_THAT(view.messages, ElementsAre("Import complete."));
-    EXPECT_THAT(form.lists().PhraseList, IsEmpty());
+    EXPECT_THAT(form.document().lists().PhraseList, IsEmpty());
 }
 
 TEST_F(ChatFilesTest, LayoutDefaultsAndTheOrderOfItsKeys) {
-    const WindowLayout defaults = form.readLayout();
+    const WindowLayout defaults = form.document().readLayout();
     EXPECT_EQ(defaults.top, 50);
     EXPECT_EQ(defaults.left, 50);
     EXPECT_FALSE(defaults.maximized);
@@ -264,11 +264,11 @@ TEST_F(ChatFilesTest, LayoutDefaultsAndTheOrderOfItsKeys) {
     EXPECT_EQ(defaults.customHeight, 132);
     EXPECT_EQ(defaults.whisperHeight, 132);
 
-    form.writeLayout({1, 2, true, 3, 4, 5, 6, 7});
+    form.document().writeLayout({1, 2, true, 3, 4, 5, 6, 7});
     EXPECT_EQ(readFile(dir / "Chat.ini"),
               "[Screen]\nWidth=3\nHeight=4\nTop=1\nLeft=2\nMaximized=1\nNew User Width=5\n"
               "New Custom Height=6\nNew Whisper Height=7\n");
-    const WindowLayout read = form.readLayout();
+    const WindowLayout read = form.document().readLayout();
     EXPECT_EQ(read.top, 1);
     EXPECT_TRUE(read.maximized);
     EXPECT_EQ(read.whisperHeight, 7);
@@ -290,7 +290,7 @@ TEST_F(ChatFilesTest, LoadOpensTheLogForAppending) {
     start();
     EXPECT_THAT(view.messages, ElementsAre("Log File is invalid"));
     EXPECT_FALSE(form.chatLog().isOpen());
-    EXPECT_TRUE(form.LoadChatFile(path("log.ch5")));
+    EXPECT_TRUE(form.document().LoadChatFile(path("log.ch5")));
     EXPECT_TRUE(form.chatLog().isOpen());
     EXPECT_EQ(readFile(dir / "chat.log"), "earlier\n");
 }

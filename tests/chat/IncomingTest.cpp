@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "chat/SessionFixture.h"
-#include "chat/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 namespace {
@@ -23,7 +23,7 @@ class IncomingTest : public SessionFixture {
         user->setNameColor(0x000001);
         user->setTextColor(0x000002);
         user->setWhisperColor(0x000003);
-        form.users().Add(std::move(user));
+        form.document().users().Add(std::move(user));
     }
 };
 
@@ -31,9 +31,9 @@ TEST_F(IncomingTest, TalkUsesTheGeneralColoursOrTheSpeakersRecord) {
     receive("1005 TALK Bob 0010 \"hi there\"");
     EXPECT_EQ(last().pane, ChatPane);
     EXPECT_EQ(last().segments[0].text, "<Bob> ");
-    EXPECT_EQ(last().segments[0].color, form.options().nameColor());
+    EXPECT_EQ(last().segments[0].color, form.document().options().nameColor());
     EXPECT_EQ(last().segments[1].text, "hi there");
-    EXPECT_EQ(last().segments[1].color, form.options().textColor());
+    EXPECT_EQ(last().segments[1].color, form.document().options().textColor());
     addUserRecord("bob");
     receive("1005 TALK Bob 0010 \"again\"");
     EXPECT_EQ(last().segments[0].color, 0x000001u);
@@ -43,14 +43,14 @@ TEST_F(IncomingTest, TalkUsesTheGeneralColoursOrTheSpeakersRecord) {
 TEST_F(IncomingTest, EmoteIsOneSegmentInTheEmoteColour) {
     receive("1023 EMOTE Bob 0010 \"waves\"");
     EXPECT_EQ(last().text(), "<Bob waves>");
-    EXPECT_EQ(last().segments[0].color, form.options().emoteColor());
+    EXPECT_EQ(last().segments[0].color, form.document().options().emoteColor());
 }
 
 TEST_F(IncomingTest, WhisperGoesToTheWhisperPaneInWhisperColours) {
     receive("1004 WHISPER Ann 0010 \"psst\"");
     EXPECT_EQ(last().pane, WhisperPane);
     EXPECT_EQ(last().text(), "<FROM: Ann> psst");
-    EXPECT_EQ(last().segments[1].color, form.options().whisperColor());
+    EXPECT_EQ(last().segments[1].color, form.document().options().whisperColor());
     addUserRecord("ANN");
     receive("1004 WHISPER Ann 0010 \"again\"");
     EXPECT_EQ(last().segments[0].color, 0x000001u);
@@ -58,11 +58,11 @@ TEST_F(IncomingTest, WhisperGoesToTheWhisperPaneInWhisperColours) {
 }
 
 TEST_F(IncomingTest, WhisperGoesToTheLatestWindowRegisteredForTheUserInAnyCase) {
-    form.registerWhisperPane("ann", 7);
-    form.registerWhisperPane("ANN", 8);
+    form.incoming().registerWhisperPane("ann", 7);
+    form.incoming().registerWhisperPane("ANN", 8);
     receive("1004 WHISPER Ann 0010 \"psst\"");
     EXPECT_EQ(last().pane, 8);
-    form.unregisterWhisperPane(8);
+    form.incoming().unregisterWhisperPane(8);
     receive("1010 WHISPER Ann 0010 \"back\"");
     EXPECT_EQ(last().pane, 7);
 }
@@ -70,14 +70,14 @@ TEST_F(IncomingTest, WhisperGoesToTheLatestWindowRegisteredForTheUserInAnyCase) 
 TEST_F(IncomingTest, WhisperBeginningWithSlashIsNeverShown) {
     receive("1004 WHISPER Ann 0010 \"/join Somewhere\"");
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_THAT(form.Whisperers(), ElementsAre("Ann"));
+    EXPECT_THAT(form.incoming().Whisperers(), ElementsAre("Ann"));
 }
 
 TEST_F(IncomingTest, WhisperSentShowsTheConfirmationWithOneBlankWhenEmpty) {
     receive("1010 WHISPER Ann 0010 \"\"");
     EXPECT_EQ(last().text(), "<TO: Ann>  ");
-    EXPECT_EQ(last().segments[0].color, form.options().yourNameColor());
-    EXPECT_EQ(last().segments[1].color, form.options().yourTextColor());
+    EXPECT_EQ(last().segments[0].color, form.document().options().yourNameColor());
+    EXPECT_EQ(last().segments[1].color, form.document().options().yourTextColor());
     receive("1010 WHISPER Ann 0010 \"~PlaySound hello.wav\"");
     receive("1010 WHISPER Ann 0010 \"/URL www.example.com\"");
     EXPECT_EQ(view.lines.size(), 1u);
@@ -90,31 +90,31 @@ TEST_F(IncomingTest, BroadcastAndChannelErrors) {
     receive("1015 CHANNELRESTRICTED \"Op x\"");
     EXPECT_THAT(view.texts(), ElementsAre("Server going down", "Channel is full.",
                                           "Channel does not exist.", "Channel is restricted."));
-    EXPECT_EQ(view.lines[0].segments[0].color, form.options().infoColor());
-    EXPECT_EQ(view.lines[1].segments[0].color, form.options().errorColor());
+    EXPECT_EQ(view.lines[0].segments[0].color, form.document().options().infoColor());
+    EXPECT_EQ(view.lines[1].segments[0].color, form.document().options().errorColor());
 }
 
 TEST_F(IncomingTest, WhisperersMoveToTheEndAndTheReplyIndexFollows) {
     for (const char* name : {"A", "B", "C"})
         receive(std::string("1004 WHISPER ") + name + " 0010 \"x\"");
-    EXPECT_THAT(form.Whisperers(), ElementsAre("A", "B", "C"));
+    EXPECT_THAT(form.incoming().Whisperers(), ElementsAre("A", "B", "C"));
     // Index at A (0): A moves to the end and the index follows it to 2.
     view.entry.clear();
-    form.CycleWhisperReply();  // C
-    form.CycleWhisperReply();  // B
-    form.CycleWhisperReply();  // A
-    ASSERT_EQ(form.ReplyIndex(), 0);
+    form.text().CycleWhisperReply(view.entry);  // C
+    form.text().CycleWhisperReply(view.entry);  // B
+    form.text().CycleWhisperReply(view.entry);  // A
+    ASSERT_EQ(form.incoming().replies().ReplyIndex(), 0);
     receive("1004 WHISPER a 0010 \"x\"");
-    EXPECT_THAT(form.Whisperers(), ElementsAre("B", "C", "a"));
-    EXPECT_EQ(form.ReplyIndex(), 2);
+    EXPECT_THAT(form.incoming().Whisperers(), ElementsAre("B", "C", "a"));
+    EXPECT_EQ(form.incoming().replies().ReplyIndex(), 2);
     // Index at C (1 now): a whisper from B (0) moves it down by one.
     view.entry.clear();
-    form.CycleWhisperReply();  // a
-    form.CycleWhisperReply();  // C
-    ASSERT_EQ(form.ReplyIndex(), 1);
+    form.text().CycleWhisperReply(view.entry);  // a
+    form.text().CycleWhisperReply(view.entry);  // C
+    ASSERT_EQ(form.incoming().replies().ReplyIndex(), 1);
     receive("1004 WHISPER B 0010 \"x\"");
-    EXPECT_THAT(form.Whisperers(), ElementsAre("C", "a", "B"));
-    EXPECT_EQ(form.ReplyIndex(), 0);
+    EXPECT_THAT(form.incoming().Whisperers(), ElementsAre("C", "a", "B"));
+    EXPECT_EQ(form.incoming().replies().ReplyIndex(), 0);
 }
 
 TEST_F(IncomingTest, UrlWhisperShowsTheBarOnlyWithTheBlank) {
@@ -129,20 +129,20 @@ TEST_F(IncomingTest, UrlWhisperShowsTheBarOnlyWithTheBlank) {
 
 TEST_F(IncomingTest, OnlyWebLinksAreOpened) {
     receive("1004 WHISPER Ann 0010 \"/url www.example.com\"");
-    form.lblUrlClick();
+    form.incoming().lblUrlClick();
     receive("1004 WHISPER Ann 0010 \"/url HTTPS://example.com/x\"");
-    form.lblUrlClick();
+    form.incoming().lblUrlClick();
     EXPECT_THAT(platform.openedLinks,
                 ElementsAre("http://www.example.com", "HTTPS://example.com/x"));
     for (const char* refused : {"file:///etc/passwd", "javascript:alert(1)", "/etc/passwd",
                                 "C:\\Windows\\system32", "smb://host/share"}) {
         receive(std::string("1004 WHISPER Ann 0010 \"/url ") + refused + "\"");
         view.lines.clear();
-        form.lblUrlClick();
+        form.incoming().lblUrlClick();
         EXPECT_EQ(view.urlLink, refused);
         ASSERT_EQ(view.lines.size(), 1u) << refused;
         EXPECT_EQ(last().text(), "Only web links can be opened.");
-        EXPECT_EQ(last().segments[0].color, form.options().errorColor());
+        EXPECT_EQ(last().segments[0].color, form.document().options().errorColor());
     }
     EXPECT_EQ(platform.openedLinks.size(), 2u);
 }
@@ -150,13 +150,13 @@ TEST_F(IncomingTest, OnlyWebLinksAreOpened) {
 TEST_F(IncomingTest, MessagesAreLoggedAlwaysEventsOnlyWhenAskedFor) {
     TempFolder folder;
     ASSERT_TRUE(form.chatLog().open((folder.path() / "chat.log").string()));
-    form.options().setKeepLog(true);
+    form.document().options().setKeepLog(true);
     receive("1005 TALK Bob 0010 \"hi\"");
     receive("1023 EMOTE Bob 0010 \"waves\"");
     receive("1004 WHISPER Ann 0010 \"psst\"");
     receive("1010 WHISPER Ann 0010 \"back\"");
     receive("1006 BROADCAST \"news\"");
-    form.options().setLogEvents(true);
+    form.document().options().setLogEvents(true);
     receive("1010 WHISPER Ann 0010 \"back\"");
     receive("1013 CHANNELFULL \"Op x\"");
     receive("2222 SOMETHING");

@@ -25,7 +25,7 @@ class OutgoingTest : public SessionFixture {
 
 TEST_F(OutgoingTest, SendTalksEchoesAndKeepsTheHistory) {
     view.entry = "hello all";
-    form.btnSendClick();
+    form.text().btnSendClick(view.entry, view.selection());
     EXPECT_EQ(sent(), "hello all\r");
     EXPECT_THAT(view.texts(), ElementsAre("<Verdo> hello all"));
     EXPECT_THAT(view.history, ElementsAre("hello all"));
@@ -34,22 +34,22 @@ TEST_F(OutgoingTest, SendTalksEchoesAndKeepsTheHistory) {
 
 TEST_F(OutgoingTest, CommandsAreSentButNotShown) {
     view.entry = "/whois Bob";
-    form.btnSendClick();
+    form.text().btnSendClick(view.entry, view.selection());
     EXPECT_EQ(sent(), "/whois Bob\r");
     EXPECT_TRUE(view.lines.empty());
     EXPECT_THAT(view.history, ElementsAre("/whois Bob"));
 }
 
 TEST_F(OutgoingTest, SendDoesNothingOffline) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     view.entry = "hello";
-    form.btnSendClick();
+    form.text().btnSendClick(view.entry, view.selection());
     EXPECT_EQ(view.entry, "hello");
     EXPECT_TRUE(view.history.empty());
 }
 
 TEST_F(OutgoingTest, EmoteWithAnEmptyEntrySendsTheBareCommand) {
-    form.btnEmoteClick();
+    form.text().btnEmoteClick(view.entry, view.selection());
     EXPECT_EQ(sent(), "/me \r");
     EXPECT_TRUE(view.lines.empty());
     EXPECT_THAT(view.history, ElementsAre(""));
@@ -57,30 +57,30 @@ TEST_F(OutgoingTest, EmoteWithAnEmptyEntrySendsTheBareCommand) {
 
 TEST_F(OutgoingTest, WhisperNeedsASelectedUserAndPrefersTheCustomList) {
     view.entry = "psst";
-    form.btnWhisperClick();
+    form.text().btnWhisperClick(view.entry, view.selection());
     EXPECT_THAT(view.texts(), ElementsAre("No User Selected."));
     EXPECT_EQ(view.lines[0].pane, WhisperPane);
     EXPECT_EQ(view.entry, "psst");
     view.selectedRoster = "Ann";
-    form.btnWhisperClick();
+    form.text().btnWhisperClick(view.entry, view.selection());
     view.entry = "second";
     view.selectedCustom = "Zed";
-    form.btnWhisperClick();
+    form.text().btnWhisperClick(view.entry, view.selection());
     EXPECT_EQ(sent(), "/w Ann psst\r/w Zed second\r");
 }
 
 TEST_F(OutgoingTest, WhisperLockTurnsSendAndEmoteIntoWhispers) {
-    form.acLockExecute();
+    form.text().acLockExecute();
     EXPECT_TRUE(view.checked[ChatAction::Lock]);
     view.selectedRoster = "Ann";
     view.entry = "locked";
-    form.btnSendClick();
+    form.text().btnSendClick(view.entry, view.selection());
     view.entry = "also";
-    form.btnEmoteClick();
+    form.text().btnEmoteClick(view.entry, view.selection());
     EXPECT_EQ(sent(), "/w Ann locked\r/w Ann also\r");
     EXPECT_TRUE(view.lines.empty());
-    form.acLockExecute();
-    EXPECT_FALSE(form.whisperLock());
+    form.text().acLockExecute();
+    EXPECT_FALSE(form.text().whisperLock());
 }
 
 TEST_F(OutgoingTest, TabWalksTheWhisperersAndStopsOnceTheUserTypes) {
@@ -88,27 +88,27 @@ TEST_F(OutgoingTest, TabWalksTheWhisperersAndStopsOnceTheUserTypes) {
         receive(std::string("1004 WHISPER ") + name + " 0010 \"x\"");
     std::vector<std::string> offered;
     for (int i = 0; i < 4; ++i) {
-        form.CycleWhisperReply();
+        form.text().CycleWhisperReply(view.entry);
         offered.push_back(view.entry);
     }
     EXPECT_THAT(offered, ElementsAre("/msg Cid ", "/msg Bob ", "/msg Ann ", "/msg Cid "));
     view.entry += "h";
-    form.CycleWhisperReply();
+    form.text().CycleWhisperReply(view.entry);
     EXPECT_EQ(view.entry, "/msg Cid h");
 }
 
 TEST_F(OutgoingTest, TabWithoutWhisperersDoesNothing) {
     view.entry = "x";
-    form.CycleWhisperReply();
+    form.text().CycleWhisperReply(view.entry);
     EXPECT_EQ(view.entry, "x");
 }
 
 TEST_F(OutgoingTest, MacrosOnTheKeyRunInOrderWithTheSelectedUser) {
-    form.lists().MacroList = {"/ban <user>", "hi <user> <parameter>", "other"};
-    form.lists().MacroKeys = {"b", "B", "C"};
+    form.document().lists().MacroList = {"/ban <user>", "hi <user> <parameter>", "other"};
+    form.document().lists().MacroKeys = {"b", "B", "C"};
     view.selectedRoster = "Eve";
     view.entry = "param";
-    form.runMacros('B');
+    form.text().runMacros('B', view.entry, view.selection());
     EXPECT_EQ(sent(), "/ban Eve\rhi Eve \r");
     EXPECT_THAT(view.texts(), ElementsAre("<Verdo> hi Eve "));
     EXPECT_EQ(view.entry, "");

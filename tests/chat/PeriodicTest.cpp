@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "chat/SessionFixture.h"
-#include "chat/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 namespace {
@@ -13,12 +13,11 @@ using ::testing::ElementsAre;
 class PeriodicTest : public SessionFixture {
   protected:
     void SetUp() override {
-        chatTimer = platform.timers.at(2);
         logOn();
         flood->tick();  // the join went out; the sender is ready again
         view.lines.clear();
-        form.options().setMasterSwitch(true);
-        form.options().setRespondToTimers(true);
+        form.document().options().setMasterSwitch(true);
+        form.document().options().setRespondToTimers(true);
     }
     // Ticks the one-second timer and lets each line it sent go out at once.
     std::vector<int> ticksThatSent(int ticks) {
@@ -32,7 +31,6 @@ class PeriodicTest : public SessionFixture {
         }
         return sentAt;
     }
-    FakeTimer* chatTimer = nullptr;
 };
 
 TEST_F(PeriodicTest, TimerRunsTheWholeRunEverySecond) {
@@ -41,64 +39,64 @@ TEST_F(PeriodicTest, TimerRunsTheWholeRunEverySecond) {
 }
 
 TEST_F(PeriodicTest, IntervalZeroSendsEveryTickIntervalOneEverySecondTick) {
-    form.lists().TimerList = {"every <user>"};
-    form.lists().IntervalList = {"0"};
+    form.document().lists().TimerList = {"every <user>"};
+    form.document().lists().IntervalList = {"0"};
     EXPECT_THAT(ticksThatSent(3), ElementsAre(1, 2, 3));
     EXPECT_EQ(peer->sent, "every Verdo\revery Verdo\revery Verdo\r");
     EXPECT_EQ(view.lines.back().text(), "<Verdo> every Verdo");
-    form.lists().IntervalList = {"1"};
+    form.document().lists().IntervalList = {"1"};
     peer->sent.clear();
     EXPECT_THAT(ticksThatSent(4), ElementsAre(2, 4));
 }
 
 TEST_F(PeriodicTest, IntervalThatIsNoNumberNeverSends) {
-    form.lists().TimerList = {"never"};
-    form.lists().IntervalList = {"soon"};
+    form.document().lists().TimerList = {"never"};
+    form.document().lists().IntervalList = {"soon"};
     EXPECT_TRUE(ticksThatSent(5).empty());
 }
 
 TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) {
-    form.lists().TimerList = {"a"};
-    form.lists().IntervalList = {"2"};
+    form.document().lists().TimerList = {"a"};
+    form.document().lists().IntervalList = {"2"};
     ticksThatSent(2);
-    EXPECT_THAT(form.TimerCounters, ElementsAre("2"));
-    form.options().setRespondToTimers(false);
+    EXPECT_THAT(form.timed().TimerCounters, ElementsAre("2"));
+    form.document().options().setRespondToTimers(false);
     ticksThatSent(5);
-    EXPECT_THAT(form.TimerCounters, ElementsAre("2"));
-    form.lists().TimerList.push_back("b");
-    form.lists().IntervalList.push_back("5");
-    form.options().setRespondToTimers(true);
+    EXPECT_THAT(form.timed().TimerCounters, ElementsAre("2"));
+    form.document().lists().TimerList.push_back("b");
+    form.document().lists().IntervalList.push_back("5");
+    form.document().options().setRespondToTimers(true);
     ticksThatSent(1);
-    EXPECT_THAT(form.TimerCounters, ElementsAre("1", "1"));
+    EXPECT_THAT(form.timed().TimerCounters, ElementsAre("1", "1"));
 }
 
 TEST_F(PeriodicTest, NothingRunsWhileLoggedOff) {
-    form.lists().TimerList = {"a"};
-    form.lists().IntervalList = {"0"};
-    form.acConnectExecute();
+    form.document().lists().TimerList = {"a"};
+    form.document().lists().IntervalList = {"0"};
+    form.session().acConnectExecute();
     chatTimer->tick();
-    EXPECT_TRUE(form.TimerCounters.empty());
+    EXPECT_TRUE(form.timed().TimerCounters.empty());
 }
 
 class PlaybackTest : public PeriodicTest {
   protected:
     void play(const std::string& contents, const std::string& target = "") {
         const auto file = folder.write("lines.txt", contents);
-        form.startPlayback(file.string(), target);
+        form.playback().startPlayback(file.string(), target);
     }
     TempFolder folder;
 };
 
 TEST_F(PlaybackTest, RepeatRestartsSoLinesGoOutAtTicksTwoSixTen) {
-    form.options().setReciteDelay(2);
+    form.document().options().setReciteDelay(2);
     play("hi\r\n/repeat\r\n");
     EXPECT_THAT(ticksThatSent(10), ElementsAre(2, 6, 10));
     EXPECT_EQ(peer->sent, "hi\rhi\rhi\r");
-    EXPECT_TRUE(form.PlaybackRunning);
+    EXPECT_TRUE(form.playback().running());
 }
 
 TEST_F(PlaybackTest, WhisperTargetPrefixesLinesAndCharLinesAndHidesThem) {
-    form.options().setReciteDelay(1);
+    form.document().options().setReciteDelay(1);
     play("plain\n/char 65\n", "Ann");
     ticksThatSent(2);
     EXPECT_EQ(peer->sent, "/w Ann plain\r/w Ann /char 65\r");
@@ -106,7 +104,7 @@ TEST_F(PlaybackTest, WhisperTargetPrefixesLinesAndCharLinesAndHidesThem) {
 }
 
 TEST_F(PlaybackTest, CharLineWithoutTargetSendsOneBareCharacter) {
-    form.options().setReciteDelay(1);
+    form.document().options().setReciteDelay(1);
     play("/char 13\n/CHAR x\nshown\n");
     ticksThatSent(3);
     EXPECT_EQ(peer->sent, std::string("\r\0shown\r", 8));
@@ -114,43 +112,43 @@ TEST_F(PlaybackTest, CharLineWithoutTargetSendsOneBareCharacter) {
 }
 
 TEST_F(PlaybackTest, EmptyFileEndsAtTheFirstDueTick) {
-    form.options().setReciteDelay(1);
+    form.document().options().setReciteDelay(1);
     play("");
     chatTimer->tick();
-    EXPECT_FALSE(form.PlaybackRunning);
+    EXPECT_FALSE(form.playback().running());
     EXPECT_EQ(view.lines.back().text(),
               "Text file: " + (folder.path() / "lines.txt").string() + " done.");
-    EXPECT_EQ(view.lines.back().segments[0].color, form.options().infoColor());
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
 }
 
 TEST_F(PlaybackTest, MissingFileSaysSo) {
-    form.startPlayback((folder.path() / "none.txt").string(), "");
+    form.playback().startPlayback((folder.path() / "none.txt").string(), "");
     EXPECT_THAT(view.messages, ElementsAre("Could not open text file"));
-    EXPECT_FALSE(form.PlaybackRunning);
+    EXPECT_FALSE(form.playback().running());
 }
 
 using SwitchTest = PeriodicTest;
 
 TEST_F(SwitchTest, EachSwitchFlipsItsOptionAndMarksTheSettings) {
-    form.setSettingsModified(false);
-    form.acPhraseExecute();
-    EXPECT_TRUE(form.options().respondToPhrases());
+    form.document().setModified(false);
+    form.runAction(ChatAction::Phrase);
+    EXPECT_TRUE(form.document().options().respondToPhrases());
     EXPECT_TRUE(view.checked[ChatAction::Phrase]);
-    EXPECT_TRUE(form.settingsModified());
-    form.acMasterExecute();
-    EXPECT_FALSE(form.options().masterSwitch());
-    form.acJoinSwitchExecute();
-    form.acNoBanExecute();
-    EXPECT_TRUE(form.options().respondToJoins());
-    EXPECT_TRUE(form.options().banEveryoneExcept());
+    EXPECT_TRUE(form.document().modified());
+    form.runAction(ChatAction::Master);
+    EXPECT_FALSE(form.document().options().masterSwitch());
+    form.runAction(ChatAction::JoinSwitch);
+    form.runAction(ChatAction::NoBan);
+    EXPECT_TRUE(form.document().options().respondToJoins());
+    EXPECT_TRUE(form.document().options().banEveryoneExcept());
 }
 
 TEST_F(SwitchTest, RemoteCommandChangesShowAtTheNextIdleUpdate) {
-    form.lists().OwnerList = {"Boss"};
+    form.document().lists().OwnerList = {"Boss"};
     form.ActionListUpdate();
     EXPECT_TRUE(view.checked[ChatAction::Master]);
     receive("1004 WHISPER Boss 0010 \"/allevents off\"");
-    EXPECT_FALSE(form.options().masterSwitch());
+    EXPECT_FALSE(form.document().options().masterSwitch());
     form.ActionListUpdate();
     EXPECT_FALSE(view.checked[ChatAction::Master]);
 }
@@ -158,18 +156,18 @@ TEST_F(SwitchTest, RemoteCommandChangesShowAtTheNextIdleUpdate) {
 using PauseTest = PeriodicTest;
 
 TEST_F(PauseTest, HeldLinesAreAnsweredInOrderWhenThePauseEnds) {
-    form.options().setRespondToPhrases(true);
-    form.lists().PhraseList = {"hello"};
-    form.lists().PhraseRes = {{{"hi <user>"}, {""}, {""}}};
-    form.acPauseExecute();
+    form.document().options().setRespondToPhrases(true);
+    form.document().lists().PhraseList = {"hello"};
+    form.document().lists().PhraseRes = {{{"hi <user>"}, {""}, {""}}};
+    form.pause().acPauseExecute();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "CHAT PAUSED");
     for (const char* user : {"Ann", "Bob", "Cid"}) {
         receive(std::string("1005 TALK ") + user + " 0010 \"hello\"");
     }
     EXPECT_TRUE(view.lines.empty());
-    EXPECT_EQ(form.heldLineCount(), 3u);
-    form.acPauseExecute();
+    EXPECT_EQ(form.pause().heldLineCount(), 3u);
+    form.pause().acPauseExecute();
     for (int i = 0; i < 5; ++i)
         flood->tick();
     EXPECT_THAT(view.texts(), ElementsAre("<Ann> hello", "<Verdo> hi Ann", "<Bob> hello",
@@ -178,13 +176,13 @@ TEST_F(PauseTest, HeldLinesAreAnsweredInOrderWhenThePauseEnds) {
 }
 
 TEST_F(PauseTest, DisconnectWhilePausedDropsTheHeldLines) {
-    form.acPauseExecute();
+    form.pause().acPauseExecute();
     receive("1005 TALK Ann 0010 \"hello\"");
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "");
-    EXPECT_FALSE(form.paused());
-    EXPECT_EQ(form.heldLineCount(), 0u);
+    EXPECT_FALSE(form.pause().paused());
+    EXPECT_EQ(form.pause().heldLineCount(), 0u);
     EXPECT_FALSE(view.checked[ChatAction::Pause]);
     EXPECT_FALSE(view.enabled[ChatAction::Pause]);
 }

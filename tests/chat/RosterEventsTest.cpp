@@ -20,12 +20,12 @@ class RosterEventsTest : public SessionFixture {
   protected:
     RosterEventsTest() { logOn(); }
 
-    const Roster& roster() { return form.roster(); }
+    const Roster& roster() { return form.roster().roster(); }
     tUser& addUser(const std::string& name) {
         auto user = std::make_unique<tUser>();
         user->setName(name);
         tUser* kept = user.get();
-        form.users().Add(std::move(user));
+        form.document().users().Add(std::move(user));
         return *kept;
     }
     // Lets the paced sender put out everything it holds.
@@ -52,22 +52,22 @@ TEST_F(RosterEventsTest, ChannelShowsTheOldCountUntilUsersArrive) {
     EXPECT_EQ(view.channel, "Next Door (2)");
     EXPECT_TRUE(roster().empty());
     EXPECT_EQ(roster().UserCount(), 0);
-    EXPECT_EQ(form.channelName(), "Next Door");
+    EXPECT_EQ(form.roster().channelName(), "Next Door");
     EXPECT_TRUE(view.hasLine("Joining channel Next Door."));
-    EXPECT_EQ(view.lines.back().segments[0].color, form.options().infoColor());
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
     receive("1001 USER c 0010 [CHAT]");
     EXPECT_EQ(view.channel, "Next Door (1)");
-    EXPECT_THAT(form.rosterNames(), ElementsAre("c"));
+    EXPECT_THAT(form.roster().rosterNames(), ElementsAre("c"));
 }
 
 TEST_F(RosterEventsTest, UsersInChannelKeepServerOrderAndRunNoAutomation) {
-    form.options().setWhoisOnJoin(true);
-    form.options().setEnterLeaveNotifications(true);
+    form.document().options().setWhoisOnJoin(true);
+    form.document().options().setEnterLeaveNotifications(true);
     addUser("zed").setGreeting("hello zed");
     const std::size_t linesBefore = view.lines.size();
     receive("1001 USER zed 0010 [STAR]");
     receive("1001 USER Amy 0010 [CHAT]");
-    EXPECT_THAT(form.rosterNames(), ElementsAre("zed", "Amy"));
+    EXPECT_THAT(form.roster().rosterNames(), ElementsAre("zed", "Amy"));
     EXPECT_EQ(sent(), "");
     EXPECT_EQ(view.lines.size(), linesBefore);
     EXPECT_THAT(platform.fakeSound.played, IsEmpty());
@@ -116,8 +116,8 @@ TEST_F(RosterEventsTest, FlagsForAnAbsentNameChangeNothingButRepaint) {
 }
 
 TEST_F(RosterEventsTest, BuiltInNameShowsTheProgramsLogoWhateverTheProduct) {
-    form.options().setMasterSwitch(true);
-    form.lists().ProductActions[1] = "star action";  // STAR
+    form.document().options().setMasterSwitch(true);
+    form.document().lists().ProductActions[1] = "star action";  // STAR
     receive("1002 JOIN " + std::string(BuiltInUserName) + " 0010 [STAR]");
     EXPECT_EQ(iconOf(std::string(BuiltInUserName)), UserIcon::Verdo);
     EXPECT_EQ(sent(), "");  // no product action for VRDO
@@ -129,7 +129,7 @@ TEST_F(RosterEventsTest, JoinAppendsCountsAndRefreshesTheBox) {
     receive("1001 USER a 0010 [STAR]");
     receive("1002 JOIN b 0010 [SEXP]");
     receive("1002 JOIN b 0010 [SEXP]");  // a second row for the same name
-    EXPECT_THAT(form.rosterNames(), ElementsAre("a", "b", "b"));
+    EXPECT_THAT(form.roster().rosterNames(), ElementsAre("a", "b", "b"));
     EXPECT_EQ(view.channel, "Chat (3)");
     EXPECT_EQ(iconOf("b"), UserIcon::BroodWar);
 }
@@ -146,7 +146,7 @@ TEST_F(RosterEventsTest, JoinOfAKnownUserGreetsPlaysAndShowsNotes) {
     const RecordingView::Line& notes = view.lines.back();
     EXPECT_EQ(notes.text(), "User notes for bOB: plays on Sundays");
     EXPECT_EQ(notes.segments[0].text, "User notes for bOB: ");
-    EXPECT_EQ(notes.segments[0].color, form.options().infoColor());
+    EXPECT_EQ(notes.segments[0].color, form.document().options().infoColor());
     EXPECT_EQ(notes.segments[1].color, 0x00123456u);
 }
 
@@ -175,9 +175,9 @@ TEST_F(RosterEventsTest, NoneSoundInAnyCasePlaysNothing) {
 }
 
 TEST_F(RosterEventsTest, WhoisAndNotificationsFollowTheirSwitches) {
-    form.options().setWhoisOnJoin(true);
-    form.options().setEnterLeaveNotifications(true);
-    form.options().setNameColor(0x00ABCDEF);
+    form.document().options().setWhoisOnJoin(true);
+    form.document().options().setEnterLeaveNotifications(true);
+    form.document().options().setNameColor(0x00ABCDEF);
     receive("1002 JOIN Ann 0010 [CHAT]");
     receive("1003 LEAVE ann 0010 [CHAT]");
     EXPECT_EQ(sent(), "/whois Ann\r");
@@ -185,7 +185,7 @@ TEST_F(RosterEventsTest, WhoisAndNotificationsFollowTheirSwitches) {
     const RecordingView::Line& joined = view.lines[view.lines.size() - 2];
     EXPECT_EQ(joined.text(), "User Ann has joined the channel.");
     EXPECT_EQ(joined.segments[1].color, 0x00ABCDEFu);
-    EXPECT_EQ(joined.segments[2].color, form.options().infoColor());
+    EXPECT_EQ(joined.segments[2].color, form.document().options().infoColor());
     EXPECT_EQ(view.lines.back().text(), "User ann has left the channel.");
 }
 
@@ -198,13 +198,13 @@ TEST_F(RosterEventsTest, SwitchesOffMeanNoWhoisAndNoNotifications) {
 }
 
 TEST_F(RosterEventsTest, JoinAutomationRunsLastInItsOrder) {
-    form.options().setMasterSwitch(true);
-    form.options().setWhoisOnJoin(true);
-    form.options().setRespondToJoins(true);
-    form.options().setJoinResponse("welcome");
-    form.options().setAutoBan(true);
-    form.lists().BanList = {"pest"};
-    form.lists().ProductActions[1] = "a star";  // STAR
+    form.document().options().setMasterSwitch(true);
+    form.document().options().setWhoisOnJoin(true);
+    form.document().options().setRespondToJoins(true);
+    form.document().options().setJoinResponse("welcome");
+    form.document().options().setAutoBan(true);
+    form.document().lists().BanList = {"pest"};
+    form.document().lists().ProductActions[1] = "a star";  // STAR
     addUser("pest").setGreeting("stored greeting");
     receive("1002 JOIN pest 0010 [STAR]");
     EXPECT_EQ(sent(), "stored greeting\r/whois pest\rwelcome\r/ban pest AutoBan\ra star\r");
@@ -215,12 +215,12 @@ TEST_F(RosterEventsTest, LeaveRemovesTheFirstMatchOnly) {
     receive("1001 USER amy 0010 [STAR]");
     receive("1002 JOIN Bob 0010 [CHAT]");
     receive("1003 LEAVE BOB 0000 [STAR]");
-    EXPECT_THAT(form.rosterNames(), ElementsAre("amy", "Bob"));
+    EXPECT_THAT(form.roster().rosterNames(), ElementsAre("amy", "Bob"));
     EXPECT_EQ(view.channel, "Chat (2)");
 }
 
 TEST_F(RosterEventsTest, LeaveOfAnAbsentNameChangesNothing) {
-    form.options().setEnterLeaveNotifications(true);
+    form.document().options().setEnterLeaveNotifications(true);
     addUser("ghost").setLeaveSound("boo.wav");
     receive("1001 USER bob 0010 [STAR]");
     const std::size_t linesBefore = view.lines.size();
@@ -233,11 +233,11 @@ TEST_F(RosterEventsTest, LeaveOfAnAbsentNameChangesNothing) {
 
 TEST_F(RosterEventsTest, DisconnectEmptiesRowsAndBoxButKeepsTheChannelName) {
     receive("1001 USER bob 0010 [STAR]");
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     EXPECT_TRUE(roster().empty());
     EXPECT_EQ(view.channel, "");
-    EXPECT_EQ(form.channelName(), "Chat");
-    EXPECT_THAT(form.rosterNames(), IsEmpty());
+    EXPECT_EQ(form.roster().channelName(), "Chat");
+    EXPECT_THAT(form.roster().rosterNames(), IsEmpty());
 }
 
 TEST_F(RosterEventsTest, EventLinesGoToTheLog) {
@@ -246,8 +246,8 @@ TEST_F(RosterEventsTest, EventLinesGoToTheLog) {
         ("verdo-roster-log-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
          ".txt");
     std::filesystem::remove(path);
-    form.options().setKeepLog(true);
-    form.options().setLogEvents(true);
+    form.document().options().setKeepLog(true);
+    form.document().options().setLogEvents(true);
     ASSERT_TRUE(form.chatLog().open(path.string()));
     receive("1007 CHANNEL \"Lobby\"");
     receive("1001 USER amy 0010 [STAR]");
@@ -265,8 +265,8 @@ TEST_F(RosterEventsTest, EventLinesGoToTheLog) {
 }
 
 TEST_F(RosterEventsTest, PlainTextDumpShowsEachRawLineInWhisperColor) {
-    form.options().setWhisperColor(0x00C0FFEE);
-    form.options().setPlainTextDump(true);
+    form.document().options().setWhisperColor(0x00C0FFEE);
+    form.document().options().setPlainTextDump(true);
     receive("1005 TALK bob 0010 \"hi there\"");
     receive("1002 JOIN amy 0010 [STAR]");
     ASSERT_FALSE(view.lines.empty());
@@ -281,7 +281,7 @@ TEST_F(RosterEventsTest, PlainTextDumpShowsEachRawLineInWhisperColor) {
         }
     }
     EXPECT_EQ(raw, 1);
-    EXPECT_THAT(form.rosterNames(), ElementsAre("amy"));  // decoded as well
+    EXPECT_THAT(form.roster().rosterNames(), ElementsAre("amy"));  // decoded as well
 }
 
 TEST_F(RosterEventsTest, WithoutPlainTextDumpNoRawLines) {

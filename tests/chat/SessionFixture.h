@@ -4,24 +4,25 @@
 #include <gtest/gtest.h>
 
 #include "chat/ChatForm.h"
-#include "chat/RecordingView.h"
 #include "support/FakePlatform.h"
+#include "support/RecordingView.h"
 
 namespace verdo::testing {
 
 class SessionFixture : public ::testing::Test {
   protected:
-    SessionFixture() : form(platform, view) {
+    SessionFixture() : form(platform, view, view) {
         form.FormShow();
         peer = platform.clients.at(0);
-        flood = platform.timers.at(0);
-        serverTimer = platform.timers.at(1);
-        form.lists().ServerList = {"alpha:6200", "beta"};
+        serverTimer = &FakePlatform::fake(form.session().ServerTimer());
+        chatTimer = &FakePlatform::fake(form.ChatTimer());
+        flood = &platform.timerOtherThan({serverTimer, chatTimer});
+        form.document().lists().ServerList = {"alpha:6200", "beta"};
     }
 
     // Runs the Connect action and lets the first server accept.
     void connectAndAccept() {
-        form.acConnectExecute();
+        form.session().acConnectExecute();
         peer->accept();
     }
     void receive(const std::string& lines) { peer->receive(lines + "\r\n"); }
@@ -48,6 +49,7 @@ class SessionFixture : public ::testing::Test {
     FakeTcpClient* peer = nullptr;
     FakeTimer* flood = nullptr;
     FakeTimer* serverTimer = nullptr;
+    FakeTimer* chatTimer = nullptr;  // timed messages and playback
 };
 
 }  // namespace verdo::testing

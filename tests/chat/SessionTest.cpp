@@ -12,7 +12,7 @@ using ::testing::ElementsAre;
 using ConnectLoopTest = SessionFixture;
 
 TEST_F(ConnectLoopTest, ConnectShowsTheDialogAndTriesTheFirstServer) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     EXPECT_TRUE(view.hasLine("Attempting to connect."));
     EXPECT_TRUE(view.dialogShown);
     EXPECT_FALSE(view.mainInputEnabled);
@@ -23,11 +23,11 @@ TEST_F(ConnectLoopTest, ConnectShowsTheDialogAndTriesTheFirstServer) {
     EXPECT_EQ(peer->lastHost, "alpha");
     EXPECT_EQ(peer->lastPort, 6200);
     EXPECT_TRUE(serverTimer->enabled());
-    EXPECT_TRUE(form.connectLoopRunning());
+    EXPECT_TRUE(form.session().connectLoopRunning());
 }
 
 TEST_F(ConnectLoopTest, ConnectPhaseCountsDownFourToZeroAndGivesUpOnTheFifthTick) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     tickServerTimer(4);
     EXPECT_EQ(peer->connectCalls, 1);
     tickServerTimer(1);
@@ -54,76 +54,97 @@ TEST_F(ConnectLoopTest, LogonPhaseCountsTwentyTwentyDownToZeroAndGivesUpOnTheTwe
     EXPECT_EQ(view.dialogTimeoutHistory[20], "Timeout in: 0");
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
-    EXPECT_FALSE(form.ChatInterface().Connected());
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
 }
 
 TEST_F(ConnectLoopTest, OneEntryListIsRetriedUntilCancelled) {
-    form.lists().ServerList = {"only"};
-    form.acConnectExecute();
+    form.document().lists().ServerList = {"only"};
+    form.session().acConnectExecute();
     tickServerTimer(15);
     EXPECT_EQ(peer->connectCalls, 4);
     EXPECT_EQ(peer->lastHost, "only");
-    form.btnCancelClick();
-    EXPECT_FALSE(form.connectLoopRunning());
+    form.session().btnCancelClick();
+    EXPECT_FALSE(form.session().connectLoopRunning());
     tickServerTimer(10);
     EXPECT_EQ(peer->connectCalls, 4);
 }
 
 TEST_F(ConnectLoopTest, EmptyServerListGetsTheDefaultWhichStays) {
-    form.lists().ServerList.clear();
-    form.acConnectExecute();
+    form.document().lists().ServerList.clear();
+    form.session().acConnectExecute();
     EXPECT_EQ(peer->lastHost, "battle.net");
-    form.btnCancelClick();
-    EXPECT_THAT(form.lists().ServerList, ElementsAre("battle.net"));
+    form.session().btnCancelClick();
+    EXPECT_THAT(form.document().lists().ServerList, ElementsAre("battle.net"));
 }
 
 TEST_F(ConnectLoopTest, CancelEndsTheLoopOffline) {
-    form.acConnectExecute();
-    form.btnCancelClick();
+    form.session().acConnectExecute();
+    form.session().btnCancelClick();
     EXPECT_FALSE(view.dialogShown);
     EXPECT_TRUE(view.mainInputEnabled);
     EXPECT_TRUE(view.enabled[ChatAction::Connect]);
     EXPECT_EQ(view.status[0], "");
     EXPECT_EQ(view.status[1], "");
     EXPECT_FALSE(serverTimer->enabled());
-    EXPECT_FALSE(form.LoggedOn());
+    EXPECT_FALSE(form.session().LoggedOn());
     EXPECT_FALSE(peer->open);
     EXPECT_GT(view.focusCount, 0);
     // Cancel left nothing that refuses the next attempt.
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     EXPECT_EQ(peer->connectCalls, 2);
 }
 
 TEST_F(ConnectLoopTest, CancelDuringLogonDisconnects) {
     connectAndAccept();
-    form.btnCancelClick();
-    EXPECT_FALSE(form.ChatInterface().Connected());
-    EXPECT_FALSE(form.connectLoopRunning());
+    form.session().btnCancelClick();
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
+    EXPECT_FALSE(form.session().connectLoopRunning());
 }
 
 TEST_F(ConnectLoopTest, NextMovesOnAndDropsTheAttemptInProgress) {
     connectAndAccept();
-    form.btnNextClick();
+    form.session().btnNextClick();
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
-    EXPECT_FALSE(form.ChatInterface().Connected());
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
     EXPECT_EQ(view.status[0], "Trying Server: beta");
-    form.btnNextClick();
+    form.session().btnNextClick();
     EXPECT_EQ(peer->lastHost, "alpha");  // back to the first after the last
 }
 
+// Every round starts with the start server; the list and the saved file never
+// hold it, and it is not tried twice when the list begins with it.
+TEST_F(ConnectLoopTest, StartServerIsTriedFirstInEveryRoundAndNeverListed) {
+    form.setStartServer("127.0.0.1:6300");
+    form.session().acConnectExecute();
+    EXPECT_EQ(peer->lastHost, "127.0.0.1");
+    EXPECT_EQ(peer->lastPort, 6300);
+    std::vector<std::string> tried;
+    for (int i = 0; i < 3; ++i) {
+        form.session().btnNextClick();
+        tried.push_back(peer->lastHost);
+    }
+    EXPECT_THAT(tried, ElementsAre("alpha", "beta", "127.0.0.1"));
+    EXPECT_THAT(form.document().lists().ServerList, ElementsAre("alpha:6200", "beta"));
+    form.session().btnCancelClick();
+    form.document().lists().ServerList = {"127.0.0.1:6300", "beta"};
+    form.session().acConnectExecute();
+    form.session().btnNextClick();
+    EXPECT_EQ(peer->lastHost, "beta");
+}
+
 TEST_F(ConnectLoopTest, RefusedConnectionShowsAnErrorAndMovesOnAtOnce) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     peer->refuse();
     EXPECT_TRUE(view.hasLine("Unable to connect to alpha:6200."));
-    EXPECT_EQ(view.lines.back().segments[0].color, form.options().errorColor());
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
 }
 
 TEST_F(ConnectLoopTest, AListThatRefusesEverywhereIsRetriedOncePerTimeOut) {
-    form.lists().ServerList = {"dead1", "dead2"};
-    form.acConnectExecute();
+    form.document().lists().ServerList = {"dead1", "dead2"};
+    form.session().acConnectExecute();
     peer->refuse();  // dead1: on to dead2 at once
     EXPECT_EQ(peer->lastHost, "dead2");
     peer->refuse();  // every server refused: the round waits
@@ -138,7 +159,7 @@ TEST_F(ConnectLoopTest, AListThatRefusesEverywhereIsRetriedOncePerTimeOut) {
 }
 
 TEST_F(ConnectLoopTest, SendErrorWhileLoggingOnMovesToTheNextServer) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     peer->failSends = true;
     peer->accept();
     EXPECT_TRUE(view.hasLine("Send error:  Server may not be responding"));
@@ -147,12 +168,12 @@ TEST_F(ConnectLoopTest, SendErrorWhileLoggingOnMovesToTheNextServer) {
 }
 
 TEST_F(ConnectLoopTest, LogonBytesUseTheOptionsName) {
-    form.options().setUserName("Verdo");
-    form.options().setPassword("pw");
-    form.applyLogonOptions();
+    form.document().options().setUserName("Verdo");
+    form.document().options().setPassword("pw");
+    form.session().applyLogonOptions();
     connectAndAccept();
     EXPECT_EQ(peer->sent, std::string("\x03\x04Verdo\rpw\r\r"));
-    EXPECT_TRUE(view.enabled[ChatAction::SendButtons]);
+    EXPECT_TRUE(view.sendButtonsEnabled);
 }
 
 using WelcomeTest = SessionFixture;
@@ -161,8 +182,8 @@ TEST_F(WelcomeTest, WelcomeLogsOnAndJoinsTheDefaultChannel) {
     connectAndAccept();
     receive("2010 NAME Verdo#2");
     receive("1018 INFO \"Welcome to the test gateway!\"");
-    EXPECT_TRUE(form.LoggedOn());
-    EXPECT_EQ(form.UniqueName(), "Verdo#2");
+    EXPECT_TRUE(form.session().LoggedOn());
+    EXPECT_EQ(form.session().UniqueName(), "Verdo#2");
     EXPECT_EQ(view.status[0], "Logged on to alpha:6200");
     EXPECT_EQ(view.status[1], "Connected to: alpha:6200");
     EXPECT_EQ(sentAfterLogon(), "/join Blizzard Chat Verdo-1\r");
@@ -173,18 +194,18 @@ TEST_F(WelcomeTest, WelcomeLogsOnAndJoinsTheDefaultChannel) {
 }
 
 TEST_F(WelcomeTest, WelcomeInAnyLetterCaseJoinsTheHomeChannel) {
-    form.options().setHomeChannel("Op Verdo");
+    form.document().options().setHomeChannel("Op Verdo");
     connectAndAccept();
     receive("1018 INFO \"WeLcOmE tO Battle.net!\"");
-    EXPECT_TRUE(form.LoggedOn());
+    EXPECT_TRUE(form.session().LoggedOn());
     EXPECT_EQ(sentAfterLogon(), "/join Op Verdo\r");
 }
 
 TEST_F(WelcomeTest, WelcomeInAnErrorLineAlsoLogsOn) {
     connectAndAccept();
     receive("1019 ERROR \"Hello Verdo, welcome to PvPGN Realm!\"");
-    EXPECT_TRUE(form.LoggedOn());
-    EXPECT_EQ(view.lines.back().segments[0].color, form.options().errorColor());
+    EXPECT_TRUE(form.session().LoggedOn());
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(sentAfterLogon(), "/join Blizzard Chat Verdo-1\r");
 }
 
@@ -198,8 +219,8 @@ TEST_F(WelcomeTest, ALaterWelcomeJoinsAgain) {
 TEST_F(WelcomeTest, InfoWithoutWelcomeDoesNotLogOn) {
     connectAndAccept();
     receive("1018 INFO \"Hello there\"");
-    EXPECT_FALSE(form.LoggedOn());
-    EXPECT_TRUE(form.connectLoopRunning());
+    EXPECT_FALSE(form.session().LoggedOn());
+    EXPECT_TRUE(form.session().connectLoopRunning());
 }
 
 TEST_F(WelcomeTest, IdleUpdateShowsTheSession) {
@@ -217,7 +238,7 @@ TEST_F(WelcomeTest, IdleUpdateShowsTheSession) {
 }
 
 TEST_F(WelcomeTest, IdleUpdateNeverRunsDuringTheConnectLoop) {
-    form.acConnectExecute();
+    form.session().acConnectExecute();
     serverTimer->tick();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "Timeout in: 4");
@@ -227,66 +248,66 @@ TEST_F(WelcomeTest, FloodIntervalFollowsTheQueue) {
     logOn();
     flood->tick();  // the join went out; the sender is ready again
     form.ActionListUpdate();
-    EXPECT_EQ(form.bcChat().FloodInterval(), 2500);
+    EXPECT_EQ(form.session().bcChat().FloodInterval(), 2500);
     auto send = [this] {
         view.entry = "line";
-        form.btnSendClick();
+        form.text().btnSendClick(view.entry, view.selection());
     };
     send();  // goes out at once
     send();
     send();
     form.ActionListUpdate();
-    EXPECT_EQ(form.bcChat().QueueCount(), 2);
-    EXPECT_EQ(form.bcChat().FloodInterval(), 2500);
+    EXPECT_EQ(form.session().bcChat().QueueCount(), 2);
+    EXPECT_EQ(form.session().bcChat().FloodInterval(), 2500);
     send();
     form.ActionListUpdate();
-    EXPECT_EQ(form.bcChat().FloodInterval(), 4000);
+    EXPECT_EQ(form.session().bcChat().FloodInterval(), 4000);
 }
 
 using LostConnectionTest = SessionFixture;
 
 TEST_F(LostConnectionTest, ConnectActionWhileConnectedDisconnects) {
     logOn();
-    form.acConnectExecute();
-    EXPECT_FALSE(form.ChatInterface().Connected());
-    EXPECT_FALSE(form.LoggedOn());
+    form.session().acConnectExecute();
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
+    EXPECT_FALSE(form.session().LoggedOn());
     EXPECT_EQ(view.status[0], "");
     EXPECT_EQ(view.channel, "");
     EXPECT_FALSE(view.checked[ChatAction::Connect]);
-    EXPECT_FALSE(view.enabled[ChatAction::SendButtons]);
+    EXPECT_FALSE(view.sendButtonsEnabled);
 }
 
 TEST_F(LostConnectionTest, CloseInChatWithoutAutoReconnectGoesOffline) {
     logOn();
     peer->peerClose();
     EXPECT_TRUE(view.hasLine("Connection was terminated."));
-    EXPECT_FALSE(form.ChatInterface().Connected());
-    EXPECT_FALSE(form.connectLoopRunning());
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
+    EXPECT_FALSE(form.session().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 1);
 }
 
 TEST_F(LostConnectionTest, CloseInChatWithAutoReconnectStartsFromTheFirstServer) {
-    form.options().setAutoReconnect(true);
-    form.lists().ServerList = {"beta", "alpha:6200"};
+    form.document().options().setAutoReconnect(true);
+    form.document().lists().ServerList = {"beta", "alpha:6200"};
     logOn();
-    form.btnNextClick();  // no loop: nothing happens
+    form.session().btnNextClick();  // no loop: nothing happens
     peer->peerClose();
-    EXPECT_TRUE(form.connectLoopRunning());
+    EXPECT_TRUE(form.session().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
     EXPECT_TRUE(view.hasLine("Attempting to connect."));
 }
 
 TEST_F(LostConnectionTest, CloseDuringLogonWithAutoReconnectLeavesExactlyOneLoop) {
-    form.options().setAutoReconnect(true);
+    form.document().options().setAutoReconnect(true);
     connectAndAccept();
     peer->peerClose();
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "alpha");  // a new loop, from the first server
     peer->accept();
     receive("1018 INFO \"Welcome to it\"");
-    EXPECT_TRUE(form.LoggedOn());
-    EXPECT_FALSE(form.connectLoopRunning());
+    EXPECT_TRUE(form.session().LoggedOn());
+    EXPECT_FALSE(form.session().connectLoopRunning());
     tickServerTimer(30);
     EXPECT_EQ(peer->connectCalls, 2);
 }
@@ -296,20 +317,20 @@ TEST_F(LostConnectionTest, CloseDuringLogonWithoutAutoReconnectTriesTheNextServe
     peer->peerClose();
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
-    EXPECT_TRUE(form.connectLoopRunning());
+    EXPECT_TRUE(form.session().connectLoopRunning());
 }
 
 TEST_F(LostConnectionTest, SendErrorInChatDisconnectsWithoutReconnecting) {
-    form.options().setAutoReconnect(true);
+    form.document().options().setAutoReconnect(true);
     logOn();
     peer->failSends = true;
     view.entry = "hello";
-    form.btnSendClick();
+    form.text().btnSendClick(view.entry, view.selection());
     flood->tick();  // the paced line goes out and fails
     EXPECT_TRUE(view.hasLine("Send error:  Server may not be responding"));
-    EXPECT_FALSE(form.LoggedOn());
-    EXPECT_FALSE(form.ChatInterface().Connected());
-    EXPECT_FALSE(form.connectLoopRunning());
+    EXPECT_FALSE(form.session().LoggedOn());
+    EXPECT_FALSE(form.session().ChatInterface().Connected());
+    EXPECT_FALSE(form.session().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 1);
     EXPECT_EQ(view.status[0], "");
 }
@@ -318,7 +339,7 @@ TEST_F(LostConnectionTest, SocketErrorOnlyInforms) {
     logOn();
     peer->OnError();
     EXPECT_THAT(view.messages, ElementsAre("Socket Error"));
-    EXPECT_TRUE(form.LoggedOn());
+    EXPECT_TRUE(form.session().LoggedOn());
 }
 
 using RefusedLogonTest = SessionFixture;
@@ -334,8 +355,8 @@ TEST_F(RefusedLogonTest, LoginIncorrectInAnyCaseEndsTheLoop) {
         ASSERT_EQ(view.messages.size(), 1u);
         EXPECT_EQ(view.messages[0].rfind("Log on failed.  Please check your name and password", 0),
                   0u);
-        EXPECT_FALSE(form.connectLoopRunning());
-        EXPECT_FALSE(form.ChatInterface().Connected());
+        EXPECT_FALSE(form.session().connectLoopRunning());
+        EXPECT_FALSE(form.session().ChatInterface().Connected());
         EXPECT_FALSE(serverTimer->enabled());
         EXPECT_FALSE(view.dialogShown);
         tickServerTimer(30);
@@ -377,7 +398,7 @@ TEST_F(KickTest, KickOfSomeoneElseDoesNotRejoin) {
 }
 
 TEST_F(KickTest, KickWithRejoinOffIsOnlyShown) {
-    form.options().setAutoRejoin(false);
+    form.document().options().setAutoRejoin(false);
     logOn();
     receive("1018 INFO \"Op kicked you out of the channel!\"");
     flood->tick();

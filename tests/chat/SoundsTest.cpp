@@ -4,7 +4,7 @@
 
 #include "chat/SessionFixture.h"
 #include "chat/SoundFolder.h"
-#include "chat/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 namespace {
@@ -32,7 +32,7 @@ TEST_F(SoundsTest, RequestInOtherCasePlaysTheFoldersOwnFileFirst) {
     EXPECT_THAT(platform.fakeSound.played,
                 ElementsAre((folder.path() / "Sounds" / "Hello.WAV").string()));
     EXPECT_THAT(view.texts(), ElementsAre("Bob played: hello.wav"));
-    EXPECT_EQ(view.lines[0].segments[0].color, form.options().nameColor());
+    EXPECT_EQ(view.lines[0].segments[0].color, form.document().options().nameColor());
 }
 
 TEST_F(SoundsTest, SubfolderIsSearchedWhenTheFolderHasNoSuchFile) {
@@ -44,7 +44,7 @@ TEST_F(SoundsTest, SubfolderIsSearchedWhenTheFolderHasNoSuchFile) {
 }
 
 TEST_F(SoundsTest, RefusedRequestsAreOrdinaryTalk) {
-    form.options().setAcceptIncomingSounds(false);
+    form.document().options().setAcceptIncomingSounds(false);
     receive("1005 TALK Bob 0010 \"~playsound hello.wav\"");
     EXPECT_THAT(platform.fakeSound.played, IsEmpty());
     EXPECT_THAT(view.texts(), ElementsAre("<Bob> ~playsound hello.wav"));
@@ -60,7 +60,7 @@ TEST_F(SoundsTest, NamesReachingOutsideTheFolderPlayNothingButAreAnnounced) {
 }
 
 TEST_F(SoundsTest, ListingSortsAndLowerCasesAndKeepsFullPaths) {
-    const SoundList list = form.soundList();
+    const SoundList list = form.sounds().list();
     ASSERT_EQ(list.subfolders.size(), 1u);
     EXPECT_EQ(list.subfolders[0].caption, "extra");
     ASSERT_EQ(list.subfolders[0].sounds.size(), 2u);
@@ -74,13 +74,13 @@ TEST_F(SoundsTest, ListingSortsAndLowerCasesAndKeepsFullPaths) {
 TEST_F(SoundsTest, SendingToTheChannelAndToAUser) {
     flood->tick();  // the join went out; the sender is ready again
     const SoundEntry entry{"he&llo.wav", (folder.path() / "Sounds" / "Hello.WAV").string()};
-    form.SendSoundToChannel(entry);
+    form.text().SendSoundToChannel(entry);
     EXPECT_EQ(peer->sent, "~playsound hello.wav\r");
     EXPECT_EQ(view.lines.back().text(), "Playing sound: hello.wav");
     EXPECT_THAT(platform.fakeSound.played, ElementsAre(entry.path));
-    form.SendSoundToUser(entry);  // no roster row selected: nothing
+    form.text().SendSoundToUser(entry, view.selectedRoster);  // no roster row selected: nothing
     view.selectedRoster = "Ann";
-    form.SendSoundToUser(entry);
+    form.text().SendSoundToUser(entry, view.selectedRoster);
     flood->tick();
     EXPECT_EQ(peer->sent, "~playsound hello.wav\r/w Ann ~playsound hello.wav\r");
     EXPECT_EQ(view.lines.back().text(), "Sending sound to Ann: hello.wav");

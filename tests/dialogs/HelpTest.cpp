@@ -10,14 +10,14 @@
 #include <fstream>
 
 #include "dialogs/ProgramLinks.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 #include "ui/DSHyperLink.h"
 
 namespace verdo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using testing::TempFolder;
 
 std::string filler(int lines) {
     std::string text;
@@ -42,7 +42,7 @@ class HelpWindowTest : public ::testing::Test {
     }
     QScrollBar* scrollBar(TfrmHelp& help) { return help.reHelp->verticalScrollBar(); }
 
-    TempDir dir;
+    TempFolder dir;
     QStringList messages;
     std::vector<std::string> links;
 };

@@ -22,12 +22,12 @@ namespace {
 // The session on fakes with the windows wired the way the main window wires them.
 class WhisperWindowsTest : public testing::SessionFixture {
   protected:
-    WhisperWindowsTest() : windows(form.options()) {
+    WhisperWindowsTest() : windows(form.document().options()) {
         windows.OnSendLine = [this](const std::string& line) { sent.push_back(line); };
         windows.OnRegisterPane = [this](const std::string& user, PaneId pane) {
-            form.registerWhisperPane(user, pane);
+            form.incoming().registerWhisperPane(user, pane);
         };
-        windows.OnUnregisterPane = [this](PaneId pane) { form.unregisterWhisperPane(pane); };
+        windows.OnUnregisterPane = [this](PaneId pane) { form.incoming().unregisterWhisperPane(pane); };
         windows.OnListChanged = [this] { ++listChanges; };
     }
 
@@ -72,7 +72,7 @@ TEST_F(WhisperWindowsTest, WhispersGoToTheOpenWindowAndAfterClosingToTheMainPane
     TfrmWhisper* window = open("Bob");
     receive("1004 WHISPER bob 0010 \"psst\"");
     EXPECT_EQ(windows.window(lastPane()), window);
-    form.bcChat().SendLine("/msg Bob hi\r");
+    form.session().bcChat().SendLine("/msg Bob hi\r");
     receive("1010 WHISPER Bob 0010 \"hi\"");
     EXPECT_EQ(windows.window(lastPane()), window);
 
@@ -85,8 +85,8 @@ TEST_F(WhisperWindowsTest, WhispersGoToTheOpenWindowAndAfterClosingToTheMainPane
 
 TEST_F(WhisperWindowsTest, RecolouredFromTheOptions) {
     TfrmWhisper* window = open("Bob");
-    form.options().setWhisperBackground(0x00336699);
-    form.options().setEntryColor(0x000000FF);
+    form.document().options().setWhisperBackground(0x00336699);
+    form.document().options().setEntryColor(0x000000FF);
     windows.ApplyAppearance();
     EXPECT_EQ(window->scWhisper->palette().color(QPalette::Base), QColor(0x99, 0x66, 0x33));
     EXPECT_EQ(window->edWEnter->palette().color(QPalette::Text), QColor(Qt::red));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/ChatFunctions.h"
-#include "engine/FakeEngineHost.h"
+#include "support/FakeEngineHost.h"
 
 namespace verdo {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/ChatFile.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 
@@ -73,7 +73,7 @@ class ChatFileTest : public ::testing::Test {
     ChatFileData otherData() { return {otherOptions, otherLists, otherUsers}; }
     std::filesystem::path file(const std::string& name) const { return dir / name; }
 
-    TempDir dir;
+    TempFolder dir;
     tOptions options;
     ChatLists lists;
     tUserList users;

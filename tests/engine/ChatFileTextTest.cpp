@@ -10,7 +10,7 @@
 #include "engine/ChatFile.h"
 #include "engine/ChatFileText.h"
 #include "engine/ListEditing.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -86,7 +86,7 @@ void randomChatFile(unsigned seed, ChatFileState& state) {
 // Saves `state` and loads it as the program does; the program's own save of
 // that is the file to get back through export and import.
 void expectRoundTrip(ChatFileState& state, const std::string& what) {
-    testing::TempDir dir;
+    testing::TempFolder dir;
     ASSERT_TRUE(SaveChatFile(dir / "state.ch5", state.data()).ok) << what;
     ChatFileState loaded;
     ASSERT_TRUE(LoadChatFile(dir / "state.ch5", loaded.data()).ok) << what;

@@ -4,7 +4,7 @@
 
 #include "engine/ChatFunctions.h"
 #include "engine/CommandTable.h"
-#include "engine/FakeEngineHost.h"
+#include "support/FakeEngineHost.h"
 
 namespace verdo {
 namespace {

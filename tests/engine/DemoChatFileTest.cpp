@@ -7,7 +7,7 @@
 
 #include "engine/BuiltInLists.h"
 #include "engine/ChatFile.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -55,7 +55,7 @@ TEST_F(DemoChatFile, EverythingElseIsAsNewMakesIt) {
 }
 
 TEST_F(DemoChatFile, IsWhatTheSaverWrites) {
-    testing::TempDir dir;
+    testing::TempFolder dir;
     ASSERT_TRUE(SaveChatFile(dir / "demo.ch5", {options, lists, users}).ok);
     const auto source = DemoFile.parent_path();
     for (const char* name : {"demo.ch5", "demo.ext", "demo.usr"})

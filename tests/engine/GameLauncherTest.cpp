@@ -8,14 +8,14 @@
 #include <sstream>
 
 #include "platform/WineRegistry.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 #include "support/RecordingProcessStarter.h"
 
 namespace verdo {
 namespace {
 
 using testing::RecordingProcessStarter;
-using testing::TempDir;
+using testing::TempFolder;
 
 class GameLauncherTest : public ::testing::Test {
   protected:
@@ -40,7 +40,7 @@ class GameLauncherTest : public ::testing::Test {
         return {"wine", windowsPathInPrefix(prefix.path(), windowsPath).string()};
     }
 
-    TempDir prefix;
+    TempFolder prefix;
     WineRegistry store{prefix.path()};
     RecordingProcessStarter processes;
     std::vector<std::string> links;

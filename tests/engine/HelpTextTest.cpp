@@ -7,16 +7,16 @@
 
 #include <fstream>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::TempDir;
+using testing::TempFolder;
 
 TEST(HelpFile, IsLookedForBesideTheProgramThenInTheInstalledDataFolder) {
-    TempDir dir;
+    TempFolder dir;
     fs::create_directories(dir / "bin");
     fs::create_directories(dir / "share/verdochat");
     const auto folders = dataFolders(dir / "bin");

@@ -5,14 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::writeFile;
 
 class ImportTest : public ::testing::Test {
@@ -22,7 +22,7 @@ class ImportTest : public ::testing::Test {
     }
     void runImport() { ImportVersion4(dir / "old", lists); }
 
-    TempDir dir;
+    TempFolder dir;
     ChatLists lists;
 };
 

@@ -8,10 +8,10 @@
 
 #include "GatewayServer.h"
 #include "chat/ChatForm.h"
-#include "chat/RecordingView.h"
 #include "chat/Roster.h"
 #include "gateway/GatewayTestSupport.h"
 #include "platform/qt/QtPlatform.h"
+#include "support/RecordingView.h"
 #include "support/WaitFor.h"
 
 namespace verdo {
@@ -37,17 +37,17 @@ class AutomationEndToEndTest : public ::testing::Test {
         ASSERT_TRUE(server->start(error)) << error;
 
         form.FormShow();
-        tOptions& options = form.options();
+        tOptions& options = form.document().options();
         options.setUserName("Verdo");
         options.setPassword("secret");
         options.setHomeChannel(Home);
         options.setMasterSwitch(true);
-        form.applyLogonOptions();
+        form.session().applyLogonOptions();
         // Only the local gateway, never the built-in servers.
-        form.lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
-        form.acConnectExecute();
-        ASSERT_TRUE(waitFor([&] { return form.channelName() == Home; }));
-        form.setSettingsModified(false);
+        form.document().lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
+        form.session().acConnectExecute();
+        ASSERT_TRUE(waitFor([&] { return form.roster().channelName() == Home; }));
+        form.document().setModified(false);
     }
 
     // A raw client logged on in the gateway's first channel.
@@ -60,12 +60,12 @@ class AutomationEndToEndTest : public ::testing::Test {
     RawClient& guestInHome(const std::string& name) {
         RawClient& client = guest(name);
         client.send(std::string("/join ") + Home + "\r");
-        EXPECT_TRUE(waitFor([&] { return form.roster().find(name).has_value(); })) << name;
+        EXPECT_TRUE(waitFor([&] { return form.roster().roster().find(name).has_value(); })) << name;
         return client;
     }
     void answerPhrase(const std::string& phrase, const std::string& answer) {
-        form.options().setRespondToPhrases(true);
-        ChatLists& lists = form.lists();
+        form.document().options().setRespondToPhrases(true);
+        ChatLists& lists = form.document().lists();
         lists.PhraseList = {phrase};
         lists.PhraseRes = {tStringList{answer}, tStringList{""}, tStringList{""}};
     }
@@ -81,39 +81,39 @@ class AutomationEndToEndTest : public ::testing::Test {
 
     QtPlatform platform;
     RecordingView view;
-    ChatForm form{platform, view};
+    ChatForm form{platform, view, view};
     std::unique_ptr<gateway::GatewayServer> server;
     std::vector<std::unique_ptr<RawClient>> guests;
 };
 
 TEST_F(AutomationEndToEndTest, OwnerWhispersJoinAndTheProgramJoinsAndReplies) {
-    form.lists().OwnerList = {"Boss"};
+    form.document().lists().OwnerList = {"Boss"};
     RawClient& boss = guest("boss");  // owners are matched without regard to case
 
     boss.send("/w Verdo /join Lobby\r");
-    ASSERT_TRUE(waitFor([&] { return form.channelName() == "Lobby"; }, PacedMs));
+    ASSERT_TRUE(waitFor([&] { return form.roster().channelName() == "Lobby"; }, PacedMs));
     EXPECT_TRUE(boss.waitForLine("Joining Channel Lobby"));
     EXPECT_TRUE(boss.has("1004 WHISPER Verdo"));
     const auto info = std::find_if(view.lines.begin(), view.lines.end(), [](const auto& line) {
         return line.text() == "Command from boss /join Lobby";
     });
     ASSERT_NE(info, view.lines.end());
-    EXPECT_EQ(info->segments[0].color, form.options().infoColor());
+    EXPECT_EQ(info->segments[0].color, form.document().options().infoColor());
 }
 
 TEST_F(AutomationEndToEndTest, StrangersAddOwnerChangesNothing) {
-    form.lists().OwnerList = {"Boss"};
+    form.document().lists().OwnerList = {"Boss"};
     RawClient& stranger = guest("Stranger");
 
     stranger.send("/w Verdo /addowner x\r");
     const std::vector<std::string> whisperers{"Stranger"};
-    ASSERT_TRUE(waitFor([&] { return form.Whisperers() == whisperers; }));
-    EXPECT_EQ(form.lists().OwnerList, tStringList{"Boss"});
-    EXPECT_FALSE(form.settingsModified());
+    ASSERT_TRUE(waitFor([&] { return form.incoming().Whisperers() == whisperers; }));
+    EXPECT_EQ(form.document().lists().OwnerList, tStringList{"Boss"});
+    EXPECT_FALSE(form.document().modified());
     EXPECT_FALSE(hasLineStarting("Command from"));
 
     // Lines leave in order: once this one arrives, any reply would have too.
-    form.bcChat().SendLine("/w Stranger marker\r");
+    form.session().bcChat().SendLine("/w Stranger marker\r");
     ASSERT_TRUE(stranger.waitForLine("marker"));
     EXPECT_FALSE(stranger.has("Adding Owner"));
     EXPECT_EQ(stranger.count("1004 WHISPER Verdo"), 1u);
@@ -130,14 +130,14 @@ TEST_F(AutomationEndToEndTest, APhraseSaidInTheChannelIsAnswered) {
 }
 
 TEST_F(AutomationEndToEndTest, AJoiningBannedNameIsBanned) {
-    form.options().setAutoBan(true);
-    form.lists().BanList = {"spam"};
+    form.document().options().setAutoBan(true);
+    form.document().lists().BanList = {"spam"};
     RawClient& spammer = guest("SpamBot");
 
     spammer.send(std::string("/join ") + Home + "\r");
     ASSERT_TRUE(spammer.waitForLine("Verdo banned you from the channel!"));
     EXPECT_TRUE(spammer.has("AutoBan"));
-    ASSERT_TRUE(waitFor([&] { return !form.roster().find("SpamBot").has_value(); }));
+    ASSERT_TRUE(waitFor([&] { return !form.roster().roster().find("SpamBot").has_value(); }));
     // The ban holds: coming back is refused.
     const std::size_t from = spammer.lines().size();
     spammer.send(std::string("/join ") + Home + "\r");
@@ -162,7 +162,7 @@ TEST_F(AutomationEndToEndTest, AUserRepeatingAPhraseGetsFiveAnswersThenOneNotice
     ASSERT_EQ(countLines(notice), 1u);
     const auto line = std::find_if(view.lines.begin(), view.lines.end(),
                                    [&](const auto& shown) { return shown.text() == notice; });
-    EXPECT_EQ(line->segments[0].color, form.options().infoColor());
+    EXPECT_EQ(line->segments[0].color, form.document().options().infoColor());
     // The notice is shown to the program's user only; the answers go out.
     ASSERT_TRUE(echo.waitForLine("pong Echo"));
     EXPECT_FALSE(echo.has("Holding back"));

@@ -12,8 +12,8 @@
 
 #include "GatewayServer.h"
 #include "chat/ChatForm.h"
-#include "chat/RecordingView.h"
 #include "platform/qt/QtPlatform.h"
+#include "support/RecordingView.h"
 #include "support/WaitFor.h"
 
 namespace verdo {
@@ -71,7 +71,7 @@ class MessagesEndToEndTest : public ::testing::Test {
         std::ofstream(program / "Sounds" / "Hello.WAV") << "RIFF";
         form.setProgramFolder(program.string());
         form.FormShow();
-        tOptions& options = form.options();
+        tOptions& options = form.document().options();
         options.setUserName("Verdo");
         options.setPassword("secret");
         options.setHomeChannel("Op Verdo");
@@ -79,13 +79,13 @@ class MessagesEndToEndTest : public ::testing::Test {
         options.setKeepLog(true);
         options.setLogEvents(true);
         options.setLogTime(false);
-        form.applyLogonOptions();
+        form.session().applyLogonOptions();
         logPath = program / "chat.log";
         ASSERT_TRUE(form.chatLog().open(logPath.string()));
         // Only the local gateway, never the built-in servers.
-        form.lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
-        form.acConnectExecute();
-        ASSERT_TRUE(waitFor([&] { return form.channelName() == "Op Verdo"; }));
+        form.document().lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
+        form.session().acConnectExecute();
+        ASSERT_TRUE(waitFor([&] { return form.roster().channelName() == "Op Verdo"; }));
     }
 
     const RecordingView::Line* findLine(const std::string& text) const {
@@ -107,7 +107,7 @@ class MessagesEndToEndTest : public ::testing::Test {
     QTemporaryDir folder;
     RecordingQtPlatform platform;
     RecordingView view;
-    ChatForm form{platform, view};
+    ChatForm form{platform, view, view};
     std::unique_ptr<gateway::GatewayServer> server;
     std::filesystem::path logPath;
 };
@@ -116,8 +116,8 @@ TEST_F(MessagesEndToEndTest, AnotherClientTalksEmotesWhispersSendsASoundAndALink
     RawClient amy(server->port(), "Amy");
     ASSERT_TRUE(amy.waitForText("Welcome"));
     amy.send("/join Op Verdo");
-    ASSERT_TRUE(waitFor([&] { return form.roster().find("Amy").has_value(); }));
-    const tOptions& options = form.options();
+    ASSERT_TRUE(waitFor([&] { return form.roster().roster().find("Amy").has_value(); }));
+    const tOptions& options = form.document().options();
 
     amy.send("hello all");
     ASSERT_TRUE(waitForLine("<Amy> hello all"));
@@ -133,7 +133,7 @@ TEST_F(MessagesEndToEndTest, AnotherClientTalksEmotesWhispersSendsASoundAndALink
     amy.send("/w Verdo psst");
     ASSERT_TRUE(waitForLine("<FROM: Amy> psst"));
     EXPECT_EQ(findLine("<FROM: Amy> psst")->pane, WhisperPane);
-    EXPECT_EQ(form.Whisperers(), std::vector<std::string>{"Amy"});
+    EXPECT_EQ(form.incoming().Whisperers(), std::vector<std::string>{"Amy"});
 
     // The name travels in lower case; the file on disk is found all the same.
     amy.send("~playsound hello.wav");
@@ -147,10 +147,10 @@ TEST_F(MessagesEndToEndTest, AnotherClientTalksEmotesWhispersSendsASoundAndALink
     ASSERT_TRUE(waitFor([&] { return !view.urlLink.empty(); }));
     EXPECT_EQ(view.urlLabel, "Amy has sent the following URL: ");
     EXPECT_EQ(view.urlLink, "www.example.com");
-    form.lblUrlClick();
+    form.incoming().lblUrlClick();
     EXPECT_EQ(platform.openedLinks, std::vector<std::string>{"http://www.example.com"});
 
-    form.bcChat().SendLine("/w Amy thanks\r");
+    form.session().bcChat().SendLine("/w Amy thanks\r");
     ASSERT_TRUE(waitForLine("<TO: Amy> thanks"));
     EXPECT_TRUE(amy.waitForText("thanks"));
     // A whispered link is shown in the bar only.

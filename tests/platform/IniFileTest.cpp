@@ -6,17 +6,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
 using testing::readFile;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::writeFile;
 
 TEST(IniFile, MissingFileOrKeyGivesTheDefault) {
-    TempDir dir;
+    TempFolder dir;
     const IniFile absent(dir / "Chat.ini");
     EXPECT_EQ(absent.readString("Last File", "Last File", "None"), "None");
     EXPECT_EQ(absent.readInteger("Screen", "Top", 50), 50);
@@ -29,7 +29,7 @@ TEST(IniFile, MissingFileOrKeyGivesTheDefault) {
 }
 
 TEST(IniFile, SectionsAndKeysIgnoreLetterCase) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "Chat.ini",
               "[screen]\r\nnew user width = 200\r\n[LAST FILE]\r\nlast file=C:\\chat\\a.ch5\r\n");
     const IniFile ini(dir / "Chat.ini");
@@ -39,7 +39,7 @@ TEST(IniFile, SectionsAndKeysIgnoreLetterCase) {
 }
 
 TEST(IniFile, KeysAreLookedUpOnlyInTheirOwnSection) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "Chat.ini", "[Batch File]\nTop=1\n[Screen]\nLeft=2\n");
     const IniFile ini(dir / "Chat.ini");
     EXPECT_EQ(ini.readInteger("Screen", "Top", 50), 50);
@@ -47,7 +47,7 @@ TEST(IniFile, KeysAreLookedUpOnlyInTheirOwnSection) {
 }
 
 TEST(IniFile, IntegersAndBooleans) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "Chat.ini", "[S]\nA=-12\nB=12x\nC=\nD=0\nE=3\nF=yes\n");
     const IniFile ini(dir / "Chat.ini");
     EXPECT_EQ(ini.readInteger("S", "A", 5), -12);
@@ -60,7 +60,7 @@ TEST(IniFile, IntegersAndBooleans) {
 }
 
 TEST(IniFile, WritesNamesWithBlanksPlainly) {
-    TempDir dir;
+    TempFolder dir;
     IniFile ini(dir / "Chat.ini");
     ASSERT_TRUE(ini.writeInteger("Screen", "New User Width", 162));
     ASSERT_TRUE(ini.writeBool("Screen", "Maximized", true));
@@ -71,7 +71,7 @@ TEST(IniFile, WritesNamesWithBlanksPlainly) {
 }
 
 TEST(IniFile, ReplacesOneKeyAndKeepsEveryOtherLine) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "Chat.ini",
               "; kept comment\r\n[screen]\r\ntop=1\r\nLeft=2\r\n\r\n[Response]\r\nIgnore=!\r\n");
     IniFile ini(dir / "Chat.ini");
@@ -84,14 +84,14 @@ TEST(IniFile, ReplacesOneKeyAndKeepsEveryOtherLine) {
 }
 
 TEST(IniFile, AFailedWriteReportsFalse) {
-    TempDir dir;
+    TempFolder dir;
     IniFile ini(dir / "missing folder" / "Chat.ini");
     EXPECT_FALSE(ini.writeInteger("Screen", "Top", 2));
     EXPECT_FALSE(std::filesystem::exists(dir / "missing folder"));
 }
 
 TEST(IniFile, AFailedWriteKeepsTheOldFile) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "Chat.ini", "[Screen]\nTop=1\n");
     IniFile ini(dir / "Chat.ini");
     bool written = true;
@@ -104,7 +104,7 @@ TEST(IniFile, AFailedWriteKeepsTheOldFile) {
 }
 
 TEST(SettingsFolder, IsTheUserConfigFolderEvenWhenTheProgramFolderIsWritable) {
-    TempDir dir;
+    TempFolder dir;
     std::filesystem::create_directories(dir / "program");
     const auto folder = settingsFolder(dir / "program", dir / "config");
     EXPECT_EQ(folder, dir / "config" / "VerdoChat");
@@ -112,7 +112,7 @@ TEST(SettingsFolder, IsTheUserConfigFolderEvenWhenTheProgramFolderIsWritable) {
 }
 
 TEST(SettingsFolder, AChatIniBesideTheProgramMakesAPortableSetUp) {
-    TempDir dir;
+    TempFolder dir;
     std::filesystem::create_directories(dir / "program");
     writeFile(dir / "program" / "Chat.ini", "[Screen]\n");
     EXPECT_EQ(settingsFolder(dir / "program", dir / "config"), dir / "program");
@@ -120,7 +120,7 @@ TEST(SettingsFolder, AChatIniBesideTheProgramMakesAPortableSetUp) {
 }
 
 TEST(SettingsFolder, AChatIniInABuildTreeIsMovedOnceToTheUserConfigFolder) {
-    TempDir dir;
+    TempFolder dir;
     const auto program = dir / "build" / "src" / "app";
     std::filesystem::create_directories(program);
     writeFile(dir / "build" / "CMakeCache.txt", "");

@@ -7,12 +7,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
-using testing::TempDir;
+using testing::TempFolder;
 
 // What Wine writes, with the cases the reader must handle.
 const std::string Registry =
@@ -108,7 +108,7 @@ TEST(WineRegistryText, SurvivesBrokenText) {
 }
 
 TEST(WineRegistryFile, ReadsAndWritesSystemReg) {
-    TempDir dir;
+    TempFolder dir;
     WineRegistry store(dir.path());
     EXPECT_FALSE(store.readString(Starcraft, "Program"));
     EXPECT_FALSE(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b"));
@@ -122,7 +122,7 @@ TEST(WineRegistryFile, ReadsAndWritesSystemReg) {
 }
 
 TEST(WinePaths, MapsDrivesIntoThePrefixFindingTheLetterCaseOfExistingFiles) {
-    TempDir dir;
+    TempFolder dir;
     std::filesystem::create_directories(dir / "drive_c/Program Files/StarCraft");
     std::ofstream(dir / "drive_c/Program Files/StarCraft/StarCraft.exe") << "x";
     EXPECT_EQ(windowsPathInPrefix(dir.path(), "c:\\program files\\Starcraft\\starcraft.exe"),

@@ -10,14 +10,14 @@
 #include <csignal>
 #include <cstring>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
 using ::testing::ElementsAre;
 using testing::readFile;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::writeFile;
 using Bytes = std::vector<std::uint8_t>;
 
@@ -165,7 +165,7 @@ TEST_F(UserListTest, ClearEmptiesTheList) {
 
 class UserFileTest : public UserListTest {
   protected:
-    TempDir dir;
+    TempFolder dir;
     std::filesystem::path file = dir / "chat.usr";
 };
 

@@ -2,9 +2,13 @@
 // test can drive them.
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/Platform.h"
+#include "support/FakeClock.h"
 #include "support/FakeRandom.h"
 #include "support/FakeTcpClient.h"
 #include "support/FakeTimer.h"
@@ -13,6 +17,11 @@ namespace verdo::testing {
 
 class FakePlatform : public Platform {
   public:
+    FakePlatform() {
+        fakeClock.text = "07/12/2026 10:11:12";
+        fakeClock.nowMs = 0;
+    }
+
     std::unique_ptr<TcpClient> createTcpClient() override {
         auto client = std::make_unique<FakeTcpClient>();
         clients.push_back(client.get());
@@ -34,13 +43,23 @@ class FakePlatform : public Platform {
     } fakeSound;
     std::vector<std::string> openedLinks;
 
-    struct FixedClock : Clock {
-        std::string localDateTimeText() override { return text; }
-        std::int64_t steadyMilliseconds() override { return milliseconds; }
-        std::string text = "07/12/2026 10:11:12";
-        std::int64_t milliseconds = 0;
-    } fakeClock;
+    FakeClock fakeClock;
     FakeRandom fakeRandom;
+    // The fake behind a timer of this platform, found by its role.
+    static FakeTimer& fake(Timer& timer) { return static_cast<FakeTimer&>(timer); }
+    // The one timer created here that is none of `known`: a timer whose owner
+    // does not show it (the decoder's send pacing).
+    FakeTimer& timerOtherThan(std::initializer_list<const Timer*> known) {
+        FakeTimer* found = nullptr;
+        for (FakeTimer* timer : timers) {
+            if (std::find(known.begin(), known.end(), timer) != known.end()) continue;
+            if (found != nullptr) throw std::logic_error("more than one unknown timer");
+            found = timer;
+        }
+        if (found == nullptr) throw std::logic_error("no unknown timer");
+        return *found;
+    }
+
     std::vector<FakeTcpClient*> clients;  // not owned
     std::vector<FakeTimer*> timers;       // not owned
 };

@@ -52,14 +52,14 @@ class ChatWindowTest : public ::testing::Test {
         window = std::make_unique<CountingChatWindow>(std::move(services));
         ASSERT_TRUE(testing::showActive(*window));
         // Chat files: without the built-in servers the record's server is tried.
-        window->form().lists().ServerList.clear();
+        window->form().document().lists().ServerList.clear();
     }
 
     FakeTcpClient& client() { return *platform->clients.at(0); }
     // The interpreter's pacing timer: the one that is not the connect time-out.
     testing::FakeTimer& floodTimer() {
         for (testing::FakeTimer* timer : platform->timers) {
-            if (timer != &window->form().ServerTimer()) return *timer;
+            if (timer != &window->form().session().ServerTimer()) return *timer;
         }
         throw std::logic_error("no flood timer");
     }
@@ -76,7 +76,7 @@ class ChatWindowTest : public ::testing::Test {
         client().accept();
         client().receive("2010 NAME Guest\r\n1018 INFO \"Welcome to Battle.net!\"\r\n");
         settle();
-        ASSERT_TRUE(window->form().LoggedOn());
+        ASSERT_TRUE(window->form().session().LoggedOn());
     }
 
     FakePlatform* platform = nullptr;
@@ -85,19 +85,20 @@ class ChatWindowTest : public ::testing::Test {
 
 TEST_F(ChatWindowTest, HasItsTitlePartsAndDefaultLayout) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("VerdoChat Version 6"));
-    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Connect"));
-    EXPECT_EQ(window->acConnect->shortcut(), QKeySequence(Qt::Key_F4));
-    EXPECT_EQ(window->acConnect->toolTip(), QStringLiteral("Connect to the server"));
-    EXPECT_EQ(window->acAway->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
-    EXPECT_EQ(window->acAway->toolTip(), QStringLiteral("Set AWAY mode"));
-    EXPECT_EQ(window->acDND->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
-    EXPECT_EQ(window->acDND->toolTip(), QStringLiteral("Activate DND mode"));
-    EXPECT_EQ(window->btnConnect->defaultAction(), window->acConnect);
+    EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Connect"));
+    EXPECT_EQ(window->action(ChatAction::Connect)->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(window->action(ChatAction::Connect)->toolTip(),
+              QStringLiteral("Connect to the server"));
+    EXPECT_EQ(window->action(ChatAction::Away)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_EQ(window->action(ChatAction::Away)->toolTip(), QStringLiteral("Set AWAY mode"));
+    EXPECT_EQ(window->action(ChatAction::DND)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(window->action(ChatAction::DND)->toolTip(), QStringLiteral("Activate DND mode"));
+    EXPECT_EQ(window->btnConnect->defaultAction(), window->action(ChatAction::Connect));
     EXPECT_EQ(window->btnEmote->text(), QStringLiteral("Emo&te"));
     EXPECT_EQ(window->btnWhisper->text(), QStringLiteral("&Whisper"));
     EXPECT_TRUE(window->btnSend->isDefault());
     EXPECT_FALSE(window->btnSend->isEnabled());
-    EXPECT_FALSE(window->acAway->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Away)->isEnabled());
     EXPECT_TRUE(window->reChat->isReadOnly());
     EXPECT_TRUE(window->edChannel->isReadOnly());
     EXPECT_EQ(window->statusPanels[0]->width(), 400);
@@ -120,7 +121,7 @@ TEST_F(ChatWindowTest, F4ShowsTheConnectingDialogAndBlocksTheWindow) {
     EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_FALSE(window->menuBar()->isEnabled());
     EXPECT_FALSE(window->ToolBar->isEnabled());
-    EXPECT_FALSE(window->acConnect->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Connect)->isEnabled());
     EXPECT_TRUE(window->frmConnect->isEnabled());
 }
 
@@ -131,8 +132,8 @@ TEST_F(ChatWindowTest, CancelHidesTheDialogAndGivesTheWindowBack) {
     settle();
     EXPECT_FALSE(window->frmConnect->isVisible());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_TRUE(window->acConnect->isEnabled());
-    EXPECT_FALSE(window->acConnect->isChecked());
+    EXPECT_TRUE(window->action(ChatAction::Connect)->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
     EXPECT_FALSE(client().open);
 }
 
@@ -140,19 +141,19 @@ TEST_F(ChatWindowTest, WelcomeHidesTheDialogAndTheConnectActionFollowsTheSession
     logOn();
     EXPECT_FALSE(window->frmConnect->isVisible());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_TRUE(window->acConnect->isChecked());
-    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Disconnect"));
+    EXPECT_TRUE(window->action(ChatAction::Connect)->isChecked());
+    EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
     EXPECT_TRUE(window->btnConnect->isChecked());
     EXPECT_TRUE(window->btnSend->isEnabled());
     EXPECT_TRUE(window->btnEmote->isEnabled());
-    EXPECT_TRUE(window->acAway->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::Away)->isEnabled());
     EXPECT_EQ(window->statusPanels[0]->text(), QStringLiteral("Logged on to battle.net"));
     EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("Connected to: battle.net"));
 
     // F4 again disconnects; the check is the logic's, not the click's.
     pressF4();
-    EXPECT_FALSE(window->acConnect->isChecked());
-    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Connect"));
+    EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
+    EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Connect"));
     EXPECT_FALSE(window->btnSend->isEnabled());
     EXPECT_FALSE(window->frmConnect->isVisible());
 }
@@ -160,16 +161,16 @@ TEST_F(ChatWindowTest, WelcomeHidesTheDialogAndTheConnectActionFollowsTheSession
 TEST_F(ChatWindowTest, ConnectCaptionAndCheckFollowTheView) {
     window->setActionCaption(ChatAction::Connect, "&Disconnect");
     window->setActionChecked(ChatAction::Connect, true);
-    EXPECT_EQ(window->acConnect->text(), QStringLiteral("&Disconnect"));
-    EXPECT_TRUE(window->acConnect->isChecked());
+    EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
+    EXPECT_TRUE(window->action(ChatAction::Connect)->isChecked());
     EXPECT_TRUE(window->btnConnect->isChecked());
     window->setActionChecked(ChatAction::Connect, false);
     EXPECT_FALSE(window->btnConnect->isChecked());
 }
 
 TEST_F(ChatWindowTest, ClickingConnectDoesNotFlipTheCheckByItself) {
-    window->acConnect->trigger();  // starts the loop; nobody is logged on
-    EXPECT_FALSE(window->acConnect->isChecked());
+    window->action(ChatAction::Connect)->trigger();  // starts the loop; nobody is logged on
+    EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
     EXPECT_TRUE(window->frmConnect->isVisible());
 }
 
@@ -224,21 +225,23 @@ TEST_F(ChatWindowTest, EnterWhileOfflineKeepsTheText) {
     EXPECT_FALSE(chatText().contains("hello"));
 }
 
-TEST_F(ChatWindowTest, StartServerGoesFirst) {
+// The window hands --server to the session; the chat file's list never holds it.
+TEST_F(ChatWindowTest, StartServerGoesFirstAndStaysOutOfTheList) {
     auto services = std::make_unique<FakePlatform>();
     FakePlatform* fake = services.get();
     TfrmChat other(std::move(services));
-    other.form().lists().ServerList = {"battle.net"};
-    other.setStartServer("127.0.0.1:6112");
+    other.form().document().lists().ServerList = {"battle.net"};
+    other.form().setStartServer("127.0.0.1:6112");
     ASSERT_TRUE(testing::showActive(other));
-    EXPECT_EQ(other.form().lists().ServerList.front(), "127.0.0.1:6112");
-    other.form().acConnectExecute();
+    other.form().session().acConnectExecute();
+    const tStringList& servers = other.form().document().lists().ServerList;
+    EXPECT_EQ(std::find(servers.begin(), servers.end(), "127.0.0.1:6112"), servers.end());
     EXPECT_EQ(fake->clients.at(0)->lastHost, "127.0.0.1");
     EXPECT_EQ(fake->clients.at(0)->lastPort, 6112);
 }
 
 TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
-    tOptions& options = window->form().options();
+    tOptions& options = window->form().document().options();
     options.chatFont().setSize(15);
     options.chatFont().setStyle(FontItalic);
     options.whisperFont().setSize(9);
@@ -268,7 +271,7 @@ TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
 TEST_F(ChatWindowTest, PaneAndEntryColoursComeFromTheOptions) {
     EXPECT_EQ(window->reChat->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(window->edEntry->palette().color(QPalette::Text), QColor(Qt::cyan));
-    tOptions& options = window->form().options();
+    tOptions& options = window->form().document().options();
     options.setChatBackground(0x00204060u);
     options.setWhisperBackground(0x8000000Fu);
     options.setEntryBackground(0x00FFFFFFu);

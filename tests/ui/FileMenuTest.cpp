@@ -12,8 +12,8 @@
 #include <QToolBar>
 
 #include "engine/ChatFile.h"
-#include "records/TempDir.h"
 #include "support/FakePlatform.h"
+#include "support/TempFolder.h"
 #include "ui/Chat.h"
 #include "ui/WidgetTestSupport.h"
 
@@ -22,7 +22,7 @@ namespace {
 
 using testing::FakePlatform;
 using testing::readFile;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::writeFile;
 
 class FileMenuTest : public ::testing::Test {
@@ -30,11 +30,11 @@ class FileMenuTest : public ::testing::Test {
     void open(const std::string& chatIni = "") {
         if (!chatIni.empty()) writeFile(dir / "Chat.ini", chatIni);
         window = std::make_unique<TfrmChat>(std::make_unique<FakePlatform>());
-        window->form().setSettingsFile(dir / "Chat.ini");
+        window->form().document().setSettingsFile(dir / "Chat.ini");
         ASSERT_TRUE(testing::showActive(*window));
     }
 
-    TempDir dir;
+    TempFolder dir;
     std::unique_ptr<TfrmChat> window;
 };
 
@@ -49,7 +49,7 @@ TEST_F(FileMenuTest, FileMenuStartsWithTheChatFileCommands) {
     EXPECT_EQ(captions.mid(0, 4),
               (QStringList{"&New", "&Open Chat File...", "&Save Chat Settings", "Save &As..."}));
     EXPECT_EQ(captions[5], "&Import Files from Version 4");
-    EXPECT_EQ(window->acNew->toolTip(), "Clear chat settings");
+    EXPECT_EQ(window->action(ChatAction::New)->toolTip(), "Clear chat settings");
 }
 
 TEST_F(FileMenuTest, SaveAsShowsTheSaveDialog) {
@@ -66,13 +66,13 @@ TEST_F(FileMenuTest, SaveAsShowsTheSaveDialog) {
         saving = dialog->acceptMode() == QFileDialog::AcceptSave;
         dialog->reject();
     });
-    window->acSaveAs->trigger();
+    window->action(ChatAction::SaveAs)->trigger();
     EXPECT_EQ(title, "Save Chat Settings...");
     EXPECT_EQ(filter, "Chat Files (*.ch5)");
     EXPECT_EQ(suffix, "ch5");
     EXPECT_EQ(folder.toStdString(), dir.path().string());
     EXPECT_TRUE(saving);
-    EXPECT_EQ(window->form().currentFileName(), "None");
+    EXPECT_EQ(window->form().document().currentFile().value_or("None"), "None");
 }
 
 TEST_F(FileMenuTest, SaveAsWritesTheChosenFileWithItsExtension) {
@@ -83,15 +83,16 @@ TEST_F(FileMenuTest, SaveAsWritesTheChosenFileWithItsExtension) {
         dialog->selectFile(QString::fromStdString((dir / "mine").string()));
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
     });
-    window->acSaveAs->trigger();
+    window->action(ChatAction::SaveAs)->trigger();
     EXPECT_TRUE(std::filesystem::exists(dir / "mine.ch5"));
-    EXPECT_EQ(window->form().currentFileName(), (dir / "mine.ch5").string());
+    EXPECT_EQ(window->form().document().currentFile().value_or("None"),
+              (dir / "mine.ch5").string());
 }
 
 TEST_F(FileMenuTest, NewAsksFirstWhenModifiedAndCancelStops) {
     open();
-    window->form().lists().PhraseList = {"kept"};
-    window->form().setSettingsModified(true);
+    window->form().document().lists().PhraseList = {"kept"};
+    window->form().document().setModified(true);
     QString question;
     testing::answerNextModal([&](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
@@ -99,9 +100,9 @@ TEST_F(FileMenuTest, NewAsksFirstWhenModifiedAndCancelStops) {
         question = box->text();
         box->button(QMessageBox::Cancel)->click();
     });
-    window->acNew->trigger();
+    window->action(ChatAction::New)->trigger();
     EXPECT_EQ(question, "Save current chat settings?");
-    EXPECT_EQ(window->form().lists().PhraseList, tStringList{"kept"});
+    EXPECT_EQ(window->form().document().lists().PhraseList, tStringList{"kept"});
 }
 
 TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
@@ -136,13 +137,13 @@ TEST_F(FileMenuTest, LayoutIsReadAtStartAndWrittenAtClose) {
 
 TEST_F(FileMenuTest, CancelOnExitKeepsTheWindowOpen) {
     open();
-    window->form().setSettingsModified(true);
+    window->form().document().setModified(true);
     testing::answerNextModal([](QWidget* modal) {
         qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
     });
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
-    window->form().setSettingsModified(false);
+    window->form().document().setModified(false);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class MessagesWindowTest : public ::testing::Test {
         platform = services.get();
         window = std::make_unique<TfrmChat>(std::move(services));
         ASSERT_TRUE(testing::showActive(*window));
-        window->form().lists().ServerList.clear();
+        window->form().document().lists().ServerList.clear();
     }
 
     FakeTcpClient& client() { return *platform->clients.at(0); }
@@ -60,14 +60,16 @@ class MessagesWindowTest : public ::testing::Test {
         receive("1007 CHANNEL \"Chat\"");
         for (const char* name : {"Ann", "Bob", "Cid"})
             receive(std::string("1001 USER ") + name + " 0010 [CHAT]");
-        ASSERT_TRUE(window->form().LoggedOn());
+        ASSERT_TRUE(window->form().session().LoggedOn());
         sent();
     }
     // Lets the interpreter's pacing send everything queued and returns what
-    // went out since the last call. Its timer is the first one created.
+    // went out since the last call.
     std::string sent() {
-        testing::FakeTimer& flood = *platform->timers.at(0);
-        while (window->form().bcChat().QueueCount() > 0 && flood.tick()) {
+        ChatForm& form = window->form();
+        testing::FakeTimer& flood =
+            platform->timerOtherThan({&form.session().ServerTimer(), &form.ChatTimer()});
+        while (window->form().session().bcChat().QueueCount() > 0 && flood.tick()) {
         }
         return std::exchange(client().sent, std::string());
     }
@@ -126,7 +128,7 @@ TEST_F(MessagesWindowTest, EmoteWithAnEmptyEntrySendsMeAndACarriageReturn) {
 TEST_F(MessagesWindowTest, WhisperLockTurnsEnterIntoAWhisperToTheSelectedUser) {
     logOn();
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
-    ASSERT_TRUE(window->acLock->isChecked());
+    ASSERT_TRUE(window->action(ChatAction::Lock)->isChecked());
     type("psst");
     press(Qt::Key_Return);
     EXPECT_EQ(sent(), "");
@@ -198,8 +200,8 @@ TEST_F(MessagesWindowTest, PageKeysMoveTheSelectionBetweenTheLists) {
 
 TEST_F(MessagesWindowTest, MacroKeysRunOnceAndOnlyWithExactlyCtrlAndAlt) {
     logOn();
-    window->form().lists().MacroList = {"/ban <user>"};
-    window->form().lists().MacroKeys = {"b"};
+    window->form().document().lists().MacroList = {"/ban <user>"};
+    window->form().document().lists().MacroKeys = {"b"};
     window->lstUser->item(2)->setSelected(true);
     window->focusEntry();
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
@@ -283,7 +285,7 @@ TEST_F(MessagesWindowTest, ClicksOnTheEntryPanelAndStatusBarFocusTheEntry) {
 
 TEST_F(MessagesWindowTest, FloodIntervalFollowsTheQueueAtTheNextIdleUpdate) {
     logOn();
-    TBnetChat& chat = window->form().bcChat();
+    TBnetChat& chat = window->form().session().bcChat();
     // The first line after a pause may go out at once; queue exactly two.
     while (chat.QueueCount() < 2)
         chat.SendLine("line\r");
@@ -300,47 +302,47 @@ TEST_F(MessagesWindowTest, FloodIntervalFollowsTheQueueAtTheNextIdleUpdate) {
 }
 
 TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
-    EXPECT_EQ(window->acCut->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
-    EXPECT_EQ(window->acSelectAll->text(), QStringLiteral("&Select All"));
-    EXPECT_EQ(window->mnEdit->title(), QStringLiteral("&Edit"));
+    EXPECT_EQ(window->action(ChatAction::Cut)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+    EXPECT_EQ(window->action(ChatAction::SelectAll)->text(), QStringLiteral("&Select All"));
+    EXPECT_EQ(window->findChild<QMenu*>("mnEdit")->title(), QStringLiteral("&Edit"));
     QGuiApplication::clipboard()->setText("pasted");
     window->focusEntry();
     settle();
-    EXPECT_TRUE(window->acCut->isEnabled());
-    EXPECT_TRUE(window->acCopy->isEnabled());
-    EXPECT_TRUE(window->acPaste->isEnabled());
-    EXPECT_TRUE(window->acSelectAll->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::Cut)->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::Copy)->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::Paste)->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::SelectAll)->isEnabled());
     QGuiApplication::clipboard()->clear();
     settle();
-    EXPECT_FALSE(window->acPaste->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Paste)->isEnabled());
 
     window->reChat->setFocus();
     settle();
-    EXPECT_FALSE(window->acCut->isEnabled());
-    EXPECT_TRUE(window->acCopy->isEnabled());
-    EXPECT_FALSE(window->acPaste->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Cut)->isEnabled());
+    EXPECT_TRUE(window->action(ChatAction::Copy)->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Paste)->isEnabled());
     window->lstUser->setFocus();
     settle();
-    EXPECT_FALSE(window->acCopy->isEnabled());
-    EXPECT_FALSE(window->acSelectAll->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::Copy)->isEnabled());
+    EXPECT_FALSE(window->action(ChatAction::SelectAll)->isEnabled());
 }
 
 TEST_F(MessagesWindowTest, EditActionsWorkOnTheFocusedControl) {
     window->addChatLine(ChatPane, ChatLine{ChatSegment{"line one", 0}, {}, {}});
     window->reChat->setFocus();
-    window->acSelectAll->trigger();
-    window->acCopy->trigger();
+    window->action(ChatAction::SelectAll)->trigger();
+    window->action(ChatAction::Copy)->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("line one"));
 
     window->focusEntry();
     entry().setText("abc def");
     entry().setSelection(0, 4);
-    window->acCut->trigger();
+    window->action(ChatAction::Cut)->trigger();
     EXPECT_EQ(entry().text(), QStringLiteral("def"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("abc "));
     entry().end(false);
     QGuiApplication::clipboard()->setText("x\r\ny");  // a line break becomes a blank
-    window->acPaste->trigger();
+    window->action(ChatAction::Paste)->trigger();
     EXPECT_EQ(entry().text(), QStringLiteral("defx y"));
 }
 

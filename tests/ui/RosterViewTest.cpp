@@ -116,12 +116,12 @@ class RosterListTest : public ::testing::Test {
         platform = services.get();
         window = std::make_unique<TfrmChat>(std::move(services));
         ASSERT_TRUE(testing::showActive(*window));
-        window->form().acConnectExecute();
+        window->form().session().acConnectExecute();
         platform->clients.at(0)->accept();
         receive("2010 NAME Verdo");
         receive("1018 INFO \"Welcome to the test gateway!\"");
         receive("1007 CHANNEL \"Chat\"");
-        ASSERT_TRUE(window->form().LoggedOn());
+        ASSERT_TRUE(window->form().session().LoggedOn());
     }
     void receive(const std::string& line) {
         platform->clients.at(0)->receive(line + "\r\n");
@@ -185,7 +185,7 @@ TEST_F(RosterListTest, RowsArePaintedWithIconIndentAndColours) {
     auto record = std::make_unique<tUser>();
     record->setName("Plain");
     record->setNameColor(0x000000FF);  // red
-    window->form().users().Add(std::move(record));
+    window->form().document().users().Add(std::move(record));
     receive("1001 USER op 0012 [STAR]");
     receive("1001 USER plain 0000 [XXXX]");
     const QColor black(0, 0, 0);
@@ -231,7 +231,7 @@ TEST_F(RosterListTest, SelectedRowInHighlightColours) {
 TEST_F(RosterListTest, IconsOffDrawNamesAtTheLeftEdgeWithoutPictures) {
     receive("1001 USER bob 0010 [W2BN]");
     receive("1009 USER bob 0020");
-    window->form().options().setIncludeChatIcons(false);
+    window->form().document().options().setIncludeChatIcons(false);
     window->rosterChanged();
     const QImage shot = grab();
     const QColor cyan(0, 255, 255);
@@ -240,7 +240,7 @@ TEST_F(RosterListTest, IconsOffDrawNamesAtTheLeftEdgeWithoutPictures) {
 }
 
 TEST_F(RosterListTest, AppearanceSetsRowHeightsFontsAndChannelBoxColours) {
-    tOptions& options = window->form().options();
+    tOptions& options = window->form().document().options();
     options.userListFont().setSize(20);
     options.chatFont().setSize(14);
     options.setUserListBackground(0x00224466);

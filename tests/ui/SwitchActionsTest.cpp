@@ -31,7 +31,7 @@ class SwitchActionsTest : public ::testing::Test {
 };
 
 TEST_F(SwitchActionsTest, CtrlFunctionKeysFlipTheirOptions) {
-    tOptions& options = window->form().options();
+    tOptions& options = window->form().document().options();
     const struct {
         int key;
         bool (tOptions::*option)() const;
@@ -45,9 +45,9 @@ TEST_F(SwitchActionsTest, CtrlFunctionKeysFlipTheirOptions) {
         press(entry.key, Qt::ControlModifier);
         EXPECT_NE((options.*entry.option)(), before) << "Ctrl+F" << entry.key - Qt::Key_F1 + 1;
     }
-    EXPECT_TRUE(window->acMaster->isChecked());
-    EXPECT_EQ(window->acMaster->text(), QStringLiteral("Master Event Switch"));
-    EXPECT_TRUE(window->form().settingsModified());
+    EXPECT_TRUE(window->action(ChatAction::Master)->isChecked());
+    EXPECT_EQ(window->action(ChatAction::Master)->text(), QStringLiteral("Master Event Switch"));
+    EXPECT_TRUE(window->form().document().modified());
 }
 
 TEST_F(SwitchActionsTest, F12PausesAndTheStatusBarSaysSo) {
@@ -55,13 +55,13 @@ TEST_F(SwitchActionsTest, F12PausesAndTheStatusBarSaysSo) {
     platform->clients.at(0)->accept();
     platform->clients.at(0)->receive("1018 INFO \"Welcome to it\"\r\n");
     QCoreApplication::processEvents();
-    ASSERT_TRUE(window->form().LoggedOn());
-    ASSERT_TRUE(window->acPause->isEnabled());
+    ASSERT_TRUE(window->form().session().LoggedOn());
+    ASSERT_TRUE(window->action(ChatAction::Pause)->isEnabled());
     press(Qt::Key_F12);
-    EXPECT_TRUE(window->form().paused());
+    EXPECT_TRUE(window->form().pause().paused());
     EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("CHAT PAUSED"));
     press(Qt::Key_F12);
-    EXPECT_FALSE(window->form().paused());
+    EXPECT_FALSE(window->form().pause().paused());
 }
 
 }  // namespace

@@ -25,20 +25,20 @@ TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
     ASSERT_TRUE(server.start(error)) << error;
 
     TfrmChat window(std::make_unique<QtPlatform>());
-    window.setStartServer("127.0.0.1:" + std::to_string(server.port()));
+    window.form().setStartServer("127.0.0.1:" + std::to_string(server.port()));
     ASSERT_TRUE(testing::showActive(window));
     // Only the local gateway: tests never reach another address.
-    window.form().lists().ServerList = {"127.0.0.1:" + std::to_string(server.port())};
+    window.form().document().lists().ServerList = {"127.0.0.1:" + std::to_string(server.port())};
     QTest::keyClick(&window, Qt::Key_F4);
     ASSERT_TRUE(
         testing::waitFor([&] { return window.frmConnect && window.frmConnect->isVisible(); }));
     ASSERT_TRUE(testing::waitFor(
-        [&] { return window.form().channelName() == "Blizzard Chat Verdo-1"; }));
-    EXPECT_TRUE(window.form().LoggedOn());
-    EXPECT_EQ(window.form().UniqueName(), "Guest");
+        [&] { return window.form().roster().channelName() == "Blizzard Chat Verdo-1"; }));
+    EXPECT_TRUE(window.form().session().LoggedOn());
+    EXPECT_EQ(window.form().session().UniqueName(), "Guest");
     EXPECT_FALSE(window.frmConnect->isVisible());
     EXPECT_TRUE(window.reChat->toPlainText().contains("Welcome to the VerdoChat test gateway!"));
-    EXPECT_EQ(window.acConnect->text(), QStringLiteral("&Disconnect"));
+    EXPECT_EQ(window.action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Console forms of the logic's text (see ConsoleText.h).
 #include "app/headless/ConsoleText.h"
 
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

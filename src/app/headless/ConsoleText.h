@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "chat/ChatView.h"
+#include "chat/SessionView.h"
 
 namespace verdo {
 

@@ -9,7 +9,8 @@
 #include <ostream>
 #include <string>
 
-#include "chat/ChatView.h"
+#include "chat/SessionView.h"
+#include "chat/WindowControls.h"
 
 namespace verdo {
 
@@ -22,7 +23,8 @@ struct ConsoleOutput {
     std::function<std::string()> timeText;
 };
 
-class ConsoleView : public ChatView {
+// Of the window's controls only the URL bar has a console form: a line.
+class ConsoleView : public SessionView, public WindowControls {
   public:
     explicit ConsoleView(ConsoleOutput output);
 
@@ -35,17 +37,6 @@ class ConsoleView : public ChatView {
     void addChatLine(PaneId pane, const ChatLine& line) override;
     void setStatusText(StatusPanel panel, const std::string& text) override;
 
-    void setActionEnabled(ChatAction, bool) override {}
-    void setActionChecked(ChatAction, bool) override {}
-    void setActionCaption(ChatAction, const std::string&) override {}
-
-    // The status lines already say what the connecting dialog would.
-    void showConnectDialog() override {}
-    void hideConnectDialog() override {}
-    void setConnectServerText(const std::string&) override {}
-    void setConnectTimeoutText(const std::string&) override {}
-    void setMainInputEnabled(bool) override {}
-
     void setChannelText(const std::string&) override {}
     void rosterChanged() override {}
 
@@ -56,22 +47,14 @@ class ConsoleView : public ChatView {
     bool askYesNo(const std::string& question) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
     void optionsChanged() override {}
-    void focusEntry() override {}
 
-    // The entry line is the line read from standard input.
-    std::string entryText() const override { return entry_; }
-    void setEntryText(const std::string& text) override { entry_ = text; }
-    void addEntryHistory(const std::string&) override {}
-    std::optional<std::string> selectedRosterName() const override { return std::nullopt; }
-    std::optional<std::string> selectedCustomName() const override { return std::nullopt; }
-    void showUrlBar(const std::string& label, const std::string& link) override;
     void requestIdleUpdate() override;
+    void showUrlBar(const std::string& label, const std::string& link) override;
 
   private:
     void writeOut(const std::string& line);
 
     ConsoleOutput output_;
-    std::string entry_;
     std::string status_[2];
     bool idleUpdatePending_ = false;
     // Pending idle updates die with the view.

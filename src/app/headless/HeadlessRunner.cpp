@@ -12,21 +12,11 @@
 #include "app/headless/LineReader.h"
 #include "app/headless/SignalPipe.h"
 #include "platform/IniFile.h"
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 
 namespace {
-
-constexpr std::string_view NoFile = "None";
-
-// The chat file to run with: the one given, or the last one of Chat.ini.
-std::string chatFileToLoad(const HeadlessOptions& options) {
-    if (options.chatFile) return *options.chatFile;
-    const std::string last =
-        IniFile(options.settingsFile).readString("Last File", "Last File", NoFile);
-    return last == NoFile ? std::string() : last;
-}
 
 bool isOpen(int fd) {
     return ::fcntl(fd, F_GETFD) != -1;
@@ -36,7 +26,7 @@ bool isOpen(int fd) {
 
 HeadlessRunner::HeadlessRunner(HeadlessOptions options, ConsoleOutput output)
     : options_(std::move(options)), view_(std::move(output)) {
-    form_ = std::make_unique<ChatForm>(platform_, view_);
+    form_ = std::make_unique<ChatForm>(platform_, view_, view_);
     view_.OnIdleUpdate = [this] { form_->ActionListUpdate(); };
     platform_.OnLinkNotOpened = [this](const std::string& url) {
         view_.note("Not opened (no browser here): " + url);
@@ -49,29 +39,26 @@ HeadlessRunner::~HeadlessRunner() {
 }
 
 bool HeadlessRunner::start() {
-    const std::string path = chatFileToLoad(options_);
-    if (path.empty()) {
+    ChatDocument& document = form_->document();
+    document.setSettingsFile(options_.settingsFile);
+    // A bot run on a chat file of its own leaves the desktop's "Last File" alone.
+    const std::optional<std::string> path =
+        options_.chatFile ? options_.chatFile : document.lastFile();
+    form_->setRemembersLastFile(!options_.chatFile);
+    if (!path) {
         view_.note("No chat file: name one on the command line (none was opened last).");
         return false;
     }
-    form_->setSettingsFile(options_.settingsFile);
-    form_->setStartChatFile(path);
+    form_->setStartChatFile(*path);
+    form_->setStartServer(options_.server);
     form_->setProgramFolder(options_.programFolder.string());
     form_->FormShow();
-    if (form_->currentFileName() == NoFile) {
-        view_.note("Cannot load the chat file " + path + ".");
+    if (!document.currentFile()) {
+        view_.note("Cannot load the chat file " + *path + ".");
         return false;
     }
-    addStartServer();
-    form_->acConnectExecute();
+    form_->session().acConnectExecute();
     return true;
-}
-
-void HeadlessRunner::addStartServer() {
-    if (!options_.server) return;
-    tStringList& servers = form_->lists().ServerList;
-    if (servers.empty() || servers.front() != *options_.server)
-        servers.insert(servers.begin(), *options_.server);
 }
 
 void HeadlessRunner::listen() {
@@ -94,37 +81,37 @@ void HeadlessRunner::handleSignal(int number) {
 
 void HeadlessRunner::send(const std::string& bytes) {
     if (bytes.empty() || stopping_) return;
-    if (!form_->LoggedOn()) {
+    if (!form_->session().LoggedOn()) {
         view_.note("Not logged on: \"" + bytes + "\" was not sent.");
         return;
     }
-    view_.setEntryText(bytes);
-    form_->btnSendClick();
-    view_.setEntryText("");
+    form_->text().send(bytes);
 }
 
 // What the file says now wins over changes made while running.
 void HeadlessRunner::reloadChatFile() {
-    const std::string path = form_->currentFileName();
-    if (form_->settingsModified())
+    ChatDocument& document = form_->document();
+    const std::string path = document.currentFile().value_or("");
+    if (document.modified())
         view_.note("Re-reading " + path + " drops the changes made while running.");
-    form_->setSettingsModified(false);
-    const tOptions& options = form_->options();
-    if (form_->LoadChatFile(path)) {
-        form_->addStatusLine("Chat file " + path + " re-read.", options.infoColor());
+    document.setModified(false);
+    const tOptions& options = document.options();
+    if (document.LoadChatFile(path)) {
+        addStatusLine(view_, "Chat file " + path + " re-read.", options.infoColor());
     } else {
-        form_->addStatusLine("An Error occured loading chat settings.", options.errorColor());
+        addStatusLine(view_, "An Error occured loading chat settings.", options.errorColor());
     }
-    addStartServer();
 }
 
 bool HeadlessRunner::saveChangedSettings() {
-    if (!form_->settingsModified()) return true;
-    form_->addStatusLine(
-        "Saving the settings changed while running to " + form_->currentFileName() + ".",
-        form_->options().infoColor());
-    form_->acSaveExecute();
-    if (!form_->settingsModified()) return true;
+    ChatDocument& document = form_->document();
+    if (!document.modified()) return true;
+    addStatusLine(
+        view_,
+        "Saving the settings changed while running to " + document.currentFile().value_or("") + ".",
+        document.options().infoColor());
+    document.acSaveExecute();
+    if (!document.modified()) return true;
     view_.note("The changed settings could not be saved.");
     return false;
 }
@@ -133,10 +120,11 @@ void HeadlessRunner::stop() {
     if (stopping_) return;
     stopping_ = true;
     const int status = saveChangedSettings() ? HeadlessStopped : HeadlessSaveFailed;
-    if (form_->connectLoopRunning()) {
-        form_->btnCancelClick();
-    } else if (form_->ChatInterface().Connected()) {
-        form_->acConnectExecute();
+    Session& session = form_->session();
+    if (session.connectLoopRunning()) {
+        session.btnCancelClick();
+    } else if (session.ChatInterface().Connected()) {
+        session.acConnectExecute();
     }
     form_->FormClose();
     QCoreApplication::exit(status);

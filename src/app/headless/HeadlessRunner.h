@@ -56,8 +56,6 @@ class HeadlessRunner {
   private:
     void handleSignal(int number);
     bool saveChangedSettings();
-    // --server goes first in the server list, also after a re-read.
-    void addStartServer();
 
     HeadlessOptions options_;
     HeadlessPlatform platform_;

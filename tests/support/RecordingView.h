@@ -1,5 +1,5 @@
-// A ChatView that records what the logic shows and answers questions from a
-// script, so that tests can read the screen as a list of facts.
+// A view and window controls that record what the logic shows and answer
+// questions from a script, so that tests can read the screen as a list of facts.
 #pragma once
 
 #include <deque>
@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "chat/ChatView.h"
+#include "chat/OutgoingText.h"
+#include "chat/SessionView.h"
+#include "chat/WindowControls.h"
 
 namespace verdo::testing {
 
-class RecordingView : public ChatView {
+class RecordingView : public SessionView, public WindowControls {
   public:
     struct Line {
         PaneId pane;
@@ -38,6 +40,7 @@ class RecordingView : public ChatView {
         dialogTimeoutHistory.push_back(text);
     }
     void setMainInputEnabled(bool on) override { mainInputEnabled = on; }
+    void setSendButtonsEnabled(bool on) override { sendButtonsEnabled = on; }
     void setChannelText(const std::string& text) override { channel = text; }
     void rosterChanged() override { ++rosterChanges; }
     void showMessage(const std::string& text, MessageKind) override { messages.push_back(text); }
@@ -49,7 +52,7 @@ class RecordingView : public ChatView {
         answers.pop_front();
         return answer;
     }
-    // --- Chat files: questions and file dialogs, answered from the scripts below ---
+    // Questions and file dialogs, answered from the scripts below.
     Answer askYesNoCancel(const std::string& question) override {
         questions.push_back(question);
         return nextAnswer(Answer::No);
@@ -79,13 +82,12 @@ class RecordingView : public ChatView {
     int optionsRefreshes = 0;
 
     void focusEntry() override { ++focusCount; }
-    std::string entryText() const override { return entry; }
     void setEntryText(const std::string& text) override { entry = text; }
     void addEntryHistory(const std::string& text) override {
         history.insert(history.begin(), text);
     }
-    std::optional<std::string> selectedRosterName() const override { return selectedRoster; }
-    std::optional<std::string> selectedCustomName() const override { return selectedCustom; }
+    // The selection a gesture hands over.
+    UserSelection selection() const { return {selectedRoster, selectedCustom}; }
     void showUrlBar(const std::string& label, const std::string& link) override {
         urlLabel = label;
         urlLink = link;
@@ -116,6 +118,7 @@ class RecordingView : public ChatView {
     std::string dialogTimeout;
     std::vector<std::string> dialogTimeoutHistory;
     bool mainInputEnabled = true;
+    bool sendButtonsEnabled = false;
     std::string channel;
     int rosterChanges = 0;
     std::vector<std::string> messages;

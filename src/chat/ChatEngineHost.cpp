@@ -1,12 +1,14 @@
-// ChatEngineHost: forwards the engine's requests to the main window's logic.
-#include "chat/EngineBridge.h"
+// The engine's requests forwarded to the session's parts (see ChatEngineHost.h).
+#include "chat/ChatEngineHost.h"
 
-#include "chat/ChatForm.h"
+#include "chat/ChatDocument.h"
+#include "chat/RosterEvents.h"
+#include "chat/Session.h"
 
 namespace verdo {
 
 void ChatEngineHost::SendLine(const std::string& text) {
-    form_.bcChat().SendLine(text);
+    session_.bcChat().SendLine(text);
 }
 
 void ChatEngineHost::addChatLine(const std::vector<EngineSegment>& segments) {
@@ -14,49 +16,41 @@ void ChatEngineHost::addChatLine(const std::vector<EngineSegment>& segments) {
     for (std::size_t i = 0; i < segments.size() && i < line.size(); ++i) {
         line[i] = ChatSegment{segments[i].text, segments[i].color};
     }
-    form_.view_.addChatLine(ChatPane, line);
+    view_.addChatLine(ChatPane, line);
 }
 
 std::string ChatEngineHost::UniqueName() const {
-    return form_.UniqueName();
+    return session_.UniqueName();
 }
 std::string ChatEngineHost::CurrentServer() const {
-    return form_.CurrentServer();
+    return session_.CurrentServer();
 }
 std::string ChatEngineHost::channelName() const {
-    return form_.channelName();
+    return roster_.channelName();
 }
 bool ChatEngineHost::connected() const {
-    return form_.ChatInterface().Connected();
+    return session_.ChatInterface().Connected();
 }
 void ChatEngineHost::disconnectByCommand() {
-    form_.acConnectExecute();
+    session_.acConnectExecute();
 }
-
 std::size_t ChatEngineHost::rosterCount() const {
-    return form_.roster().size();
+    return roster_.roster().size();
 }
 std::string ChatEngineHost::rosterName(std::size_t index) const {
-    return form_.roster().row(index).name;
+    return roster_.roster().row(index).name;
 }
-
 tOptions& ChatEngineHost::options() {
-    return form_.options();
+    return document_.options();
 }
 ChatLists& ChatEngineHost::lists() {
-    return form_.lists();
+    return document_.lists();
 }
 void ChatEngineHost::setSettingsModified() {
-    form_.setSettingsModified(true);
+    document_.setModified(true);
 }
 std::string ChatEngineHost::ignorePrefix() const {
-    return form_.ignorePrefix();
-}
-Random& ChatEngineHost::random() {
-    return form_.platform_.random();
-}
-Clock& ChatEngineHost::clock() {
-    return form_.platform_.clock();
+    return document_.ignorePrefix();
 }
 
 }  // namespace verdo

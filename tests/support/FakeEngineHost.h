@@ -1,29 +1,16 @@
-// A recording EngineHost for the engine's tests: lines sent and shown are kept
-// in order, random draws come from a queue, the clock is set by hand.
+// A recording EngineHost for the engine's tests, fuzz target and benchmark:
+// lines sent and shown are kept in order, random draws come from a queue, the
+// clock is set by hand.
 #pragma once
 
-#include <deque>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "engine/EngineHost.h"
+#include "support/FakeClock.h"
 #include "support/FakeRandom.h"
 
 namespace verdo::testing {
-
-class FakeClock : public Clock {
-  public:
-    std::string localDateTimeText() override {
-        ++calls;
-        return text + (numbered ? "#" + std::to_string(calls) : "");
-    }
-    std::int64_t steadyMilliseconds() override { return nowMs; }
-    std::string text = "12/07/2026 10:11:12";
-    bool numbered = false;  // tells one formatting from the next
-    int calls = 0;
-    std::int64_t nowMs = 1000000;
-};
 
 class FakeEngineHost : public EngineHost {
   public:

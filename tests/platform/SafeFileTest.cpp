@@ -6,14 +6,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
 
 using ::testing::ElementsAre;
 using testing::readFile;
-using testing::TempDir;
+using testing::TempFolder;
 using ::testing::UnorderedElementsAre;
 using testing::writeFile;
 
@@ -34,7 +34,7 @@ class UmaskScope {
 };
 
 TEST(SafeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
-    TempDir dir;
+    TempFolder dir;
     writeFile(dir / "chat.ch5", "old contents, longer than the new");
     ASSERT_TRUE(writeFileSafely(dir / "chat.ch5", std::string("new\0bytes", 9)));
     EXPECT_EQ(readFile(dir / "chat.ch5"), std::string("new\0bytes", 9));
@@ -42,7 +42,7 @@ TEST(SafeFile, ReplacesTheTargetAndLeavesNoTemporaryFile) {
 }
 
 TEST(SafeFile, OwnerOnlyFilesAreReadableByTheOwnerAlone) {
-    TempDir dir;
+    TempFolder dir;
     UmaskScope mask(022);
     writeFile(dir / "chat.ch5", "old");
     std::filesystem::permissions(dir / "chat.ch5", std::filesystem::perms(0644));
@@ -53,14 +53,14 @@ TEST(SafeFile, OwnerOnlyFilesAreReadableByTheOwnerAlone) {
 }
 
 TEST(SafeFile, DefaultFilesFollowTheUmask) {
-    TempDir dir;
+    TempFolder dir;
     UmaskScope mask(022);
     ASSERT_TRUE(writeFileSafely(dir / "chat.ext", "lists"));
     EXPECT_EQ(permissionsOf(dir / "chat.ext"), 0644u);
 }
 
 TEST(SafeFile, AFailedRenameKeepsTheTargetAndRemovesTheTemporary) {
-    TempDir dir;
+    TempFolder dir;
     std::filesystem::create_directory(dir / "busy");
     writeFile(dir / "busy" / "inside", "kept");
     EXPECT_FALSE(writeFileSafely(dir / "busy", "replacement"));
@@ -69,7 +69,7 @@ TEST(SafeFile, AFailedRenameKeepsTheTargetAndRemovesTheTemporary) {
 }
 
 TEST(SafeFile, AMissingFolderFails) {
-    TempDir dir;
+    TempFolder dir;
     EXPECT_FALSE(writeFileSafely(dir / "absent" / "chat.ch5", "x"));
     EXPECT_TRUE(dir.entries().empty());
 }

@@ -2,7 +2,7 @@
 // page is a fixed table: Latin-1 plus 32 characters in 0x80..0x9F. The five
 // bytes the code page leaves undefined map to the control characters of the
 // same value, as Windows does, so every byte survives a round trip.
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 #include <QStringDecoder>
 #include <algorithm>

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/DisplayText.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 namespace {

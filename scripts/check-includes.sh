@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a folder it may not depend on.
+# The allowed direction is written here once (and described in the README):
+# each folder of src/ may include its own headers and those of the folders
+# listed for it. Usage: scripts/check-includes.sh [SOURCE_DIR]
+set -euo pipefail
+root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
+cd "$root/src"
+
+# folder: the folders it may include besides itself.
+declare -A allowed=(
+    [platform]=""
+    [platform/qt]="platform"
+    [net]="platform"
+    [interp]="net platform"
+    [records]="platform"
+    [engine]="records platform"
+    [chat]="engine records interp net platform"
+    [text]=""
+    [dialogs]="text platform"
+    [ui]="dialogs text chat engine records interp net platform"
+    [app/headless]="text chat engine records interp net platform platform/qt"
+    [app/chatfile]="text chat engine records platform platform/qt"
+    [app]="app/headless app/chatfile ui dialogs text chat engine records interp net platform platform/qt"
+)
+
+# The folder a file or header path belongs to: the longest listed prefix.
+folderOf() {
+    local path="$1" best=""
+    for folder in "${!allowed[@]}"; do
+        if [[ "$path" == "$folder"/* && ${#folder} -gt ${#best} ]]; then best="$folder"; fi
+    done
+    echo "$best"
+}
+
+status=0
+while IFS= read -r file; do
+    from="$(folderOf "$file")"
+    if [[ -z "$from" ]]; then
+        echo "$file: folder not listed in scripts/check-includes.sh" >&2
+        status=1
+        continue
+    fi
+    while IFS= read -r header; do
+        to="$(folderOf "$header")"
+        [[ -z "$to" || "$to" == "$from" ]] && continue
+        if [[ " ${allowed[$from]} " != *" $to "* ]]; then
+            echo "$file: includes $header, but $from may not depend on $to" >&2
+            status=1
+        fi
+    done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$file")
+done < <(find . -name '*.h' -o -name '*.cpp' | sed 's|^\./||' | sort)
+exit $status

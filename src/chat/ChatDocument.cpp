@@ -1,0 +1,186 @@
+// The current chat file and Chat.ini (see ChatDocument.h). The file formats
+// themselves live in engine/ChatFile.
+#include "chat/ChatDocument.h"
+
+#include "engine/BuiltInLists.h"
+#include "engine/ChatFile.h"
+#include "engine/CommandTable.h"
+#include "engine/Import.h"
+
+namespace verdo {
+namespace {
+
+// Chat.ini's word for "no chat file".
+constexpr std::string_view NoFile = "None";
+constexpr std::string_view LastFileSection = "Last File";
+constexpr std::string_view BatchSection = "Batch File";
+constexpr std::string_view SaveQuestion = "Save current chat settings?";
+constexpr std::string_view ChatFilter = "Chat Files (*.ch5)|*.ch5";
+
+}  // namespace
+
+std::optional<std::string> ChatDocument::lastFile() const {
+    if (!ini_) return std::nullopt;
+    std::string path = ini_->readString(LastFileSection, LastFileSection, NoFile);
+    if (path.empty() || path == NoFile) return std::nullopt;
+    return path;
+}
+
+void ChatDocument::writeLastFile() {
+    if (ini_ && currentFile_) ini_->writeString(LastFileSection, LastFileSection, *currentFile_);
+}
+
+std::pair<std::string, std::string> ChatDocument::readBatch() const {
+    if (!ini_) return {};
+    return {ini_->readString(BatchSection, "Batch File", ""),
+            ini_->readString(BatchSection, "Batch User", "")};
+}
+
+void ChatDocument::writeBatch(const std::string& file, const std::string& user) {
+    if (!ini_) return;
+    ini_->writeString(BatchSection, "Batch File", file);
+    ini_->writeString(BatchSection, "Batch User", user);
+}
+
+std::string ChatDocument::readIgnorePrefix() const {
+    return ini_ ? ini_->readString("Response", "Ignore", "") : std::string();
+}
+
+std::string ChatDocument::settingsFolderPath() const {
+    return ini_ ? ini_->path().parent_path().string() : std::string();
+}
+
+WindowLayout ChatDocument::readLayout() const {
+    return ini_ ? ReadLayout(*ini_) : WindowLayout{};
+}
+
+void ChatDocument::writeLayout(const WindowLayout& layout) {
+    if (ini_) WriteLayout(*ini_, layout);
+}
+
+void ChatDocument::fillBuiltInLists() {
+    ResetOptions(options_, lists_.ProductActions);
+    FillBuiltInCommands(lists_);
+    FillDefaultServers(lists_);
+    FillDefaultChannels(lists_);
+}
+
+void ChatDocument::openAtStart(const std::string& path) {
+    if (LoadChatFile(path)) {
+        currentFile_ = path;
+        addStatusLine(view_, "Chat file " + path + " loaded.", options_.infoColor());
+    } else {
+        addStatusLine(view_, "An Error occured loadng chat settings.", options_.errorColor());
+        currentFile_.reset();
+    }
+}
+
+void ChatDocument::reportFileErrors(const std::vector<std::string>& errors) {
+    for (const std::string& error : errors)
+        view_.showMessage(error, MessageKind::Error);
+}
+
+void ChatDocument::replaced() {
+    if (OnOptionsReplaced) OnOptionsReplaced();
+}
+
+bool ChatDocument::LoadChatFile(const std::string& path) {
+    const FileOutcome outcome = verdo::LoadChatFile(path, {options_, lists_, users_});
+    if (outcome.upgraded) modified_ = true;
+    reportFileErrors(outcome.errors);
+    replaced();
+    if (OnFileLoaded) OnFileLoaded();
+    return outcome.ok;
+}
+
+bool ChatDocument::SaveChatFile(const std::string& path) {
+    const FileOutcome outcome = verdo::SaveChatFile(path, {options_, lists_, users_});
+    reportFileErrors(outcome.errors);
+    return outcome.ok;
+}
+
+// The question before New, Open and exit. False when the user cancels, or
+// when the settings were to be saved and were not: they are never dropped
+// behind the user's back.
+bool ChatDocument::askToSaveFirst() {
+    if (!modified_) return true;
+    switch (view_.askYesNoCancel(std::string(SaveQuestion))) {
+        case Answer::Cancel:
+            return false;
+        case Answer::No:
+            return true;
+        case Answer::Yes:
+            break;
+    }
+    acSaveExecute();
+    return !modified_;
+}
+
+void ChatDocument::acNewExecute() {
+    if (!askToSaveFirst()) return;
+    modified_ = false;
+    ResetOptions(options_, lists_.ProductActions);
+    users_.Clear();
+    NewChatLists(lists_);
+    replaced();
+    addStatusLine(view_, "Chat settings cleared.", options_.infoColor());
+}
+
+void ChatDocument::acOpenExecute() {
+    if (!askToSaveFirst()) return;
+    const auto path = view_.chooseFile({false, "Open Chat Settings File...",
+                                        std::string(ChatFilter), "ch5", settingsFolderPath()});
+    if (!path) return;
+    modified_ = false;
+    if (LoadChatFile(*path)) {
+        currentFile_ = *path;
+        addStatusLine(view_, "Chat settings loaded.", options_.infoColor());
+        modified_ = false;
+    } else {
+        addStatusLine(view_, "An Error occured loading chat settings.", options_.errorColor());
+    }
+}
+
+void ChatDocument::saveTo(const std::string& path) {
+    if (SaveChatFile(path)) {
+        currentFile_ = path;
+        addStatusLine(view_, "Chat settings saved.", options_.infoColor());
+        modified_ = false;
+    } else {
+        addStatusLine(view_, "An Error occured saving chat settings.", options_.errorColor());
+    }
+}
+
+void ChatDocument::acSaveExecute() {
+    if (currentFile_)
+        saveTo(*currentFile_);
+    else
+        acSaveAsExecute();
+}
+
+void ChatDocument::acSaveAsExecute() {
+    const auto path = view_.chooseFile(
+        {true, "Save Chat Settings...", std::string(ChatFilter), "ch5", settingsFolderPath()});
+    if (path) saveTo(*path);
+}
+
+// The merged lists count as modified, so that exit asks before they are lost.
+void ChatDocument::acImportExecute() {
+    if (!view_.askYesNo("Importing will combine version 4 response files\r"
+                        "with the current file.  Do you wish to continue?"))
+        return;
+    const auto path =
+        view_.chooseFile({false, "Select Location of Version 4 Files...",
+                          "VerdoChat 4 Files (*.cht)|*.cht", "cht", settingsFolderPath()});
+    if (!path) return;
+    ImportVersion4(ChatFileBaseName(*path), lists_);
+    modified_ = true;
+    replaced();
+    view_.showMessage("Import complete.", MessageKind::Information);
+}
+
+bool ChatDocument::FormCloseQuery() {
+    return askToSaveFirst();
+}
+
+}  // namespace verdo

@@ -1,0 +1,96 @@
+// The current chat file: the options record, the lists and the user records,
+// whether they changed since the last load or save, the file they came from,
+// and Chat.ini, where the program keeps what outlives a chat file (the last
+// file, the layout, the playback file). The File menu's commands live here;
+// they ask their questions through the view.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "chat/SessionView.h"
+#include "chat/WindowLayout.h"
+#include "engine/ChatLists.h"
+#include "platform/IniFile.h"
+#include "records/Options.h"
+#include "records/UserRecords.h"
+
+namespace verdo {
+
+class ChatDocument {
+  public:
+    explicit ChatDocument(SessionView& view) : view_(view) {}
+
+    tOptions& options() { return options_; }
+    const tOptions& options() const { return options_; }
+    // The lists of the current chat file, the product actions among them.
+    ChatLists& lists() { return lists_; }
+    const ChatLists& lists() const { return lists_; }
+    // The user information database.
+    tUserList& users() { return users_; }
+    // Changed since the last load or save: exit and Open ask before dropping it.
+    bool modified() const { return modified_; }
+    void setModified(bool modified) { modified_ = modified; }
+    // Talk and whispers beginning with it get no automatic answer.
+    const std::string& ignorePrefix() const { return ignorePrefix_; }
+    void setIgnorePrefix(const std::string& prefix) { ignorePrefix_ = prefix; }
+    // The chat file last opened or saved, if any.
+    const std::optional<std::string>& currentFile() const { return currentFile_; }
+
+    // Called after the options and lists were replaced (load, New, Import).
+    std::function<void()> OnOptionsReplaced;
+    // Called after a chat file was read (also when it had errors).
+    std::function<void()> OnFileLoaded;
+
+    // Where Chat.ini lives; without one nothing is read or written there.
+    void setSettingsFile(const std::filesystem::path& iniPath) { ini_.emplace(iniPath); }
+    bool hasSettingsFile() const { return ini_.has_value(); }
+    // "Last File" of Chat.ini, when it names one.
+    std::optional<std::string> lastFile() const;
+    void writeLastFile();
+    // "Batch File" and "Batch User": the text-file playback kept between runs.
+    std::pair<std::string, std::string> readBatch() const;
+    void writeBatch(const std::string& file, const std::string& user);
+    // "Response" / "Ignore".
+    std::string readIgnorePrefix() const;
+    WindowLayout readLayout() const;
+    void writeLayout(const WindowLayout& layout);
+
+    // The built-in servers and channels, before any chat file is read.
+    void fillBuiltInLists();
+    // The start: loads `path` with a status line saying how it went.
+    void openAtStart(const std::string& path);
+
+    // Load or save with their messages; true when everything was read/written.
+    bool LoadChatFile(const std::string& path);
+    bool SaveChatFile(const std::string& path);
+    void acNewExecute();
+    void acOpenExecute();
+    void acSaveExecute();
+    void acSaveAsExecute();
+    void acImportExecute();
+    // Closing the window: false keeps it open (the user cancelled).
+    bool FormCloseQuery();
+
+  private:
+    bool askToSaveFirst();
+    void saveTo(const std::string& path);
+    void reportFileErrors(const std::vector<std::string>& errors);
+    std::string settingsFolderPath() const;
+    void replaced();
+
+    SessionView& view_;
+    tOptions options_;
+    ChatLists lists_;
+    tUserList users_;
+    bool modified_ = false;
+    std::string ignorePrefix_;
+    std::optional<std::string> currentFile_;
+    std::optional<IniFile> ini_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,39 @@
+// The chat pause (F12): received lines are held, and handled in arrival order
+// with all their automatic answers when the pause ends. Logging off ends it.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+
+#include "chat/EventScope.h"
+#include "chat/WindowControls.h"
+
+namespace verdo {
+
+class Session;
+
+class ChatPause {
+  public:
+    ChatPause(WindowControls& controls, EventScope& events, Session& session)
+        : controls_(controls), events_(events), session_(session) {}
+
+    void acPauseExecute();
+    bool paused() const { return paused_; }
+    std::size_t heldLineCount() const { return held_.size(); }
+    // True when the line is held for later.
+    bool hold(std::string_view line);
+    // Logged off: the pause ends and the held lines go.
+    void endWhenLoggedOff();
+
+  private:
+    void drainHeldLines();
+
+    WindowControls& controls_;
+    EventScope& events_;
+    Session& session_;
+    bool paused_ = false;
+    std::deque<std::string> held_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,70 @@
+// Incoming messages: talk, emotes, whispers and their confirmations,
+// broadcasts, channel refusals and the plain text dump, shown in their panes
+// and colours, logged, and offered to the automation engine in a fixed order;
+// the whisperers, the whisper panes and the URL bar.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "chat/ChatLog.h"
+#include "chat/SessionView.h"
+#include "chat/SoundBoard.h"
+#include "chat/WhisperReplies.h"
+#include "chat/WindowControls.h"
+#include "platform/Platform.h"
+
+namespace verdo {
+
+class ChatDocument;
+class ChatFunctions;
+
+class IncomingMessages {
+  public:
+    IncomingMessages(Platform& platform, SessionView& view, WindowControls& controls,
+                     ChatDocument& document, ChatLog& log, ChatFunctions& engine,
+                     SoundBoard& sounds);
+
+    void bcChatTalk(const std::string& user, const std::string& text);
+    void bcChatEmote(const std::string& user, const std::string& text);
+    void bcChatWhisper(const std::string& user, const std::string& text);
+    void bcChatWhisperSent(const std::string& user, const std::string& text);
+    void bcChatBroadcast(const std::string& text);
+    // "Channel is full." and its kin: `shown` here, the server's text logged.
+    void channelRefused(const std::string& shown, std::string_view serverText);
+    void tcChatData(std::string_view line);
+
+    WhisperReplies& replies() { return replies_; }
+    const std::vector<std::string>& Whisperers() const { return replies_.Whisperers(); }
+    // The URL bar's link was clicked.
+    void lblUrlClick();
+    // Whisper windows register their pane for a user; the latest one wins.
+    void registerWhisperPane(const std::string& user, PaneId pane);
+    void unregisterWhisperPane(PaneId pane);
+    PaneId whisperTarget(const std::string& user) const;
+
+  private:
+    struct SpeakerColors {
+        std::uint32_t name;
+        std::uint32_t text;
+    };
+    SpeakerColors speakerColors(const std::string& user, bool whisper) const;
+    void addLine(PaneId pane, const std::string& first, std::uint32_t firstColor,
+                 const std::string& second, std::uint32_t secondColor);
+    void ShowUrlBar(const std::string& user, const std::string& text);
+
+    Platform& platform_;
+    SessionView& view_;
+    WindowControls& controls_;
+    ChatDocument& document_;
+    ChatLog& log_;
+    ChatFunctions& engine_;
+    SoundBoard& sounds_;
+    WhisperReplies replies_;
+    std::string receivedUrl_;
+    std::vector<std::pair<std::string, PaneId>> whisperPanes_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,84 @@
+// Text-file playback (see Playback.h).
+#include "chat/Playback.h"
+
+#include <fstream>
+
+#include "chat/ChatDocument.h"
+#include "chat/DecimalText.h"
+#include "chat/Session.h"
+#include "platform/AnsiText.h"
+
+namespace verdo {
+
+void Playback::tick() {
+    const tOptions& options = document_.options();
+    if (!running_ || ++ticks_ < options.reciteDelay()) return;
+    ticks_ = 0;
+    if (line_ >= lines_.size()) {
+        running_ = false;
+        line_ = 0;
+        addStatusLine(view_, "Text file: " + batchFile_ + " done.", options.infoColor());
+        return;
+    }
+    std::string line = lines_[line_];
+    if (startsWithIgnoreCaseAZ(line, "/repeat")) {
+        line_ = 0;
+        return;
+    }
+    if (!batchUser_.empty()) line = "/w " + batchUser_ + " " + line;
+    if (startsWithIgnoreCaseAZ(line, "/char ")) {
+        // One bare character, without a carriage return.
+        const int code = decimalOr(std::string_view(line).substr(6), 0);
+        session_.bcChat().SendLine(std::string(1, static_cast<char>(code)));
+    } else {
+        session_.sendLine(line);
+    }
+    if (line.empty()) line = " ";
+    if (line.front() != '/') {
+        view_.addChatLine(
+            ChatPane,
+            ChatLine{ChatSegment{"<" + session_.UniqueName() + "> ", options.yourNameColor()},
+                     ChatSegment{line, options.yourTextColor()}, ChatSegment{}});
+    }
+    ++line_;
+}
+
+bool Playback::load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    lines_ = std::move(lines);
+    return true;
+}
+
+void Playback::setBatch(const std::string& file, const std::string& user) {
+    batchFile_ = file;
+    batchUser_ = user;
+}
+
+void Playback::loadBatchAtStart() {
+    if (batchFile_.empty()) return;
+    if (!load(batchFile_)) {
+        view_.showMessage("Could not open text file", MessageKind::Error);
+        batchFile_.clear();
+        batchUser_.clear();
+    }
+}
+
+void Playback::startPlayback(const std::string& path, const std::string& whisperTarget) {
+    if (!load(path)) {
+        view_.showMessage("Could not open text file", MessageKind::Error);
+        return;
+    }
+    batchFile_ = path;
+    batchUser_ = whisperTarget;
+    line_ = 0;
+    ticks_ = 0;
+    running_ = true;
+}
+
+}  // namespace verdo

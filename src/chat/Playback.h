@@ -1,0 +1,52 @@
+// Text-file playback: the lines of a text file sent one by one, every few
+// seconds (the recite delay), to the channel or whispered to one user; the
+// file and its user are kept in Chat.ini between runs.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "chat/SessionView.h"
+
+namespace verdo {
+
+class ChatDocument;
+class Session;
+
+class Playback {
+  public:
+    Playback(SessionView& view, Session& session, ChatDocument& document)
+        : view_(view), session_(session), document_(document) {}
+
+    // Loads the file and starts at its first line; the whisper target, when
+    // not empty, receives every line.
+    void startPlayback(const std::string& path, const std::string& whisperTarget);
+    void stopPlayback() { running_ = false; }
+    // The playback file named in Chat.ini, loaded at start.
+    void setBatch(const std::string& file, const std::string& user);
+    void loadBatchAtStart();
+    // One second passed while logged on.
+    void tick();
+
+    bool running() const { return running_; }
+    std::size_t line() const { return line_; }
+    const std::vector<std::string>& lines() const { return lines_; }
+    const std::string& batchFile() const { return batchFile_; }
+    const std::string& batchUser() const { return batchUser_; }
+
+  private:
+    bool load(const std::string& path);
+
+    SessionView& view_;
+    Session& session_;
+    ChatDocument& document_;
+    std::vector<std::string> lines_;
+    std::string batchFile_;
+    std::string batchUser_;
+    bool running_ = false;
+    std::size_t line_ = 0;
+    int ticks_ = 0;
+};
+
+}  // namespace verdo

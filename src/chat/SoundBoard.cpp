@@ -1,0 +1,30 @@
+// The sounds between users (see SoundBoard.h).
+#include "chat/SoundBoard.h"
+
+namespace verdo {
+
+void SoundBoard::setProgramFolder(const std::string& folder) {
+    programFolder_ = folder;
+    const auto sounds = findSoundFolder(folder);
+    soundFolder_ = sounds ? sounds->string() : std::string();
+}
+
+std::string SoundBoard::ReceiveSound(const std::string& text) {
+    const std::string name = text.size() > 11 ? text.substr(11) : std::string();
+    // A peer names a bare file; anything that could reach outside the folder
+    // plays nothing.
+    if (available() && isBareFileName(name)) {
+        if (const auto file = findSoundFile(soundFolder_, name)) sound_.play(file->string());
+    }
+    return name;
+}
+
+SoundList SoundBoard::list() const {
+    return available() ? listSounds(soundFolder_) : SoundList{};
+}
+
+void SoundBoard::playSent(const SoundEntry& entry, bool locally) {
+    if (locally) sound_.play(entry.path);
+}
+
+}  // namespace verdo

@@ -1,0 +1,34 @@
+// The sounds between users: the "Sounds" folder beside the program, the sounds
+// other users request ("~playsound " + a file name), and the ones this user
+// plays to them.
+#pragma once
+
+#include <string>
+
+#include "chat/SoundFolder.h"
+#include "platform/Sound.h"
+
+namespace verdo {
+
+class SoundBoard {
+  public:
+    explicit SoundBoard(Sound& sound) : sound_(sound) {}
+
+    // The folder the program runs from; its "Sounds" folder is looked up once.
+    void setProgramFolder(const std::string& folder);
+    const std::string& programFolder() const { return programFolder_; }
+    bool available() const { return !soundFolder_.empty(); }
+    // The sounds for the "&Sounds" and "&Play Sound" menus.
+    SoundList list() const;
+    // Plays the sound a peer requested when it is found; returns its name.
+    std::string ReceiveSound(const std::string& text);
+    // A sound this user sends, heard here too when `locally`.
+    void playSent(const SoundEntry& entry, bool locally);
+
+  private:
+    Sound& sound_;
+    std::string programFolder_;
+    std::string soundFolder_;
+};
+
+}  // namespace verdo

@@ -1,0 +1,42 @@
+// The controls only a window has: action states, the connecting dialog, the
+// entry line's text, history and focus, and the URL bar. The session sets them
+// and never reads them back. Without a window (headless, tests of the core)
+// this class itself stands in and does nothing.
+#pragma once
+
+#include <string>
+
+#include "chat/ChatActions.h"
+
+namespace verdo {
+
+class WindowControls {
+  public:
+    virtual ~WindowControls() = default;
+
+    virtual void setActionEnabled(ChatAction, bool) {}
+    virtual void setActionChecked(ChatAction, bool) {}
+    virtual void setActionCaption(ChatAction, const std::string&) {}
+    // Send, Emote and Whisper beside the entry line, together.
+    virtual void setSendButtonsEnabled(bool) {}
+
+    // The connecting dialog: modeless, centred on the main window, which takes
+    // no input while it is shown.
+    virtual void showConnectDialog() {}
+    virtual void hideConnectDialog() {}
+    virtual void setConnectServerText(const std::string&) {}
+    virtual void setConnectTimeoutText(const std::string&) {}
+    virtual void setMainInputEnabled(bool) {}
+
+    // Keyboard focus to the entry line, caret after the last character.
+    virtual void focusEntry() {}
+    // Replacing the entry's text puts the caret at the end.
+    virtual void setEntryText(const std::string&) {}
+    // Each sent line is inserted as the first history item.
+    virtual void addEntryHistory(const std::string&) {}
+    // Shows the URL bar with its label and link (one bar; a new link replaces
+    // the old one).
+    virtual void showUrlBar(const std::string&, const std::string&) {}
+};
+
+}  // namespace verdo
