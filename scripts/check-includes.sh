@@ -17,11 +17,12 @@ declare -A allowed=(
     [engine]="records platform"
     [chat]="engine records interp net platform"
     [text]=""
-    [dialogs]="text platform"
-    [ui]="dialogs text chat engine records interp net platform"
+    [controls]="text chat engine records platform"
+    [dialogs]="controls text chat engine records platform"
+    [ui]="controls dialogs text chat engine records interp net platform"
     [app/headless]="text chat engine records interp net platform platform/qt"
     [app/chatfile]="text chat engine records platform platform/qt"
-    [app]="app/headless app/chatfile ui dialogs text chat engine records interp net platform platform/qt"
+    [app]="app/headless app/chatfile ui controls dialogs text chat engine records interp net platform platform/qt"
 )
 
 # The folder a file or header path belongs to: the longest listed prefix.

@@ -10,7 +10,7 @@
 
 #include "dialogs/ProgramLinks.h"
 #include "platform/ProgramVersion.h"
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 
 namespace verdo {
 

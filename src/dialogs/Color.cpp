@@ -18,8 +18,8 @@
 
 #include "records/ColorItems.h"
 #include "text/DisplayText.h"
-#include "ui/OptionsStyle.h"
-#include "ui/UserIcons.h"
+#include "controls/OptionsStyle.h"
+#include "controls/UserIcons.h"
 
 namespace verdo {
 

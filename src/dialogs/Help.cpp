@@ -14,7 +14,7 @@
 
 #include "dialogs/ProgramLinks.h"
 #include "engine/HelpText.h"
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 #include "text/DisplayText.h"
 
 namespace verdo {

@@ -21,9 +21,9 @@
 
 #include "engine/AlignedLists.h"
 #include "engine/CommandTable.h"
-#include "ui/DSStringListEdit.h"
+#include "controls/DSStringListEdit.h"
 #include "text/DisplayText.h"
-#include "ui/TimerListDelegate.h"
+#include "controls/TimerListDelegate.h"
 
 namespace verdo {
 namespace {

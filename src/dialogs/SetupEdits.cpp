@@ -18,9 +18,9 @@
 #include <string>
 
 #include "engine/AlignedLists.h"
-#include "ui/DSStringListEdit.h"
+#include "controls/DSStringListEdit.h"
 #include "text/DisplayText.h"
-#include "ui/TimerListDelegate.h"
+#include "controls/TimerListDelegate.h"
 
 namespace verdo {
 namespace {

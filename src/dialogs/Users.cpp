@@ -17,7 +17,7 @@
 #include <memory>
 
 #include "dialogs/DialogBoxes.h"
-#include "ui/ColorSwatch.h"
+#include "controls/ColorSwatch.h"
 #include "text/DisplayText.h"
 
 namespace verdo {

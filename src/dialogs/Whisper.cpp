@@ -19,8 +19,8 @@
 #include "platform/SafeFile.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
-#include "ui/OptionsStyle.h"
-#include "ui/TabEdit.h"
+#include "controls/OptionsStyle.h"
+#include "controls/TabEdit.h"
 
 namespace verdo {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 
 class QAction;
 class QMenu;

@@ -5,8 +5,8 @@
 #include <QListWidget>
 
 #include "ui/Chat.h"
-#include "ui/OptionsStyle.h"
-#include "ui/RichPane.h"
+#include "controls/OptionsStyle.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
 
 namespace verdo {

@@ -19,10 +19,10 @@
 
 #include "dialogs/Connect.h"
 #include "text/DisplayText.h"
-#include "ui/OptionsStyle.h"
-#include "ui/RichPane.h"
+#include "controls/OptionsStyle.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
 
 namespace verdo {

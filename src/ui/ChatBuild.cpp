@@ -16,9 +16,9 @@
 
 #include "dialogs/Connect.h"
 #include "ui/Chat.h"
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
 
 namespace verdo {

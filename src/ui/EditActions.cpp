@@ -9,7 +9,7 @@
 #include <QTextEdit>
 
 #include "ui/Chat.h"
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 
 namespace verdo {
 

@@ -12,7 +12,7 @@
 #include "ui/Chat.h"
 #include "ui/EntryKeys.h"
 #include "ui/NameDrag.h"
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 
 namespace verdo {
 

@@ -9,7 +9,7 @@
 #include "records/Options.h"
 #include "records/UserRecords.h"
 #include "text/DisplayText.h"
-#include "ui/OptionsStyle.h"
+#include "controls/OptionsStyle.h"
 
 namespace verdo {
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "chat/Roster.h"
-#include "ui/UserIcons.h"
+#include "controls/UserIcons.h"
 
 class QListWidget;
 

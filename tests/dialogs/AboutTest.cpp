@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "dialogs/ProgramLinks.h"
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 
 namespace verdo {
 namespace {

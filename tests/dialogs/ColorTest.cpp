@@ -10,7 +10,7 @@
 
 #include "dialogs/Color.h"
 #include "records/ColorItems.h"
-#include "ui/OptionsStyle.h"
+#include "controls/OptionsStyle.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -1,6 +1,6 @@
 // The hyperlink label: its colours follow the mouse and a release inside it
 // opens the link through the service it was given.
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 
 #include <gtest/gtest.h>
 

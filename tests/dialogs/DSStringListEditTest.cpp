@@ -1,6 +1,6 @@
 // The reusable list editor: selection, typing, Add, Delete and Clear on its
 // working lists, with the response alternatives kept index-aligned.
-#include "ui/DSStringListEdit.h"
+#include "controls/DSStringListEdit.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 
 #include "dialogs/ProgramLinks.h"
 #include "support/TempFolder.h"
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 
 namespace verdo {
 namespace {

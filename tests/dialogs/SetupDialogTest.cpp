@@ -22,7 +22,7 @@
 #include <memory>
 
 #include "engine/CommandTable.h"
-#include "ui/DSStringListEdit.h"
+#include "controls/DSStringListEdit.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -11,7 +11,7 @@
 
 #include "dialogs/DialogAnswers.h"
 #include "dialogs/Users.h"
-#include "ui/ColorSwatch.h"
+#include "controls/ColorSwatch.h"
 
 namespace verdo {
 namespace {

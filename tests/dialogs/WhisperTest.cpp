@@ -13,7 +13,7 @@
 #include "chat/SessionFixture.h"
 #include "dialogs/Whisper.h"
 #include "dialogs/WhisperWindows.h"
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -23,8 +23,8 @@
 #include "support/FakePlatform.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
-#include "ui/RichPane.h"
-#include "ui/TabEdit.h"
+#include "controls/RichPane.h"
+#include "controls/TabEdit.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

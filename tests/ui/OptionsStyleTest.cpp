@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/OptionsStyle.h"
+#include "controls/OptionsStyle.h"
 
 namespace verdo {
 namespace {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

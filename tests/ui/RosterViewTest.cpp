@@ -14,7 +14,7 @@
 #include "records/UserRecords.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
 #include "ui/WidgetTestSupport.h"
 

@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QVBoxLayout>
 
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -11,7 +11,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -1,5 +1,5 @@
 // Painting of the timer rows: two columns in one owner-drawn row.
-#include "ui/TimerListDelegate.h"
+#include "controls/TimerListDelegate.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The entry line's key handling.
-#include "ui/TabEdit.h"
+#include "controls/TabEdit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // Appending and trimming of the chat panes.
-#include "ui/RichPane.h"
+#include "controls/RichPane.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QScrollBar>

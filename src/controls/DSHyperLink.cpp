@@ -1,5 +1,5 @@
 // The hyperlink label: colour follows the mouse, a release inside opens it.
-#include "ui/DSHyperLink.h"
+#include "controls/DSHyperLink.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
 // The colour swatch of the user information and colour windows.
-#include "ui/ColorSwatch.h"
+#include "controls/ColorSwatch.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/OptionsStyle.h"
+#include "controls/OptionsStyle.h"
 
 namespace verdo {
 

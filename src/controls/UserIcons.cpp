@@ -1,6 +1,6 @@
 // Paints the user list's pictures: simple shapes and letters in the colours
 // of each product, so that every picture stays readable at 28 x 14.
-#include "ui/UserIcons.h"
+#include "controls/UserIcons.h"
 
 #include <QFont>
 #include <QPainter>

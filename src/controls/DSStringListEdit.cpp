@@ -1,6 +1,6 @@
 // The list editor: the working lists are the truth; the list box mirrors them
 // and every user action edits the lists first, then the rows.
-#include "ui/DSStringListEdit.h"
+#include "controls/DSStringListEdit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

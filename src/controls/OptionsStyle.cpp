@@ -1,7 +1,7 @@
 // Windows system colour indexes mapped to the nearest palette roles, so that a
 // chat file written on Windows with "window text" or "button face" colours
 // looks right under any Qt style.
-#include "ui/OptionsStyle.h"
+#include "controls/OptionsStyle.h"
 
 #include <array>
 #include <utility>
