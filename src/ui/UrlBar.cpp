@@ -2,45 +2,20 @@
 #include "ui/UrlBar.h"
 
 #include <QHBoxLayout>
-#include <QMouseEvent>
 #include <QToolButton>
 
+#include "controls/DSHyperLink.h"
+
 namespace verdo {
-
-TDSHyperLink::TDSHyperLink(QWidget* parent) : QLabel(parent) {
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    setCursor(Qt::PointingHandCursor);
-    setTextFormat(Qt::PlainText);
-    setLinkColor(Qt::blue);
-}
-
-void TDSHyperLink::setLinkColor(const QColor& color) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, color);
-    setPalette(palette);
-}
-
-void TDSHyperLink::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) setLinkColor(Qt::red);
-    QLabel::mousePressEvent(event);
-}
-
-void TDSHyperLink::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        setLinkColor(Qt::blue);
-        if (rect().contains(event->position().toPoint())) emit clicked();
-    }
-    QLabel::mouseReleaseEvent(event);
-}
 
 UrlBar::UrlBar(QWidget* parent) : QWidget(parent) {
     setObjectName("pnlUrl");
     lblUserUrl = new QLabel(this);
     lblUserUrl->setObjectName("lblUserUrl");
     lblUserUrl->setTextFormat(Qt::PlainText);
-    lblUrl = new TDSHyperLink(this);
+    // The link opens through the session, which knows the address it received.
+    lblUrl = new TDSHyperLink(
+        QString(), std::string(), [this](const std::string&) { emit linkClicked(); }, this);
     lblUrl->setObjectName("lblUrl");
     btnCloseURL = new QToolButton(this);
     btnCloseURL->setObjectName("btnCloseURL");
@@ -51,7 +26,6 @@ UrlBar::UrlBar(QWidget* parent) : QWidget(parent) {
     layout->addWidget(lblUserUrl);
     layout->addWidget(lblUrl, 1);
     layout->addWidget(btnCloseURL);
-    connect(lblUrl, &TDSHyperLink::clicked, this, &UrlBar::linkClicked);
     connect(btnCloseURL, &QToolButton::clicked, this, &QWidget::hide);
     hide();
 }

@@ -9,23 +9,7 @@ class QToolButton;
 
 namespace verdo {
 
-// A label that reports clicks and turns red while pressed.
-class TDSHyperLink : public QLabel {
-    Q_OBJECT
-
-  public:
-    explicit TDSHyperLink(QWidget* parent = nullptr);
-
-  signals:
-    void clicked();
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-  private:
-    void setLinkColor(const QColor& color);
-};
+class TDSHyperLink;
 
 class UrlBar : public QWidget {
     Q_OBJECT
