@@ -7,6 +7,7 @@
 #include "engine/ChatFile.h"
 #include "engine/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 
 namespace verdo {
 namespace {
@@ -19,7 +20,7 @@ constexpr std::size_t ProductActionLines = 8;
 bool readCompanion(const fs::path& base, std::string_view suffix, ReadStatus& status,
                    tStringList& lines) {
     std::string contents;
-    status = readWholeFile(companionPath(base, suffix), contents);
+    status = readRegularFile(companionPath(base, suffix), contents);
     if (status == ReadStatus::Read) lines = splitTextLines(contents);
     return status != ReadStatus::Failed;
 }
