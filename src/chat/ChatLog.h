@@ -1,11 +1,12 @@
-// The chat log: a plain text file the session is appended to, one flushed line
-// per entry. Input/output errors are swallowed: a full disk must never disturb
-// the chat.
+// The chat log: a plain text file the session is appended to, one line per
+// entry, each written through at once. Input/output errors are swallowed: a
+// full disk must never disturb the chat. The log holds whispers, so a new log
+// is readable by its owner alone.
 #pragma once
 
-#include <fstream>
 #include <string>
 
+#include "platform/AppendFile.h"
 #include "platform/Clock.h"
 
 namespace verdo {
@@ -20,16 +21,17 @@ class ChatLog {
   public:
     explicit ChatLog(Clock& clock) : clock_(clock) {}
 
-    // Opens `path` for appending, creating it when absent.
+    // Opens `path` for appending, creating it when absent; an existing log
+    // keeps its permissions.
     bool open(const std::string& path);
     void close();
-    bool isOpen() const { return file_.is_open(); }
+    bool isOpen() const { return file_.isOpen(); }
 
     void WriteChatLog(const std::string& text, LogKind kind, const tOptions& options);
 
   private:
     Clock& clock_;
-    std::ofstream file_;
+    AppendFile file_;
 };
 
 }  // namespace verdo

@@ -91,6 +91,11 @@ void ChatFunctions::TrackWhoisLine(const std::string& message) {
         const std::string number = numberOf(message);
         ChatLists& lists = host_.lists();
         if (!hasPair(lists, name, number)) {
+            // Lists of unequal length (surplus lines of an imported file)
+            // are evened out first, so that the new pair shares one index.
+            const std::size_t pairs = std::max(lists.AccountList.size(), lists.NumberList.size());
+            lists.AccountList.resize(pairs);
+            lists.NumberList.resize(pairs);
             lists.AccountList.push_back(name);
             lists.NumberList.push_back(number);
             host_.setSettingsModified();

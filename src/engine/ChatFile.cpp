@@ -10,6 +10,7 @@
 #include "engine/Import.h"
 #include "engine/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 #include "platform/SafeFile.h"
 
 namespace verdo {
@@ -116,7 +117,7 @@ bool upgradeVersion(tOptions& options) {
 // The record is only taken when all 4096 bytes are there.
 bool readRecord(const fs::path& path, tOptions& options) {
     std::string bytes;
-    if (readWholeFile(path, bytes) != ReadStatus::Read || bytes.size() < tOptions::Size)
+    if (readRegularFile(path, bytes) != ReadStatus::Read || bytes.size() < tOptions::Size)
         return false;
     std::memcpy(options.data(), bytes.data(), tOptions::Size);
     return true;
@@ -125,7 +126,7 @@ bool readRecord(const fs::path& path, tOptions& options) {
 bool readLists(const fs::path& base, ChatLists& lists) {
     const fs::path ext = companionPath(base, ".ext");
     std::string text;
-    switch (readWholeFile(ext, text)) {
+    switch (readRegularFile(ext, text)) {
         case ReadStatus::Missing:
             return LoadCompanionFiles(base, lists);
         case ReadStatus::Failed:

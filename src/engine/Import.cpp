@@ -7,6 +7,7 @@
 #include "engine/ChatFile.h"
 #include "engine/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 
 namespace verdo {
 namespace {
@@ -19,7 +20,7 @@ constexpr std::size_t ProductActionLines = 8;
 bool readCompanion(const fs::path& base, std::string_view suffix, ReadStatus& status,
                    tStringList& lines) {
     std::string contents;
-    status = readWholeFile(companionPath(base, suffix), contents);
+    status = readRegularFile(companionPath(base, suffix), contents);
     if (status == ReadStatus::Read) lines = splitTextLines(contents);
     return status != ReadStatus::Failed;
 }
@@ -115,33 +116,37 @@ tStringList versionFile(const fs::path& prefix, std::string_view name) {
     return readLinesOrNothing(path);
 }
 
-// An entry file with its three response files, appended so that entry i of
-// the file keeps responses i of the files: shorter response files are padded,
-// response lines without an entry are dropped.
-void importEntries(const fs::path& prefix, std::string_view entryFile, std::string_view stem,
-                   tStringList& entries, tResponseLists& responses) {
-    for (tStringList& alternative : responses)
-        alternative.resize(std::max(alternative.size(), entries.size()));
-    const std::size_t start = entries.size();
-    appendAll(versionFile(prefix, entryFile), entries);
-    for (std::size_t n = 0; n < 3; ++n) {
-        tStringList lines = versionFile(prefix, std::string(stem) + std::to_string(n + 1) + ".txt");
-        lines.resize(entries.size() - start);
-        responses[n].resize(start);
-        appendAll(std::move(lines), responses[n]);
-    }
-}
+enum class Merge { AddMissing, AppendAll };
 
-// Two index-aligned lists read from two files, aligned the same way.
-void importPair(const fs::path& prefix, std::string_view leaderFile, tStringList& leader,
-                std::string_view followerFile, tStringList& follower) {
-    follower.resize(std::max(follower.size(), leader.size()));
-    const std::size_t start = leader.size();
-    appendAll(versionFile(prefix, leaderFile), leader);
-    tStringList lines = versionFile(prefix, followerFile);
-    lines.resize(leader.size() - start);
-    follower.resize(start);
-    appendAll(std::move(lines), follower);
+struct Version4File {
+    std::string name;
+    tStringList* list;
+    Merge merge;
+};
+
+// The version-4 files in the order they are merged.
+std::vector<Version4File> version4Files(ChatLists& l) {
+    std::vector<Version4File> files = {{"ban.txt", &l.NoBanList, Merge::AddMissing},
+                                       {"userban.txt", &l.BanList, Merge::AddMissing},
+                                       {"account.txt", &l.AccountList, Merge::AppendAll},
+                                       {"number.txt", &l.NumberList, Merge::AppendAll},
+                                       {"channel.txt", &l.ChannelList, Merge::AddMissing},
+                                       {"interval.txt", &l.IntervalList, Merge::AppendAll},
+                                       {"timer.txt", &l.TimerList, Merge::AppendAll},
+                                       {"join.txt", &l.UserJoinList, Merge::AppendAll}};
+    const auto addResponses = [&files](std::string_view stem, tResponseLists& responses) {
+        for (std::size_t n = 0; n < responses.size(); ++n)
+            files.push_back({std::string(stem) + std::to_string(n + 1) + ".txt", &responses[n],
+                             Merge::AppendAll});
+    };
+    addResponses("userres", l.UserRes);
+    files.push_back({"owner.txt", &l.OwnerList, Merge::AddMissing});
+    files.push_back({"phrase.txt", &l.PhraseList, Merge::AppendAll});
+    addResponses("res", l.PhraseRes);
+    files.push_back({"userdef.txt", &l.UserDef, Merge::AddMissing});
+    files.push_back({"whisper.txt", &l.WhisperList, Merge::AppendAll});
+    addResponses("whispres", l.WhiserRes);
+    return files;
 }
 
 }  // namespace
@@ -157,16 +162,17 @@ bool LoadCompanionFiles(const fs::path& base, ChatLists& lists) {
 }
 
 void ImportVersion4(const fs::path& prefix, ChatLists& lists) {
-    addMissing(versionFile(prefix, "ban.txt"), lists.NoBanList);
-    addMissing(versionFile(prefix, "userban.txt"), lists.BanList);
-    importPair(prefix, "account.txt", lists.AccountList, "number.txt", lists.NumberList);
-    addMissing(versionFile(prefix, "channel.txt"), lists.ChannelList);
-    importPair(prefix, "timer.txt", lists.TimerList, "interval.txt", lists.IntervalList);
-    importEntries(prefix, "join.txt", "userres", lists.UserJoinList, lists.UserRes);
-    addMissing(versionFile(prefix, "owner.txt"), lists.OwnerList);
-    importEntries(prefix, "phrase.txt", "res", lists.PhraseList, lists.PhraseRes);
-    addMissing(versionFile(prefix, "userdef.txt"), lists.UserDef);
-    importEntries(prefix, "whisper.txt", "whispres", lists.WhisperList, lists.WhiserRes);
+    // Aligned lists before the merge put line i of an entry file beside line
+    // i of its partner files.
+    PadAlignedLists(lists);
+    for (const Version4File& file : version4Files(lists)) {
+        tStringList items = versionFile(prefix, file.name);
+        if (file.merge == Merge::AddMissing)
+            addMissing(items, *file.list);
+        else
+            appendAll(std::move(items), *file.list);
+    }
+    PadAlignedLists(lists);
 }
 
 }  // namespace verdo

@@ -16,9 +16,10 @@ namespace verdo {
 bool LoadCompanionFiles(const std::filesystem::path& base, ChatLists& lists);
 
 // Merges the version-4 files "<prefix>ban.txt" ... "<prefix>whispres3.txt"
-// into the lists. Missing or unreadable files contribute nothing. Each entry
-// list's response lists are padded to the entries' length, so every entry
-// keeps three alternatives.
+// into the lists. Missing or unreadable files contribute nothing. Appended
+// files are appended whole, lines beyond their entry list's length included;
+// then every index-aligned list is padded to its leading list, so every
+// entry keeps its number, interval and three alternatives.
 void ImportVersion4(const std::filesystem::path& prefix, ChatLists& lists);
 
 }  // namespace verdo

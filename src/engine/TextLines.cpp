@@ -1,7 +1,7 @@
 // Line splitting and whole-file reading for the chat file's text formats.
 #include "engine/TextLines.h"
 
-#include <fstream>
+#include "platform/ReadFile.h"
 
 namespace verdo {
 
@@ -21,26 +21,9 @@ std::vector<std::string> splitTextLines(std::string_view text) {
     return lines;
 }
 
-ReadStatus readWholeFile(const std::filesystem::path& path, std::string& contents) {
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return ReadStatus::Missing;
-    if (error || !std::filesystem::is_regular_file(status)) return ReadStatus::Failed;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadStatus::Failed;
-    // One read of the expected size, then whatever a growing file added.
-    const auto size = std::filesystem::file_size(path, error);
-    contents.resize(error ? 0 : static_cast<std::size_t>(size));
-    in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
-    contents.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return ReadStatus::Failed;
-    if (in) contents.append(std::istreambuf_iterator<char>(in), {});
-    return in.bad() ? ReadStatus::Failed : ReadStatus::Read;
-}
-
 std::vector<std::string> readLinesOrNothing(const std::filesystem::path& path) {
     std::string contents;
-    if (readWholeFile(path, contents) != ReadStatus::Read) return {};
+    if (readRegularFile(path, contents) != ReadStatus::Read) return {};
     return splitTextLines(contents);
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,12 +11,6 @@ namespace verdo {
 
 // The lines of `text`; a final line end adds no empty line.
 std::vector<std::string> splitTextLines(std::string_view text);
-
-enum class ReadStatus { Read, Missing, Failed };
-
-// The whole file's bytes into `contents`; Missing when there is no such file,
-// Failed when it exists but cannot be read (a folder, no permission).
-ReadStatus readWholeFile(const std::filesystem::path& path, std::string& contents);
 
 // The file's lines; empty for a missing or unreadable file, which is how the
 // older list files count their absence.

@@ -9,8 +9,8 @@ namespace verdo {
 class Clock {
   public:
     virtual ~Clock() = default;
-    // The short date, a blank and the long time; at exactly midnight the date
-    // alone.
+    // The short date, a blank and the long time without the time zone; at
+    // exactly midnight the date alone. 8-bit text, like every text of the core.
     virtual std::string localDateTimeText() = 0;
     // Milliseconds of a steady clock that never goes back; for rate limits.
     virtual std::int64_t steadyMilliseconds() = 0;

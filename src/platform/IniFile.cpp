@@ -4,11 +4,12 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 #include "platform/SafeFile.h"
 
 namespace verdo {
@@ -32,7 +33,9 @@ struct IniText {
 
 IniText readLines(const fs::path& path) {
     IniText text;
-    std::ifstream in(path, std::ios::binary);
+    std::string contents;
+    if (readRegularFile(path, contents) != ReadStatus::Read) return text;
+    std::istringstream in(std::move(contents));
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') {

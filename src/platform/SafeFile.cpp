@@ -12,31 +12,12 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/Descriptor.h"
+
 namespace verdo {
 namespace {
 
 namespace fs = std::filesystem;
-
-// An open file descriptor that is closed when it goes out of scope.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Closes now and reports whether the close succeeded.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 fs::path temporaryName(const fs::path& target) {
     static std::atomic<unsigned> counter{0};
@@ -55,16 +36,6 @@ int createTemporary(const fs::path& target, mode_t mode, fs::path& created) {
     return -1;
 }
 
-bool writeAll(int fd, std::string_view contents) {
-    while (!contents.empty()) {
-        const ssize_t written = ::write(fd, contents.data(), contents.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        contents.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // Makes the rename itself survive a crash; failure here loses nothing.
 void syncDirectoryOf(const fs::path& target) {
     fs::path dir = target.parent_path();
@@ -80,7 +51,7 @@ bool writeFileSafely(const fs::path& target, std::string_view contents, FileAcce
     fs::path temporary;
     Descriptor fd(createTemporary(target, mode, temporary));
     if (fd.get() < 0) return false;
-    const bool written = writeAll(fd.get(), contents) && ::fsync(fd.get()) == 0;
+    const bool written = fd.writeAll(contents) && ::fsync(fd.get()) == 0;
     if (!fd.close() || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;

@@ -2,10 +2,10 @@
 #include "records/UserRecords.h"
 
 #include <algorithm>
-#include <fstream>
-#include <system_error>
+#include <sstream>
 
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 #include "platform/SafeFile.h"
 
 namespace verdo {
@@ -74,11 +74,11 @@ bool tUserList::SaveToFile(const std::filesystem::path& path, FileAccess access)
 
 bool tUserList::LoadFromFile(const std::filesystem::path& path) {
     Clear();
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return true;
-    std::ifstream in(path, std::ios::binary);
-    if (error || !std::filesystem::is_regular_file(status) || !in) return false;
+    std::string contents;
+    const ReadStatus status = readRegularFile(path, contents);
+    if (status == ReadStatus::Missing) return true;
+    if (status != ReadStatus::Read) return false;
+    std::istringstream in(std::move(contents));
     std::vector<std::unique_ptr<tUser>> loaded;
     if (!readRecords(in, loaded)) return false;
     users_ = std::move(loaded);

@@ -2,6 +2,7 @@
 #include "chat/ChatLog.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -25,6 +26,11 @@ class ChatLogTest : public ::testing::Test {
         std::filesystem::remove(path);
     }
     ~ChatLogTest() override { std::filesystem::remove(path); }
+    static mode_t modeOf(const std::filesystem::path& file) {
+        struct stat info {};
+        EXPECT_EQ(::stat(file.c_str(), &info), 0);
+        return info.st_mode & 07777;
+    }
     std::string contents() {
         log.close();
         std::ifstream in(path, std::ios::binary);
@@ -79,6 +85,20 @@ TEST_F(ChatLogTest, OpeningAppendsToWhatIsThere) {
     ASSERT_TRUE(log.open(path.string()));
     log.WriteChatLog("two", LogKind::Message, options);
     EXPECT_EQ(contents(), std::string("one") + kEnd + "two" + kEnd);
+}
+
+// The log holds whispers: a new one is for its owner's eyes only, whatever the
+// umask; the mode of an existing log is the user's choice and stays.
+TEST_F(ChatLogTest, ANewLogIsOwnerOnlyAnExistingOneKeepsItsMode) {
+    const mode_t previousMask = ::umask(022);
+    ASSERT_TRUE(log.open(path.string()));
+    log.close();
+    EXPECT_EQ(modeOf(path), 0600u);
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(log.open(path.string()));
+    log.close();
+    EXPECT_EQ(modeOf(path), 0640u);
+    ::umask(previousMask);
 }
 
 TEST_F(ChatLogTest, UnopenableFileIsReportedAndWritingIsHarmless) {

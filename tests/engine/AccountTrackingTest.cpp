@@ -37,6 +37,14 @@ TEST_F(AccountTrackingTest, SameLineTwiceStoresOnceAndReportsTwice) {
     EXPECT_FALSE(host.modified);
 }
 
+TEST_F(AccountTrackingTest, ANewPairSharesOneIndexAfterSurplusNumbers) {
+    host.lists_.AccountList = {"Ann"};
+    host.lists_.NumberList = {"1", "2"};
+    engine.TrackWhoisLine(accountLine("Bob", "3"));
+    EXPECT_THAT(host.lists_.AccountList, ElementsAre("Ann", "", "Bob"));
+    EXPECT_THAT(host.lists_.NumberList, ElementsAre("1", "2", "3"));
+}
+
 TEST_F(AccountTrackingTest, ReportColours) {
     engine.TrackWhoisLine(accountLine("Ann", "1"));
     engine.TrackWhoisLine(accountLine("Bob", "1"));

@@ -2,6 +2,7 @@
 // with their failure messages, upgrades, safe saves and permissions. Expected
 // bytes and lines are written here from the file formats.
 #include "engine/ChatFile.h"
+#include "support/Fifo.h"
 #include "support/FileSizeLimit.h"
 
 #include <gmock/gmock.h>
@@ -20,9 +21,11 @@ using testing::ChatFileTest;
 using ::testing::ElementsAre;
 using testing::fillEveryList;
 using ::testing::IsEmpty;
+using testing::makeFifo;
 using testing::permissionsOf;
 using testing::readFile;
 using testing::recordBytes;
+using testing::returnsWithoutWaiting;
 using testing::writeFile;
 
 void expectSameLists(const ChatLists& a, const ChatLists& b) {
@@ -263,6 +266,31 @@ TEST_F(ChatFileTest, UserFileMissingIsEmptyDamagedFails) {
     const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
     EXPECT_FALSE(outcome.ok);
     EXPECT_THAT(outcome.errors, ElementsAre("Could not load user settings file"));
+}
+
+// Something that is not a regular file, named like one of the chat file's
+// files, fails the load at once instead of waiting for a writer.
+TEST_F(ChatFileTest, AFifoInPlaceOfAnyFileFailsTheLoadWithoutWaiting) {
+    const std::string loadError = std::string(LoadErrorText) + file("bot.ch5").string();
+    const std::pair<const char*, std::string> cases[] = {
+        {"bot.ch5", loadError},
+        {"bot.ext", loadError},
+        {"bot.phr", loadError},  // an older companion file, read when there is no ".ext"
+        {"bot.usr", std::string(UserLoadErrorText)}};
+    for (const auto& [name, error] : cases) {
+        SCOPED_TRACE(name);
+        std::filesystem::remove_all(dir.path());
+        std::filesystem::create_directories(dir.path());
+        ASSERT_TRUE(makeFifo(file(name)));
+        const std::string fifo = name;
+        if (fifo != "bot.ch5") writeFile(file("bot.ch5"), recordBytes("6.20"));
+        if (fifo == "bot.ch5" || fifo == "bot.usr") writeFile(file("bot.ext"), "");
+        FileOutcome outcome;
+        EXPECT_TRUE(returnsWithoutWaiting(
+            file(name), [&] { outcome = LoadChatFile(file("bot.ch5"), data()); }));
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_THAT(outcome.errors, ElementsAre(error));
+    }
 }
 
 // The version field at 2704, the reserved switches at 2709..2712, the

@@ -73,28 +73,27 @@ TEST_F(ImportTest, MissingFilesChangeNothing) {
     EXPECT_THAT(lists.TimerList, IsEmpty());
 }
 
-TEST_F(ImportTest, EveryImportedEntryKeepsThreeAlignedAlternatives) {
+// Every line of an appended file is kept, beyond its entries' length too;
+// shorter and missing files are padded, so each entry keeps its partners.
+TEST_F(ImportTest, SurplusLinesAreKeptShortFilesArePadded) {
     lists.PhraseList = {"old"};
     lists.PhraseRes = {{{"o1"}, {"o2"}, {"o3"}}};
     put("phrase.txt", "one\r\ntwo\r\nthree\r\n");
     put("res1.txt", "1a\r\n1b\r\n1c\r\n1d without entry\r\n");
     put("res3.txt", "3a\r\n");  // res2.txt is missing
-    runImport();
-    EXPECT_THAT(lists.PhraseList, ElementsAre("old", "one", "two", "three"));
-    EXPECT_THAT(lists.PhraseRes[0], ElementsAre("o1", "1a", "1b", "1c"));
-    EXPECT_THAT(lists.PhraseRes[1], ElementsAre("o2", "", "", ""));
-    EXPECT_THAT(lists.PhraseRes[2], ElementsAre("o3", "3a", "", ""));
-}
-
-TEST_F(ImportTest, NumbersAndIntervalsFollowTheirLists) {
     put("account.txt", "a\r\nb\r\n");
     put("number.txt", "#1\r\n");
+    put("timer.txt", "t\r\n");
     put("interval.txt", "5\r\n6\r\n");
     runImport();
+    EXPECT_THAT(lists.PhraseList, ElementsAre("old", "one", "two", "three"));
+    EXPECT_THAT(lists.PhraseRes[0], ElementsAre("o1", "1a", "1b", "1c", "1d without entry"));
+    EXPECT_THAT(lists.PhraseRes[1], ElementsAre("o2", "", "", ""));
+    EXPECT_THAT(lists.PhraseRes[2], ElementsAre("o3", "3a", "", ""));
     EXPECT_THAT(lists.AccountList, ElementsAre("a", "b"));
     EXPECT_THAT(lists.NumberList, ElementsAre("#1", ""));
-    EXPECT_THAT(lists.TimerList, IsEmpty());
-    EXPECT_THAT(lists.IntervalList, IsEmpty());
+    EXPECT_THAT(lists.TimerList, ElementsAre("t"));
+    EXPECT_THAT(lists.IntervalList, ElementsAre("5", "6"));
 }
 
 TEST_F(ImportTest, ThePrefixIsGluedToTheFileNames) {
