@@ -23,6 +23,7 @@ ChatForm::ChatForm(Platform& platform, ChatView& view)
     wireInterpreter();
     wireMessages();
     startTimer();
+    bcChat_->usePacingClock(platform_.clock(), platform_.createTimer());
 }
 
 ChatForm::~ChatForm() {
@@ -35,7 +36,9 @@ ChatForm::~ChatForm() {
 void ChatForm::wireConnection() {
     TChatInterface& c = *chatInterface_;
     c.OnConnect = [this] { inEvent([this] { ChatInterfaceConnect(); }); };
-    c.OnConnectFailed = [this] { inEvent([this] { ChatInterfaceConnectFailed(); }); };
+    c.OnConnectFailed = [this](std::string_view) {
+        inEvent([this] { ChatInterfaceConnectFailed(); });
+    };
     c.OnLogin = [this] { inEvent([this] { ChatInterfaceLogin(); }); };
     c.OnDataReceived = [this](std::string_view line) {
         inEvent([this, line] { ChatInterfaceDataReceived(line); });
@@ -106,6 +109,5 @@ void ChatForm::EchoOwnText(const std::string& text) {
 void ChatForm::sendLine(const std::string& text) {
     bcChat_->SendLine(text + '\r');
 }
-
 
 }  // namespace verdo
