@@ -172,12 +172,8 @@ void TBnetChat::SendLine(const std::string& text) {
     if (pieces) {
         for (const std::string& piece : *pieces)
             queue_.push_back(Outgoing{piece, whole.end, 0});
-    } else if (whole.text.size() <= static_cast<std::size_t>(rules_.longestLine) &&
-               rules_.unitsOf(whole.text.size()) < rules_.units) {
-        queue_.push_back(std::move(whole));  // a command that cannot be cut but can pass
     } else {
-        notDelivered(whole);  // the server would refuse it whatever we did
-        return;
+        queue_.push_back(std::move(whole));  // a command that cannot be cut goes whole
     }
     if (wasIdle) {
         sendReady_ = false;

@@ -60,7 +60,7 @@ class TBnetChat final : public tBaseInterpreter {
     std::string UserName = "Guest";
 
     // A line (without its carriage return) that the server refused every time
-    // it was sent, or that it would refuse in any case; it is not sent again.
+    // it was sent, or refused for a length it cannot lose; it is not sent again.
     tBaseEvent OnNotDelivered;
 
     // The code of a line: its first four characters as a number, 0 when they are

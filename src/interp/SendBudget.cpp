@@ -12,8 +12,16 @@ int SendBudget::heldAt(std::int64_t now) const {
     return held;
 }
 
+namespace {
+// A line too heavy for any budget goes only when nothing else counts; the
+// server then judges it alone.
+bool fitsBeside(int held, int units, int limit) {
+    return held + units <= limit - 1 || held == 0;
+}
+}  // namespace
+
 bool SendBudget::fits(int units, std::int64_t now) const {
-    return heldAt(now) + units <= rules_.units - 1;
+    return fitsBeside(heldAt(now), units, rules_.units);
 }
 
 std::int64_t SendBudget::freeAt(int units, std::int64_t now) const {
@@ -21,7 +29,7 @@ std::int64_t SendBudget::freeAt(int units, std::int64_t now) const {
     std::int64_t at = now;
     // Lines stop counting oldest first.
     for (const auto& [sentAt, sentUnits] : sent_) {
-        if (held + units <= rules_.units - 1) break;
+        if (fitsBeside(held, units, rules_.units)) break;
         if (sentAt <= now - spanMilliseconds()) continue;
         held -= sentUnits;
         at = std::max(at, sentAt + spanMilliseconds());

@@ -20,6 +20,7 @@ class SendBudget {
     // Milliseconds during which a sent line counts.
     std::int64_t spanMilliseconds() const { return (rules_.windowSeconds + 1) * 1000LL; }
 
+    // A line whose own units reach the limit fits only when nothing is held.
     bool fits(int units, std::int64_t now) const;
     // The earliest time from `now` on at which `units` fit; never before `now`.
     std::int64_t freeAt(int units, std::int64_t now) const;
