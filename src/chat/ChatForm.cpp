@@ -33,6 +33,9 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
     timer_->setInterval(1000);
     timer_->OnTimer = [this] { events_.run([this] { TimerTimer(); }); };
     timer_->setEnabled(true);
+    // The send queue paces by the server's quota on the real clock; its wake
+    // timer is the last one made.
+    session_.bcChat().usePacingClock(platform_.clock(), platform_.createTimer());
 }
 
 ChatForm::ChatForm(Platform& platform, SessionView& view) : ChatForm(platform, view, noControls_) {}

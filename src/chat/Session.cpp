@@ -61,7 +61,9 @@ Session::~Session() {
 void Session::wireConnection() {
     TChatInterface& c = *chatInterface_;
     c.OnConnect = [this] { events_.run([this] { ChatInterfaceConnect(); }); };
-    c.OnConnectFailed = [this] { events_.run([this] { ChatInterfaceConnectFailed(); }); };
+    c.OnConnectFailed = [this](std::string_view reason) {
+        events_.run([this, reason] { ChatInterfaceConnectFailed(reason); });
+    };
     c.OnLogin = [this] { events_.run([this] { ChatInterfaceLogin(); }); };
     c.OnDataReceived = [this](std::string_view line) {
         events_.run([this, line] { ChatInterfaceDataReceived(line); });
@@ -224,9 +226,10 @@ void Session::ChatInterfaceConnect() {
     connectPhase_ = false;
 }
 
-void Session::ChatInterfaceConnectFailed() {
-    addStatusLine(view_, "Unable to connect to " + currentServer_ + ".",
-                  document_.options().errorColor());
+void Session::ChatInterfaceConnectFailed(std::string_view reason) {
+    std::string line = "Unable to connect to " + currentServer_;
+    if (!reason.empty()) line += ": " + std::string(reason);
+    addStatusLine(view_, line + ".", document_.options().errorColor());
     // The next server is tried at once, unless every server of the list has
     // just refused: then the round waits for the connection time-out, so a
     // list of dead servers is not retried as fast as the machine can go.

@@ -87,7 +87,8 @@ class Session {
     void finishConnectLoop();
     void ServerTimerTimer();
     void ChatInterfaceConnect();
-    void ChatInterfaceConnectFailed();
+    // The system's reason, when it gave one, follows the server's name.
+    void ChatInterfaceConnectFailed(std::string_view reason);
     void ChatInterfaceLogin();
     void ChatInterfaceDataReceived(std::string_view line);
     void ChatInterfaceDisconnect();

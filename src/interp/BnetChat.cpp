@@ -2,7 +2,9 @@
 #include "interp/BnetChat.h"
 
 #include <algorithm>
+#include <limits>
 
+#include "interp/OutgoingSplit.h"
 #include "net/ChatInterface.h"
 #include "platform/ByteSearch.h"
 
@@ -40,6 +42,10 @@ bool parseDecimal(std::string_view text, int& value) {
     value = negative ? -result : result;
     return true;
 }
+
+// The two refusals of the servers most people run.
+constexpr std::string_view kQuotaRefusal = "Your message quota has been exceeded!";
+constexpr std::string_view kLengthRefusal = "Your line length quota has been exceeded!";
 
 }  // namespace
 
@@ -127,8 +133,13 @@ void TBnetChat::dispatch(int code, std::string_view line) {
             return raise(OnRestricted, mess());
         case 1018:
             return raise(OnInfo, mess());
-        case 1019:
-            return raise(OnError, mess());
+        case 1019: {
+            const std::string_view message = mess();
+            raise(OnError, message);
+            if (message == kQuotaRefusal || message == kLengthRefusal)
+                refused(message == kLengthRefusal);
+            return;
+        }
         case 1023:
             return raise(OnEmote, user(), mess());
         case 2000:
@@ -150,28 +161,148 @@ bool TBnetChat::Logon() {
 
 void TBnetChat::SendLine(const std::string& text) {
     if (!ChatInterface) return;
-    if (sendReady_ && queue_.empty()) {
-        sendReady_ = false;
-        ChatInterface->SendString(text);
-        return;
+    Outgoing whole;
+    whole.text = text;
+    if (!whole.text.empty() && whole.text.back() == '\r') {
+        whole.text.pop_back();
+        whole.end = "\r";
     }
-    queue_.push_back(text);
+    const auto pieces = SplitOutgoingLine(whole.text, splitLength_);
+    const bool wasIdle = sendReady_ && queue_.empty();
+    if (pieces) {
+        for (const std::string& piece : *pieces)
+            queue_.push_back(Outgoing{piece, whole.end, 0});
+    } else {
+        queue_.push_back(std::move(whole));  // a command that cannot be cut goes whole
+    }
+    if (wasIdle) {
+        sendReady_ = false;
+        trySendFirst();
+    }
 }
 
 void TBnetChat::setFloodInterval(int milliseconds) {
     if (floodTimer_) floodTimer_->setInterval(milliseconds);
 }
 
+void TBnetChat::setPacing(const PacingRules& rules) {
+    rules_ = rules;
+    budget_.setRules(rules);
+    splitLength_ = rules.longestPassable();
+}
+
+void TBnetChat::usePacingClock(Clock& clock, std::unique_ptr<Timer> wakeTimer) {
+    clock_ = &clock;
+    clockAtTick_ = clock.steadyMilliseconds();
+    wakeTimer_ = std::move(wakeTimer);
+    wakeTimer_->setEnabled(false);
+    wakeTimer_->OnTimer = [this] { wake(); };
+}
+
+std::int64_t TBnetChat::now() const {
+    if (!clock_) return tickTime_;
+    return tickTime_ + std::max<std::int64_t>(0, clock_->steadyMilliseconds() - clockAtTick_);
+}
+
 void TBnetChat::floodTick() {
+    const std::int64_t clockNow = clock_ ? clock_->steadyMilliseconds() : 0;
+    tickTime_ += clockNow > clockAtTick_ ? clockNow - clockAtTick_ : FloodInterval();
+    clockAtTick_ = clockNow;
     if (!ChatInterface) return;
-    if (!ChatInterface->Connected()) queue_.clear();
+    if (!ChatInterface->Connected()) {
+        queue_.clear();
+        resetQuota();
+    }
     if (queue_.empty()) {
         sendReady_ = true;
         return;
     }
-    const std::string line = std::move(queue_.front());
+    trySendFirst();
+}
+
+void TBnetChat::wake() {
+    wakeTimer_->setEnabled(false);
+    if (!ChatInterface || !ChatInterface->Connected() || queue_.empty()) return;
+    // The flood interval stays the shortest gap; when it has not passed, the
+    // next tick sends.
+    if (now() - lastSentAt_ < FloodInterval()) return;
+    if (trySendFirst()) {
+        // The next queued line follows a full interval later.
+        floodTimer_->setEnabled(false);
+        floodTimer_->setEnabled(true);
+    }
+}
+
+bool TBnetChat::trySendFirst() {
+    const std::int64_t time = now();
+    const int units = rules_.unitsOf(queue_.front().text.size());
+    const std::int64_t readyAt = std::max(holdUntil_, budget_.freeAt(units, time));
+    if (readyAt > time) {
+        wakeAt(readyAt);
+        return false;
+    }
+    Outgoing line = std::move(queue_.front());
     queue_.pop_front();
-    ChatInterface->SendString(line);
+    budget_.record(units, time);
+    lastSentAt_ = time;
+    const std::string bytes = line.text + line.end;
+    lastSent_ = std::move(line);
+    ChatInterface->SendString(bytes);
+    return true;
+}
+
+void TBnetChat::wakeAt(std::int64_t at) {
+    if (!wakeTimer_) return;
+    const std::int64_t wait =
+        std::clamp<std::int64_t>(at - now(), 1, std::numeric_limits<int>::max());
+    // Stopped first, so that the period restarts even when it is the same.
+    wakeTimer_->setEnabled(false);
+    wakeTimer_->setInterval(static_cast<int>(wait));
+    wakeTimer_->setEnabled(true);
+}
+
+void TBnetChat::refused(bool forLength) {
+    // Lines leave seconds apart, so a refusal answers the last line sent.
+    if (!lastSent_) return;
+    Outgoing line = std::move(*lastSent_);
+    lastSent_.reset();
+    if (forLength) {
+        budget_.forgetLast();  // the server did not count it
+        const auto step = static_cast<std::size_t>(rules_.unitBytes);
+        splitLength_ = std::max(step, splitLength_ > step ? splitLength_ - step : step);
+    }
+    if (line.resends >= kMaxResends) return notDelivered(line);
+    ++line.resends;
+    std::vector<Outgoing> again;
+    if (forLength) {
+        const auto pieces = SplitOutgoingLine(line.text, splitLength_);
+        // A line that cannot get shorter would only be refused again.
+        if (!pieces || pieces->front().size() >= line.text.size()) return notDelivered(line);
+        for (const std::string& piece : *pieces)
+            again.push_back(Outgoing{piece, line.end, line.resends});
+    } else {
+        holdUntil_ = now() + rules_.windowSeconds * 1000LL;
+        again.push_back(std::move(line));
+    }
+    queue_.insert(queue_.begin(), std::make_move_iterator(again.begin()),
+                  std::make_move_iterator(again.end()));
+    sendReady_ = false;
+    const Outgoing& first = queue_.front();
+    wakeAt(std::max({holdUntil_, lastSentAt_ + FloodInterval(),
+                     budget_.freeAt(rules_.unitsOf(first.text.size()), now())}));
+}
+
+void TBnetChat::notDelivered(const Outgoing& line) {
+    raise(OnNotDelivered, std::string_view(line.text));
+}
+
+void TBnetChat::resetQuota() {
+    budget_.clear();
+    lastSent_.reset();
+    lastSentAt_ = std::numeric_limits<std::int64_t>::min() / 2;
+    holdUntil_ = 0;
+    splitLength_ = rules_.longestPassable();
+    if (wakeTimer_) wakeTimer_->setEnabled(false);
 }
 
 }  // namespace verdo

@@ -11,7 +11,7 @@ void raise(const tChatEvent& event) {
 
 TChatInterface::TChatInterface(std::unique_ptr<TcpClient> client) : client_(std::move(client)) {
     client_->OnConnected = [this] { handleConnected(); };
-    client_->OnConnectFailed = [this] { handleConnectFailed(); };
+    client_->OnConnectFailed = [this](std::string_view reason) { handleConnectFailed(reason); };
     client_->OnData = [this](std::string_view bytes) { splitter_.feed(bytes); };
     client_->OnClosed = [this] { handleClosed(); };
     client_->OnError = [this] { raise(OnSocketError); };
@@ -88,12 +88,13 @@ void TChatInterface::handleConnected() {
     Connecting = false;
 }
 
-void TChatInterface::handleConnectFailed() {
+void TChatInterface::handleConnectFailed(std::string_view reason) {
+    const std::string kept(reason);  // closing may free what the view shows
     client_->close();
     socket_ = Socket::None;
     Connecting = false;
     connected_ = false;
-    raise(OnConnectFailed);
+    if (OnConnectFailed) OnConnectFailed(kept);
 }
 
 void TChatInterface::handleClosed() {

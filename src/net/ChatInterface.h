@@ -18,6 +18,8 @@ namespace verdo {
 using tChatEvent = std::function<void()>;
 // The line is a view valid for the duration of the call.
 using tDataReceived = std::function<void(std::string_view DataString)>;
+// The system's reason for a failed attempt ("Connection refused").
+using tConnectFailed = std::function<void(std::string_view Reason)>;
 
 class TChatInterface {
   public:
@@ -43,7 +45,7 @@ class TChatInterface {
     bool Connected() const { return connected_; }
     tChatEvent OnConnectClosed;
     // The attempt failed (refused, unreachable, host not found); nothing is held.
-    tChatEvent OnConnectFailed;
+    tConnectFailed OnConnectFailed;
 
     // A connection attempt is in progress. The owner clears it when it gives up
     // on an attempt, so it is writable from outside.
@@ -60,7 +62,7 @@ class TChatInterface {
     enum class Socket { None, Open, ClosedByPeer };
 
     void handleConnected();
-    void handleConnectFailed();
+    void handleConnectFailed(std::string_view reason);
     void handleClosed();
 
     std::unique_ptr<TcpClient> client_;

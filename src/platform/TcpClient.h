@@ -15,7 +15,9 @@ class TcpClient {
   public:
     virtual ~TcpClient() = default;
 
-    // Starts connecting; a host name is resolved without blocking. Any earlier
+    // Starts connecting; a host name is resolved without blocking. A host made
+    // only of digits and full stops is an IPv4 address and never looked up by
+    // name: when it is not a valid one the attempt fails. Any earlier
     // connection of this client is dropped first.
     virtual void connectToHost(const std::string& host, std::uint16_t port) = 0;
     // Hands bytes to the connection; returns how many were accepted (possibly
@@ -26,7 +28,8 @@ class TcpClient {
 
     std::function<void()> OnConnected;
     // The attempt failed: refused, unreachable, or the host name was not found.
-    std::function<void()> OnConnectFailed;
+    // `reason` is the system's own words ("Connection refused").
+    std::function<void(std::string_view reason)> OnConnectFailed;
     std::function<void(std::string_view)> OnData;
     // The peer closed an established connection (or it broke).
     std::function<void()> OnClosed;

@@ -135,8 +135,8 @@ TEST_F(ConnectLoopTest, StartServerIsTriedFirstInEveryRoundAndNeverListed) {
 
 TEST_F(ConnectLoopTest, RefusedConnectionShowsAnErrorAndMovesOnAtOnce) {
     form.session().acConnectExecute();
-    peer->refuse();
-    EXPECT_TRUE(view.hasLine("Unable to connect to alpha:6200."));
+    peer->refuse("Connection refused");
+    EXPECT_TRUE(view.hasLine("Unable to connect to alpha:6200: Connection refused."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");

@@ -141,5 +141,18 @@ TEST_F(GatewayTest, DefaultFloodRuleLetsPacedLinesThroughAndStopsABurst) {
     ASSERT_TRUE(alice.waitClosed());
 }
 
+TEST_F(GatewayTest, AnnounceReachesEveryLoggedOnUserAsABroadcast) {
+    start();
+    RawClient& alice = user("alice");
+    RawClient& bob = user("bob");
+    bob.send("/join Elsewhere\r");
+    ASSERT_TRUE(bob.waitForLine("1007 CHANNEL \"Elsewhere\""));
+    alice.send("/announce Server restarts in 5 minutes\r");
+    for (RawClient* c : {&alice, &bob})
+        EXPECT_TRUE(c->waitForLine("1006 BROADCAST \"Server restarts in 5 minutes\""));
+    alice.send("/announce\r");
+    EXPECT_TRUE(alice.waitForLine("1019 ERROR \"What do you want to announce?\""));
+}
+
 }  // namespace
 }  // namespace verdo::gateway::test

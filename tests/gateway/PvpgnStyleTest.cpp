@@ -73,35 +73,35 @@ TEST_F(PvpgnTest, WhoisTalkAloneAndFlagLines) {
     EXPECT_TRUE(bob.waitForLine("1009 USER alice 0032"));
 }
 
-TEST_F(PvpgnTest, QuotaDropsLinesFromFiveUnitsHeldAndClosesFromTen) {
+TEST_F(PvpgnTest, QuotaRefusesFromFiveUnitsAndClosesFromTen) {
     RawClient& alice = user("alice");
     RawClient& bob = user("bob");
     const std::string unit3(100, 'a');         // 100 bytes: three units
-    alice.send(unit3 + "\r" + "b\r" + "c\r");  // 0, 3 and 4 units held before: all pass
-    ASSERT_TRUE(bob.waitForLine("\"c\""));
-    EXPECT_TRUE(bob.has(unit3));
-    alice.send("d\r");  // five held: dropped
+    alice.send(unit3 + "\r" + "b\r" + "c\r");  // 3 and 4 units pass; 5 refuse "c"
     ASSERT_TRUE(alice.waitForLine("1019 ERROR \"Your message quota has been exceeded!\""));
+    EXPECT_TRUE(bob.waitForLine("\"b\""));
+    EXPECT_TRUE(bob.has(unit3));
     EXPECT_TRUE(alice.connected());
-    alice.send(unit3 + "\r" + "e\r");  // six, then nine held: dropped
-    ASSERT_TRUE(waitUntil([&] { return alice.count("quota has been exceeded") == 3; }));
+    alice.send(unit3 + "\r");  // 8 units: refused
+    ASSERT_TRUE(waitUntil([&] { return alice.count("quota has been exceeded") == 2; }));
     EXPECT_TRUE(alice.connected());
-    alice.send("f\r");  // ten held: closed
+    alice.send("/w bob " + std::string(40, 'w') + "\r");  // 10 units: closed
     ASSERT_TRUE(alice.waitClosed());
-    EXPECT_FALSE(bob.has("\"d\""));
-    EXPECT_FALSE(bob.has("\"e\""));
+    EXPECT_FALSE(bob.has("\"c\""));
+    EXPECT_FALSE(bob.has(std::string(40, 'w')));
 }
 
-TEST_F(PvpgnTest, TalkOverTwoHundredBytesIsDropped) {
+TEST_F(PvpgnTest, LinesOverTwoHundredBytesAreRefusedAndNotCounted) {
     RawClient& alice = user("alice");
     RawClient& bob = user("bob");
-    RawClient& carol = user("carol");
     alice.send(std::string(201, 'x') + "\r");
-    carol.send(std::string(200, 'y') + "\r");
-    ASSERT_TRUE(bob.waitForLine(std::string(200, 'y')));
-    ASSERT_TRUE(bob.sync());
+    ASSERT_TRUE(alice.waitForLine("1019 ERROR \"Your line length quota has been exceeded!\""));
+    alice.send("/me " + std::string(197, 'y') + "\r");  // 201 bytes with the command
+    ASSERT_TRUE(waitUntil([&] { return alice.count("line length quota") == 2; }));
+    alice.send(std::string(160, 'z') + "\r");  // four units: nothing else was counted
+    ASSERT_TRUE(bob.waitForLine(std::string(160, 'z')));
     EXPECT_FALSE(bob.has(std::string(201, 'x')));
-    EXPECT_TRUE(alice.connected());
+    EXPECT_FALSE(alice.has("message quota"));
 }
 
 }  // namespace

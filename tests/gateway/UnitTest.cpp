@@ -21,15 +21,51 @@ TEST(LineCountGuard, AllowsTheLimitWithinTheWindowAndForgetsOldLines) {
     EXPECT_EQ(guard.admit(10, t0 + seconds(5)), FloodVerdict::Disconnect);
 }
 
-TEST(UnitCostGuard, ChargesPerFortyBytesAndExpiresUnits) {
-    UnitCostGuard guard(5, 10, seconds(5));
+TEST(UnitCostGuard, UnitsPerFortyBytes) {
+    const std::pair<std::size_t, int> cases[] = {{0, 1},  {1, 1},  {40, 1},  {41, 2},
+                                                 {80, 2}, {81, 3}, {160, 4}, {161, 5}};
+    for (const auto& [bytes, units] : cases)
+        EXPECT_EQ(UnitCostGuard::unitsOf(bytes), units) << bytes;
+}
+
+TEST(UnitCostGuard, TheNewLinesUnitsCountBeforeTheVerdict) {
     const Clock::time_point t0{};
-    EXPECT_EQ(guard.admit(160, t0), FloodVerdict::Pass);               // now 4 units held
-    EXPECT_EQ(guard.admit(1, t0), FloodVerdict::Pass);                 // 4 held before it; now 5
-    EXPECT_EQ(guard.admit(1, t0), FloodVerdict::Drop);                 // 5 held; now 6
-    EXPECT_EQ(guard.admit(41, t0 + seconds(5)), FloodVerdict::Pass);   // all expired; now 2
-    EXPECT_EQ(guard.admit(400, t0 + seconds(6)), FloodVerdict::Pass);  // now 12
-    EXPECT_EQ(guard.admit(1, t0 + seconds(6)), FloodVerdict::Disconnect);
+    UnitCostGuard alone160(5, 10, 5);
+    EXPECT_EQ(alone160.admit(160, t0), FloodVerdict::Pass);  // 4 units
+    UnitCostGuard alone161(5, 10, 5);
+    EXPECT_EQ(alone161.admit(161, t0), FloodVerdict::Drop);  // 5 units
+    UnitCostGuard fourShort(5, 10, 5);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(fourShort.admit(40, t0), FloodVerdict::Pass);
+    EXPECT_EQ(fourShort.admit(1, t0), FloodVerdict::Drop);
+}
+
+TEST(UnitCostGuard, RefusedLinesStillCountUpToTheClose) {
+    UnitCostGuard guard(5, 10, 5);
+    const Clock::time_point t0{};
+    EXPECT_EQ(guard.admit(161, t0), FloodVerdict::Drop);                   // 5
+    EXPECT_EQ(guard.admit(120, t0 + seconds(1)), FloodVerdict::Drop);      // 8
+    EXPECT_EQ(guard.admit(40, t0 + seconds(2)), FloodVerdict::Drop);       // 9
+    EXPECT_EQ(guard.admit(1, t0 + seconds(3)), FloodVerdict::Disconnect);  // 10
+}
+
+TEST(UnitCostGuard, UnitsCountOnAWholeSecondClock) {
+    using std::chrono::milliseconds;
+    UnitCostGuard guard(5, 10, 5);
+    const Clock::time_point t0{};
+    EXPECT_EQ(guard.admit(160, t0 + milliseconds(900)), FloodVerdict::Pass);    // second 0
+    EXPECT_EQ(guard.admit(1, t0 + milliseconds(4999)), FloodVerdict::Drop);     // second 4
+    EXPECT_EQ(guard.admit(120, t0 + milliseconds(5000)), FloodVerdict::Pass);   // second 5: 3 + 1
+    EXPECT_EQ(guard.admit(1, t0 + milliseconds(9999)), FloodVerdict::Pass);     // second 4 gone
+    EXPECT_EQ(guard.admit(160, t0 + milliseconds(10000)), FloodVerdict::Drop);  // 1 + 4
+}
+
+TEST(UnitCostGuard, OverlongLinesAreRefusedAndNotCounted) {
+    UnitCostGuard guard(5, 10, 5);
+    const Clock::time_point t0{};
+    EXPECT_EQ(guard.admit(201, t0), FloodVerdict::TooLong);
+    EXPECT_EQ(guard.admit(201, t0), FloodVerdict::TooLong);
+    EXPECT_EQ(guard.admit(160, t0), FloodVerdict::Pass);  // nothing was held
 }
 
 TEST(LineReader, CutsOnEveryTerminatorAndTakesALoneFinalOne) {

@@ -26,7 +26,10 @@ class LoopbackTest : public ::testing::Test {
         chat->Address = "127.0.0.1";
         chat->Port = server.serverPort();
         chat->OnConnect = [this] { events.push_back("connect"); };
-        chat->OnConnectFailed = [this] { events.push_back("failed"); };
+        chat->OnConnectFailed = [this](std::string_view reason) {
+            events.push_back("failed");
+            reason_ = reason;
+        };
         chat->OnConnectClosed = [this] { events.push_back("closed"); };
         chat->OnDisconnect = [this] { events.push_back("disconnect"); };
         chat->OnDataReceived = [this](std::string_view line) { lines.emplace_back(line); };
@@ -43,6 +46,7 @@ class LoopbackTest : public ::testing::Test {
     std::unique_ptr<TChatInterface> chat;
     std::vector<std::string> events;
     std::vector<std::string> lines;
+    std::string reason_;
 };
 
 TEST_F(LoopbackTest, LogonBytesArriveExactlyOnTheWire) {
@@ -88,8 +92,30 @@ TEST_F(LoopbackTest, RefusedPortRaisesConnectFailed) {
     ASSERT_TRUE(chat->Connect());
     ASSERT_TRUE(waitFor([this] { return !events.empty(); }));
     EXPECT_THAT(events, ElementsAre("failed"));
+    EXPECT_EQ(reason_, "Connection refused");
     EXPECT_FALSE(chat->Connected());
     EXPECT_FALSE(chat->Connecting);
+}
+
+// The system refuses these inside the connect call itself; the owner hears of
+// it only after its call has returned, so what it does after the call holds.
+TEST_F(LoopbackTest, FailuresInsideTheConnectCallAreReportedAfterItReturns) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"127.255.255.255", "Network unreachable"},  // a broadcast address: no route
+        {"300.1.1.1", "Invalid address"},            // never looked up by name
+        {"", "Invalid address"},
+    };
+    for (const auto& [address, reason] : cases) {
+        events.clear();
+        chat->Address = address;
+        ASSERT_TRUE(chat->Connect());
+        EXPECT_TRUE(events.empty()) << address;
+        EXPECT_TRUE(chat->Connecting);
+        QCoreApplication::processEvents();
+        EXPECT_THAT(events, ElementsAre("failed")) << address;
+        EXPECT_EQ(reason_, reason);
+        EXPECT_FALSE(chat->Connecting);
+    }
 }
 
 TEST_F(LoopbackTest, AddressesOffThisMachineAreRefusedInTests) {

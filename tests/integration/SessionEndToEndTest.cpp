@@ -84,7 +84,7 @@ TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
     form.document().lists().ServerList = {dead, live};
     form.session().acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.session().LoggedOn(); }));
-    EXPECT_TRUE(view.hasLine("Unable to connect to " + dead + "."));
+    EXPECT_TRUE(view.hasLine("Unable to connect to " + dead + ": Connection refused."));
     EXPECT_EQ(form.session().CurrentServer(), live);
 }
 

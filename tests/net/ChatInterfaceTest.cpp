@@ -26,7 +26,9 @@ class ChatInterfaceTest : public ::testing::Test {
         chat->OnSendError = [this] { events.push_back("senderror"); };
         chat->OnLogin = [this] { events.push_back("login"); };
         chat->OnConnectClosed = [this] { events.push_back("closed"); };
-        chat->OnConnectFailed = [this] { events.push_back("failed"); };
+        chat->OnConnectFailed = [this](std::string_view reason) {
+            events.push_back("failed: " + std::string(reason));
+        };
         chat->OnSocketError = [this] { events.push_back("socketerror"); };
         chat->OnDataReceived = [this](std::string_view line) { lines.emplace_back(line); };
     }
@@ -75,13 +77,13 @@ TEST_F(ChatInterfaceTest, ConnectWhileConnectingIsRefusedAndChangesNothing) {
 
 TEST_F(ChatInterfaceTest, FailedAttemptIsReportedAsAFailureNotAConnection) {
     ASSERT_TRUE(chat->Connect());
-    peer->refuse();
-    EXPECT_THAT(events, ElementsAre("failed"));
+    peer->refuse("No route to host");
+    EXPECT_THAT(events, ElementsAre("failed: No route to host"));
     EXPECT_FALSE(chat->Connected());
     EXPECT_FALSE(chat->Connecting);
     // No socket is held: Disconnect raises nothing.
     chat->Disconnect();
-    EXPECT_THAT(events, ElementsAre("failed"));
+    EXPECT_THAT(events, ElementsAre("failed: No route to host"));
     EXPECT_TRUE(chat->Connect());
 }
 

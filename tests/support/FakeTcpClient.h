@@ -38,9 +38,9 @@ class FakeTcpClient : public TcpClient {
         established = true;
         if (OnConnected) OnConnected();
     }
-    void refuse() {
+    void refuse(std::string_view reason = "Connection refused") {
         open = false;
-        if (OnConnectFailed) OnConnectFailed();
+        if (OnConnectFailed) OnConnectFailed(reason);
     }
     void receive(std::string_view bytes) {
         if (OnData) OnData(bytes);

@@ -132,4 +132,12 @@ void ChatWorld::sendFlagLine(Member& viewer, const Member& subject) const {
         viewer.deliver(line);
 }
 
+void ChatWorld::broadcast(std::string_view text) const {
+    const std::string line = textLine(1006, "BROADCAST", text);
+    // A copy: a member whose output overflows ends without leaving at once, but
+    // nothing here may depend on that.
+    for (const auto& [key, member] : std::map<std::string, Member*>(users_))
+        member->deliver(line);
+}
+
 }  // namespace verdo::gateway

@@ -41,6 +41,9 @@ class ChatWorld {
     // One line from a logged-on member: talk or a command.
     void handleLine(Member& member, const std::string& line);
 
+    // Sends every logged-on member the server broadcast (1006) with `text`.
+    void broadcast(std::string_view text) const;
+
     Member* findUser(std::string_view name) const;
     Channel* findChannel(std::string_view name) const;
     std::size_t userCount() const { return users_.size(); }

@@ -2,6 +2,8 @@
 #include "ClientSession.h"
 
 #include <QTcpSocket>
+#include <algorithm>
+#include <cmath>
 
 namespace verdo::gateway {
 
@@ -38,9 +40,13 @@ ClientSession::~ClientSession() {
 }
 
 std::unique_ptr<FloodGuard> ClientSession::makeFloodGuard() const {
+    if (world_.style().isPvpgn()) {
+        // The quota counts whole seconds.
+        const int seconds = std::max(1, static_cast<int>(std::lround(options_.floodSeconds)));
+        return std::make_unique<UnitCostGuard>(5, 10, seconds);
+    }
     const auto window = std::chrono::duration_cast<Clock::duration>(
         std::chrono::duration<double>(options_.floodSeconds));
-    if (world_.style().isPvpgn()) return std::make_unique<UnitCostGuard>(5, 10, window);
     return std::make_unique<LineCountGuard>(options_.floodLines, window);
 }
 
@@ -64,13 +70,17 @@ void ClientSession::onLine(const std::string& line) {
         return;
     }
     if (line.empty()) return;  // e.g. the extra CR after the log-on
-    switch (flood_->admit(line.size(), Clock::now())) {
+    switch (
+        flood_->admit(line.size(), options_.quotaClock ? options_.quotaClock() : Clock::now())) {
         case FloodVerdict::Disconnect:
             deliver(world_.style().floodDisconnect());
             end(true);
             return;
         case FloodVerdict::Drop:
             deliver(world_.style().floodDrop());
+            return;
+        case FloodVerdict::TooLong:
+            deliver(world_.style().lineTooLong());
             return;
         case FloodVerdict::Pass:
             world_.handleLine(*this, line);

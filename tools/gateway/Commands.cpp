@@ -28,6 +28,8 @@ const std::map<std::string, Handler>& commandTable() {
         {"unban", unban},
         {"designate", designate},
         {"squelch", squelch},
+        {"announce", announce},
+        {"broadcast", announce},
         {"ignore", squelch},
         {"unsquelch", unsquelch},
         {"unignore", unsquelch},
@@ -44,11 +46,6 @@ const std::map<std::string, Handler>& commandTable() {
         {"?", help},
     };
     return table;
-}
-
-bool refusedAsTooLong(const ChatWorld& world, std::string_view text) {
-    const std::size_t limit = world.style().maxTalkBytes();
-    return limit != 0 && text.size() > limit;
 }
 
 }  // namespace
@@ -77,7 +74,6 @@ void talk(ChatWorld& world, Member& member, std::string_view text) {
         member.deliver(errorLine("You are not in a channel."));
         return;
     }
-    if (refusedAsTooLong(world, text)) return;
     Channel& channel = *member.channel;
     const bool heard = !channel.silent && channel.members.size() > 1;
     if (!heard) {
@@ -96,7 +92,6 @@ void emote(ChatWorld& world, Member& member, std::string_view text) {
         member.deliver(errorLine("You are not in a channel."));
         return;
     }
-    if (refusedAsTooLong(world, text)) return;
     Channel& channel = *member.channel;
     for (Member* viewer : std::vector<Member*>(channel.members)) {
         if (channel.silent && viewer != &member) continue;

@@ -27,6 +27,8 @@ void ban(ChatWorld& world, Member& member, std::string_view args);
 void unban(ChatWorld& world, Member& member, std::string_view args);
 void designate(ChatWorld& world, Member& member, std::string_view args);
 void squelch(ChatWorld& world, Member& member, std::string_view args);
+// The local gateway lets every user announce, so that broadcasts can be tried.
+void announce(ChatWorld& world, Member& member, std::string_view args);
 void unsquelch(ChatWorld& world, Member& member, std::string_view args);
 
 void away(ChatWorld& world, Member& member, std::string_view args);

@@ -11,20 +11,25 @@ FloodVerdict LineCountGuard::admit(std::size_t /*bytes*/, Clock::time_point now)
                                                        : FloodVerdict::Pass;
 }
 
+int UnitCostGuard::unitsOf(std::size_t bytes) {
+    if (bytes <= kBytesPerUnit) return 1;
+    return static_cast<int>((bytes + kBytesPerUnit - 1) / kBytesPerUnit);
+}
+
 FloodVerdict UnitCostGuard::admit(std::size_t bytes, Clock::time_point now) {
-    while (!costs_.empty() && now - costs_.front().first >= window_) {
+    if (bytes > kLongestLine) return FloodVerdict::TooLong;
+    const long long second =
+        std::chrono::floor<std::chrono::seconds>(now.time_since_epoch()).count();
+    while (!costs_.empty() && costs_.front().first + windowSeconds_ <= second) {
         held_ -= costs_.front().second;
         costs_.pop_front();
     }
-    // The verdict depends on what was held before this line; the line is charged
-    // even when dropped, so a client that keeps flooding reaches the close limit.
-    const FloodVerdict verdict = held_ >= closeAt_  ? FloodVerdict::Disconnect
-                                 : held_ >= dropAt_ ? FloodVerdict::Drop
-                                                    : FloodVerdict::Pass;
-    const int cost = static_cast<int>((bytes + kBytesPerUnit - 1) / kBytesPerUnit);
-    costs_.emplace_back(now, cost);
+    const int cost = unitsOf(bytes);
+    costs_.emplace_back(second, cost);
     held_ += cost;
-    return verdict;
+    return held_ >= closeAt_  ? FloodVerdict::Disconnect
+           : held_ >= dropAt_ ? FloodVerdict::Drop
+                              : FloodVerdict::Pass;
 }
 
 }  // namespace verdo::gateway

@@ -11,7 +11,8 @@ namespace verdo::gateway {
 
 using Clock = std::chrono::steady_clock;
 
-enum class FloodVerdict { Pass, Drop, Disconnect };
+// Drop: refused for the message quota; TooLong: refused for the line length.
+enum class FloodVerdict { Pass, Drop, TooLong, Disconnect };
 
 class FloodGuard {
   public:
@@ -31,22 +32,27 @@ class LineCountGuard : public FloodGuard {
     std::deque<Clock::time_point> times_;
 };
 
-// Each line costs ceil(bytes / 40) units that expire after the window; a line
-// that arrives while `dropAt` units are held is dropped, while `closeAt` are
-// held the connection ends.
+// The message quota of the common open-source gateway. A line costs 1 unit up to
+// 40 bytes, else ceil(bytes / 40); units count on a whole-second clock for
+// `windowSeconds` (a line of second s stops counting in second s + window). A
+// new line's units are added first and stay counted even when it is refused;
+// a total of `dropAt` or more refuses the line, `closeAt` or more ends the
+// connection. A line longer than `longestLine` is refused and not counted.
 class UnitCostGuard : public FloodGuard {
   public:
     static constexpr std::size_t kBytesPerUnit = 40;
-    UnitCostGuard(int dropAt, int closeAt, Clock::duration window)
-        : dropAt_(dropAt), closeAt_(closeAt), window_(window) {}
+    static constexpr std::size_t kLongestLine = 200;
+    UnitCostGuard(int dropAt, int closeAt, int windowSeconds)
+        : dropAt_(dropAt), closeAt_(closeAt), windowSeconds_(windowSeconds) {}
     FloodVerdict admit(std::size_t bytes, Clock::time_point now) override;
+    static int unitsOf(std::size_t bytes);
 
   private:
     int dropAt_;
     int closeAt_;
-    Clock::duration window_;
+    long long windowSeconds_;
     int held_ = 0;
-    std::deque<std::pair<Clock::time_point, int>> costs_;
+    std::deque<std::pair<long long, int>> costs_;  // whole second, units
 };
 
 }  // namespace verdo::gateway

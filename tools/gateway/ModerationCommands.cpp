@@ -1,4 +1,4 @@
-// Operator commands (kick, ban, unban, designate) and squelching.
+// Operator commands (kick, ban, unban, designate), squelching and announcements.
 #include "ChatWorld.h"
 #include "Commands.h"
 #include "platform/AnsiText.h"
@@ -129,6 +129,14 @@ void unsquelch(ChatWorld& world, Member& member, std::string_view args) {
         member.squelched.erase(lowerAZ(user->name));
         world.sendFlagLine(member, *user);
     }
+}
+
+void announce(ChatWorld& world, Member& member, std::string_view args) {
+    if (args.empty()) {
+        member.deliver(errorLine("What do you want to announce?"));
+        return;
+    }
+    world.broadcast(args);
 }
 
 }  // namespace verdo::gateway

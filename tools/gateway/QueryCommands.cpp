@@ -130,7 +130,7 @@ void stats(ChatWorld& world, Member& member, std::string_view args) {
 void help(ChatWorld& /*world*/, Member& member, std::string_view /*args*/) {
     member.deliver(
         infoLine("Commands: /w /me /join /rejoin /who /whois /users /time /stats /away /dnd "
-                 "/squelch /unsquelch /kick /ban /unban /designate"));
+                 "/squelch /unsquelch /kick /ban /unban /designate /announce"));
 }
 
 }  // namespace verdo::gateway

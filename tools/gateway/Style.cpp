@@ -82,4 +82,8 @@ std::string Style::floodDrop() const {
     return errorLine("Your message quota has been exceeded!");
 }
 
+std::string Style::lineTooLong() const {
+    return errorLine("Your line length quota has been exceeded!");
+}
+
 }  // namespace verdo::gateway

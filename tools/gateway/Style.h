@@ -25,7 +25,6 @@ class Style {
     bool tellsTalkingAlone() const { return isPvpgn(); }
     bool keepsConnectionAfterBadPassword() const { return isPvpgn(); }
     bool leaveLinesCarryProduct() const { return !isPvpgn(); }
-    std::size_t maxTalkBytes() const { return isPvpgn() ? 200 : 0; }  // 0: no limit
 
     // Log-on texts, raw bytes with their line ends.
     std::string logonBanner(std::string_view peer) const;  // after the byte 3
@@ -47,6 +46,7 @@ class Style {
 
     std::string floodDisconnect() const;
     std::string floodDrop() const;
+    std::string lineTooLong() const;
 
   private:
     StyleKind kind_;

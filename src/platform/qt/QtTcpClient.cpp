@@ -1,6 +1,7 @@
 // QTcpSocket behind the TcpClient interface.
 #include "platform/qt/QtTcpClient.h"
 
+#include <QHostAddress>
 #include <QTimer>
 
 namespace verdo {
@@ -37,12 +38,25 @@ void QtTcpClient::makeSocket() {
 
 void QtTcpClient::handleError(QAbstractSocket::SocketError error) {
     if (!established_) {
-        if (OnConnectFailed) OnConnectFailed();
+        reportFailure(socket_->errorString().toStdString());
         return;
     }
     // An orderly close or a broken connection both end in `disconnected`;
     // anything else is reported as an error on a live connection.
     if (error != QAbstractSocket::RemoteHostClosedError && OnError) OnError();
+}
+
+void QtTcpClient::reportFailure(const std::string& reason) {
+    if (!inConnectCall_) {
+        if (OnConnectFailed) OnConnectFailed(reason);
+        return;
+    }
+    // The socket fails inside connectToHost when the address is unusable or
+    // has no route: the owner hears of it after its call returns.
+    QTcpSocket* socket = socket_.get();
+    QTimer::singleShot(0, socket, [this, socket, reason] {
+        if (socket_.get() == socket && OnConnectFailed) OnConnectFailed(reason);
+    });
 }
 
 namespace {
@@ -53,19 +67,25 @@ bool refusedOutsideLoopback(const std::string& host) {
     if (!loopbackOnly) return false;
     return !(host == "localhost" || host == "::1" || host.rfind("127.", 0) == 0);
 }
+
+bool onlyDigitsAndDots(const std::string& host) {
+    return host.find_first_not_of("0123456789.") == std::string::npos;
+}
 }  // namespace
 
 void QtTcpClient::connectToHost(const std::string& host, std::uint16_t port) {
     close();
     makeSocket();
-    if (refusedOutsideLoopback(host)) {
-        // Reported from the event loop, as a real failure would be.
-        QTimer::singleShot(0, socket_.get(), [this] {
-            if (OnConnectFailed) OnConnectFailed();
-        });
-        return;
+    inConnectCall_ = true;
+    const QString name = QString::fromStdString(host);
+    if (onlyDigitsAndDots(host) && QHostAddress(name).protocol() != QAbstractSocket::IPv4Protocol) {
+        reportFailure("Invalid address");
+    } else if (refusedOutsideLoopback(host)) {
+        reportFailure("Only addresses of this machine are allowed in test runs");
+    } else {
+        socket_->connectToHost(name, port);
     }
-    socket_->connectToHost(QString::fromStdString(host), port);
+    inConnectCall_ = false;
 }
 
 std::int64_t QtTcpClient::send(std::string_view bytes) {

@@ -21,9 +21,13 @@ class QtTcpClient : public TcpClient {
   private:
     void makeSocket();
     void handleError(QAbstractSocket::SocketError error);
+    // Reports a failed attempt from the event loop, never inside a call of the
+    // owner, and only while the attempt is still the current one.
+    void reportFailure(const std::string& reason);
 
     std::unique_ptr<QTcpSocket> socket_;
     bool established_ = false;
+    bool inConnectCall_ = false;
 };
 
 }  // namespace verdo

@@ -1,0 +1,271 @@
+// The quota-aware send queue: cutting long lines, the quota model and its
+// Chat.ini section, and the queue against a fake clock that runs its timers.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "interp/BnetChat.h"
+#include "interp/OutgoingSplit.h"
+#include "interp/PacingRules.h"
+#include "interp/SendBudget.h"
+#include "net/ChatInterface.h"
+#include "platform/IniFile.h"
+#include "records/TempDir.h"
+#include "support/TimerClock.h"
+
+namespace verdo {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::FakePlatform;
+using testing::FakeTcpClient;
+using testing::TimerClock;
+
+// "w1 w2 ..." up to exactly `length` bytes.
+std::string words(std::size_t length, const std::string& word = "word") {
+    std::string text;
+    while (text.size() < length)
+        text += (text.empty() ? "" : " ") + word;
+    text.resize(length);
+    if (text.back() == ' ') text.back() = 'x';
+    return text;
+}
+
+std::vector<std::string> cut(const std::string& line, std::size_t limit = 160) {
+    auto pieces = SplitOutgoingLine(line, limit);
+    return pieces ? *pieces : std::vector<std::string>{"(cannot)"};
+}
+
+TEST(SplitOutgoingLine, CutsAtTheLastBlankAtOrBeforeTheLimit) {
+    const std::string head = std::string(155, 'a') + " bbbb";  // a blank at 155, 160 bytes
+    EXPECT_THAT(cut(head + " cc"), ElementsAre(std::string(155, 'a') + " bbbb", "cc"));
+    EXPECT_THAT(cut(std::string(155, 'a') + " bbbbb"), ElementsAre(std::string(155, 'a'), "bbbbb"));
+    EXPECT_THAT(cut(std::string(170, 'x')),
+                ElementsAre(std::string(160, 'x'), std::string(10, 'x')));
+    EXPECT_THAT(cut(std::string(160, 'x')), ElementsAre(std::string(160, 'x')));
+    for (const std::string& piece : cut(words(500)))
+        EXPECT_LE(piece.size(), 160u);
+}
+
+TEST(SplitOutgoingLine, WhispersAndEmotesKeepTheirPrefixOtherCommandsAreNotCut) {
+    const std::string text = std::string(150, 'a') + " " + std::string(30, 'b');
+    EXPECT_THAT(cut("/w Bob " + text),
+                ElementsAre("/w Bob " + std::string(150, 'a'), "/w Bob " + std::string(30, 'b')));
+    EXPECT_THAT(cut("/MSG Bob " + text), ElementsAre("/MSG Bob " + std::string(150, 'a'),
+                                                     "/MSG Bob " + std::string(30, 'b')));
+    for (const std::string command : {"/whisper Zed ", "/m Zed ", "/me ", "/emote "}) {
+        const auto pieces = cut(command + text);
+        ASSERT_EQ(pieces.size(), 2u) << command;
+        for (const std::string& piece : pieces) {
+            EXPECT_EQ(piece.rfind(command, 0), 0u) << piece;
+            EXPECT_LE(piece.size(), 160u);
+        }
+    }
+    EXPECT_THAT(cut("/ban Bob " + text), ElementsAre("(cannot)"));
+    EXPECT_THAT(cut("/w " + std::string(170, 'n')), ElementsAre("(cannot)"));    // no text
+    EXPECT_THAT(cut("/ban Bob " + text, 400), ElementsAre("/ban Bob " + text));  // short enough
+}
+
+TEST(SplitOutgoingLine, NeverCutsInsideAUtf8Character) {
+    std::string text;
+    while (text.size() < 170)
+        text += "\xC3\xAB";  // ë, no blanks
+    const auto pieces = cut(text);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].size(), 160u);
+    EXPECT_EQ(pieces[0] + pieces[1], text);
+    const auto odd = cut("x" + text);  // the limit falls inside a character
+    EXPECT_EQ(odd[0].size(), 159u);
+    EXPECT_EQ(odd[0] + odd[1], "x" + text);
+}
+
+TEST(PacingRules, UnitsAndTheLongestLineThatCanPass) {
+    PacingRules rules;
+    EXPECT_EQ(rules.unitsOf(1), 1);
+    EXPECT_EQ(rules.unitsOf(40), 1);
+    EXPECT_EQ(rules.unitsOf(41), 2);
+    EXPECT_EQ(rules.unitsOf(161), 5);
+    EXPECT_EQ(rules.longestPassable(), 160u);
+    rules.units = 20;
+    EXPECT_EQ(rules.longestPassable(), 200u);  // the line length rule binds first
+}
+
+TEST(PacingRules, ReadFromThePacingSectionOfChatIni) {
+    testing::TempDir dir;
+    IniFile ini(dir / "Chat.ini");
+    EXPECT_EQ(ReadPacingRules(ini), PacingRules{});
+    testing::writeFile(dir / "Chat.ini",
+                       "[Pacing]\nUnit Bytes=50\nUnits=8\nWindow Seconds=10\nLonger=3\n");
+    EXPECT_EQ(ReadPacingRules(ini), (PacingRules{50, 8, 10, 200}));
+    testing::writeFile(dir / "Chat.ini",
+                       "[pacing]\nunit bytes=0\nUnits=1\nWindow Seconds=x\nLongest Line=120\n");
+    EXPECT_EQ(ReadPacingRules(ini), (PacingRules{40, 5, 5, 120}));
+}
+
+TEST(SendBudget, HoldsUnitsForTheWindowAndOneSecondMore) {
+    SendBudget budget{PacingRules{}};
+    budget.record(4, 1000);
+    EXPECT_FALSE(budget.fits(1, 1000));
+    EXPECT_FALSE(budget.fits(1, 6999));
+    EXPECT_TRUE(budget.fits(4, 7000));
+    EXPECT_EQ(budget.freeAt(1, 2000), 7000);
+    budget.record(1, 7000);
+    EXPECT_EQ(budget.freeAt(4, 7000), 13000);
+    EXPECT_EQ(budget.freeAt(3, 7000), 7000);
+    budget.forgetLast();
+    EXPECT_TRUE(budget.fits(4, 7000));
+}
+
+class PacingQueueTest : public ::testing::Test {
+  protected:
+    PacingQueueTest() {
+        connection = std::make_unique<TChatInterface>(platform.createTcpClient());
+        peer = platform.clients.back();
+        chat = std::make_unique<TBnetChat>(platform.createTimer());
+        chat->usePacingClock(platform.fakeClock, platform.createTimer());
+        chat->ChatInterface = connection.get();
+        chat->setFloodInterval(2500);
+        chat->OnNotDelivered = [this](std::string_view line) { notDelivered.emplace_back(line); };
+        connection->Connect();
+        peer->accept();
+        clock.advanceBy(3000);  // quiet: the next line leaves at once
+    }
+    // Runs the clock, noting when each line reached the wire.
+    void run(std::int64_t milliseconds) {
+        clock.advanceBy(milliseconds, [this] { collect(); });
+    }
+    void send(const std::string& line) {
+        chat->SendLine(line + "\r");
+        collect();
+    }
+    void collect() {
+        std::size_t end;
+        while ((end = peer->sent.find('\r', taken)) != std::string::npos) {
+            lines.push_back(peer->sent.substr(taken, end - taken));
+            times.push_back(clock.now() - start);
+            taken = end + 1;
+        }
+    }
+    void refuse(std::string_view what) {
+        chat->Interpret("1019 ERROR \"Your " + std::string(what) + " quota has been exceeded!\"");
+    }
+
+    FakePlatform platform;
+    TimerClock clock{platform};
+    FakeTcpClient* peer = nullptr;
+    std::unique_ptr<TChatInterface> connection;
+    std::unique_ptr<TBnetChat> chat;
+    std::int64_t start = clock.now() + 3000;
+    std::size_t taken = 0;
+    std::vector<std::string> lines;
+    std::vector<std::int64_t> times;
+    std::vector<std::string> notDelivered;
+};
+
+TEST_F(PacingQueueTest, ShortLinesKeepTheFixedIntervalAndAreNeverHeld) {
+    for (int i = 0; i < 12; ++i)
+        send("line " + std::to_string(i));
+    run(40000);
+    ASSERT_EQ(lines.size(), 12u);
+    for (std::size_t i = 2; i < times.size(); ++i)
+        EXPECT_EQ(times[i] - times[i - 1], 2500) << i;
+}
+
+TEST_F(PacingQueueTest, LongLinesWaitUntilTheirUnitsFitAndLeaveAsSoonAsTheyDo) {
+    send(words(150));  // 4 units
+    send("short");
+    send(words(100));  // 3 units
+    run(20000);
+    ASSERT_THAT(lines, ElementsAre(words(150), "short", words(100)));
+    // "short" waits until the four units have been out for six seconds; then
+    // 1 + 3 units fit and only the interval holds the third.
+    EXPECT_THAT(times, ElementsAre(0, 6000, 8500));
+    EXPECT_EQ(chat->QueueCount(), 0);
+}
+
+TEST_F(PacingQueueTest, ALineTooLongForTheQuotaIsCutBeforeItIsQueued) {
+    const std::string text = words(250);
+    send("/w Bob " + text);
+    EXPECT_EQ(chat->QueueCount(), 1);
+    run(20000);
+    ASSERT_EQ(lines.size(), 2u);
+    std::string joined;
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.rfind("/w Bob ", 0), 0u);
+        EXPECT_LE(line.size(), 160u);
+        joined += (joined.empty() ? "" : " ") + line.substr(7);
+    }
+    EXPECT_EQ(joined, text);
+}
+
+TEST_F(PacingQueueTest, AQuotaRefusalPutsTheLineBackAndWaitsAWindow) {
+    send("first");
+    send("second");
+    refuse("message");
+    EXPECT_EQ(chat->QueueCount(), 2);
+    run(20000);
+    EXPECT_THAT(lines, ElementsAre("first", "first", "second"));
+    EXPECT_EQ(times[1], 5000);
+    EXPECT_TRUE(notDelivered.empty());
+}
+
+TEST_F(PacingQueueTest, ALineRefusedAfterTwoResendsIsReportedAndTheQueueGoesOn) {
+    send("doomed");
+    send("next");
+    for (int i = 0; i < 3; ++i) {
+        refuse("message");
+        run(i < 2 ? 5000 : 0);
+    }
+    EXPECT_THAT(notDelivered, ElementsAre("doomed"));
+    run(10000);
+    EXPECT_THAT(lines, ElementsAre("doomed", "doomed", "doomed", "next"));
+}
+
+TEST_F(PacingQueueTest, ALengthRefusalLowersTheCutLengthAndSendsThePieces) {
+    const std::string text = words(150);
+    send(text);
+    refuse("line length");
+    EXPECT_EQ(chat->SplitLength(), 120u);
+    run(20000);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], text);
+    EXPECT_LE(lines[1].size(), 120u);
+    EXPECT_EQ(lines[1] + " " + lines[2], text);
+    for (int i = 0; i < 3; ++i) {  // never below one unit
+        send(words(30));
+        run(3000);
+        refuse("line length");
+    }
+    EXPECT_EQ(chat->SplitLength(), 40u);
+}
+
+TEST_F(PacingQueueTest, ACommandTooHeavyForTheQuotaGoesAloneAndIsReportedWhenRefused) {
+    const std::string ban = "/ban Bob " + words(170);  // five units, cannot be cut
+    send("short");
+    send(ban);
+    send("after");
+    run(7000);
+    // It waits until nothing counts, so the server judges it alone.
+    EXPECT_THAT(lines, ElementsAre("short", ban));
+    EXPECT_THAT(times, ElementsAre(0, 6000));
+    refuse("line length");  // it cannot get shorter: reported, not resent
+    EXPECT_THAT(notDelivered, ElementsAre(ban));
+    run(10000);
+    EXPECT_THAT(lines, ElementsAre("short", ban, "after"));
+}
+
+TEST_F(PacingQueueTest, ANewConnectionStartsWithAFreshQuota) {
+    send(words(150));
+    refuse("line length");
+    connection->Disconnect();
+    run(2500);
+    connection->Connect();
+    peer->accept();
+    run(2500);
+    EXPECT_EQ(chat->SplitLength(), 160u);
+    send(words(150));
+    EXPECT_EQ(lines.back(), words(150));
+}
+
+}  // namespace
+}  // namespace verdo
