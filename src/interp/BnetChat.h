@@ -43,6 +43,7 @@ class TBnetChat final : public tBaseInterpreter {
     bool SendReady() const { return sendReady_; }
 
     int FloodInterval() const { return floodTimer_ ? floodTimer_->interval() : 0; }
+    Timer& FloodTimer() { return *floodTimer_; }
     // Changing the interval restarts the period; the same value changes nothing.
     void setFloodInterval(int milliseconds);
 

@@ -16,7 +16,7 @@ class SessionFixture : public ::testing::Test {
         peer = platform.clients.at(0);
         serverTimer = &FakePlatform::fake(form.session().ServerTimer());
         chatTimer = &FakePlatform::fake(form.ChatTimer());
-        flood = &platform.timerOtherThan({serverTimer, chatTimer});
+        flood = &FakePlatform::fake(form.session().bcChat().FloodTimer());
         form.document().lists().ServerList = {"alpha:6200", "beta"};
     }
 

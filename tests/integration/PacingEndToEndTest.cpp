@@ -102,14 +102,14 @@ class PacingEndToEndTest : public GatewayTest {
     Outcome run(std::size_t length) {
         testing::FakePlatform platform;
         testing::TimerClock clock(platform);
-        platform.fakeClock.milliseconds = 1'000'700;  // off a whole second
+        platform.fakeClock.nowMs = 1'000'700;  // off a whole second
         int judged = 0;
         gateway::GatewayOptions options;
         options.style = gateway::StyleKind::Pvpgn;
         options.quotaClock = [&] {
             ++judged;
             return gateway::Clock::time_point(
-                std::chrono::milliseconds(platform.fakeClock.milliseconds));
+                std::chrono::milliseconds(platform.fakeClock.nowMs));
         };
         start(options);
 

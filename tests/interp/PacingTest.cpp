@@ -9,7 +9,7 @@
 #include "interp/SendBudget.h"
 #include "net/ChatInterface.h"
 #include "platform/IniFile.h"
-#include "records/TempDir.h"
+#include "support/TempFolder.h"
 #include "support/TimerClock.h"
 
 namespace verdo {
@@ -91,7 +91,7 @@ TEST(PacingRules, UnitsAndTheLongestLineThatCanPass) {
 }
 
 TEST(PacingRules, ReadFromThePacingSectionOfChatIni) {
-    testing::TempDir dir;
+    testing::TempFolder dir;
     IniFile ini(dir / "Chat.ini");
     EXPECT_EQ(ReadPacingRules(ini), PacingRules{});
     testing::writeFile(dir / "Chat.ini",

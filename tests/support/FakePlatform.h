@@ -47,19 +47,6 @@ class FakePlatform : public Platform {
     FakeRandom fakeRandom;
     // The fake behind a timer of this platform, found by its role.
     static FakeTimer& fake(Timer& timer) { return static_cast<FakeTimer&>(timer); }
-    // The one timer created here that is none of `known`: a timer whose owner
-    // does not show it (the decoder's send pacing).
-    FakeTimer& timerOtherThan(std::initializer_list<const Timer*> known) {
-        FakeTimer* found = nullptr;
-        for (FakeTimer* timer : timers) {
-            if (std::find(known.begin(), known.end(), timer) != known.end()) continue;
-            if (found != nullptr) throw std::logic_error("more than one unknown timer");
-            found = timer;
-        }
-        if (found == nullptr) throw std::logic_error("no unknown timer");
-        return *found;
-    }
-
     std::vector<FakeTcpClient*> clients;  // not owned
     std::vector<FakeTimer*> timers;       // not owned
 };

@@ -16,7 +16,7 @@ class TimerClock {
   public:
     explicit TimerClock(FakePlatform& platform) : platform_(platform) {}
 
-    std::int64_t now() const { return platform_.fakeClock.milliseconds; }
+    std::int64_t now() const { return platform_.fakeClock.nowMs; }
 
     // Fires every period that ends up to `time`, then sets the clock to it.
     // `settle` runs after each firing (and at the end), for work that follows.
@@ -27,12 +27,12 @@ class TimerClock {
             for (auto& [timer, period] : periods_)
                 if (period.due <= time && (!next || period.due < periods_[next].due)) next = timer;
             if (!next) break;
-            platform_.fakeClock.milliseconds = periods_[next].due;
+            platform_.fakeClock.nowMs = periods_[next].due;
             periods_[next].due += next->interval();
             next->tick();
             if (settle) settle();
         }
-        platform_.fakeClock.milliseconds = time;
+        platform_.fakeClock.nowMs = time;
         if (settle) settle();
         sync();
     }

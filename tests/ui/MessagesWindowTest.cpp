@@ -20,11 +20,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/RichPane.h"
+#include "controls/TabEdit.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
 #include "ui/NameDrag.h"
-#include "controls/RichPane.h"
-#include "controls/TabEdit.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -68,7 +68,7 @@ class MessagesWindowTest : public ::testing::Test {
     std::string sent() {
         ChatForm& form = window->form();
         testing::FakeTimer& flood =
-            platform->timerOtherThan({&form.session().ServerTimer(), &form.ChatTimer()});
+            testing::FakePlatform::fake(form.session().bcChat().FloodTimer());
         while (window->form().session().bcChat().QueueCount() > 0 && flood.tick()) {
         }
         return std::exchange(client().sent, std::string());
