@@ -17,7 +17,7 @@ root="$dest$prefix"
 app=org.verdochat.VerdoChat
 
 for file in bin/verdochat bin/verdochat-gateway \
-    share/verdochat/Sounds/hello.wav share/verdochat/demo/demo.ch5 \
+    share/verdochat/Sounds/hello.wav share/verdochat/VerdoHelp.rtf share/verdochat/demo/demo.ch5 \
     share/verdochat/demo/demo.ext share/verdochat/demo/demo.usr \
     "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml" \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg" \

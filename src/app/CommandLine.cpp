@@ -7,6 +7,8 @@
 
 #include "chat/ProgramConstants.h"
 #include "chat/ServerEntry.h"
+#include "chat/SoundFolder.h"
+#include "platform/ProgramVersion.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -74,6 +76,12 @@ StartOptions parseCommandLine(const QStringList& arguments) {
         options.chatFile =
             QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString();
     return options;
+}
+
+QString versionText(const std::filesystem::path& programFolder) {
+    const auto sounds = findSoundFolder(programFolder);
+    return programTitle() + " (" + QString::fromLatin1(ProgramVersion) + ")\nSounds: " +
+           (sounds ? QString::fromStdString(sounds->string()) : QStringLiteral("none"));
 }
 
 }  // namespace verdo

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -22,5 +23,10 @@ struct StartOptions {
 
 // `arguments` includes the program name first, as QCoreApplication::arguments().
 StartOptions parseCommandLine(const QStringList& arguments);
+
+// What --version prints for a program in `programFolder`: the title, the
+// build's version and where the program finds its sounds, so an installation
+// can be checked from a shell.
+QString versionText(const std::filesystem::path& programFolder);
 
 }  // namespace verdo

@@ -1,6 +1,7 @@
 // VerdoChat: reads the command line, creates the main window and runs the
 // event loop. --help and --version answer before any window system is needed.
 #include <QApplication>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <iostream>
@@ -24,6 +25,12 @@ QStringList argumentList(int argc, char** argv) {
 
 int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     QApplication app(argc, argv);
+    QIcon icon;
+    for (const char* size : {"48", "256"})
+        icon.addFile(QStringLiteral(":/icons/verdochat-%1.png").arg(QLatin1String(size)));
+    QApplication::setWindowIcon(icon);
+    // Lets the desktop match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.verdochat.VerdoChat"));
     verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
     verdo::ChatForm& form = frmChat.form();
     form.setStartServer(options.server);
@@ -45,9 +52,15 @@ int main(int argc, char** argv) {
     const verdo::StartOptions options = verdo::parseCommandLine(argumentList(argc, argv));
     switch (options.action) {
         case verdo::StartOptions::Action::ShowHelp:
-        case verdo::StartOptions::Action::ShowVersion:
             std::fputs(qPrintable(options.message + '\n'), stdout);
             return 0;
+        case verdo::StartOptions::Action::ShowVersion: {
+            const QCoreApplication app(argc, argv);  // only for the program's folder
+            const QString text =
+                verdo::versionText(QCoreApplication::applicationDirPath().toStdString());
+            std::fputs(qPrintable(text + '\n'), stdout);
+            return 0;
+        }
         case verdo::StartOptions::Action::Fail:
             std::fputs(qPrintable(options.message + '\n'), stderr);
             return 2;

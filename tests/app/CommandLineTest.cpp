@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "app/CommandLine.h"
+#include "platform/ProgramVersion.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -38,6 +40,19 @@ TEST(CommandLineTest, HelpAndVersionAnswer) {
     EXPECT_EQ(help.action, StartOptions::Action::ShowHelp);
     EXPECT_TRUE(help.message.contains("--server"));
     EXPECT_TRUE(help.message.contains("verdochat"));
+}
+
+TEST(CommandLineTest, VersionSaysWhereTheSoundsAreFound) {
+    testing::TempFolder prefix;
+    std::filesystem::create_directories(prefix / "bin");
+    EXPECT_TRUE(versionText(prefix / "bin").endsWith("\nSounds: none"));
+    std::filesystem::create_directories(prefix.path() / "share" / "verdochat" / "Sounds");
+    const QString text = versionText(prefix / "bin");
+    EXPECT_TRUE(text.startsWith(QStringLiteral("VerdoChat Version 6 (") + ProgramVersion + ")\n"))
+        << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QString::fromStdString(
+        "Sounds: " + (prefix.path() / "share" / "verdochat" / "Sounds").string())))
+        << text.toStdString();
 }
 
 TEST(CommandLineTest, AChatFileIsOpenedByItsAbsolutePath) {
