@@ -76,6 +76,10 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
     {A::Toolbar, "acToolbar", "Tool&bar", nullptr, nullptr, nullptr, nullptr, M::Options, false, 0,
      C::ByWindow, NoSwitch, E::Always, nullptr},
 
+    {A::Reorder, "acReorder", "&Reorder Custom List...", nullptr, nullptr,
+     "Change the order of users on the custom user list", nullptr, M::Users, false, 0, C::None,
+     NoSwitch, E::Always, nullptr},
+
     {A::RefreshSounds, "acRefreshSounds", "&Refresh Sound List", nullptr, nullptr, nullptr, nullptr,
      M::Sounds, false, 0, C::None, NoSwitch, E::Always, nullptr},
     {A::AltN, "acAltN", "Alt&N", nullptr, nullptr, nullptr, "Alt+N", M::None, false, 0, C::None,

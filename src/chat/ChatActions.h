@@ -42,6 +42,7 @@ enum class ChatAction {
     JoinSwitch,
     Pause,
     Toolbar,
+    Reorder,
     RefreshSounds,
     AltN,
     Count

@@ -21,7 +21,8 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
             sounds_),
       timed_(session_, document_, engine_),
       playback_(view, session_, document_),
-      pause_(controls_, events_, session_) {
+      pause_(controls_, events_, session_),
+      userCommands_(view, controls_, events_, session_, document_) {
     events_.OnSettled = [this] {
         session_.advanceConnectLoop();
         view_.requestIdleUpdate();

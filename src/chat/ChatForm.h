@@ -22,6 +22,7 @@
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
 #include "chat/TimedMessages.h"
+#include "chat/UserCommands.h"
 #include "chat/WindowControls.h"
 #include "engine/ChatFunctions.h"
 #include "platform/Platform.h"
@@ -72,6 +73,8 @@ class ChatForm {
     TimedMessages& timed() { return timed_; }
     Playback& playback() { return playback_; }
     ChatPause& pause() { return pause_; }
+    // The user-list popups, double-clicks and drops, and the custom list.
+    UserCommands& userCommands() { return userCommands_; }
     const ChatPause& pause() const { return pause_; }
     SoundBoard& sounds() { return sounds_; }
     const SoundBoard& sounds() const { return sounds_; }
@@ -103,6 +106,7 @@ class ChatForm {
     TimedMessages timed_;
     Playback playback_;
     ChatPause pause_;
+    UserCommands userCommands_;
     std::unique_ptr<Timer> timer_;
     std::string startChatFile_;
     bool remembersLastFile_ = true;
