@@ -17,12 +17,13 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "dialogs/Connect.h"
-#include "text/DisplayText.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
-#include "ui/RosterView.h"
 #include "controls/TabEdit.h"
+#include "dialogs/Connect.h"
+#include "text/DisplayText.h"
+#include "ui/ChatPopups.h"
+#include "ui/RosterView.h"
 #include "ui/UrlBar.h"
 
 namespace verdo {
@@ -56,6 +57,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     createConnectDialog();
     setTabOrder();
     wireMessageControls();  // keys, name drops, edit actions, sounds
+    popups = new ChatPopups(*this, messageWiring_.get());
     applyLayout(ChatLayoutSizes{});
 }
 

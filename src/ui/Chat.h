@@ -26,6 +26,7 @@ class QToolButton;
 
 namespace verdo {
 
+class ChatPopups;
 class RichPane;
 class TTabEdit;
 class TfrmConnect;
@@ -123,6 +124,17 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     // it, and BuildSoundMenus fills it from then on.
     QMenu* mnPlaySound = nullptr;
     void BuildSoundMenus();
+    // The popup menus on the user lists and chat panes, and the lists' gestures.
+    ChatPopups* popups = nullptr;
+    // lstDef from the custom user list, with `selectRow` selected.
+    void showCustomList(std::optional<std::size_t> selectRow);
+    // "Reorder &List" and "&Reorder Custom List...".
+    void ReorderCustomList();
+    // The windows the popups open for a user.
+    void sendUrlTo(const std::string& name);
+    void openWhisperWindow(const std::string& name);
+    void showUserInfo(const std::string& name);
+    void showAccountInfo(const std::string& name);
     // Inserts the selected roster name, then the selected custom name, at the caret.
     void btnAltNClick();
     void acCutExecute();

@@ -14,11 +14,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controls/RichPane.h"
+#include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "ui/Chat.h"
-#include "controls/RichPane.h"
+#include "ui/CustomListDelegate.h"
 #include "ui/RosterView.h"
-#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
 
 namespace verdo {
@@ -37,6 +38,7 @@ constexpr WindowHandler WindowHandlers[] = {
     {ChatAction::Paste, &TfrmChat::acPasteExecute},
     {ChatAction::SelectAll, &TfrmChat::acSelectAllExecute},
     {ChatAction::Toolbar, &TfrmChat::acToolbarExecute},
+    {ChatAction::Reorder, &TfrmChat::ReorderCustomList},
     {ChatAction::RefreshSounds, &TfrmChat::BuildSoundMenus},
     {ChatAction::AltN, &TfrmChat::btnAltNClick},
 };
@@ -113,17 +115,17 @@ void TfrmChat::runAction(ChatAction id) {
     }
 }
 
+// Every heading in menu-bar order, even before it has entries (the Window
+// menu lists the whisper windows as they open).
 void TfrmChat::createMenus() {
+    for (std::size_t index = 1; index < menus_.size(); ++index) {
+        menus_[index] = menuBar()->addMenu(tr(MenuCaptions[index]));
+        menus_[index]->setObjectName(MenuNames[index]);
+    }
     for (const ChatActionInfo& info : chatActions()) {
         if (info.menu == MenuId::None) continue;
-        const auto index = static_cast<std::size_t>(info.menu);
-        QMenu*& menu = menus_[index];
-        if (menu == nullptr) {
-            menu = menuBar()->addMenu(tr(MenuCaptions[index]));
-            menu->setObjectName(MenuNames[index]);
-        } else if (info.separatorBefore) {
-            menu->addSeparator();
-        }
+        QMenu* menu = menus_[static_cast<std::size_t>(info.menu)];
+        if (info.separatorBefore && !menu->isEmpty()) menu->addSeparator();
         menu->addAction(action(info.id));
     }
 }
@@ -171,7 +173,7 @@ void TfrmChat::createPanes() {
     rosterDelegate = new RosterDelegate(*form_, lstUser);
     lstUser->setItemDelegate(rosterDelegate);
     lstUser->setUniformItemSizes(true);
-    customDelegate = new FixedRowDelegate(lstDef);
+    customDelegate = new CustomListDelegate(*form_, lstDef);
     lstDef->setItemDelegate(customDelegate);
     userSplitter = makeSplitter(Qt::Vertical, "userSplitter", lstUser, lstDef);
     auto* userPanel = new QWidget;

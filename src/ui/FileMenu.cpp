@@ -70,9 +70,7 @@ std::optional<std::string> TfrmChat::chooseFile(const FileDialogRequest& request
 void TfrmChat::optionsChanged() {
     ApplyAppearance();
     ToolBar->setVisible(form_->document().options().toolBarVisible());
-    lstDef->clear();
-    for (const std::string& name : form_->document().lists().UserDef)
-        lstDef->addItem(displayText(name));
+    showCustomList(std::nullopt);
 }
 
 void TfrmChat::ReadLayout(bool applyPosition) {

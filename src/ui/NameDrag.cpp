@@ -35,6 +35,11 @@ std::optional<QString> draggedUserName(const QMimeData* mime) {
     return mime->text();
 }
 
+QString userListOf(const QMimeData* mime) {
+    if (mime == nullptr || !isUserList(mime->data(UserListFormat))) return {};
+    return QString::fromLatin1(mime->data(UserListFormat));
+}
+
 UserListDrag::UserListDrag(QListWidget& list) : QObject(&list), list_(list) {
     list.viewport()->installEventFilter(this);
 }

@@ -17,6 +17,8 @@ namespace verdo {
 QMimeData* userNameMime(const QListWidget& from, const QString& name);
 // The dragged name when the drag comes from one of the two user lists.
 std::optional<QString> draggedUserName(const QMimeData* mime);
+// The object name of the user list the drag comes from; empty for other drags.
+QString userListOf(const QMimeData* mime);
 
 // Starts a drag when the mouse moves far enough with the button held on a row.
 class UserListDrag : public QObject {

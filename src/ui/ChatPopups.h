@@ -1,0 +1,58 @@
+// ChatPopups: the main window's three popup menus that act on users, built
+// from the table in chat/UserPopups.h, and the user lists' mouse gestures: the
+// right-button selection, clicks and double-clicks, drops onto the custom user
+// list, and which chat pane the chat-view menu acts on.
+#pragma once
+
+#include <QObject>
+#include <optional>
+
+#include "chat/UserCommands.h"
+#include "chat/UserPopups.h"
+
+class QAction;
+class QDropEvent;
+class QListWidget;
+class QMenu;
+
+namespace verdo {
+
+class RichPane;
+class TfrmChat;
+
+class ChatPopups : public QObject {
+    Q_OBJECT
+
+  public:
+    // `owner` dies before the window's widgets, and the filters with it.
+    ChatPopups(TfrmChat& window, QObject* owner);
+
+    QMenu* mnuUser = nullptr;
+    QMenu* mnuDef = nullptr;
+    QMenu* mnuChat = nullptr;
+
+    // The pane the chat-view menu acts on: the whisper pane until the main
+    // chat view is pressed with the right button.
+    RichPane* currentPane() const { return currentPane_; }
+    // Does what `deed` says for the selection of `list`.
+    void perform(UserPopup list, const UserDeed& deed);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QMenu* buildMenu(UserPopup popup, const char* name);
+    void enableEntries(UserPopup popup);
+    UserTarget target(UserPopup list) const;
+    void lstDblClick(UserPopup list);
+    bool rightPress(QListWidget& list, const QPoint& at);
+    void lstDefDragDrop(QDropEvent& drop);
+    void saveToFile();
+
+    TfrmChat& window_;
+    RichPane* currentPane_ = nullptr;
+    // Each menu action with its table entry.
+    std::vector<std::pair<QAction*, const UserPopupEntry*>> entries_;
+};
+
+}  // namespace verdo
