@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "ui/Chat.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
-#include "ui/Chat.h"
 #include "ui/RosterView.h"
 
 namespace verdo {

@@ -17,14 +17,14 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "controls/OptionsStyle.h"
-#include "controls/RichPane.h"
-#include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "text/DisplayText.h"
-#include "ui/ChatPopups.h"
+#include "controls/OptionsStyle.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
+#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
+#include "ui/ChatPopups.h"
 
 namespace verdo {
 

@@ -14,13 +14,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "controls/RichPane.h"
-#include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "ui/Chat.h"
-#include "ui/CustomListDelegate.h"
+#include "controls/RichPane.h"
 #include "ui/RosterView.h"
+#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
+#include "ui/CustomListDelegate.h"
 
 namespace verdo {
 

@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QTextEdit>
 
-#include "controls/TabEdit.h"
 #include "ui/Chat.h"
+#include "controls/TabEdit.h"
 
 namespace verdo {
 

@@ -9,10 +9,10 @@
 #include <QToolBar>
 #include <functional>
 
-#include "controls/TabEdit.h"
 #include "ui/Chat.h"
 #include "ui/EntryKeys.h"
 #include "ui/NameDrag.h"
+#include "controls/TabEdit.h"
 
 namespace verdo {
 

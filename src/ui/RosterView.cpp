@@ -6,10 +6,10 @@
 #include <QPainter>
 
 #include "chat/ChatForm.h"
-#include "controls/OptionsStyle.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
 #include "text/DisplayText.h"
+#include "controls/OptionsStyle.h"
 
 namespace verdo {
 
