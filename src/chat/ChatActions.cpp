@@ -46,7 +46,9 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
     {A::Exit, "acExit", "E&xit", nullptr, nullptr, nullptr, nullptr, M::File, true, 0, C::None,
      NoSwitch, E::Always, nullptr},
 
-    {A::Cut, "acCut", "Cu&t", nullptr, nullptr, nullptr, "Ctrl+X", M::Edit, false, 3, C::None,
+    {A::Undo, "acUndo", "&Undo", nullptr, nullptr, nullptr, "Ctrl+Z", M::Edit, false, 0, C::None,
+     NoSwitch, E::ByWindow, nullptr},
+    {A::Cut, "acCut", "Cu&t", nullptr, nullptr, nullptr, "Ctrl+X", M::Edit, true, 3, C::None,
      NoSwitch, E::ByWindow, nullptr},
     {A::Copy, "acCopy", "&Copy", nullptr, nullptr, nullptr, "Ctrl+C", M::Edit, false, 3, C::None,
      NoSwitch, E::ByWindow, nullptr},
@@ -82,6 +84,8 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
 
     {A::RefreshSounds, "acRefreshSounds", "&Refresh Sound List", nullptr, nullptr, nullptr, nullptr,
      M::Sounds, false, 0, C::None, NoSwitch, E::Always, nullptr},
+    {A::StopSounds, "acStopSound", "Stop All Sounds", nullptr, nullptr, nullptr, nullptr, M::Sounds,
+     false, 0, C::None, NoSwitch, E::Always, [](ChatForm& f) { f.sounds().stopAll(); }},
     {A::AltN, "acAltN", "Alt&N", nullptr, nullptr, nullptr, "Alt+N", M::None, false, 0, C::None,
      NoSwitch, E::Always, nullptr},
 }};

@@ -29,6 +29,7 @@ enum class ChatAction {
     DND,
     Lock,
     Exit,
+    Undo,
     Cut,
     Copy,
     Paste,
@@ -44,6 +45,7 @@ enum class ChatAction {
     Toolbar,
     Reorder,
     RefreshSounds,
+    StopSounds,
     AltN,
     Count
 };

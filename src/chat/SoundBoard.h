@@ -24,6 +24,8 @@ class SoundBoard {
     std::string ReceiveSound(const std::string& text);
     // A sound this user sends, heard here too when `locally`.
     void playSent(const SoundEntry& entry, bool locally);
+    // Silences every sound that is playing.
+    void stopAll() { sound_.stopAll(); }
 
   private:
     Sound& sound_;

@@ -8,8 +8,18 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <limits>
 
 namespace verdo {
+
+namespace {
+
+// How many lines the pane holds at most while the person reads.
+int readingCeiling(int maxLines) {
+    return maxLines > std::numeric_limits<int>::max() / 2 ? maxLines : maxLines * 2;
+}
+
+}  // namespace
 
 RichPane::RichPane(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
@@ -49,7 +59,12 @@ void RichPane::appendLine(std::span<const PaneSegment> segments, const QFont& fo
     end.endEditBlock();
     hasLines_ = true;
 
-    if (reading) return;  // trimming waits until the person is back at the newest line
+    if (reading) {
+        // Trimming waits until the person is back at the newest line, or the
+        // pane reaches its ceiling.
+        if (document()->blockCount() > readingCeiling(maxLines_)) trimBeneathReader();
+        return;
+    }
     trimOldLines();
     if (!focused) moveCursor(QTextCursor::End);
     scrollToNewest();
@@ -60,6 +75,25 @@ void RichPane::scrollToNewest() {
     document()->documentLayout()->documentSize();
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->maximum());
+}
+
+void RichPane::trimBeneathReader() {
+    QScrollBar* bar = verticalScrollBar();
+    const QTextBlock top = cursorForPosition(QPoint(0, 0)).block();
+    const int offset =
+        bar->value() - static_cast<int>(document()->documentLayout()->blockBoundingRect(top).top());
+    const int topLine = top.blockNumber();
+    const int before = document()->blockCount();
+    trimOldLines();
+    const int dropped = before - document()->blockCount();
+    document()->documentLayout()->documentSize();  // the range after the trim
+    if (topLine < dropped) {
+        bar->setValue(0);  // the line read went with the oldest
+        return;
+    }
+    const QTextBlock kept = document()->findBlockByNumber(topLine - dropped);
+    bar->setValue(static_cast<int>(document()->documentLayout()->blockBoundingRect(kept).top()) +
+                  offset);
 }
 
 void RichPane::trimOldLines() {

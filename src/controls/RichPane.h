@@ -1,6 +1,9 @@
 // RichPane: a read-only rich-text pane that lines of coloured segments are
 // appended to (the main chat view, the whisper pane). It keeps only the newest
-// lines, so a bot that runs for weeks does not grow without bound.
+// lines, so a bot that runs for weeks does not grow without bound. While the
+// person reads older lines (focused and scrolled up) the trim waits, up to
+// twice the cap; past that the oldest lines go all the same, and the lines the
+// person reads stay where they are on screen.
 #pragma once
 
 #include <QColor>
@@ -39,6 +42,8 @@ class RichPane : public QTextEdit {
 
   private:
     void trimOldLines();
+    // Trims while the person reads: the line at the top of the view stays there.
+    void trimBeneathReader();
     void scrollToNewest();
 
     int maxLines_ = DefaultMaxLines;

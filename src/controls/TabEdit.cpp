@@ -1,9 +1,12 @@
-// The entry line's key handling.
+// The entry line's key handling and the bytes it keeps.
 #include "controls/TabEdit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
+#include <algorithm>
+
+#include "text/DisplayText.h"
 
 namespace verdo {
 
@@ -41,14 +44,44 @@ TTabEdit::TTabEdit(QWidget* parent) : QComboBox(parent) {
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(20);
     setValidator(new EntryValidator(this));
+    // An empty line holds nothing known any more.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.isEmpty()) kept_.clear();
+    });
+    connect(this, &QComboBox::activated, this,
+            [this](int index) { keep(itemData(index).toByteArray().toStdString()); });
 }
 
 QString TTabEdit::entryText() const {
     return lineEdit()->text();
 }
 
+std::string TTabEdit::entryBytes() const {
+    return typedBytes(entryText(), kept_);
+}
+
+void TTabEdit::keep(const std::string& bytes) {
+    if (!bytes.empty() && std::find(kept_.begin(), kept_.end(), bytes) == kept_.end())
+        kept_.push_back(bytes);
+}
+
+void TTabEdit::setEntryBytes(const std::string& bytes) {
+    setEditText(displayText(bytes));
+    keep(bytes);
+}
+
+void TTabEdit::insertBytes(const std::string& bytes) {
+    lineEdit()->insert(displayText(bytes));
+    keep(bytes);
+}
+
 void TTabEdit::addToHistory(const QString& text) {
     insertItem(0, text);
+}
+
+void TTabEdit::addHistoryBytes(const std::string& bytes) {
+    insertItem(0, displayText(bytes),
+               QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 bool TTabEdit::event(QEvent* event) {

@@ -1,5 +1,6 @@
-// The sound service: plays a wave file without waiting. A missing file or a
-// machine without a sound device is silent, never an error.
+// The sound service: plays a wave file without waiting, and stops every sound
+// it plays. A missing file or a machine without a sound device is silent,
+// never an error.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@ class Sound {
   public:
     virtual ~Sound() = default;
     virtual void play(const std::string& path) = 0;
+    virtual void stopAll() = 0;
 };
 
 }  // namespace verdo

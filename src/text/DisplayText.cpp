@@ -1,47 +1,58 @@
-// Windows-1252 and UTF-8 for display, Windows-1252 for typed text. The code
-// page is a fixed table: Latin-1 plus 32 characters in 0x80..0x9F. The five
-// bytes the code page leaves undefined map to the control characters of the
-// same value, as Windows does, so every byte survives a round trip.
+// Windows-1252 and UTF-8 for display, and for typed text Windows-1252 when it
+// fits, UTF-8 when not. The code page is the one table in platform/Windows1252.h.
 #include "text/DisplayText.h"
 
 #include <QStringDecoder>
 #include <algorithm>
-#include <array>
-#include <cstdint>
+#include <vector>
+
+#include "platform/Windows1252.h"
 
 namespace verdo {
 
 namespace {
 
-constexpr std::array<char16_t, 32> HighControlRange = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 0x80
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 0x88
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 0x90
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
-};
-
-char16_t windows1252ToUnicode(unsigned char byte) {
-    if (byte >= 0x80 && byte < 0xA0) return HighControlRange[byte - 0x80];
-    return byte;
-}
-
-// The byte for one code point, or '?' when Windows-1252 has none.
-char unicodeToWindows1252(char32_t codePoint) {
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-        return static_cast<char>(codePoint);
-    }
-    const auto found = std::find(HighControlRange.begin(), HighControlRange.end(),
-                                 static_cast<char16_t>(codePoint));
-    if (codePoint <= 0xFFFF && found != HighControlRange.end()) {
-        return static_cast<char>(0x80 + (found - HighControlRange.begin()));
-    }
-    return '?';
-}
-
 bool hasHighBytes(std::string_view bytes) {
     return std::any_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
+
+// Calls `each` with every code point of `text`, surrogate pairs joined.
+template <class Each>
+void forEachCodePoint(QStringView text, Each each) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text[i];
+        char32_t codePoint = unit.unicode();
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            codePoint = QChar::surrogateToUcs4(unit, text[i + 1]);
+            ++i;
+        }
+        each(codePoint);
+    }
+}
+
+bool fitsWindows1252(QStringView text) {
+    bool fits = true;
+    forEachCodePoint(text, [&fits](char32_t c) {
+        if (c != U'?' && unicodeToWindows1252(c) == '?') fits = false;
+    });
+    return fits;
+}
+
+void appendTyped(std::string& bytes, QStringView text, bool asUtf8) {
+    if (asUtf8) {
+        const QByteArray utf8 = text.toUtf8();
+        bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+        return;
+    }
+    forEachCodePoint(text, [&bytes](char32_t c) { bytes.push_back(unicodeToWindows1252(c)); });
+}
+
+// One stretch of a typed line: typed text, or a place showing known bytes.
+struct Piece {
+    QStringView text;
+    const std::string* kept = nullptr;
+};
 
 }  // namespace
 
@@ -66,16 +77,46 @@ QString displayText(std::string_view bytes) {
 }
 
 std::string typedBytes(QStringView text) {
+    return typedBytes(text, {});
+}
+
+std::string typedBytes(QStringView text, std::span<const std::string> kept) {
+    // The shown forms of the known bytes, the longest tried first.
+    std::vector<std::pair<QString, const std::string*>> shown;
+    for (const std::string& bytes : kept) {
+        if (!bytes.empty()) shown.emplace_back(displayText(bytes), &bytes);
+    }
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+
+    std::vector<Piece> pieces;
+    qsizetype typedFrom = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const QStringView rest = text.sliced(i);
+        const auto match = std::find_if(shown.begin(), shown.end(),
+                                        [rest](const auto& s) { return rest.startsWith(s.first); });
+        if (match == shown.end()) {
+            ++i;
+            continue;
+        }
+        if (i > typedFrom) pieces.push_back({text.sliced(typedFrom, i - typedFrom)});
+        pieces.push_back({text.sliced(i, match->first.size()), match->second});
+        i += match->first.size();
+        typedFrom = i;
+    }
+    if (typedFrom < text.size()) pieces.push_back({text.sliced(typedFrom)});
+
+    const bool asUtf8 = std::any_of(pieces.begin(), pieces.end(), [](const Piece& piece) {
+        return piece.kept == nullptr && !fitsWindows1252(piece.text);
+    });
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text[i];
-        char32_t codePoint = unit.unicode();
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            codePoint = QChar::surrogateToUcs4(unit, text[i + 1]);
-            ++i;
+    for (const Piece& piece : pieces) {
+        if (piece.kept != nullptr) {
+            bytes += *piece.kept;
+        } else {
+            appendTyped(bytes, piece.text, asUtf8);
         }
-        bytes.push_back(unicodeToWindows1252(codePoint));
     }
     return bytes;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,8 +19,13 @@ QString displayText(std::string_view bytes);
 bool showsAsUtf8(std::string_view line);
 QString displayText(std::string_view bytes, bool asUtf8);
 
-// What the user typed, as the bytes the core sends: Windows-1252, and "?" for
-// each character that code page cannot hold.
+// What the user typed, as the bytes the core sends: Windows-1252 when the code
+// page holds every character, otherwise UTF-8, so that nothing typed is lost.
 std::string typedBytes(QStringView text);
+
+// The same for a line that also shows text whose bytes are known (a name as
+// the server sent it): each place that shows one of `kept` keeps its bytes,
+// and the rest is converted as typed text, decided once for all of it.
+std::string typedBytes(QStringView text, std::span<const std::string> kept);
 
 }  // namespace verdo

@@ -17,14 +17,15 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "dialogs/Connect.h"
-#include "text/DisplayText.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
-#include "ui/RosterView.h"
 #include "controls/TabEdit.h"
+#include "dialogs/Connect.h"
+#include "text/DisplayText.h"
+#include "ui/RosterView.h"
 #include "ui/UrlBar.h"
 #include "ui/ChatPopups.h"
+#include "ui/UserNameItem.h"
 
 namespace verdo {
 
@@ -210,23 +211,24 @@ void TfrmChat::requestIdleUpdate() {
 }
 
 std::string TfrmChat::entryText() const {
-    return typedBytes(edEntry->entryText());
+    return edEntry->entryBytes();
 }
 
+// The logic's text keeps its bytes in the entry (a reply to a whisperer).
 void TfrmChat::setEntryText(const std::string& text) {
-    edEntry->setEditText(qtText(text));
+    edEntry->setEntryBytes(text);
     edEntry->lineEdit()->end(false);
 }
 
 void TfrmChat::addEntryHistory(const std::string& text) {
-    edEntry->addToHistory(qtText(text));
+    edEntry->addHistoryBytes(text);
 }
 
 namespace {
 std::optional<std::string> selectedName(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty()) return std::nullopt;
-    return typedBytes(selected.front()->text());
+    return userNameBytes(*selected.front());
 }
 }  // namespace
 

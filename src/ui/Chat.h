@@ -137,6 +137,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void showAccountInfo(const std::string& name);
     // Inserts the selected roster name, then the selected custom name, at the caret.
     void btnAltNClick();
+    void acUndoExecute();  // the entry line's own undo
     void acCutExecute();
     void acCopyExecute();
     void acPasteExecute();
@@ -175,6 +176,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     std::array<QMenu*, 8> menus_{};  // by MenuId
     // The checks belong to the logic: a click must not flip them on its own.
     std::array<bool, ChatActionCount> checkedByLogic_{};
+    int soundMenuFixed_ = 0;  // entries of "&Sounds" before the sound files
     bool shown_ = false;
     bool idleUpdatePending_ = false;
     QPointer<QWidget> lastFocus_;             // the last focused control of this window

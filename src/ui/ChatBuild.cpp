@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "controls/RichPane.h"
+#include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "ui/Chat.h"
-#include "controls/RichPane.h"
 #include "ui/RosterView.h"
-#include "controls/TabEdit.h"
 #include "ui/UrlBar.h"
 #include "ui/CustomListDelegate.h"
 
@@ -33,6 +33,7 @@ struct WindowHandler {
 };
 constexpr WindowHandler WindowHandlers[] = {
     {ChatAction::Exit, nullptr},  // closes the window
+    {ChatAction::Undo, &TfrmChat::acUndoExecute},
     {ChatAction::Cut, &TfrmChat::acCutExecute},
     {ChatAction::Copy, &TfrmChat::acCopyExecute},
     {ChatAction::Paste, &TfrmChat::acPasteExecute},
@@ -150,7 +151,6 @@ void TfrmChat::createToolBar() {
 
 void TfrmChat::acToolbarExecute() {
     const bool on = action(ChatAction::Toolbar)->isChecked();
-    if (ToolBar->isVisible() == on) return;
     ToolBar->setVisible(on);
     form_->document().options().setToolBarVisible(on);
     form_->document().setModified(true);

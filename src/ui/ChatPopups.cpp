@@ -17,7 +17,6 @@
 
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
-#include "text/DisplayText.h"
 #include "ui/Chat.h"
 #include "ui/NameDrag.h"
 
@@ -146,7 +145,7 @@ void ChatPopups::perform(UserPopup list, const UserDeed& deed) {
     const std::string name = on.name.value_or(std::string());
     switch (deed.act) {
         case UserAct::Copy:
-            if (on.name) window_.edEntry->lineEdit()->insert(displayText(name));
+            if (on.name) window_.edEntry->insertBytes(name);
             break;
         case UserAct::AccountInfo:
             window_.showAccountInfo(name);

@@ -3,15 +3,15 @@
 #include <QListWidget>
 
 #include "dialogs/EditList.h"
-#include "text/DisplayText.h"
 #include "ui/Chat.h"
+#include "ui/UserNameItem.h"
 
 namespace verdo {
 
 void TfrmChat::showCustomList(std::optional<std::size_t> selectRow) {
     lstDef->clear();
     for (const std::string& name : form_->document().lists().UserDef)
-        lstDef->addItem(displayText(name));
+        lstDef->addItem(userNameItem(name));
     if (selectRow && *selectRow < static_cast<std::size_t>(lstDef->count()))
         lstDef->setCurrentRow(static_cast<int>(*selectRow), QItemSelectionModel::ClearAndSelect);
 }

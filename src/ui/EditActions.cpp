@@ -1,5 +1,6 @@
-// The Edit menu: Cut, Copy, Paste and Select All on the focused text control,
-// enabled by what has the focus and, for Paste, by text on the clipboard.
+// The Edit menu: Undo, Cut, Copy, Paste and Select All on the focused text
+// control, enabled by what has the focus and, for Paste, by text on the
+// clipboard. Undo and Cut act on the entry line only.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -8,8 +9,8 @@
 #include <QMimeData>
 #include <QTextEdit>
 
-#include "ui/Chat.h"
 #include "controls/TabEdit.h"
+#include "ui/Chat.h"
 
 namespace verdo {
 
@@ -43,10 +44,15 @@ void TfrmChat::updateEditActions() {
     QWidget* focus = editFocus();
     const bool textControl = asLineEdit(focus) != nullptr || asTextEdit(focus) != nullptr;
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    action(ChatAction::Undo)->setEnabled(entryHasFocus());
     action(ChatAction::Cut)->setEnabled(entryHasFocus());
     action(ChatAction::Copy)->setEnabled(textControl);
     action(ChatAction::Paste)->setEnabled(entryHasFocus() && clip != nullptr && clip->hasText());
     action(ChatAction::SelectAll)->setEnabled(textControl);
+}
+
+void TfrmChat::acUndoExecute() {
+    if (entryHasFocus()) edEntry->lineEdit()->undo();
 }
 
 void TfrmChat::acCutExecute() {

@@ -1,6 +1,7 @@
 // The window's own key handling (see EntryKeys.h).
 #include "ui/EntryKeys.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -68,9 +69,27 @@ FormKeyFilter::FormKeyFilter(TfrmChat& window, QObject* parent)
     : QObject(parent), window_(window) {}
 
 bool FormKeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::ShortcutOverride) || !watched->isWidgetType())
+        return false;
     if (static_cast<QWidget*>(watched)->window() != &window_) return false;
-    return FormKeyDown(watched, *static_cast<QKeyEvent*>(event));
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyPress) return FormKeyDown(watched, *key);
+    // The control asks to keep a key that is also a shortcut (the entry's
+    // Select All on Ctrl+A): the claim is refused here and at every parent,
+    // so the key goes to the shortcut.
+    if (!isActionShortcut(*key)) return false;
+    key->ignore();
+    return true;
+}
+
+bool FormKeyFilter::isActionShortcut(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    for (const ChatActionInfo& info : chatActions()) {
+        const QAction* action = window_.action(info.id);
+        if (action->isEnabled() && action->shortcut() == pressed) return true;
+    }
+    return false;
 }
 
 bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {

@@ -1,6 +1,7 @@
-// Keys the main window sees before the focused control: the macro keys
-// (Ctrl+Alt+letter) and the keys that move the one selection of the two user
-// lists (Page Up/Down between them, Up/Down within them, wrapping).
+// Keys the main window sees before the focused control: the shortcuts of its
+// actions, the macro keys (Ctrl+Alt+letter) and the keys that move the one
+// selection of the two user lists (Page Up/Down between them, Up/Down within
+// them, wrapping).
 #pragma once
 
 #include <QObject>
@@ -26,7 +27,8 @@ void stepSelection(QListWidget& roster, QListWidget& custom, int step);
 void keepOneSelection(QListWidget& first, QListWidget& second);
 
 // FormKeyDown: installed on the application, it acts on keys meant for
-// `window` only.
+// `window` only. A shortcut of an enabled action goes before what the focused
+// control would make of the same key, so Ctrl+A is Away in the entry line too.
 class FormKeyFilter : public QObject {
     Q_OBJECT
 
@@ -38,6 +40,7 @@ class FormKeyFilter : public QObject {
 
   private:
     bool FormKeyDown(QObject* watched, const QKeyEvent& key);
+    bool isActionShortcut(const QKeyEvent& key) const;
     TfrmChat& window_;
 };
 

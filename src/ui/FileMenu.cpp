@@ -69,7 +69,9 @@ std::optional<std::string> TfrmChat::chooseFile(const FileDialogRequest& request
 
 void TfrmChat::optionsChanged() {
     ApplyAppearance();
-    ToolBar->setVisible(form_->document().options().toolBarVisible());
+    const bool toolBar = form_->document().options().toolBarVisible();
+    ToolBar->setVisible(toolBar);
+    action(ChatAction::Toolbar)->setChecked(toolBar);
     showCustomList(std::nullopt);
 }
 

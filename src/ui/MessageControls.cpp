@@ -9,10 +9,11 @@
 #include <QToolBar>
 #include <functional>
 
+#include "controls/TabEdit.h"
 #include "ui/Chat.h"
 #include "ui/EntryKeys.h"
 #include "ui/NameDrag.h"
-#include "controls/TabEdit.h"
+#include "ui/UserNameItem.h"
 
 namespace verdo {
 
@@ -37,9 +38,9 @@ class ClickWatcher : public QObject {
     std::function<void()> onClick_;
 };
 
-void insertSelectedName(const QListWidget& list, QLineEdit& entry) {
+void insertSelectedName(const QListWidget& list, TTabEdit& entry) {
     const QList<QListWidgetItem*> selected = list.selectedItems();
-    if (!selected.isEmpty()) entry.insert(selected.front()->text());
+    if (!selected.isEmpty()) entry.insertBytes(userNameBytes(*selected.front()));
 }
 
 }  // namespace
@@ -53,7 +54,7 @@ void TfrmChat::wireMessageControls() {
     keepOneSelection(*lstUser, *lstDef);
     new UserListDrag(*lstUser);
     new UserListDrag(*lstDef);
-    new EntryNameDrop(*edEntry->lineEdit());
+    new EntryNameDrop(*edEntry);
 
     // pnlEntryClick and StatusBarClick.
     new ClickWatcher(*edEntry->parentWidget(), [this] { focusEntry(); });
@@ -70,8 +71,8 @@ void TfrmChat::wireMessageControls() {
 }
 
 void TfrmChat::btnAltNClick() {
-    insertSelectedName(*lstUser, *edEntry->lineEdit());
-    insertSelectedName(*lstDef, *edEntry->lineEdit());
+    insertSelectedName(*lstUser, *edEntry);
+    insertSelectedName(*lstDef, *edEntry);
 }
 
 void TfrmChat::updateMessageActions() {

@@ -9,12 +9,17 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "controls/TabEdit.h"
+#include "text/DisplayText.h"
+#include "ui/UserNameItem.h"
+
 namespace verdo {
 
 namespace {
 
-// Holds the object name of the list the drag comes from.
+// Hold the object name of the list the drag comes from, and the name's bytes.
 constexpr char UserListFormat[] = "application/x-verdochat-user-list";
+constexpr char UserNameFormat[] = "application/x-verdochat-user-name";
 
 bool isUserList(const QByteArray& listName) {
     return listName == "lstUser" || listName == "lstDef";
@@ -22,17 +27,19 @@ bool isUserList(const QByteArray& listName) {
 
 }  // namespace
 
-QMimeData* userNameMime(const QListWidget& from, const QString& name) {
+QMimeData* userNameMime(const QListWidget& from, const std::string& name) {
     auto* mime = new QMimeData;
-    mime->setText(name);
+    mime->setText(displayText(name));
+    mime->setData(UserNameFormat, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
     mime->setData(UserListFormat, from.objectName().toLatin1());
     return mime;
 }
 
-std::optional<QString> draggedUserName(const QMimeData* mime) {
-    if (mime == nullptr || !isUserList(mime->data(UserListFormat)) || !mime->hasText())
+std::optional<std::string> draggedUserName(const QMimeData* mime) {
+    if (mime == nullptr || !isUserList(mime->data(UserListFormat)) ||
+        !mime->hasFormat(UserNameFormat))
         return std::nullopt;
-    return mime->text();
+    return mime->data(UserNameFormat).toStdString();
 }
 
 QString userListOf(const QMimeData* mime) {
@@ -49,7 +56,8 @@ bool UserListDrag::eventFilter(QObject* /*watched*/, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QListWidgetItem* item = list_.itemAt(mouse->position().toPoint());
         pressedName_.reset();
-        if (mouse->button() == Qt::LeftButton && item != nullptr) pressedName_ = item->text();
+        if (mouse->button() == Qt::LeftButton && item != nullptr)
+            pressedName_ = userNameBytes(*item);
         pressedAt_ = mouse->position().toPoint();
     } else if (event->type() == QEvent::MouseMove && pressedName_) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -73,16 +81,16 @@ void UserListDrag::startDrag() {
     drag->exec(Qt::CopyAction);
 }
 
-EntryNameDrop::EntryNameDrop(QLineEdit& entry) : QObject(&entry), entry_(entry) {
-    entry.setAcceptDrops(true);
-    entry.installEventFilter(this);
+EntryNameDrop::EntryNameDrop(TTabEdit& entry) : QObject(&entry), entry_(entry) {
+    entry.lineEdit()->setAcceptDrops(true);
+    entry.lineEdit()->installEventFilter(this);
 }
 
 bool EntryNameDrop::eventFilter(QObject* /*watched*/, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
     auto* drop = static_cast<QDropEvent*>(event);
-    const std::optional<QString> name = draggedUserName(drop->mimeData());
+    const std::optional<std::string> name = draggedUserName(drop->mimeData());
     if (!name) {
         drop->ignore();  // only names from the user lists
         return true;
@@ -90,9 +98,10 @@ bool EntryNameDrop::eventFilter(QObject* /*watched*/, QEvent* event) {
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     if (type == QEvent::Drop) {
-        entry_.setCursorPosition(entry_.cursorPositionAt(drop->position().toPoint()));
-        entry_.deselect();
-        entry_.insert(*name);
+        QLineEdit& line = *entry_.lineEdit();
+        line.setCursorPosition(line.cursorPositionAt(drop->position().toPoint()));
+        line.deselect();
+        entry_.insertBytes(*name);
     }
     return true;
 }

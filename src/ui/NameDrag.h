@@ -4,19 +4,20 @@
 
 #include <QObject>
 #include <QPoint>
-#include <QString>
 #include <optional>
+#include <string>
 
-class QLineEdit;
 class QListWidget;
 class QMimeData;
 
 namespace verdo {
 
-// The drag's data: the name as text, and the list it comes from.
-QMimeData* userNameMime(const QListWidget& from, const QString& name);
-// The dragged name when the drag comes from one of the two user lists.
-std::optional<QString> draggedUserName(const QMimeData* mime);
+class TTabEdit;
+
+// The drag's data: the name as text and as its bytes, and the list it comes from.
+QMimeData* userNameMime(const QListWidget& from, const std::string& name);
+// The dragged name's bytes when the drag comes from one of the two user lists.
+std::optional<std::string> draggedUserName(const QMimeData* mime);
 // The object name of the user list the drag comes from; empty for other drags.
 QString userListOf(const QMimeData* mime);
 
@@ -28,7 +29,7 @@ class UserListDrag : public QObject {
     explicit UserListDrag(QListWidget& list);
 
     // The name being dragged, remembered when the drag starts.
-    const QString& DragName() const { return dragName_; }
+    const std::string& DragName() const { return dragName_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,9 +37,9 @@ class UserListDrag : public QObject {
   private:
     void startDrag();
     QListWidget& list_;
-    std::optional<QString> pressedName_;
+    std::optional<std::string> pressedName_;
     QPoint pressedAt_;
-    QString dragName_;
+    std::string dragName_;
 };
 
 // edEntryDragOver and edEntryDragDrop on the entry's edit field.
@@ -46,13 +47,13 @@ class EntryNameDrop : public QObject {
     Q_OBJECT
 
   public:
-    explicit EntryNameDrop(QLineEdit& entry);
+    explicit EntryNameDrop(TTabEdit& entry);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QLineEdit& entry_;
+    TTabEdit& entry_;
 };
 
 }  // namespace verdo

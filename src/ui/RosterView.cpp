@@ -6,29 +6,18 @@
 #include <QPainter>
 
 #include "chat/ChatForm.h"
+#include "controls/OptionsStyle.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
 #include "text/DisplayText.h"
-#include "controls/OptionsStyle.h"
+#include "ui/UserNameItem.h"
 
 namespace verdo {
 
 namespace {
 
-constexpr int RawNameRole = Qt::UserRole;
-
-QByteArray rawName(const std::string& name) {
-    return QByteArray(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 bool itemShows(const QListWidget& list, int item, const RosterRow& row) {
-    return list.item(item)->data(RawNameRole).toByteArray() == rawName(row.name);
-}
-
-QListWidgetItem* makeItem(const RosterRow& row) {
-    auto* item = new QListWidgetItem(displayText(row.name));
-    item->setData(RawNameRole, rawName(row.name));
-    return item;
+    return userNameBytes(*list.item(item)) == row.name;
 }
 
 }  // namespace
@@ -73,7 +62,7 @@ void syncRosterItems(QListWidget& list, const Roster& roster) {
     for (int i = items - tail - 1; i >= head; --i)
         delete list.takeItem(i);
     for (int i = head; i < rows - tail; ++i)
-        list.insertItem(i, makeItem(roster.row(i)));
+        list.insertItem(i, userNameItem(roster.row(i).name));
     list.viewport()->update();  // icons and marks may have changed in place
 }
 

@@ -53,13 +53,14 @@ void fillSoundMenu(QMenu& menu, const SoundList& list, const SoundHandler& handl
 void TfrmChat::createSoundMenu() {
     mnSounds = menus_[static_cast<std::size_t>(MenuId::Sounds)];
     mnSounds->addSeparator();
+    soundMenuFixed_ = static_cast<int>(mnSounds->actions().size());  // the table's, the separator
     mnSounds->menuAction()->setEnabled(false);  // until the sound folder is looked up
 }
 
 void TfrmChat::BuildSoundMenus() {
     if (!form_->sounds().available()) return;
     const SoundList sounds = form_->sounds().list();
-    clearSoundEntries(*mnSounds, 2);
+    clearSoundEntries(*mnSounds, soundMenuFixed_);
     fillSoundMenu(*mnSounds, sounds,
                   [this](const SoundEntry& sound) { form_->text().SendSoundToChannel(sound); });
     if (mnPlaySound != nullptr) {

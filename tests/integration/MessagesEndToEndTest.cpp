@@ -28,6 +28,7 @@ class RecordingQtPlatform : public QtPlatform {
   public:
     struct RecordingSound : Sound {
         void play(const std::string& path) override { played.push_back(path); }
+        void stopAll() override {}
         std::vector<std::string> played;
     } recordedSound;
     std::vector<std::string> openedLinks;

@@ -39,7 +39,9 @@ class FakePlatform : public Platform {
     Sound& sound() override { return fakeSound; }
     struct RecordingSound : Sound {
         void play(const std::string& path) override { played.push_back(path); }
+        void stopAll() override { ++stops; }
         std::vector<std::string> played;
+        int stops = 0;
     } fakeSound;
     std::vector<std::string> openedLinks;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "text/DisplayText.h"
 
@@ -42,13 +43,40 @@ TEST(DisplayTextTest, EveryByteSurvivesTheRoundTrip) {
     }
 }
 
-TEST(DisplayTextTest, TypedTextBecomesWindows1252) {
-    EXPECT_EQ(typedBytes(u"\u20AC"), "\x80");
-    EXPECT_EQ(typedBytes(u"caf\u00E9 \u201Cq\u201D"), "caf\xE9 \x93q\x94");
-    EXPECT_EQ(typedBytes(u"\u2713"), "?");
-    // One character outside the basic plane is one question mark, not two.
-    EXPECT_EQ(typedBytes(u"a\U0001F600b"), "a?b");
-    EXPECT_EQ(typedBytes(u"\u0080"), "?");
+TEST(DisplayTextTest, TypedTextIsWindows1252WhenItFitsElseUtf8) {
+    const struct {
+        std::u16string typed;
+        std::string bytes;
+    } cases[] = {
+        {u"\u20AC", "\x80"},
+        {u"caf\u00E9 \u201Cq\u201D?", "caf\xE9 \x93q\x94?"},
+        // One character the code page lacks makes the whole line UTF-8.
+        {u"caf\u00E9 \u2713", "caf\xC3\xA9 \xE2\x9C\x93"},
+        {u"a\U0001F600b",
+         "a\xF0\x9F\x98\x80"
+         "b"},
+        {u"\u0080", "\xC2\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(typedBytes(QStringView(c.typed)), c.bytes)
+            << QString::fromStdU16String(c.typed).toStdString();
+    }
+}
+
+TEST(DisplayTextTest, KnownBytesKeepTheirBytesWhateverTheRestBecomes) {
+    const std::string utf8Name = "Zo\xC3\xAB";
+    const std::string ansiName = "Ren\xE9";
+    const std::vector<std::string> kept = {utf8Name, ansiName};
+    // Each shown name turns back into its own bytes; the typed text around
+    // them follows its own rule.
+    EXPECT_EQ(typedBytes(u"/w Zo\u00EB caf\u00E9", kept), "/w " + utf8Name + " caf\xE9");
+    EXPECT_EQ(typedBytes(u"Ren\u00E9 \u2713", kept), ansiName + " \xE2\x9C\x93");
+    EXPECT_EQ(typedBytes(u"Zo\u00EB+Ren\u00E9", kept), utf8Name + "+" + ansiName);
+    // Without them the same text is converted as typed.
+    EXPECT_EQ(typedBytes(u"/w Zo\u00EB caf\u00E9"), "/w Zo\xEB caf\xE9");
+    // The longest known text wins where one starts another.
+    const std::vector<std::string> nested = {"Zo", "/msg " + utf8Name + " "};
+    EXPECT_EQ(typedBytes(u"/msg Zo\u00EB hi", nested), "/msg " + utf8Name + " hi");
 }
 
 }  // namespace

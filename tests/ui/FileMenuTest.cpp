@@ -114,9 +114,29 @@ TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
     lists.UserDef = {"Friend", "Pal"};
     ASSERT_TRUE(SaveChatFile(dir / "bot.ch5", {options, lists, users}).ok);
     open("[Last File]\nLast File=" + (dir / "bot.ch5").string() + "\n");
+    QAction* toolBar = window->action(ChatAction::Toolbar);
     EXPECT_FALSE(window->ToolBar->isVisible());
+    EXPECT_FALSE(toolBar->isChecked());
     ASSERT_EQ(window->lstDef->count(), 2);
     EXPECT_EQ(window->lstDef->item(1)->text(), "Pal");
+
+    // The first click shows the bar again, the second hides it.
+    toolBar->trigger();
+    EXPECT_TRUE(window->ToolBar->isVisible());
+    EXPECT_TRUE(toolBar->isChecked());
+    EXPECT_TRUE(window->form().document().options().toolBarVisible());
+    EXPECT_TRUE(window->form().document().modified());
+    toolBar->trigger();
+    EXPECT_FALSE(window->ToolBar->isVisible());
+    EXPECT_FALSE(window->form().document().options().toolBarVisible());
+
+    // New brings the default, a shown bar, and its check with it.
+    testing::answerNextModal([](QWidget* modal) {
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
+    });
+    window->action(ChatAction::New)->trigger();
+    EXPECT_TRUE(window->ToolBar->isVisible());
+    EXPECT_TRUE(toolBar->isChecked());
 }
 
 TEST_F(FileMenuTest, LayoutIsReadAtStartAndWrittenAtClose) {

@@ -252,7 +252,7 @@ TEST_F(MessagesWindowTest, OnlyNamesFromTheUserListsAreDropped) {
     }
     EXPECT_EQ(entry().text(), QStringLiteral("abc"));
     std::unique_ptr<QMimeData> custom(userNameMime(*window->lstDef, "Eve"));
-    EXPECT_EQ(draggedUserName(custom.get()), QStringLiteral("Eve"));
+    EXPECT_EQ(draggedUserName(custom.get()), std::optional<std::string>("Eve"));
 }
 
 TEST_F(MessagesWindowTest, AltNInsertsTheSelectedNameAtTheCaret) {
@@ -308,6 +308,7 @@ TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
     QGuiApplication::clipboard()->setText("pasted");
     window->focusEntry();
     settle();
+    EXPECT_TRUE(window->action(ChatAction::Undo)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Cut)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Copy)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Paste)->isEnabled());
@@ -318,6 +319,7 @@ TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
 
     window->reChat->setFocus();
     settle();
+    EXPECT_FALSE(window->action(ChatAction::Undo)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Cut)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Copy)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Paste)->isEnabled());
@@ -343,6 +345,12 @@ TEST_F(MessagesWindowTest, EditActionsWorkOnTheFocusedControl) {
     entry().end(false);
     QGuiApplication::clipboard()->setText("x\r\ny");  // a line break becomes a blank
     window->action(ChatAction::Paste)->trigger();
+    EXPECT_EQ(entry().text(), QStringLiteral("defx y"));
+    // Undo is the entry line's own.
+    QGuiApplication::clipboard()->setText("z");
+    window->action(ChatAction::Paste)->trigger();
+    EXPECT_TRUE(window->action(ChatAction::Undo)->isEnabled());
+    window->action(ChatAction::Undo)->trigger();
     EXPECT_EQ(entry().text(), QStringLiteral("defx y"));
 }
 
@@ -374,21 +382,26 @@ TEST_F(MessagesWindowTest, SoundMenuListsTheFolderAndSendsTheChosenSound) {
     window->form().setProgramFolder(folder.root().string());
     window->BuildSoundMenus();
     window->BuildSoundMenus();  // rebuilding replaces, never adds
-    const QStringList expected{"&Refresh Sound List", "-", "fx", "alpha.wav", "beta.wav"};
+    const QStringList expected{"&Refresh Sound List", "Stop All Sounds", "-", "fx",
+                               "alpha.wav",           "beta.wav"};
     ASSERT_EQ(captions(*window->mnSounds), expected);
     const QList<QAction*> actions = window->mnSounds->actions();
-    ASSERT_NE(actions[2]->menu(), nullptr);
-    EXPECT_EQ(captions(*actions[2]->menu()), QStringList{"zap.wav"});
-    EXPECT_EQ(actions[4]->data().toString().toStdString(),
+    ASSERT_NE(actions[3]->menu(), nullptr);
+    EXPECT_EQ(captions(*actions[3]->menu()), QStringList{"zap.wav"});
+    EXPECT_EQ(actions[5]->data().toString().toStdString(),
               (folder.root() / "Sounds" / "Beta.WAV").string());
     window->requestIdleUpdate();
     settle();
     EXPECT_TRUE(window->mnSounds->menuAction()->isEnabled());
 
     logOn();
-    actions[3]->trigger();
+    actions[4]->trigger();
     EXPECT_EQ(sent(), "~playsound alpha.wav\r");
     EXPECT_EQ(lastChatLine(), QStringLiteral("Playing sound: alpha.wav"));
+
+    // "Stop All Sounds" silences the sound service.
+    actions[1]->trigger();
+    EXPECT_EQ(platform->fakeSound.stops, 1);
 }
 
 TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
@@ -411,8 +424,74 @@ TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
     window->BuildSoundMenus();
     window->requestIdleUpdate();
     settle();
-    EXPECT_EQ(captions(*window->mnSounds), (QStringList{"&Refresh Sound List", "-"}));
+    EXPECT_EQ(captions(*window->mnSounds),
+              (QStringList{"&Refresh Sound List", "Stop All Sounds", "-"}));
     EXPECT_FALSE(window->mnSounds->menuAction()->isEnabled());
+}
+
+// Names keep the bytes the server sent, whether UTF-8 or Windows-1252, in every
+// command that takes them from a list, also where the typed rest of the line
+// goes out as UTF-8.
+TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
+    SoundFolderFixture folder;
+    window->form().setProgramFolder(folder.root().string());
+    QMenu playSound;
+    window->mnPlaySound = &playSound;
+    window->BuildSoundMenus();
+    logOn();
+    ChatLists& lists = window->form().document().lists();
+    lists.MacroList = {"/whois <user>"};
+    lists.MacroKeys = {"q"};
+    const std::string tick = "\xE2\x9C\x93";  // typed as U+2713, which Windows-1252 lacks
+    for (const std::string name : {"Zo\xC3\xAB", "Ren\xE9"}) {
+        SCOPED_TRACE(name);
+        receive("1002 JOIN " + name + " 0010 [CHAT]");
+        lists.UserDef = {name};
+        window->optionsChanged();
+        for (QListWidget* list : {window->lstUser, window->lstDef}) {
+            SCOPED_TRACE(list->objectName().toStdString());
+            list->item(list->count() - 1)->setSelected(true);
+            type(QStringLiteral(u"hi \u2713"));
+            QTest::mouseClick(window->btnWhisper, Qt::LeftButton);
+            EXPECT_EQ(sent(), "/w " + name + " hi " + tick + "\r");
+            window->focusEntry();
+            press(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
+            EXPECT_EQ(sent(), "/whois " + name + "\r");
+            type("");
+            press(Qt::Key_N, Qt::AltModifier);
+            QTest::keyClicks(window->edEntry, QStringLiteral(u" \u2713"));
+            press(Qt::Key_Return);
+            EXPECT_EQ(sent(), name + " " + tick + "\r");
+            list->clearSelection();
+        }
+        window->lstUser->item(window->lstUser->count() - 1)->setSelected(true);
+        playSound.actions().at(1)->trigger();
+        EXPECT_EQ(sent(), "/w " + name + " ~playsound alpha.wav\r");
+
+        std::unique_ptr<QMimeData> mime(userNameMime(*window->lstUser, name));
+        type(QStringLiteral(u" \u2713"));
+        entry().home(false);
+        QDropEvent drop(QPoint(1, entry().height() / 2), Qt::CopyAction, mime.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(&entry(), &drop);
+        press(Qt::Key_Return);
+        EXPECT_EQ(sent(), name + " " + tick + "\r");
+
+        receive("1004 WHISPER " + name + " 0010 \"hi\"");
+        type("");
+        press(Qt::Key_Tab);
+        QTest::keyClicks(window->edEntry, QStringLiteral(u"\u2713"));
+        press(Qt::Key_Return);
+        EXPECT_EQ(sent(), "/msg " + name + " " + tick + "\r");
+
+        // The line chosen again from the history goes out as it went before.
+        window->edEntry->showPopup();
+        QTest::keyClick(window->edEntry->view(), Qt::Key_Return);
+        ASSERT_EQ(entry().text(), window->edEntry->itemText(0));
+        press(Qt::Key_Return);
+        EXPECT_EQ(sent(), "/msg " + name + " " + tick + "\r");
+    }
+    window->mnPlaySound = nullptr;
 }
 
 }  // namespace

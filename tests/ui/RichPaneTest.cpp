@@ -2,6 +2,7 @@
 // keeping only the newest lines.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -123,23 +124,48 @@ TEST_F(RichPaneTest, KeepsTwentyThousandLinesByDefault) {
     EXPECT_EQ(firstLine(), QString("line %1").arg(20001 - pane->lineCount()));
 }
 
-TEST_F(RichPaneTest, NoTrimmingWhileScrolledUp) {
+TEST_F(RichPaneTest, WhileScrolledUpTrimmingWaitsUpToTwiceTheCap) {
     pane->setMaxLines(50);
     appendNumbered(0, 40);
     pane->setFocus();
     scrollToTop();
     ASSERT_TRUE(pane->scrolledUp());
 
-    appendNumbered(40, 140);
-    EXPECT_EQ(pane->lineCount(), 140);
+    appendNumbered(40, 100);
+    EXPECT_EQ(pane->lineCount(), 100);
     EXPECT_EQ(firstLine(), QStringLiteral("line 0"));
     EXPECT_EQ(pane->verticalScrollBar()->value(), 0);
 
     // Back at the newest line, the next line trims.
     pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
-    appendNumbered(140, 141);
+    appendNumbered(100, 101);
     EXPECT_LE(pane->lineCount(), 50);
-    EXPECT_EQ(lastLine(), QStringLiteral("line 140"));
+    EXPECT_EQ(lastLine(), QStringLiteral("line 100"));
+}
+
+TEST_F(RichPaneTest, PastTwiceTheCapTheOldestLinesGoWhileTheReaderKeepsHisPlace) {
+    appendNumbered(0, 150);
+    pane->setFocus();
+    // Reading line 100, which survives the trim.
+    const QTextBlock read = pane->document()->findBlockByNumber(100);
+    pane->verticalScrollBar()->setValue(
+        static_cast<int>(pane->document()->documentLayout()->blockBoundingRect(read).top()));
+    const auto topLine = [this] { return pane->cursorForPosition(QPoint(0, 2)).block().text(); };
+    ASSERT_TRUE(pane->scrolledUp());
+    ASSERT_EQ(topLine(), QStringLiteral("line 100"));
+    pane->setMaxLines(60);
+    EXPECT_EQ(pane->lineCount(), 150);  // twice the cap is 120, but the trim waits for a line
+
+    appendNumbered(150, 151);
+    EXPECT_LE(pane->lineCount(), 60);
+    EXPECT_EQ(lastLine(), QStringLiteral("line 150"));
+    EXPECT_TRUE(pane->scrolledUp());
+    EXPECT_EQ(topLine(), QStringLiteral("line 100"));
+
+    // A reader who never comes back still has a bounded pane.
+    appendNumbered(151, 400);
+    EXPECT_LE(pane->lineCount(), 120);
+    EXPECT_EQ(lastLine(), QStringLiteral("line 399"));
 }
 
 TEST_F(RichPaneTest, FocusedAtTheNewestLineKeepsFollowing) {

@@ -10,11 +10,11 @@
 #include <QPainter>
 #include <set>
 
+#include "controls/RichPane.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
-#include "controls/RichPane.h"
 #include "ui/RosterView.h"
 #include "ui/WidgetTestSupport.h"
 

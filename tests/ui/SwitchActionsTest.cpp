@@ -1,10 +1,18 @@
-// The seven switches on Ctrl+F1 ... Ctrl+F7 and the chat pause on F12, with
-// real key presses on the offscreen window.
+// The keys of the main window's actions with real key presses on the
+// offscreen window: every shortcut of the action table from each control that
+// can hold the focus, the seven switches on Ctrl+F1 ... Ctrl+F7 and the chat
+// pause on F12.
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
+
+#include "controls/RichPane.h"
+#include "controls/TabEdit.h"
 
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
@@ -29,6 +37,30 @@ class SwitchActionsTest : public ::testing::Test {
     testing::FakePlatform* platform = nullptr;
     std::unique_ptr<TfrmChat> window;
 };
+
+// A control's own use of a key (Select All on Ctrl+A in the entry line and the
+// chat view) never hides the window's shortcut.
+TEST_F(SwitchActionsTest, EveryShortcutFiresWhereverTheFocusIs) {
+    window->focusEntry();
+    QTest::keyClicks(window->edEntry, "text");
+    QWidget* const controls[] = {window->edEntry, window->reChat, window->reWhisper,
+                                 window->lstUser};
+    for (const ChatActionInfo& info : chatActions()) {
+        if (info.shortcut == nullptr) continue;
+        QAction* action = window->action(info.id);
+        action->disconnect(window.get());  // only the key is under test, not what it runs
+        QSignalSpy fired(action, &QAction::triggered);
+        for (QWidget* control : controls) {
+            control->setFocus();
+            ASSERT_TRUE(control->hasFocus());
+            action->setEnabled(true);  // some are enabled only while logged on or focused
+            QTest::keySequence(QApplication::focusWidget(), action->shortcut());
+            EXPECT_EQ(fired.count(), 1)
+                << info.shortcut << " from " << control->objectName().toStdString();
+            fired.clear();
+        }
+    }
+}
 
 TEST_F(SwitchActionsTest, CtrlFunctionKeysFlipTheirOptions) {
     tOptions& options = window->form().document().options();

@@ -7,11 +7,11 @@
 #include <QTest>
 
 #include "GatewayServer.h"
+#include "controls/RichPane.h"
 #include "dialogs/Connect.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
-#include "controls/RichPane.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -22,6 +22,7 @@ class HeadlessPlatform : public QtPlatform {
     class Silence : public Sound {
       public:
         void play(const std::string&) override {}
+        void stopAll() override {}
     };
     Silence silence_;
 };

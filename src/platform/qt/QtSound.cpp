@@ -21,4 +21,9 @@ void QtSound::play(const std::string& path) {
     effect->play();
 }
 
+void QtSound::stopAll() {
+    for (const auto& [path, effect] : effects_)
+        effect->stop();
+}
+
 }  // namespace verdo

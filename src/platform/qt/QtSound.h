@@ -14,6 +14,7 @@ namespace verdo {
 class QtSound : public Sound {
   public:
     void play(const std::string& path) override;
+    void stopAll() override;
 
   private:
     std::map<std::string, std::unique_ptr<QSoundEffect>> effects_;
