@@ -48,8 +48,9 @@ TTabEdit::TTabEdit(QWidget* parent) : QComboBox(parent) {
     connect(lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.isEmpty()) kept_.clear();
     });
-    connect(this, &QComboBox::activated, this,
-            [this](int index) { keep(itemData(index).toByteArray().toStdString()); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        keep(itemText(index), itemData(index).toByteArray().toStdString());
+    });
 }
 
 QString TTabEdit::entryText() const {
@@ -60,19 +61,24 @@ std::string TTabEdit::entryBytes() const {
     return typedBytes(entryText(), kept_);
 }
 
-void TTabEdit::keep(const std::string& bytes) {
-    if (!bytes.empty() && std::find(kept_.begin(), kept_.end(), bytes) == kept_.end())
-        kept_.push_back(bytes);
+void TTabEdit::keep(const QString& shown, const std::string& bytes) {
+    if (bytes.empty()) return;
+    const bool known = std::any_of(kept_.begin(), kept_.end(), [&](const KnownText& k) {
+        return k.shown == shown && k.bytes == bytes;
+    });
+    if (!known) kept_.push_back({shown, bytes});
 }
 
 void TTabEdit::setEntryBytes(const std::string& bytes) {
-    setEditText(displayText(bytes));
-    keep(bytes);
+    const QString shown = displayText(bytes);
+    setEditText(shown);
+    keep(shown, bytes);
 }
 
 void TTabEdit::insertBytes(const std::string& bytes) {
-    lineEdit()->insert(displayText(bytes));
-    keep(bytes);
+    const QString shown = displayText(bytes);
+    lineEdit()->insert(shown);
+    keep(shown, bytes);
 }
 
 void TTabEdit::addToHistory(const QString& text) {
@@ -80,8 +86,9 @@ void TTabEdit::addToHistory(const QString& text) {
 }
 
 void TTabEdit::addHistoryBytes(const std::string& bytes) {
-    insertItem(0, displayText(bytes),
-               QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // A line of typed and known text may mix encodings: it is shown as typed.
+    const QString shown = entryBytes() == bytes ? entryText() : displayText(bytes);
+    insertItem(0, shown, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 bool TTabEdit::event(QEvent* event) {

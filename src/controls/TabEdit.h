@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "text/DisplayText.h"
+
 namespace verdo {
 
 class TTabEdit : public QComboBox {
@@ -28,7 +30,8 @@ class TTabEdit : public QComboBox {
     void insertBytes(const std::string& bytes);
     // Inserts `text` as the first history item (no limit, duplicates kept).
     void addToHistory(const QString& text);
-    // The same for a line sent as `bytes`; choosing it brings the bytes back.
+    // The same for a line sent as `bytes`, shown as the line shows while it
+    // holds them; choosing it brings the bytes back.
     void addHistoryBytes(const std::string& bytes);
 
   signals:
@@ -41,9 +44,9 @@ class TTabEdit : public QComboBox {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void keep(const std::string& bytes);
-    // Bytes put into the line since it was last empty.
-    std::vector<std::string> kept_;
+    void keep(const QString& shown, const std::string& bytes);
+    // Known text put into the line since it was last empty.
+    std::vector<KnownText> kept_;
 };
 
 }  // namespace verdo

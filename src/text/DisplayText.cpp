@@ -80,11 +80,11 @@ std::string typedBytes(QStringView text) {
     return typedBytes(text, {});
 }
 
-std::string typedBytes(QStringView text, std::span<const std::string> kept) {
-    // The shown forms of the known bytes, the longest tried first.
+std::string typedBytes(QStringView text, std::span<const KnownText> known) {
+    // The longest known text is tried first.
     std::vector<std::pair<QString, const std::string*>> shown;
-    for (const std::string& bytes : kept) {
-        if (!bytes.empty()) shown.emplace_back(displayText(bytes), &bytes);
+    for (const KnownText& k : known) {
+        if (!k.shown.isEmpty()) shown.emplace_back(k.shown, &k.bytes);
     }
     std::stable_sort(shown.begin(), shown.end(),
                      [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });

@@ -23,9 +23,16 @@ QString displayText(std::string_view bytes, bool asUtf8);
 // page holds every character, otherwise UTF-8, so that nothing typed is lost.
 std::string typedBytes(QStringView text);
 
-// The same for a line that also shows text whose bytes are known (a name as
-// the server sent it): each place that shows one of `kept` keeps its bytes,
-// and the rest is converted as typed text, decided once for all of it.
-std::string typedBytes(QStringView text, std::span<const std::string> kept);
+// Text on screen whose bytes are known: a name as the server sent it, a line
+// as it was sent.
+struct KnownText {
+    QString shown;
+    std::string bytes;
+};
+
+// The same for a line that also shows known text: each place that shows one
+// of `known` keeps its bytes, and the rest is converted as typed text, decided
+// once for all of it.
+std::string typedBytes(QStringView text, std::span<const KnownText> known);
 
 }  // namespace verdo

@@ -66,7 +66,8 @@ TEST(DisplayTextTest, TypedTextIsWindows1252WhenItFitsElseUtf8) {
 TEST(DisplayTextTest, KnownBytesKeepTheirBytesWhateverTheRestBecomes) {
     const std::string utf8Name = "Zo\xC3\xAB";
     const std::string ansiName = "Ren\xE9";
-    const std::vector<std::string> kept = {utf8Name, ansiName};
+    const std::vector<KnownText> kept = {{displayText(utf8Name), utf8Name},
+                                         {displayText(ansiName), ansiName}};
     // Each shown name turns back into its own bytes; the typed text around
     // them follows its own rule.
     EXPECT_EQ(typedBytes(u"/w Zo\u00EB caf\u00E9", kept), "/w " + utf8Name + " caf\xE9");
@@ -75,7 +76,8 @@ TEST(DisplayTextTest, KnownBytesKeepTheirBytesWhateverTheRestBecomes) {
     // Without them the same text is converted as typed.
     EXPECT_EQ(typedBytes(u"/w Zo\u00EB caf\u00E9"), "/w Zo\xEB caf\xE9");
     // The longest known text wins where one starts another.
-    const std::vector<std::string> nested = {"Zo", "/msg " + utf8Name + " "};
+    const std::vector<KnownText> nested = {
+        {"Zo", "Zo"}, {displayText("/msg " + utf8Name + " "), "/msg " + utf8Name + " "}};
     EXPECT_EQ(typedBytes(u"/msg Zo\u00EB hi", nested), "/msg " + utf8Name + " hi");
 }
 

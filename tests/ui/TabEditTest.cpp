@@ -66,5 +66,24 @@ TEST_F(TabEditTest, HistoryPutsTheNewestFirstAndKeepsDuplicates) {
     EXPECT_EQ(entry->itemText(2), QStringLiteral("one"));
 }
 
+TEST_F(TabEditTest, KnownBytesComeBackAsTheyWentIn) {
+    const std::string name = "Zo\xC3\xAB";  // UTF-8, which typing turns into Windows-1252
+    entry->setEntryBytes("/msg " + name + " ");
+    entry->lineEdit()->end(false);
+    entry->insertBytes("Ren\xE9");
+    entry->lineEdit()->insert(QStringLiteral(u" \u2713"));  // the typed rest goes out as UTF-8
+    const std::string line = "/msg " + name + " Ren\xE9 \xE2\x9C\x93";
+    EXPECT_EQ(entry->entryBytes(), line);
+
+    // The history shows the line as it was typed and gives back its bytes.
+    entry->addHistoryBytes(line);
+    EXPECT_EQ(entry->itemText(0), entry->entryText());
+    entry->lineEdit()->clear();
+    EXPECT_EQ(entry->entryBytes(), "");
+    entry->setCurrentIndex(0);
+    emit entry->activated(0);  // as a choice from the drop-down does
+    EXPECT_EQ(entry->entryBytes(), line);
+}
+
 }  // namespace
 }  // namespace verdo
