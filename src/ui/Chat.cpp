@@ -22,9 +22,9 @@
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "text/DisplayText.h"
+#include "ui/ChatPopups.h"
 #include "ui/RosterView.h"
 #include "ui/UrlBar.h"
-#include "ui/ChatPopups.h"
 #include "ui/UserNameItem.h"
 
 namespace verdo {

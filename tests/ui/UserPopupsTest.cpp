@@ -84,7 +84,7 @@ class UserPopupsTest : public ::testing::Test {
         return list->visualItemRect(list->item(row)).center();
     }
     void dropOnCustom(QListWidget* from, const QString& name, QPoint at) {
-        std::unique_ptr<QMimeData> mime(userNameMime(*from, name));
+        std::unique_ptr<QMimeData> mime(userNameMime(*from, name.toStdString()));
         QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window->lstDef->viewport(), &enter);
         EXPECT_TRUE(enter.isAccepted());
