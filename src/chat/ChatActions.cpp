@@ -43,6 +43,15 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
     {A::Lock, "acLock", "&Whisper Lock", nullptr, nullptr,
      "Lock all public messages to current user", "Ctrl+W", M::File, false, 1, C::Lock, NoSwitch,
      E::Always, [](ChatForm& f) { f.text().acLockExecute(); }},
+    {A::Text, "acText", "&Text File...", nullptr, nullptr,
+     "Read a text file into the channel or to a user", "Ctrl+T", M::File, true, 0, C::None,
+     NoSwitch, E::LoggedOn, nullptr},
+    {A::Join, "acJoin", "&Join Channel...", nullptr, nullptr, nullptr, "Ctrl+J", M::File, false, 0,
+     C::None, NoSwitch, E::LoggedOn, nullptr},
+    {A::List, "acList", "&List Users...", nullptr, nullptr, nullptr, "Ctrl+L", M::File, false, 0,
+     C::None, NoSwitch, E::LoggedOn, nullptr},
+    {A::Launch, "acLaunch", "E&xecute Program...", nullptr, nullptr, "Execute a program...",
+     nullptr, M::File, true, 0, C::None, NoSwitch, E::Always, nullptr},
     {A::Exit, "acExit", "E&xit", nullptr, nullptr, nullptr, nullptr, M::File, true, 0, C::None,
      NoSwitch, E::Always, nullptr},
 
@@ -75,6 +84,18 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
      NoSwitch, E::LoggedOn, [](ChatForm& f) { f.pause().acPauseExecute(); }},
     {A::Toolbar, "acToolbar", "Tool&bar", nullptr, nullptr, nullptr, nullptr, M::Options, false, 0,
      C::ByWindow, NoSwitch, E::Always, nullptr},
+    {A::Setup, "acSetup", "&Setup...", nullptr, nullptr, "Setup general options and connection",
+     "F6", M::Options, true, 0, C::None, NoSwitch, E::Always, nullptr},
+    {A::Fonts, "acFonts", "&Fonts and Colors...", nullptr, nullptr,
+     "Define general fonts and colors", "Ctrl+F", M::Options, false, 0, C::None, NoSwitch,
+     E::Always, nullptr},
+    {A::Macros, "acMacros", "Edit &Macros", nullptr, nullptr, nullptr, "F11", M::Options, false, 0,
+     C::None, NoSwitch, E::Always, nullptr},
+
+    {A::UserInfo, "acUserInfo", "&User Information...", nullptr, nullptr, nullptr, "Ctrl+U",
+     M::Users, false, 0, C::None, NoSwitch, E::Always, nullptr},
+    {A::Accounts, "acAccounts", "User &Accounts", nullptr, nullptr, nullptr, nullptr, M::Users,
+     false, 0, C::None, NoSwitch, E::Always, nullptr},
 
     {A::Reorder, "acReorder", "&Reorder Custom List...", nullptr, nullptr,
      "Change the order of users on the custom user list", nullptr, M::Users, false, 0, C::None,
@@ -82,6 +103,11 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
 
     {A::RefreshSounds, "acRefreshSounds", "&Refresh Sound List", nullptr, nullptr, nullptr, nullptr,
      M::Sounds, false, 0, C::None, NoSwitch, E::Always, nullptr},
+
+    {A::HelpScreen, "acHelpScreen", "VerdoChat &Help", nullptr, nullptr, nullptr, "F1", M::Help,
+     false, 0, C::None, NoSwitch, E::Always, nullptr},
+    {A::About, "acAbout", "&About Verdochat", nullptr, nullptr, nullptr, nullptr, M::Help, true, 0,
+     C::None, NoSwitch, E::Always, nullptr},
     {A::AltN, "acAltN", "Alt&N", nullptr, nullptr, nullptr, "Alt+N", M::None, false, 0, C::None,
      NoSwitch, E::Always, nullptr},
 }};
