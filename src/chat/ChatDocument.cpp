@@ -123,6 +123,7 @@ void ChatDocument::acNewExecute() {
     users_.Clear();
     NewChatLists(lists_);
     replaced();
+    if (OnCleared) OnCleared();
     addStatusLine(view_, "Chat settings cleared.", options_.infoColor());
 }
 

@@ -45,6 +45,8 @@ class ChatDocument {
     std::function<void()> OnOptionsReplaced;
     // Called after a chat file was read (also when it had errors).
     std::function<void()> OnFileLoaded;
+    // Called after New emptied the settings and the user records.
+    std::function<void()> OnCleared;
 
     // Where Chat.ini lives; without one nothing is read or written there.
     void setSettingsFile(const std::filesystem::path& iniPath) { ini_.emplace(iniPath); }

@@ -5,6 +5,13 @@
 
 namespace verdo {
 
+namespace {
+// Without a chat file nothing can connect yet: the first thing a newcomer reads.
+constexpr std::string_view FirstStartHint =
+    "No chat file is open: press F6 to set up your account, password and servers, then F4 to "
+    "connect; File > Save keeps the settings.";
+}  // namespace
+
 ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& controls)
     : platform_(platform),
       view_(view),
@@ -21,6 +28,7 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
             sounds_),
       timed_(session_, document_, engine_),
       playback_(view, session_, document_),
+      textPlayback_(playback_, view, document_),
       pause_(controls_, events_, session_),
       userCommands_(view, controls_, events_, session_, document_) {
     events_.OnSettled = [this] {
@@ -99,6 +107,16 @@ void ChatForm::wireDocument() {
     };
 }
 
+void ChatForm::applySetup(const SetupValues& values) {
+    values.storeTo(document_.options(), document_.lists());
+    session_.applyLogonOptions();
+    session_.ChatInterface().Address = document_.options().server();
+    if (values.modified) document_.setModified(true);
+    view_.optionsChanged();
+    reopenLog();
+}
+
+// The chat-file loader and the configuration dialog both end here.
 void ChatForm::reopenLog() {
     log_.close();
     const tOptions& options = document_.options();
@@ -118,7 +136,11 @@ void ChatForm::FormShow() {
     } else {
         path = document_.lastFile();
     }
-    if (path) document_.openAtStart(*path);
+    if (path) {
+        document_.openAtStart(*path);
+    } else {
+        addStatusLine(view_, std::string(FirstStartHint), document_.options().infoColor());
+    }
     if (document_.hasSettingsFile()) {
         const auto [file, user] = document_.readBatch();
         playback_.setBatch(file, user);

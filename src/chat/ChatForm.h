@@ -21,10 +21,12 @@
 #include "chat/Session.h"
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
+#include "chat/TextFilePlayback.h"
 #include "chat/TimedMessages.h"
 #include "chat/UserCommands.h"
 #include "chat/WindowControls.h"
 #include "engine/ChatFunctions.h"
+#include "engine/SetupValues.h"
 #include "platform/Platform.h"
 
 namespace verdo {
@@ -61,6 +63,10 @@ class ChatForm {
     // An action of the table that the session runs.
     void runAction(ChatAction action);
     void toggleSwitch(SwitchId id);
+    // The configuration dialog's "&Ok": stores its values, hands the log-on
+    // texts and the server to the connection, shows the new options and
+    // reopens the log. Settings it changed count as modified.
+    void applySetup(const SetupValues& values);
 
     ChatDocument& document() { return document_; }
     const ChatDocument& document() const { return document_; }
@@ -72,6 +78,8 @@ class ChatForm {
     OutgoingText& text() { return text_; }
     TimedMessages& timed() { return timed_; }
     Playback& playback() { return playback_; }
+    // The playback as the text-file window controls it.
+    TextPlayback& textPlayback() { return textPlayback_; }
     ChatPause& pause() { return pause_; }
     // The user-list popups, double-clicks and drops, and the custom list.
     UserCommands& userCommands() { return userCommands_; }
@@ -105,6 +113,7 @@ class ChatForm {
     OutgoingText text_;
     TimedMessages timed_;
     Playback playback_;
+    TextFilePlayback textPlayback_;
     ChatPause pause_;
     UserCommands userCommands_;
     std::unique_ptr<Timer> timer_;

@@ -69,6 +69,14 @@ void Playback::loadBatchAtStart() {
     }
 }
 
+bool Playback::loadFile(const std::string& path) {
+    const bool loaded = load(path);
+    if (!loaded) lines_.clear();
+    batchFile_ = loaded ? path : std::string();
+    line_ = 0;
+    return loaded;
+}
+
 void Playback::startPlayback(const std::string& path, const std::string& whisperTarget) {
     if (!load(path)) {
         view_.showMessage("Could not open text file", MessageKind::Error);

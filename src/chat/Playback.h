@@ -23,6 +23,13 @@ class Playback {
     // not empty, receives every line.
     void startPlayback(const std::string& path, const std::string& whisperTarget);
     void stopPlayback() { running_ = false; }
+    // The text-file window's controls: a new file from its first line (file
+    // name and lines emptied when it cannot be read), the whisper target,
+    // running or not (the next line is kept), back to the first line.
+    bool loadFile(const std::string& path);
+    void setBatchUser(const std::string& user) { batchUser_ = user; }
+    void setRunning(bool running) { running_ = running; }
+    void rewind() { line_ = 0; }
     // The playback file named in Chat.ini, loaded at start.
     void setBatch(const std::string& file, const std::string& user);
     void loadBatchAtStart();

@@ -18,6 +18,8 @@ class SoundBoard {
     void setProgramFolder(const std::string& folder);
     const std::string& programFolder() const { return programFolder_; }
     bool available() const { return !soundFolder_.empty(); }
+    // The "Sounds" folder found, or empty.
+    const std::string& soundFolder() const { return soundFolder_; }
     // The sounds for the "&Sounds" and "&Play Sound" menus.
     SoundList list() const;
     // Plays the sound a peer requested when it is found; returns its name.

@@ -9,7 +9,10 @@
 namespace verdo {
 
 AlignedLists::AlignedLists(tStringList& main, std::initializer_list<tStringList*> followers)
-    : main_(main), followers_(followers) {
+    : AlignedLists(main, std::vector<tStringList*>(followers)) {}
+
+AlignedLists::AlignedLists(tStringList& main, std::vector<tStringList*> followers)
+    : main_(main), followers_(std::move(followers)) {
     for (tStringList* follower : followers_) {
         if (follower->size() < main_.size()) follower->resize(main_.size());
     }
@@ -17,15 +20,21 @@ AlignedLists::AlignedLists(tStringList& main, std::initializer_list<tStringList*
 
 std::size_t AlignedLists::append(std::string entry,
                                  std::initializer_list<std::string_view> values) {
-    const std::size_t index = main_.size();
-    main_.push_back(std::move(entry));
-    auto value = values.begin();
-    for (tStringList* follower : followers_) {
+    std::vector<std::string> row{std::move(entry)};
+    row.insert(row.end(), values.begin(), values.end());
+    return insert(main_.size(), row);
+}
+
+std::size_t AlignedLists::insert(std::size_t index, std::span<const std::string> row) {
+    index = std::min(index, main_.size());
+    const auto at = static_cast<std::ptrdiff_t>(index);
+    main_.insert(main_.begin() + at, row.empty() ? std::string() : row.front());
+    for (std::size_t f = 0; f < followers_.size(); ++f) {
+        tStringList& follower = *followers_[f];
         // A follower longer than the main list holds stray items past the end;
         // the new entry's value goes to the entry's own index.
-        if (follower->size() < index) follower->resize(index);
-        const std::string text = value != values.end() ? std::string(*value++) : std::string();
-        follower->insert(follower->begin() + static_cast<std::ptrdiff_t>(index), text);
+        if (follower.size() < index) follower.resize(index);
+        follower.insert(follower.begin() + at, f + 1 < row.size() ? row[f + 1] : std::string());
     }
     return index;
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ class AlignedLists {
     // The lists must outlive this object. Followers shorter than the main
     // list are padded with empty items, so that every entry has its values.
     AlignedLists(tStringList& main, std::initializer_list<tStringList*> followers);
+    AlignedLists(tStringList& main, std::vector<tStringList*> followers);
 
     std::size_t size() const { return main_.size(); }
     std::size_t followerCount() const { return followers_.size(); }
@@ -27,6 +29,10 @@ class AlignedLists {
     // Appends an entry with one value per follower (missing values are empty);
     // returns its index.
     std::size_t append(std::string entry, std::initializer_list<std::string_view> values);
+    // Inserts a row (the entry, then one value per follower; missing values
+    // are empty) before entry `index`, at the end when `index` is past it;
+    // returns its index.
+    std::size_t insert(std::size_t index, std::span<const std::string> row);
     // Removes entry i from every list; an index out of range changes nothing.
     void remove(std::size_t index);
     // Empties every list.

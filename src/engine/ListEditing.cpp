@@ -5,6 +5,7 @@
 #include <array>
 #include <charconv>
 
+#include "engine/AlignedLists.h"
 #include "platform/AnsiText.h"
 
 namespace verdo {
@@ -117,14 +118,18 @@ std::string checkValue(const ChatListShape& shape, const ListColumn& column, std
     return {};
 }
 
+// The shape's columns as the one set of aligned lists the dialog edits too;
+// columns shorter than the entry list (a damaged file) are padded first.
+AlignedLists columnsOf(ChatLists& lists, const ChatListShape& shape) {
+    std::vector<tStringList*> followers;
+    for (std::size_t c = 1; c < shape.columns.size(); ++c)
+        followers.push_back(&shape.columns[c].in(lists));
+    return AlignedLists(shape.columns.front().in(lists), std::move(followers));
+}
+
 void insertAt(ChatLists& lists, const ChatListShape& shape, std::size_t index,
               const std::vector<std::string>& values) {
-    for (std::size_t c = 0; c < shape.columns.size(); ++c) {
-        tStringList& column = shape.columns[c].in(lists);
-        // A damaged file may hold a follower shorter than its entry list.
-        if (column.size() < index) column.resize(index);
-        column.insert(column.begin() + static_cast<std::ptrdiff_t>(index), values[c]);
-    }
+    columnsOf(lists, shape).insert(index, values);
 }
 
 }  // namespace
@@ -210,16 +215,11 @@ std::size_t ListEditing::add(ChatLists& lists, const ChatListShape& shape,
 }
 
 void ListEditing::removeAt(ChatLists& lists, const ChatListShape& shape, std::size_t index) {
-    if (index >= count(lists, shape)) return;
-    for (const ListColumn& column : shape.columns) {
-        tStringList& list = column.in(lists);
-        if (index < list.size()) list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
-    }
+    columnsOf(lists, shape).remove(index);
 }
 
 void ListEditing::clear(ChatLists& lists, const ChatListShape& shape) {
-    for (const ListColumn& column : shape.columns)
-        column.in(lists).clear();
+    columnsOf(lists, shape).clear();
 }
 
 std::size_t ListEditing::indexOf(const ChatLists& lists, const ChatListShape& shape,

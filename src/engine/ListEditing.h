@@ -4,7 +4,9 @@
 // with its interval, a name with its password, an account with its number, a
 // macro's key with its text) are one item of several columns: every edit
 // touches every column at the same index, as the configuration dialog's
-// editors do, so the columns never drift apart.
+// editors do (through the same AlignedLists), so the columns never drift
+// apart. The configuration dialog keeps names and passwords as two
+// independent drop-downs; here a name is added with its password.
 #pragma once
 
 #include <cstddef>

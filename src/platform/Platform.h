@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/ProcessStarter.h"
 #include "platform/Random.h"
 #include "platform/Sound.h"
 #include "platform/TcpClient.h"
@@ -27,6 +28,8 @@ class Platform {
     virtual Sound& sound() = 0;
     // Opens a link in the user's browser without waiting.
     virtual void openLink(const std::string& url) = 0;
+    // Starts other programs (the launcher's games).
+    virtual ProcessStarter& processes() = 0;
 };
 
 }  // namespace verdo

@@ -1,6 +1,8 @@
-// The colour items of the appearance dialog's pick list, in list order, each
-// with its field of the options record. The list index is the item's number
-// wherever an item is named by index (pick list, preview, tests).
+// The colour items of the options record, in the appearance dialog's list
+// order, each with its readable name and its field. The list index is the
+// item's number wherever an item is named by index (pick list, preview,
+// tests); the readable-name table of the record (OptionFields) takes its
+// colour fields from here.
 #pragma once
 
 #include <array>
@@ -13,30 +15,37 @@
 namespace verdo {
 
 struct ColorItem {
-    std::string_view name;
+    std::string_view name;   // the dialog's caption
+    std::string_view field;  // the readable name, "info-color"
     std::uint32_t (tOptions::*get)() const;
     void (tOptions::*set)(std::uint32_t);
 };
 
 inline constexpr std::array<ColorItem, 18> ColorItems = {{
-    {"Info Color", &tOptions::infoColor, &tOptions::setInfoColor},
-    {"Text Color", &tOptions::textColor, &tOptions::setTextColor},
-    {"Emote Color", &tOptions::emoteColor, &tOptions::setEmoteColor},
-    {"Error Color", &tOptions::errorColor, &tOptions::setErrorColor},
-    {"Whisper Color", &tOptions::whisperColor, &tOptions::setWhisperColor},
-    {"User List Color", &tOptions::userListColor, &tOptions::setUserListColor},
-    {"Custom User Color", &tOptions::customUserColor, &tOptions::setCustomUserColor},
-    {"Entry Color", &tOptions::entryColor, &tOptions::setEntryColor},
-    {"Name Color", &tOptions::nameColor, &tOptions::setNameColor},
-    {"Chat Background", &tOptions::chatBackground, &tOptions::setChatBackground},
-    {"Whisper Background", &tOptions::whisperBackground, &tOptions::setWhisperBackground},
-    {"Entry Background", &tOptions::entryBackground, &tOptions::setEntryBackground},
-    {"User List Background", &tOptions::userListBackground, &tOptions::setUserListBackground},
-    {"Custom User Background", &tOptions::customUserBackground, &tOptions::setCustomUserBackground},
-    {"Your Text Color", &tOptions::yourTextColor, &tOptions::setYourTextColor},
-    {"Your Name Color", &tOptions::yourNameColor, &tOptions::setYourNameColor},
-    {"Highlight Color", &tOptions::highlightColor, &tOptions::setHighlightColor},
-    {"Highlight Background", &tOptions::highlightBackground, &tOptions::setHighlightBackground},
+    {"Info Color", "info-color", &tOptions::infoColor, &tOptions::setInfoColor},
+    {"Text Color", "text-color", &tOptions::textColor, &tOptions::setTextColor},
+    {"Emote Color", "emote-color", &tOptions::emoteColor, &tOptions::setEmoteColor},
+    {"Error Color", "error-color", &tOptions::errorColor, &tOptions::setErrorColor},
+    {"Whisper Color", "whisper-color", &tOptions::whisperColor, &tOptions::setWhisperColor},
+    {"User List Color", "user-list-color", &tOptions::userListColor, &tOptions::setUserListColor},
+    {"Custom User Color", "custom-user-color", &tOptions::customUserColor,
+     &tOptions::setCustomUserColor},
+    {"Entry Color", "entry-color", &tOptions::entryColor, &tOptions::setEntryColor},
+    {"Name Color", "name-color", &tOptions::nameColor, &tOptions::setNameColor},
+    {"Chat Background", "chat-background", &tOptions::chatBackground, &tOptions::setChatBackground},
+    {"Whisper Background", "whisper-background", &tOptions::whisperBackground,
+     &tOptions::setWhisperBackground},
+    {"Entry Background", "entry-background", &tOptions::entryBackground,
+     &tOptions::setEntryBackground},
+    {"User List Background", "user-list-background", &tOptions::userListBackground,
+     &tOptions::setUserListBackground},
+    {"Custom User Background", "custom-user-background", &tOptions::customUserBackground,
+     &tOptions::setCustomUserBackground},
+    {"Your Text Color", "your-text-color", &tOptions::yourTextColor, &tOptions::setYourTextColor},
+    {"Your Name Color", "your-name-color", &tOptions::yourNameColor, &tOptions::setYourNameColor},
+    {"Highlight Color", "highlight-color", &tOptions::highlightColor, &tOptions::setHighlightColor},
+    {"Highlight Background", "highlight-background", &tOptions::highlightBackground,
+     &tOptions::setHighlightBackground},
 }};
 
 // The item whose colour every font chosen in the dialog is stored with.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/AnsiText.h"
+#include "records/ColorItems.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
 
@@ -25,6 +26,25 @@ OptionField flag(std::string_view name, std::string_view caption, std::size_t of
 
 OptionField color(std::string_view name, std::string_view caption, std::size_t offset) {
     return {name, caption, OptionKind::Color, offset};
+}
+
+// Where a colour item's field lies: the four bytes its setter writes.
+std::size_t offsetOf(const ColorItem& item) {
+    tOptions blank;
+    (blank.*item.set)(0xFFFFFFFFu);
+    const std::uint8_t* bytes = blank.data();
+    return static_cast<std::size_t>(
+        std::find_if(bytes, bytes + tOptions::Size, [](std::uint8_t b) { return b != 0; }) - bytes);
+}
+
+// The colour items as fields, in the order of the record.
+std::vector<OptionField> colorFields() {
+    std::vector<OptionField> rows;
+    for (const ColorItem& item : ColorItems)
+        rows.push_back(color(item.field, item.name, offsetOf(item)));
+    std::sort(rows.begin(), rows.end(),
+              [](const OptionField& a, const OptionField& b) { return a.offset < b.offset; });
+    return rows;
 }
 
 OptionField number(std::string_view name, std::string_view caption, std::size_t offset,
@@ -72,24 +92,6 @@ std::span<const OptionField> OptionFields::options() {
                 {names[i][4], font.caption, OptionKind::FontStyle, font.at + F::StyleAt});
         }
         const std::vector<OptionField> fields = {
-            color("info-color", "Info Color", O::InfoColorAt),
-            color("error-color", "Error Color", O::ErrorColorAt),
-            color("name-color", "Name Color", O::NameColorAt),
-            color("text-color", "Text Color", O::TextColorAt),
-            color("your-text-color", "Your Text Color", O::YourTextColorAt),
-            color("emote-color", "Emote Color", O::EmoteColorAt),
-            color("user-list-color", "User List Color", O::UserListColorAt),
-            color("highlight-color", "Highlight Color", O::HighlightColorAt),
-            color("highlight-background", "Highlight Background", O::HighlightBackgroundAt),
-            color("whisper-color", "Whisper Color", O::WhisperColorAt),
-            color("whisper-background", "Whisper Background", O::WhisperBackgroundAt),
-            color("entry-background", "Entry Background", O::EntryBackgroundAt),
-            color("entry-color", "Entry Color", O::EntryColorAt),
-            color("your-name-color", "Your Name Color", O::YourNameColorAt),
-            color("chat-background", "Chat Background", O::ChatBackgroundAt),
-            color("user-list-background", "User List Background", O::UserListBackgroundAt),
-            color("custom-user-background", "Custom User Background", O::CustomUserBackgroundAt),
-            color("custom-user-color", "Custom User Color", O::CustomUserColorAt),
             flag("plain-text-dump", "Plain text dump", O::PlainTextDumpAt),
             flag("enter-leave-notifications", "Enter/Leave Notifications",
                  O::EnterLeaveNotificationsAt),
@@ -133,6 +135,8 @@ std::span<const OptionField> OptionFields::options() {
             flag("use-verdochat-server", "Use VerdoChat server when launching battle.net programs",
                  O::UseVerdoServerAt),
         };
+        const std::vector<OptionField> colors = colorFields();
+        rows.insert(rows.end(), colors.begin(), colors.end());
         rows.insert(rows.end(), fields.begin(), fields.end());
         return rows;
     }();

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "ui/Chat.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
+#include "ui/Chat.h"
+#include "ui/ChatWindows.h"
 #include "ui/RosterView.h"
 
 namespace verdo {
@@ -28,6 +29,7 @@ void TfrmChat::ApplyAppearance() {
         list->doItemsLayout();
         list->viewport()->update();
     }
+    if (windows_) windows_->whisper.ApplyAppearance();
 }
 
 }  // namespace verdo

@@ -21,7 +21,11 @@
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
+#include "dialogs/Whisper.h"
 #include "text/DisplayText.h"
+#include "ui/ChatWindows.h"
+#include "ui/RosterView.h"
+#include "ui/UrlBar.h"
 #include "ui/ChatPopups.h"
 #include "ui/RosterView.h"
 #include "ui/UrlBar.h"
@@ -56,14 +60,17 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     createPanes();
     createStatusBar();
     createConnectDialog();
+    createWindows();  // help, user information, launcher, whisper windows
     setTabOrder();
     wireMessageControls();  // keys, name drops, edit actions, sounds
     popups = new ChatPopups(*this, messageWiring_.get());
     applyLayout(ChatLayoutSizes{});
 }
 
-// The logic goes first: its connection may still report while it closes.
+// The logic goes first: its connection may still report while it closes. The
+// windows that edit its data go before it.
 TfrmChat::~TfrmChat() {
+    windows_.reset();
     form_.reset();
 }
 
@@ -105,15 +112,20 @@ RichPane* TfrmChat::paneFor(PaneId pane) const {
 }
 
 void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
+    TfrmWhisper* window = windows_ ? windows_->whisper.window(pane) : nullptr;
     RichPane* target = paneFor(pane);
-    if (target == nullptr) return;
-    const tOptions& options = form_->document().options();
-    const QFont font = toQFont(pane == ChatPane ? options.chatFont() : options.whisperFont());
+    if (target == nullptr && window == nullptr) return;
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
     for (std::size_t i = 0; i < line.size(); ++i) {
         segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette())};
     }
+    if (window != nullptr) {
+        window->addLine(segments);
+        return;
+    }
+    const tOptions& options = form_->document().options();
+    const QFont font = toQFont(pane == ChatPane ? options.chatFont() : options.whisperFont());
     target->appendLine(segments, font);
 }
 

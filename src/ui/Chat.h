@@ -33,6 +33,11 @@ class TfrmConnect;
 class RosterDelegate;
 class FixedRowDelegate;
 class UrlBar;
+struct ChatWindows;
+class TfrmHelp;
+class TfrmLaunch;
+class TfrmUsers;
+class tWhisperWindows;
 
 // Pane sizes in pixels until the layout is read from Chat.ini.
 struct ChatLayoutSizes {
@@ -130,7 +135,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void showCustomList(std::optional<std::size_t> selectRow);
     // "Reorder &List" and "&Reorder Custom List...".
     void ReorderCustomList();
-    // The windows the popups open for a user.
+    // The windows the popups open for a user (an empty name: none).
     void sendUrlTo(const std::string& name);
     void openWhisperWindow(const std::string& name);
     void showUserInfo(const std::string& name);
@@ -146,6 +151,25 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     // Enabling of the edit actions and the sound menus, at every idle update.
     void updateMessageActions();
 
+    // The help window at a topic of the help text; every window's help goes here.
+    void showHelpTopic(const std::string& topic);
+    void acSetupExecute();
+    void acFontsExecute();
+    void acMacrosExecute();
+    void acUserInfoExecute();
+    void acAccountsExecute();
+    void acTextExecute();
+    void acJoinExecute();
+    void acListExecute();
+    void acLaunchExecute();
+    void acHelpScreenExecute();
+    void acAboutExecute();
+    // The windows that live as long as this one.
+    TfrmHelp* helpWindow() const;
+    TfrmUsers* usersWindow() const;
+    TfrmLaunch* launchWindow() const;
+    tWhisperWindows& whisperWindows() const;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;  // the exit question
@@ -160,6 +184,14 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     QWidget* createEntryRow();
     void createStatusBar();
     void createConnectDialog();
+    void createWindows();
+    void rebuildWindowMenu();
+    // After New the user information window is emptied and closed.
+    void chatFileCleared();
+    // The chat settings changed by a dialog.
+    void markModified();
+    // The channel dialog; sends `command` + the chosen channel.
+    void selectChannelAndSend(const std::string& command);
     void setTabOrder();
     void createSoundMenu();
     void wireMessageControls();
@@ -180,6 +212,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     bool shown_ = false;
     bool idleUpdatePending_ = false;
     QPointer<QWidget> lastFocus_;             // the last focused control of this window
+    std::unique_ptr<ChatWindows> windows_;    // gone before the logic (see ~TfrmChat)
     std::unique_ptr<QObject> messageWiring_;  // declared last: dies before the widgets
 };
 

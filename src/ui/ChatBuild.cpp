@@ -42,6 +42,17 @@ constexpr WindowHandler WindowHandlers[] = {
     {ChatAction::Reorder, &TfrmChat::ReorderCustomList},
     {ChatAction::RefreshSounds, &TfrmChat::BuildSoundMenus},
     {ChatAction::AltN, &TfrmChat::btnAltNClick},
+    {ChatAction::Setup, &TfrmChat::acSetupExecute},
+    {ChatAction::Fonts, &TfrmChat::acFontsExecute},
+    {ChatAction::Macros, &TfrmChat::acMacrosExecute},
+    {ChatAction::UserInfo, &TfrmChat::acUserInfoExecute},
+    {ChatAction::Accounts, &TfrmChat::acAccountsExecute},
+    {ChatAction::Text, &TfrmChat::acTextExecute},
+    {ChatAction::Join, &TfrmChat::acJoinExecute},
+    {ChatAction::List, &TfrmChat::acListExecute},
+    {ChatAction::Launch, &TfrmChat::acLaunchExecute},
+    {ChatAction::HelpScreen, &TfrmChat::acHelpScreenExecute},
+    {ChatAction::About, &TfrmChat::acAboutExecute},
 };
 
 constexpr const char* MenuCaptions[] = {nullptr,  "&File",   "&Edit",   "&Options",

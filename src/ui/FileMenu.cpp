@@ -3,6 +3,7 @@
 // kept in Chat.ini (read when first shown, written when closed).
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMenu>
@@ -12,6 +13,7 @@
 
 #include "text/DisplayText.h"
 #include "ui/Chat.h"
+#include "ui/ChatWindows.h"
 
 namespace verdo {
 
@@ -73,6 +75,10 @@ void TfrmChat::optionsChanged() {
     ToolBar->setVisible(toolBar);
     action(ChatAction::Toolbar)->setChecked(toolBar);
     showCustomList(std::nullopt);
+    // A chat file read while the user information window is open shows at once.
+    TfrmUsers* users = windows_ ? windows_->users.get() : nullptr;
+    if (users != nullptr && users->isVisible())
+        users->Refill(typedBytes(users->cmUser->currentText()));
 }
 
 void TfrmChat::ReadLayout(bool applyPosition) {

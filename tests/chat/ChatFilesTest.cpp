@@ -63,7 +63,10 @@ TEST_F(ChatFilesTest, StartWithoutChatIniHasBuiltInListsAndNoFile) {
     EXPECT_EQ(form.document().lists().ServerList.size(), 15u);
     EXPECT_EQ(form.document().lists().ChannelList.size(), 28u);
     EXPECT_THAT(form.document().lists().ProductActions, ::testing::Each("None"));
-    EXPECT_THAT(view.lines, IsEmpty());
+    // One line says how to begin, in the Info colour.
+    ASSERT_EQ(view.lines.size(), 1u);
+    EXPECT_THAT(view.lines[0].text(), ::testing::StartsWith("No chat file is open: press F6 "));
+    EXPECT_EQ(view.lines[0].segments[0].color, form.document().options().infoColor());
 }
 
 TEST_F(ChatFilesTest, ACommandLineFileWinsOverChatIni) {
@@ -197,6 +200,7 @@ TEST_F(ChatFilesTest, SaveWithoutAFileOpensTheSaveDialog) {
 
 TEST_F(ChatFilesTest, OpenDialogAndItsOutcomes) {
     start();
+    view.lines.clear();
     form.document().acOpenExecute();  // cancelled
     ASSERT_EQ(view.fileDialogs.size(), 1u);
     EXPECT_FALSE(view.fileDialogs[0].save);
@@ -293,6 +297,54 @@ TEST_F(ChatFilesTest, LoadOpensTheLogForAppending) {
     EXPECT_TRUE(form.document().LoadChatFile(path("log.ch5")));
     EXPECT_TRUE(form.chatLog().isOpen());
     EXPECT_EQ(readFile(dir / "chat.log"), "earlier\n");
+}
+
+// The configuration dialog's values, after New, make a chat file that logs on
+// as the new user: stored, handed to the connection, saved and read back.
+TEST_F(ChatFilesTest, SetupAfterNewMakesAWorkingChatFile) {
+    start();
+    form.document().acNewExecute();
+    SetupValues values(form.document().options(), form.document().lists(), false);
+    values.options.setUserName("Zed");
+    values.options.setPassword("secret");
+    values.lists.ServerList = {"127.0.0.1"};
+    values.lists.OwnerList = {"Boss"};
+    values.modified = true;
+    const int refreshes = view.optionsRefreshes;
+    form.applySetup(values);
+    EXPECT_EQ(form.session().bcChat().UserName, "Zed");
+    EXPECT_EQ(form.session().ChatInterface().Address, form.document().options().server());
+    EXPECT_TRUE(form.document().modified());
+    EXPECT_EQ(view.optionsRefreshes, refreshes + 1);
+
+    view.fileAnswers = {path("zed.ch5")};
+    form.document().acSaveExecute();
+    EXPECT_FALSE(form.document().modified());
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ASSERT_TRUE(LoadChatFile(path("zed.ch5"), {options, lists, users}).ok);
+    EXPECT_EQ(options.userName(), "Zed");
+    EXPECT_EQ(options.password(), "secret");
+    EXPECT_THAT(lists.ServerList, ElementsAre("127.0.0.1"));
+    EXPECT_THAT(lists.OwnerList, ElementsAre("Boss"));
+}
+
+// Unchanged values keep the flag; the log is reopened as a load reopens it.
+TEST_F(ChatFilesTest, SetupKeepsTheFlagAndReopensTheLog) {
+    start();
+    SetupValues values(form.document().options(), form.document().lists(), false);
+    values.options.setKeepLog(true);
+    values.options.setLogFileName(path("no folder/chat.log"));
+    form.applySetup(values);
+    EXPECT_FALSE(form.document().modified());
+    EXPECT_THAT(view.messages, ElementsAre("Log File is invalid"));
+    EXPECT_FALSE(form.chatLog().isOpen());
+
+    values.options.setLogFileName(path("chat.log"));
+    form.applySetup(values);
+    EXPECT_TRUE(form.chatLog().isOpen());
+    EXPECT_THAT(view.messages, ElementsAre("Log File is invalid"));
 }
 
 }  // namespace

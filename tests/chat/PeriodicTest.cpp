@@ -127,6 +127,28 @@ TEST_F(PlaybackTest, MissingFileSaysSo) {
     EXPECT_FALSE(form.playback().running());
 }
 
+// The text-file window's controls act on the playback the timer runs.
+TEST_F(PlaybackTest, TextFileWindowControlsReachThePlayback) {
+    form.document().options().setReciteDelay(1);
+    TextPlayback& control = form.textPlayback();
+    EXPECT_FALSE(control.loadFile((folder.path() / "none.txt").string()));
+    EXPECT_EQ(control.fileName(), "");
+    const auto file = folder.write("lines.txt", "one\ntwo\n");
+    ASSERT_TRUE(control.loadFile(file.string()));
+    EXPECT_EQ(control.fileName(), file.string());
+    control.setWhisperTarget("Ann");
+    control.setRunning(true);
+    EXPECT_THAT(ticksThatSent(1), ElementsAre(1));
+    control.setRunning(false);
+    EXPECT_TRUE(ticksThatSent(2).empty());
+    control.rewind();
+    control.setRunning(true);
+    ticksThatSent(1);
+    EXPECT_EQ(peer->sent, "/w Ann one\r/w Ann one\r");
+    control.showInfo("Text file: x stopped.");
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
+}
+
 using SwitchTest = PeriodicTest;
 
 TEST_F(SwitchTest, EachSwitchFlipsItsOptionAndMarksTheSettings) {

@@ -12,6 +12,7 @@
 #include "support/FakeRandom.h"
 #include "support/FakeTcpClient.h"
 #include "support/FakeTimer.h"
+#include "support/RecordingProcessStarter.h"
 
 namespace verdo::testing {
 
@@ -44,6 +45,8 @@ class FakePlatform : public Platform {
         int stops = 0;
     } fakeSound;
     std::vector<std::string> openedLinks;
+    ProcessStarter& processes() override { return startedProcesses; }
+    RecordingProcessStarter startedProcesses;
 
     FakeClock fakeClock;
     FakeRandom fakeRandom;

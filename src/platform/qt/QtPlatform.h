@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/qt/QtProcessStarter.h"
 
 namespace verdo {
 
@@ -13,10 +14,12 @@ class QtPlatform : public Platform {
     Random& random() override { return random_; }
     void openLink(const std::string& url) override;
     Sound& sound() override;
+    ProcessStarter& processes() override { return processes_; }
 
   private:
     StdRandom random_;
     std::unique_ptr<Sound> sound_;
+    QtProcessStarter processes_;
 };
 
 }  // namespace verdo

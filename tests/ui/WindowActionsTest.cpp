@@ -1,0 +1,187 @@
+// The main window's other windows are wired: each action of the menus opens
+// its window (the modal ones are closed again from inside their loop), the
+// channel and URL dialogs send their lines, the launcher starts through the
+// platform, and whispers of a whisper window's user reach its pane.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "controls/RichPane.h"
+#include "dialogs/Channel.h"
+#include "dialogs/Help.h"
+#include "dialogs/Launch.h"
+#include "dialogs/Url.h"
+#include "dialogs/Users.h"
+#include "dialogs/Whisper.h"
+#include "dialogs/WhisperWindows.h"
+#include "support/FakePlatform.h"
+#include "ui/Chat.h"
+#include "ui/WidgetTestSupport.h"
+
+namespace verdo {
+namespace {
+
+using testing::FakePlatform;
+
+class WindowActionsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        auto services = std::make_unique<FakePlatform>();
+        platform = services.get();
+        window = std::make_unique<TfrmChat>(std::move(services));
+        ASSERT_TRUE(testing::showActive(*window));
+        window->form().document().lists().ServerList.clear();
+    }
+
+    void settle() { QCoreApplication::processEvents(); }
+    void receive(const std::string& line) {
+        platform->clients.at(0)->receive(line + "\r\n");
+        settle();
+    }
+    void logOn() {
+        window->action(ChatAction::Connect)->trigger();
+        settle();
+        platform->clients.at(0)->accept();
+        receive("2010 NAME Guest");
+        receive("1018 INFO \"Welcome to Battle.net!\"");
+        receive("1007 CHANNEL \"Chat\"");
+        ASSERT_TRUE(window->form().session().LoggedOn());
+        sent();
+    }
+    // What went out since the last call, the pacing let through.
+    std::string sent() {
+        TBnetChat& chat = window->form().session().bcChat();
+        testing::FakeTimer& flood = FakePlatform::fake(chat.FloodTimer());
+        while (chat.QueueCount() > 0 && flood.tick()) {
+        }
+        return std::exchange(platform->clients.at(0)->sent, std::string());
+    }
+    // Triggers `id` and returns the object name of the modal dialog it opened,
+    // after `answer` ran on it (the default closes it).
+    QString modalOf(ChatAction id, std::function<void(QWidget*)> answer = {}) {
+        QString opened;
+        testing::answerNextModal([&opened, answer](QWidget* modal) {
+            opened = modal->objectName();
+            if (answer) answer(modal);
+            if (modal->isVisible()) modal->close();
+        });
+        window->action(id)->trigger();
+        settle();
+        return opened;
+    }
+    QStringList menuEntries(const char* menu) const {
+        QStringList entries;
+        for (QAction* entry : window->menuBar()->findChild<QMenu*>(menu)->actions())
+            entries << entry->text();
+        return entries;
+    }
+
+    FakePlatform* platform = nullptr;
+    std::unique_ptr<TfrmChat> window;
+};
+
+TEST_F(WindowActionsTest, EachModalActionOpensItsDialog) {
+    logOn();  // the text file and channel dialogs need a session
+    const struct {
+        ChatAction action;
+        const char* dialog;
+    } cases[] = {
+        {ChatAction::Setup, "frmSetup"},   {ChatAction::Fonts, "frmColor"},
+        {ChatAction::Macros, "frmMacros"}, {ChatAction::Accounts, "frmAccount"},
+        {ChatAction::Text, "frmText"},     {ChatAction::Join, "frmChannel"},
+        {ChatAction::List, "frmChannel"},  {ChatAction::About, "frmAbout"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(modalOf(c.action), c.dialog) << actionInfo(c.action).objectName;
+        EXPECT_TRUE(window->isEnabled());
+    }
+    EXPECT_EQ(sent(), "");  // cancelled channel dialogs send nothing
+}
+
+TEST_F(WindowActionsTest, ModelessWindowsAreCreatedAtStartAndShown) {
+    ASSERT_NE(window->usersWindow(), nullptr);
+    EXPECT_FALSE(window->usersWindow()->isVisible());
+    window->action(ChatAction::UserInfo)->trigger();
+    EXPECT_TRUE(window->usersWindow()->isVisible());
+    window->action(ChatAction::Launch)->trigger();
+    EXPECT_TRUE(window->launchWindow()->isVisible());
+    window->action(ChatAction::HelpScreen)->trigger();
+    EXPECT_TRUE(window->helpWindow()->isVisible());
+    EXPECT_EQ(window->helpWindow()->reHelp->textCursor().selectedText(), "The Main Chat Screen");
+    // New empties and closes the user information window.
+    window->action(ChatAction::New)->trigger();
+    EXPECT_FALSE(window->usersWindow()->isVisible());
+}
+
+TEST_F(WindowActionsTest, SessionActionsAreEnabledOnlyWhileLoggedOn) {
+    for (ChatAction id : {ChatAction::Text, ChatAction::Join, ChatAction::List})
+        EXPECT_FALSE(window->action(id)->isEnabled()) << actionInfo(id).objectName;
+    logOn();
+    settle();
+    for (ChatAction id : {ChatAction::Text, ChatAction::Join, ChatAction::List})
+        EXPECT_TRUE(window->action(id)->isEnabled()) << actionInfo(id).objectName;
+}
+
+TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
+    logOn();
+    const auto choose = [](const char* channel) {
+        return [channel](QWidget* modal) {
+            auto* dialog = qobject_cast<TfrmChannel*>(modal);
+            dialog->edChannel->setText(channel);
+            dialog->accept();
+        };
+    };
+    modalOf(ChatAction::Join, choose("Town"));
+    EXPECT_EQ(sent(), "/Join Town\r");
+    modalOf(ChatAction::List, choose("Op Bots"));
+    EXPECT_EQ(sent(), "/who Op Bots\r");
+
+    testing::answerNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<TfrmUrl*>(modal);
+        dialog->edUrl->setText("example.org");
+        dialog->accept();
+    });
+    window->sendUrlTo("Ann");
+    EXPECT_EQ(sent(), "/msg Ann /url http://example.org\r");
+    EXPECT_TRUE(window->reChat->toPlainText().endsWith("URL has been sent to Ann."));
+}
+
+TEST_F(WindowActionsTest, LauncherStartsThroughThePlatform) {
+    window->action(ChatAction::Launch)->trigger();
+    window->launchWindow()->pictures[0]->click();  // a game
+    ASSERT_EQ(platform->startedProcesses.started.size(), 1u);
+    EXPECT_EQ(platform->startedProcesses.started[0].at(0), "wine");
+}
+
+TEST_F(WindowActionsTest, WhispersOfAWhisperWindowsUserGoToItsPane) {
+    logOn();
+    window->openWhisperWindow("Ann");
+    tWhisperWindows& whispers = window->whisperWindows();
+    ASSERT_EQ(whispers.windows().size(), 1u);
+    TfrmWhisper* ann = whispers.windows()[0];
+    EXPECT_EQ(menuEntries("mnWindow"), QStringList{"Ann"});
+
+    receive("1004 WHISPER ann 0010 \"psst\"");
+    receive("1004 WHISPER Bob 0010 \"hello\"");
+    EXPECT_TRUE(ann->scWhisper->toPlainText().contains("psst"));
+    EXPECT_FALSE(ann->scWhisper->toPlainText().contains("hello"));
+    EXPECT_FALSE(window->reWhisper->toPlainText().contains("psst"));
+    EXPECT_TRUE(window->reWhisper->toPlainText().contains("hello"));
+
+    ann->close();
+    settle();
+    EXPECT_TRUE(menuEntries("mnWindow").isEmpty());
+    receive("1004 WHISPER Ann 0010 \"again\"");
+    EXPECT_TRUE(window->reWhisper->toPlainText().contains("again"));
+}
+
+}  // namespace
+}  // namespace verdo
