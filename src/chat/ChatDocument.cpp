@@ -122,6 +122,7 @@ void ChatDocument::acNewExecute() {
     ResetOptions(options_, lists_.ProductActions);
     users_.Clear();
     NewChatLists(lists_);
+    if (ClearPlaybackLines) ClearPlaybackLines();
     replaced();
     if (OnCleared) OnCleared();
     addStatusLine(view_, "Chat settings cleared.", options_.infoColor());

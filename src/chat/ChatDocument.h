@@ -43,6 +43,8 @@ class ChatDocument {
 
     // Called after the options and lists were replaced (load, New, Import).
     std::function<void()> OnOptionsReplaced;
+    // New also empties the playback lines, which live outside the chat file.
+    std::function<void()> ClearPlaybackLines;
     // Called after a chat file was read (also when it had errors).
     std::function<void()> OnFileLoaded;
     // Called after New emptied the settings and the user records.

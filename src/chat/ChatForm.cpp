@@ -36,6 +36,9 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
         view_.requestIdleUpdate();
     };
     session_.HoldLine = [this](std::string_view line) { return pause_.hold(line); };
+    // At once, not at the next idle update: an automatic reconnect starts
+    // inside the closing event, and the pause must not hold its log-on.
+    session_.OnSessionEnded = [this] { pause_.endWhenLoggedOff(); };
     wireDecoder();
     wireDocument();
     timer_ = platform_.createTimer();
@@ -101,6 +104,7 @@ void ChatForm::wireDocument() {
         session_.applyLogonOptions();
         view_.optionsChanged();
     };
+    document_.ClearPlaybackLines = [this] { playback_.clearLines(); };
     document_.OnFileLoaded = [this] {
         session_.ChatInterface().Address = document_.options().server();
         reopenLog();

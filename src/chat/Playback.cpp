@@ -1,12 +1,12 @@
 // Text-file playback (see Playback.h).
 #include "chat/Playback.h"
 
-#include <fstream>
-
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
 #include "chat/Session.h"
+#include "engine/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 
 namespace verdo {
 
@@ -43,15 +43,11 @@ void Playback::tick() {
     ++line_;
 }
 
+// A FIFO or a device named like the file is refused at once, never waited on.
 bool Playback::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    lines_ = std::move(lines);
+    std::string contents;
+    if (readRegularFile(path, contents) != ReadStatus::Read) return false;
+    lines_ = splitTextLines(contents);
     return true;
 }
 
@@ -64,8 +60,10 @@ void Playback::loadBatchAtStart() {
     if (batchFile_.empty()) return;
     if (!load(batchFile_)) {
         view_.showMessage("Could not open text file", MessageKind::Error);
+        // The whisper target stays: it names a user, not the file.
         batchFile_.clear();
-        batchUser_.clear();
+        lines_.clear();
+        line_ = 0;
     }
 }
 
@@ -75,6 +73,11 @@ bool Playback::loadFile(const std::string& path) {
     batchFile_ = loaded ? path : std::string();
     line_ = 0;
     return loaded;
+}
+
+void Playback::clearLines() {
+    lines_.clear();
+    line_ = 0;
 }
 
 void Playback::startPlayback(const std::string& path, const std::string& whisperTarget) {

@@ -13,6 +13,8 @@
 namespace verdo {
 
 namespace {
+constexpr int ErrorLineCode = 1019;
+
 std::string timeoutText(int seconds) {
     return "Timeout in: " + std::to_string(seconds);
 }
@@ -246,6 +248,9 @@ void Session::ChatInterfaceDataReceived(std::string_view line) {
 }
 
 void Session::interpretLine(std::string_view line) {
+    // The greeting ends with the first line after the welcome that is not an
+    // error line.
+    if (greeting_ && TBnetChat::lineCode(line) != ErrorLineCode) greeting_ = false;
     if (!document_.options().plainTextDump()) {
         bcChat_->Interpret(line);
         return;
@@ -259,8 +264,10 @@ void Session::interpretLine(std::string_view line) {
 void Session::ChatInterfaceDisconnect() {
     view_.setStatusText(StatusPanel::Step, "");
     loggedOn_ = false;
+    greeting_ = false;
     controls_.setActionChecked(ChatAction::Connect, false);
     controls_.setSendButtonsEnabled(false);
+    if (OnSessionEnded) OnSessionEnded();
 }
 
 void Session::ChatInterfaceConnectClosed() {
@@ -289,6 +296,7 @@ void Session::ChatInterfaceSocketError() {
 void Session::handleWelcome() {
     serverTimer_->setEnabled(false);
     loggedOn_ = true;
+    greeting_ = true;
     view_.setStatusText(StatusPanel::Step, "Logged on to " + currentServer_);
     const std::string home = document_.options().homeChannel();
     sendLine("/join " + (home.empty() ? std::string(DefaultChannel) : home));
@@ -319,12 +327,16 @@ void Session::bcChatInfo(std::string_view message) {
     engine_.TrackWhoisLine(text);
 }
 
+// Some servers greet with error lines: the welcome and the message of the day
+// that follows it. Until the log-on has completed an error line is news, not
+// an error.
 void Session::bcChatError(std::string_view message) {
     const std::string text(message);
-    addStatusLine(view_, text, document_.options().errorColor());
-    log_.WriteChatLog("[Error] " + text, LogKind::Event, document_.options());
-    // Some servers greet with an error line.
+    const bool greeting = !loggedOn_ || greeting_;
     if (containsIgnoreCaseAZ(text, "welcome to")) handleWelcome();
+    const tOptions& options = document_.options();
+    addStatusLine(view_, text, greeting ? options.infoColor() : options.errorColor());
+    log_.WriteChatLog((greeting ? "[Info] " : "[Error] ") + text, LogKind::Event, options);
 }
 
 void Session::bcChatUniqueName(std::string_view name) {
