@@ -46,6 +46,10 @@ std::string ChatDocument::readIgnorePrefix() const {
     return ini_ ? ini_->readString("Response", "Ignore", "") : std::string();
 }
 
+PacingRules ChatDocument::readPacing() const {
+    return ini_ ? ReadPacingRules(*ini_) : PacingRules{};
+}
+
 std::string ChatDocument::settingsFolderPath() const {
     return ini_ ? ini_->path().parent_path().string() : std::string();
 }

@@ -15,6 +15,7 @@
 #include "chat/SessionView.h"
 #include "chat/WindowLayout.h"
 #include "engine/ChatLists.h"
+#include "interp/PacingRules.h"
 #include "platform/IniFile.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
@@ -61,6 +62,8 @@ class ChatDocument {
     void writeBatch(const std::string& file, const std::string& user);
     // "Response" / "Ignore".
     std::string readIgnorePrefix() const;
+    // "Pacing": the server's message quota; the defaults without Chat.ini.
+    PacingRules readPacing() const;
     WindowLayout readLayout() const;
     void writeLayout(const WindowLayout& layout);
 

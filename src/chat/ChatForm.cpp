@@ -61,6 +61,7 @@ void ChatForm::wireDecoder() {
     b.OnError = [this](std::string_view m) { session_.bcChatError(m); };
     b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
     b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
+    b.OnNotDelivered = [this](std::string_view line) { session_.bcChatNotDelivered(line); };
     b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
     b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
         roster_.bcChatShowUser(user, flags, product);
@@ -149,6 +150,7 @@ void ChatForm::FormShow() {
         const auto [file, user] = document_.readBatch();
         playback_.setBatch(file, user);
         document_.setIgnorePrefix(document_.readIgnorePrefix());
+        session_.bcChat().setPacing(document_.readPacing());
         playback_.loadBatchAtStart();
     }
     session_.bcChat().setFloodInterval(2500);

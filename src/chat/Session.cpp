@@ -353,6 +353,10 @@ void Session::bcChatUnHandled(std::string_view line) {
     log_.WriteChatLog(text, LogKind::Event, document_.options());
 }
 
+void Session::bcChatNotDelivered(std::string_view line) {
+    addStatusLine(view_, "Not delivered: " + std::string(line), document_.options().infoColor());
+}
+
 void Session::refusedLogon() {
     // The loop is ended before the message box opens, so that no time-out can
     // move it to another server while the box waits for the user.

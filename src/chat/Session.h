@@ -79,6 +79,8 @@ class Session {
     void bcChatError(std::string_view message);
     void bcChatUniqueName(std::string_view name);
     void bcChatUnHandled(std::string_view line);
+    // A line the server refused every time it was sent: nothing goes silently.
+    void bcChatNotDelivered(std::string_view line);
 
   private:
     void wireConnection();

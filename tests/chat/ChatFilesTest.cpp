@@ -103,11 +103,13 @@ TEST_F(ChatFilesTest, AnOldFileCountsAsModifiedAtStartButNotAfterOpen) {
     EXPECT_TRUE(view.hasLine("Chat settings loaded."));
 }
 
-TEST_F(ChatFilesTest, StartReadsPlaybackStateAndIgnorePrefix) {
+TEST_F(ChatFilesTest, StartReadsPlaybackStatePacingAndIgnorePrefix) {
     writeFile(dir / "story.txt", "Once upon a time\r\n");
     writeFile(dir / "Chat.ini", "[Batch File]\nBatch File=" + path("story.txt") +
-                                    "\nBatch User=Pal\n[Response]\nIgnore=!bot\n");
+                                    "\nBatch User=Pal\n[Response]\nIgnore=!bot\n"
+                                    "[Pacing]\nUnits=8\nLongest Line=240\n");
     start();
+    EXPECT_EQ(form.session().bcChat().Pacing(), (PacingRules{40, 8, 5, 240}));
     EXPECT_EQ(form.playback().batchFile(), path("story.txt"));
     EXPECT_EQ(form.playback().batchUser(), "Pal");
     EXPECT_EQ(form.document().ignorePrefix(), "!bot");

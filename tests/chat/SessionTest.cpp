@@ -442,5 +442,14 @@ TEST_F(KickTest, KickWithRejoinOffIsOnlyShown) {
     EXPECT_FALSE(view.hasLine("Rejoining Chat"));
 }
 
+// A line the server refuses for its length and that cannot be cut (a command).
+TEST_F(WelcomeTest, ALineTheServerNeverTookIsShownAsNotDelivered) {
+    logOn();
+    view.lines.clear();
+    receive("1019 ERROR \"Your line length quota has been exceeded!\"");
+    ASSERT_TRUE(view.hasLine("Not delivered: /join Blizzard Chat Verdo-1"));
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
+}
+
 }  // namespace
 }  // namespace verdo::testing
