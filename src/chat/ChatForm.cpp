@@ -3,6 +3,8 @@
 // idle update.
 #include "chat/ChatForm.h"
 
+#include "chat/MessageTexts.h"
+
 namespace verdo {
 
 namespace {
@@ -89,13 +91,13 @@ void ChatForm::wireDecoder() {
     };
     b.OnBroadcast = [this](std::string_view m) { incoming_.bcChatBroadcast(std::string(m)); };
     b.OnChannelFull = [this](std::string_view m) {
-        incoming_.channelRefused("Channel is full.", m);
+        incoming_.channelRefused(texts::ChannelFull, m);
     };
     b.OnChanNotExist = [this](std::string_view m) {
-        incoming_.channelRefused("Channel does not exist.", m);
+        incoming_.channelRefused(texts::ChannelDoesNotExist, m);
     };
     b.OnRestricted = [this](std::string_view m) {
-        incoming_.channelRefused("Channel is restricted.", m);
+        incoming_.channelRefused(texts::ChannelRestricted, m);
     };
     session_.tcChat().OnData = [this](std::string_view line) { incoming_.tcChatData(line); };
 }
@@ -126,7 +128,7 @@ void ChatForm::reopenLog() {
     log_.close();
     const tOptions& options = document_.options();
     if (options.keepLog() && !options.logFileName().empty() && !log_.open(options.logFileName()))
-        view_.showMessage("Log File is invalid", MessageKind::Error);
+        view_.showMessage(texts::LogFileInvalid, MessageKind::Error);
 }
 
 void ChatForm::setStartServer(const std::optional<std::string>& server) {
@@ -221,9 +223,9 @@ void ChatForm::ActionListUpdate() {
     }
     std::string detail;
     if (pause_.paused()) {
-        detail = "CHAT PAUSED";
+        detail = texts::ChatPaused;
     } else if (loggedOn) {
-        detail = "Connected to: " + session_.CurrentServer();
+        detail = texts::ConnectedTo + session_.CurrentServer();
     }
     view_.setStatusText(StatusPanel::Detail, detail);
 }

@@ -3,6 +3,7 @@
 
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
+#include "chat/MessageTexts.h"
 #include "chat/Session.h"
 #include "engine/TextLines.h"
 #include "platform/AnsiText.h"
@@ -17,7 +18,7 @@ void Playback::tick() {
     if (line_ >= lines_.size()) {
         running_ = false;
         line_ = 0;
-        addStatusLine(view_, "Text file: " + batchFile_ + " done.", options.infoColor());
+        addStatusLine(view_, texts::TextFile + batchFile_ + texts::Done, options.infoColor());
         return;
     }
     std::string line = lines_[line_];
@@ -59,7 +60,7 @@ void Playback::setBatch(const std::string& file, const std::string& user) {
 void Playback::loadBatchAtStart() {
     if (batchFile_.empty()) return;
     if (!load(batchFile_)) {
-        view_.showMessage("Could not open text file", MessageKind::Error);
+        view_.showMessage(texts::CouldNotOpenTextFile, MessageKind::Error);
         // The whisper target stays: it names a user, not the file.
         batchFile_.clear();
         lines_.clear();
@@ -82,7 +83,7 @@ void Playback::clearLines() {
 
 void Playback::startPlayback(const std::string& path, const std::string& whisperTarget) {
     if (!load(path)) {
-        view_.showMessage("Could not open text file", MessageKind::Error);
+        view_.showMessage(texts::CouldNotOpenTextFile, MessageKind::Error);
         return;
     }
     batchFile_ = path;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chat/ChatDocument.h"
+#include "chat/MessageTexts.h"
 #include "chat/ProgramConstants.h"
 #include "chat/RosterEvents.h"
 #include "chat/ServerEntry.h"
@@ -16,7 +17,7 @@ namespace {
 constexpr int ErrorLineCode = 1019;
 
 std::string timeoutText(int seconds) {
-    return "Timeout in: " + std::to_string(seconds);
+    return texts::TimeoutIn + std::to_string(seconds);
 }
 
 struct AwayMode {
@@ -24,8 +25,8 @@ struct AwayMode {
     const char* prompt;
     const char* command;
 };
-constexpr AwayMode kAway{"Away", "Enter reason why you will be away:", "/away"};
-constexpr AwayMode kDND{"DND", "Enter reason why you will be in DND mode:", "/DND"};
+constexpr AwayMode kAway{texts::AwayTitle, texts::AwayPrompt, "/away"};
+constexpr AwayMode kDND{texts::DNDTitle, texts::DNDPrompt, "/DND"};
 }  // namespace
 
 Session::Session(Platform& platform, SessionView& view, WindowControls& controls,
@@ -93,7 +94,7 @@ void Session::acConnectExecute() {
             roster_.emptyRoster();
             return;
         }
-        addStatusLine(view_, "Attempting to connect.", document_.options().infoColor());
+        addStatusLine(view_, texts::AttemptingToConnect, document_.options().infoColor());
         startConnectLoop();
     });
 }
@@ -134,8 +135,8 @@ void Session::tryServer() {
     controls_.setConnectTimeoutText(timeoutText(document_.options().connectionTimeout()));
     if (serverIndex_ >= serverCount()) serverIndex_ = 0;
     currentServer_ = serverAt(serverIndex_);
-    view_.setStatusText(StatusPanel::Step, "Trying Server: " + currentServer_);
-    controls_.setConnectServerText("Trying Server: " + currentServer_);
+    view_.setStatusText(StatusPanel::Step, texts::TryingServer + currentServer_);
+    controls_.setConnectServerText(texts::TryingServer + currentServer_);
     const ServerAddress address = parseServerEntry(currentServer_, DefaultGatewayPort);
     chatInterface_->Address = address.host;
     chatInterface_->Port = address.port;
@@ -170,7 +171,7 @@ void Session::finishConnectLoop() {
         loggedOn_ = false;
         chatInterface_->Disconnect();
     } else {
-        view_.setStatusText(StatusPanel::Detail, "Connected to: " + currentServer_);
+        view_.setStatusText(StatusPanel::Detail, texts::ConnectedTo + currentServer_);
     }
     controls_.hideConnectDialog();
     controls_.setActionEnabled(ChatAction::Connect, true);
@@ -221,8 +222,8 @@ void Session::btnNextClick() {
 void Session::ChatInterfaceConnect() {
     refusalsInRow_ = 0;
     timeoutCount_ = 0;
-    view_.setStatusText(StatusPanel::Step, "Attempting to log on to " + currentServer_);
-    controls_.setConnectServerText("Attempting to log on to " + currentServer_);
+    view_.setStatusText(StatusPanel::Step, texts::AttemptingToLogOn + currentServer_);
+    controls_.setConnectServerText(texts::AttemptingToLogOn + currentServer_);
     controls_.setConnectTimeoutText(timeoutText(document_.options().loginTimeout()));
     bcChat_->Logon();
     connectPhase_ = false;
@@ -272,14 +273,13 @@ void Session::ChatInterfaceDisconnect() {
 
 void Session::ChatInterfaceConnectClosed() {
     nextServer_ = true;
-    addStatusLine(view_, "Connection was terminated.", document_.options().errorColor());
+    addStatusLine(view_, texts::ConnectionTerminated, document_.options().errorColor());
     acConnectExecute();
     if (document_.options().autoReconnect() && !connectPhase_) acConnectExecute();
 }
 
 void Session::ChatInterfaceSendError() {
-    addStatusLine(view_, "Send error:  Server may not be responding",
-                  document_.options().errorColor());
+    addStatusLine(view_, texts::SendError, document_.options().errorColor());
     if (loggedOn_) {
         loggedOn_ = false;
         acConnectExecute();
@@ -290,14 +290,14 @@ void Session::ChatInterfaceSendError() {
 }
 
 void Session::ChatInterfaceSocketError() {
-    view_.showMessage("Socket Error", MessageKind::Error);
+    view_.showMessage(texts::SocketError, MessageKind::Error);
 }
 
 void Session::handleWelcome() {
     serverTimer_->setEnabled(false);
     loggedOn_ = true;
     greeting_ = true;
-    view_.setStatusText(StatusPanel::Step, "Logged on to " + currentServer_);
+    view_.setStatusText(StatusPanel::Step, texts::LoggedOnTo + currentServer_);
     const std::string home = document_.options().homeChannel();
     sendLine("/join " + (home.empty() ? std::string(DefaultChannel) : home));
 }
@@ -322,7 +322,8 @@ void Session::bcChatInfo(std::string_view message) {
     }
     if (document_.options().autoRejoin() && isKickNotice(text)) {
         sendLine("/join " + roster_.channelName());
-        addStatusLine(view_, "Rejoining " + roster_.channelName(), document_.options().infoColor());
+        addStatusLine(view_, texts::Rejoining + roster_.channelName(),
+                      document_.options().infoColor());
     }
     engine_.TrackWhoisLine(text);
 }
@@ -354,7 +355,7 @@ void Session::bcChatUnHandled(std::string_view line) {
 }
 
 void Session::bcChatNotDelivered(std::string_view line) {
-    addStatusLine(view_, "Not delivered: " + std::string(line), document_.options().infoColor());
+    addStatusLine(view_, texts::NotDelivered + std::string(line), document_.options().infoColor());
 }
 
 void Session::refusedLogon() {
@@ -364,10 +365,7 @@ void Session::refusedLogon() {
     serverTimer_->setEnabled(false);
     acConnectExecute();
     advanceConnectLoop();
-    view_.showMessage(
-        "Log on failed.  Please check your name and password\nand be sure you are using a name and "
-        "password\nyou have already set up with Diablo or Starcraft",
-        MessageKind::Error);
+    view_.showMessage(texts::LogOnFailed, MessageKind::Error);
 }
 
 void Session::setAwayChecked(bool checked) {

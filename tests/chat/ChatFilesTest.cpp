@@ -84,7 +84,7 @@ TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + path("gone.ch5") + "\n");
     start();
     EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5")));
-    EXPECT_TRUE(view.hasLine("An Error occured loadng chat settings."));
+    EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
 }
