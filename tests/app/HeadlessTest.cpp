@@ -173,6 +173,15 @@ TEST_F(HeadlessTest, AnswersAPhraseOfAnotherClient) {
     EXPECT_NE(out.find("<Alice> well hi bot\n"), std::string::npos) << out;
 }
 
+TEST_F(HeadlessTest, AGatewayBroadcastIsALineOfTheOutput) {
+    startBotInChannel();
+    RawClient& amy = user("Amy", /*inHomeChannel=*/false);
+    amy.send("/announce The gateway restarts at noon.\r");
+    ASSERT_TRUE(waitForOutput("] The gateway restarts at noon.\n")) << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+}
+
 TEST_F(HeadlessTest, ObeysAnOwnersAddOwnerAndSavesItOnSigterm) {
     startBotInChannel();
     RawClient& boss = user("Boss", /*inHomeChannel=*/false);
