@@ -10,10 +10,10 @@
 #include <iostream>
 
 #include "app/headless/AutoSave.h"
-#include "app/headless/LineReader.h"
-#include "app/headless/SignalPipe.h"
 #include "chat/MessageTexts.h"
 #include "platform/IniFile.h"
+#include "platform/qt/FdLineReader.h"
+#include "platform/qt/SignalPipe.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
