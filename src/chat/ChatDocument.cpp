@@ -2,6 +2,7 @@
 // themselves live in engine/ChatFile.
 #include "chat/ChatDocument.h"
 
+#include "chat/MessageTexts.h"
 #include "engine/BuiltInLists.h"
 #include "engine/ChatFile.h"
 #include "engine/CommandTable.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr std::string_view NoFile = "None";
 constexpr std::string_view LastFileSection = "Last File";
 constexpr std::string_view BatchSection = "Batch File";
-constexpr std::string_view SaveQuestion = "Save current chat settings?";
 constexpr std::string_view ChatFilter = "Chat Files (*.ch5)|*.ch5";
 
 }  // namespace
@@ -46,6 +46,10 @@ std::string ChatDocument::readIgnorePrefix() const {
     return ini_ ? ini_->readString("Response", "Ignore", "") : std::string();
 }
 
+PacingRules ChatDocument::readPacing() const {
+    return ini_ ? ReadPacingRules(*ini_) : PacingRules{};
+}
+
 std::string ChatDocument::settingsFolderPath() const {
     return ini_ ? ini_->path().parent_path().string() : std::string();
 }
@@ -68,9 +72,9 @@ void ChatDocument::fillBuiltInLists() {
 void ChatDocument::openAtStart(const std::string& path) {
     if (LoadChatFile(path)) {
         currentFile_ = path;
-        addStatusLine(view_, "Chat file " + path + " loaded.", options_.infoColor());
+        addStatusLine(view_, texts::ChatFile + path + texts::Loaded, options_.infoColor());
     } else {
-        addStatusLine(view_, "An Error occured loadng chat settings.", options_.errorColor());
+        addStatusLine(view_, texts::LoadFailed, options_.errorColor());
         currentFile_.reset();
     }
 }
@@ -104,7 +108,7 @@ bool ChatDocument::SaveChatFile(const std::string& path) {
 // behind the user's back.
 bool ChatDocument::askToSaveFirst() {
     if (!modified_) return true;
-    switch (view_.askYesNoCancel(std::string(SaveQuestion))) {
+    switch (view_.askYesNoCancel(texts::SaveQuestion)) {
         case Answer::Cancel:
             return false;
         case Answer::No:
@@ -122,33 +126,34 @@ void ChatDocument::acNewExecute() {
     ResetOptions(options_, lists_.ProductActions);
     users_.Clear();
     NewChatLists(lists_);
+    if (ClearPlaybackLines) ClearPlaybackLines();
     replaced();
     if (OnCleared) OnCleared();
-    addStatusLine(view_, "Chat settings cleared.", options_.infoColor());
+    addStatusLine(view_, texts::SettingsCleared, options_.infoColor());
 }
 
 void ChatDocument::acOpenExecute() {
     if (!askToSaveFirst()) return;
-    const auto path = view_.chooseFile({false, "Open Chat Settings File...",
-                                        std::string(ChatFilter), "ch5", settingsFolderPath()});
+    const auto path = view_.chooseFile(
+        {false, texts::OpenTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
     if (!path) return;
     modified_ = false;
     if (LoadChatFile(*path)) {
         currentFile_ = *path;
-        addStatusLine(view_, "Chat settings loaded.", options_.infoColor());
+        addStatusLine(view_, texts::SettingsLoaded, options_.infoColor());
         modified_ = false;
     } else {
-        addStatusLine(view_, "An Error occured loading chat settings.", options_.errorColor());
+        addStatusLine(view_, texts::LoadFailed, options_.errorColor());
     }
 }
 
 void ChatDocument::saveTo(const std::string& path) {
     if (SaveChatFile(path)) {
         currentFile_ = path;
-        addStatusLine(view_, "Chat settings saved.", options_.infoColor());
+        addStatusLine(view_, texts::SettingsSaved, options_.infoColor());
         modified_ = false;
     } else {
-        addStatusLine(view_, "An Error occured saving chat settings.", options_.errorColor());
+        addStatusLine(view_, texts::SaveFailed, options_.errorColor());
     }
 }
 
@@ -161,23 +166,21 @@ void ChatDocument::acSaveExecute() {
 
 void ChatDocument::acSaveAsExecute() {
     const auto path = view_.chooseFile(
-        {true, "Save Chat Settings...", std::string(ChatFilter), "ch5", settingsFolderPath()});
+        {true, texts::SaveTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
     if (path) saveTo(*path);
 }
 
 // The merged lists count as modified, so that exit asks before they are lost.
 void ChatDocument::acImportExecute() {
-    if (!view_.askYesNo("Importing will combine version 4 response files\r"
-                        "with the current file.  Do you wish to continue?"))
-        return;
+    if (!view_.askYesNo(texts::ImportQuestion)) return;
     const auto path =
-        view_.chooseFile({false, "Select Location of Version 4 Files...",
-                          "VerdoChat 4 Files (*.cht)|*.cht", "cht", settingsFolderPath()});
+        view_.chooseFile({false, texts::ImportTitle, "VerdoChat 4 Files (*.cht)|*.cht", "cht",
+                          settingsFolderPath()});
     if (!path) return;
     ImportVersion4(ChatFileBaseName(*path), lists_);
     modified_ = true;
     replaced();
-    view_.showMessage("Import complete.", MessageKind::Information);
+    view_.showMessage(texts::ImportComplete, MessageKind::Information);
 }
 
 bool ChatDocument::FormCloseQuery() {

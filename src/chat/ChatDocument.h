@@ -15,6 +15,7 @@
 #include "chat/SessionView.h"
 #include "chat/WindowLayout.h"
 #include "engine/ChatLists.h"
+#include "interp/PacingRules.h"
 #include "platform/IniFile.h"
 #include "records/Options.h"
 #include "records/UserRecords.h"
@@ -43,6 +44,8 @@ class ChatDocument {
 
     // Called after the options and lists were replaced (load, New, Import).
     std::function<void()> OnOptionsReplaced;
+    // New also empties the playback lines, which live outside the chat file.
+    std::function<void()> ClearPlaybackLines;
     // Called after a chat file was read (also when it had errors).
     std::function<void()> OnFileLoaded;
     // Called after New emptied the settings and the user records.
@@ -59,6 +62,8 @@ class ChatDocument {
     void writeBatch(const std::string& file, const std::string& user);
     // "Response" / "Ignore".
     std::string readIgnorePrefix() const;
+    // "Pacing": the server's message quota; the defaults without Chat.ini.
+    PacingRules readPacing() const;
     WindowLayout readLayout() const;
     void writeLayout(const WindowLayout& layout);
 

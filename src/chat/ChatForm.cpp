@@ -3,6 +3,8 @@
 // idle update.
 #include "chat/ChatForm.h"
 
+#include "chat/MessageTexts.h"
+
 namespace verdo {
 
 namespace {
@@ -36,6 +38,9 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
         view_.requestIdleUpdate();
     };
     session_.HoldLine = [this](std::string_view line) { return pause_.hold(line); };
+    // At once, not at the next idle update: an automatic reconnect starts
+    // inside the closing event, and the pause must not hold its log-on.
+    session_.OnSessionEnded = [this] { pause_.endWhenLoggedOff(); };
     wireDecoder();
     wireDocument();
     timer_ = platform_.createTimer();
@@ -58,6 +63,7 @@ void ChatForm::wireDecoder() {
     b.OnError = [this](std::string_view m) { session_.bcChatError(m); };
     b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
     b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
+    b.OnNotDelivered = [this](std::string_view line) { session_.bcChatNotDelivered(line); };
     b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
     b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
         roster_.bcChatShowUser(user, flags, product);
@@ -85,13 +91,13 @@ void ChatForm::wireDecoder() {
     };
     b.OnBroadcast = [this](std::string_view m) { incoming_.bcChatBroadcast(std::string(m)); };
     b.OnChannelFull = [this](std::string_view m) {
-        incoming_.channelRefused("Channel is full.", m);
+        incoming_.channelRefused(texts::ChannelFull, m);
     };
     b.OnChanNotExist = [this](std::string_view m) {
-        incoming_.channelRefused("Channel does not exist.", m);
+        incoming_.channelRefused(texts::ChannelDoesNotExist, m);
     };
     b.OnRestricted = [this](std::string_view m) {
-        incoming_.channelRefused("Channel is restricted.", m);
+        incoming_.channelRefused(texts::ChannelRestricted, m);
     };
     session_.tcChat().OnData = [this](std::string_view line) { incoming_.tcChatData(line); };
 }
@@ -101,6 +107,7 @@ void ChatForm::wireDocument() {
         session_.applyLogonOptions();
         view_.optionsChanged();
     };
+    document_.ClearPlaybackLines = [this] { playback_.clearLines(); };
     document_.OnFileLoaded = [this] {
         session_.ChatInterface().Address = document_.options().server();
         reopenLog();
@@ -121,7 +128,7 @@ void ChatForm::reopenLog() {
     log_.close();
     const tOptions& options = document_.options();
     if (options.keepLog() && !options.logFileName().empty() && !log_.open(options.logFileName()))
-        view_.showMessage("Log File is invalid", MessageKind::Error);
+        view_.showMessage(texts::LogFileInvalid, MessageKind::Error);
 }
 
 void ChatForm::setStartServer(const std::optional<std::string>& server) {
@@ -145,6 +152,7 @@ void ChatForm::FormShow() {
         const auto [file, user] = document_.readBatch();
         playback_.setBatch(file, user);
         document_.setIgnorePrefix(document_.readIgnorePrefix());
+        session_.bcChat().setPacing(document_.readPacing());
         playback_.loadBatchAtStart();
     }
     session_.bcChat().setFloodInterval(2500);
@@ -215,9 +223,9 @@ void ChatForm::ActionListUpdate() {
     }
     std::string detail;
     if (pause_.paused()) {
-        detail = "CHAT PAUSED";
+        detail = texts::ChatPaused;
     } else if (loggedOn) {
-        detail = "Connected to: " + session_.CurrentServer();
+        detail = texts::ConnectedTo + session_.CurrentServer();
     }
     view_.setStatusText(StatusPanel::Detail, detail);
 }

@@ -1,12 +1,13 @@
 // Text-file playback (see Playback.h).
 #include "chat/Playback.h"
 
-#include <fstream>
-
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
+#include "chat/MessageTexts.h"
 #include "chat/Session.h"
+#include "engine/TextLines.h"
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 
 namespace verdo {
 
@@ -17,7 +18,7 @@ void Playback::tick() {
     if (line_ >= lines_.size()) {
         running_ = false;
         line_ = 0;
-        addStatusLine(view_, "Text file: " + batchFile_ + " done.", options.infoColor());
+        addStatusLine(view_, texts::TextFile + batchFile_ + texts::Done, options.infoColor());
         return;
     }
     std::string line = lines_[line_];
@@ -43,15 +44,11 @@ void Playback::tick() {
     ++line_;
 }
 
+// A FIFO or a device named like the file is refused at once, never waited on.
 bool Playback::load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    lines_ = std::move(lines);
+    std::string contents;
+    if (readRegularFile(path, contents) != ReadStatus::Read) return false;
+    lines_ = splitTextLines(contents);
     return true;
 }
 
@@ -63,9 +60,11 @@ void Playback::setBatch(const std::string& file, const std::string& user) {
 void Playback::loadBatchAtStart() {
     if (batchFile_.empty()) return;
     if (!load(batchFile_)) {
-        view_.showMessage("Could not open text file", MessageKind::Error);
+        view_.showMessage(texts::CouldNotOpenTextFile, MessageKind::Error);
+        // The whisper target stays: it names a user, not the file.
         batchFile_.clear();
-        batchUser_.clear();
+        lines_.clear();
+        line_ = 0;
     }
 }
 
@@ -77,9 +76,14 @@ bool Playback::loadFile(const std::string& path) {
     return loaded;
 }
 
+void Playback::clearLines() {
+    lines_.clear();
+    line_ = 0;
+}
+
 void Playback::startPlayback(const std::string& path, const std::string& whisperTarget) {
     if (!load(path)) {
-        view_.showMessage("Could not open text file", MessageKind::Error);
+        view_.showMessage(texts::CouldNotOpenTextFile, MessageKind::Error);
         return;
     }
     batchFile_ = path;

@@ -33,6 +33,8 @@ class Playback {
     // The playback file named in Chat.ini, loaded at start.
     void setBatch(const std::string& file, const std::string& user);
     void loadBatchAtStart();
+    // New: the loaded lines go; the file name and the whisper target stay.
+    void clearLines();
     // One second passed while logged on.
     void tick();
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chat/ChatDocument.h"
+#include "chat/MessageTexts.h"
 #include "chat/ProgramConstants.h"
 #include "chat/RosterEvents.h"
 #include "chat/ServerEntry.h"
@@ -13,8 +14,10 @@
 namespace verdo {
 
 namespace {
+constexpr int ErrorLineCode = 1019;
+
 std::string timeoutText(int seconds) {
-    return "Timeout in: " + std::to_string(seconds);
+    return texts::TimeoutIn + std::to_string(seconds);
 }
 
 struct AwayMode {
@@ -22,8 +25,8 @@ struct AwayMode {
     const char* prompt;
     const char* command;
 };
-constexpr AwayMode kAway{"Away", "Enter reason why you will be away:", "/away"};
-constexpr AwayMode kDND{"DND", "Enter reason why you will be in DND mode:", "/DND"};
+constexpr AwayMode kAway{texts::AwayTitle, texts::AwayPrompt, "/away"};
+constexpr AwayMode kDND{texts::DNDTitle, texts::DNDPrompt, "/DND"};
 }  // namespace
 
 Session::Session(Platform& platform, SessionView& view, WindowControls& controls,
@@ -91,7 +94,7 @@ void Session::acConnectExecute() {
             roster_.emptyRoster();
             return;
         }
-        addStatusLine(view_, "Attempting to connect.", document_.options().infoColor());
+        addStatusLine(view_, texts::AttemptingToConnect, document_.options().infoColor());
         startConnectLoop();
     });
 }
@@ -132,8 +135,8 @@ void Session::tryServer() {
     controls_.setConnectTimeoutText(timeoutText(document_.options().connectionTimeout()));
     if (serverIndex_ >= serverCount()) serverIndex_ = 0;
     currentServer_ = serverAt(serverIndex_);
-    view_.setStatusText(StatusPanel::Step, "Trying Server: " + currentServer_);
-    controls_.setConnectServerText("Trying Server: " + currentServer_);
+    view_.setStatusText(StatusPanel::Step, texts::TryingServer + currentServer_);
+    controls_.setConnectServerText(texts::TryingServer + currentServer_);
     const ServerAddress address = parseServerEntry(currentServer_, DefaultGatewayPort);
     chatInterface_->Address = address.host;
     chatInterface_->Port = address.port;
@@ -168,7 +171,7 @@ void Session::finishConnectLoop() {
         loggedOn_ = false;
         chatInterface_->Disconnect();
     } else {
-        view_.setStatusText(StatusPanel::Detail, "Connected to: " + currentServer_);
+        view_.setStatusText(StatusPanel::Detail, texts::ConnectedTo + currentServer_);
     }
     controls_.hideConnectDialog();
     controls_.setActionEnabled(ChatAction::Connect, true);
@@ -219,8 +222,8 @@ void Session::btnNextClick() {
 void Session::ChatInterfaceConnect() {
     refusalsInRow_ = 0;
     timeoutCount_ = 0;
-    view_.setStatusText(StatusPanel::Step, "Attempting to log on to " + currentServer_);
-    controls_.setConnectServerText("Attempting to log on to " + currentServer_);
+    view_.setStatusText(StatusPanel::Step, texts::AttemptingToLogOn + currentServer_);
+    controls_.setConnectServerText(texts::AttemptingToLogOn + currentServer_);
     controls_.setConnectTimeoutText(timeoutText(document_.options().loginTimeout()));
     bcChat_->Logon();
     connectPhase_ = false;
@@ -246,6 +249,9 @@ void Session::ChatInterfaceDataReceived(std::string_view line) {
 }
 
 void Session::interpretLine(std::string_view line) {
+    // The greeting ends with the first line after the welcome that is not an
+    // error line.
+    if (greeting_ && TBnetChat::lineCode(line) != ErrorLineCode) greeting_ = false;
     if (!document_.options().plainTextDump()) {
         bcChat_->Interpret(line);
         return;
@@ -259,20 +265,21 @@ void Session::interpretLine(std::string_view line) {
 void Session::ChatInterfaceDisconnect() {
     view_.setStatusText(StatusPanel::Step, "");
     loggedOn_ = false;
+    greeting_ = false;
     controls_.setActionChecked(ChatAction::Connect, false);
     controls_.setSendButtonsEnabled(false);
+    if (OnSessionEnded) OnSessionEnded();
 }
 
 void Session::ChatInterfaceConnectClosed() {
     nextServer_ = true;
-    addStatusLine(view_, "Connection was terminated.", document_.options().errorColor());
+    addStatusLine(view_, texts::ConnectionTerminated, document_.options().errorColor());
     acConnectExecute();
     if (document_.options().autoReconnect() && !connectPhase_) acConnectExecute();
 }
 
 void Session::ChatInterfaceSendError() {
-    addStatusLine(view_, "Send error:  Server may not be responding",
-                  document_.options().errorColor());
+    addStatusLine(view_, texts::SendError, document_.options().errorColor());
     if (loggedOn_) {
         loggedOn_ = false;
         acConnectExecute();
@@ -283,13 +290,14 @@ void Session::ChatInterfaceSendError() {
 }
 
 void Session::ChatInterfaceSocketError() {
-    view_.showMessage("Socket Error", MessageKind::Error);
+    view_.showMessage(texts::SocketError, MessageKind::Error);
 }
 
 void Session::handleWelcome() {
     serverTimer_->setEnabled(false);
     loggedOn_ = true;
-    view_.setStatusText(StatusPanel::Step, "Logged on to " + currentServer_);
+    greeting_ = true;
+    view_.setStatusText(StatusPanel::Step, texts::LoggedOnTo + currentServer_);
     const std::string home = document_.options().homeChannel();
     sendLine("/join " + (home.empty() ? std::string(DefaultChannel) : home));
 }
@@ -314,17 +322,22 @@ void Session::bcChatInfo(std::string_view message) {
     }
     if (document_.options().autoRejoin() && isKickNotice(text)) {
         sendLine("/join " + roster_.channelName());
-        addStatusLine(view_, "Rejoining " + roster_.channelName(), document_.options().infoColor());
+        addStatusLine(view_, texts::Rejoining + roster_.channelName(),
+                      document_.options().infoColor());
     }
     engine_.TrackWhoisLine(text);
 }
 
+// Some servers greet with error lines: the welcome and the message of the day
+// that follows it. Until the log-on has completed an error line is news, not
+// an error.
 void Session::bcChatError(std::string_view message) {
     const std::string text(message);
-    addStatusLine(view_, text, document_.options().errorColor());
-    log_.WriteChatLog("[Error] " + text, LogKind::Event, document_.options());
-    // Some servers greet with an error line.
+    const bool greeting = !loggedOn_ || greeting_;
     if (containsIgnoreCaseAZ(text, "welcome to")) handleWelcome();
+    const tOptions& options = document_.options();
+    addStatusLine(view_, text, greeting ? options.infoColor() : options.errorColor());
+    log_.WriteChatLog((greeting ? "[Info] " : "[Error] ") + text, LogKind::Event, options);
 }
 
 void Session::bcChatUniqueName(std::string_view name) {
@@ -341,6 +354,10 @@ void Session::bcChatUnHandled(std::string_view line) {
     log_.WriteChatLog(text, LogKind::Event, document_.options());
 }
 
+void Session::bcChatNotDelivered(std::string_view line) {
+    addStatusLine(view_, texts::NotDelivered + std::string(line), document_.options().infoColor());
+}
+
 void Session::refusedLogon() {
     // The loop is ended before the message box opens, so that no time-out can
     // move it to another server while the box waits for the user.
@@ -348,10 +365,7 @@ void Session::refusedLogon() {
     serverTimer_->setEnabled(false);
     acConnectExecute();
     advanceConnectLoop();
-    view_.showMessage(
-        "Log on failed.  Please check your name and password\nand be sure you are using a name and "
-        "password\nyou have already set up with Diablo or Starcraft",
-        MessageKind::Error);
+    view_.showMessage(texts::LogOnFailed, MessageKind::Error);
 }
 
 void Session::setAwayChecked(bool checked) {

@@ -60,6 +60,8 @@ class Session {
     void sendLine(const std::string& text);
     // A received line goes here unless this returns true (the pause holds it).
     std::function<bool(std::string_view line)> HoldLine;
+    // The connection went, whichever way: the session that was is over.
+    std::function<void()> OnSessionEnded;
     // One received line through the decoder and, with the dump on, raw.
     void interpretLine(std::string_view line);
     // The connect loop's next step, once the outermost event has returned.
@@ -77,6 +79,8 @@ class Session {
     void bcChatError(std::string_view message);
     void bcChatUniqueName(std::string_view name);
     void bcChatUnHandled(std::string_view line);
+    // A line the server refused every time it was sent: nothing goes silently.
+    void bcChatNotDelivered(std::string_view line);
 
   private:
     void wireConnection();
@@ -117,6 +121,7 @@ class Session {
     std::optional<std::string> startServer_;
 
     bool loggedOn_ = false;
+    bool greeting_ = false;  // the error lines right after a welcome greet
     bool connectCancelled_ = false;
     bool nextServer_ = false;
     bool connectPhase_ = false;

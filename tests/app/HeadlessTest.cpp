@@ -3,6 +3,8 @@
 // written by the program's own saver. No display is given to the child.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QProcess>
 #include <csignal>
 #include <filesystem>
@@ -100,6 +102,12 @@ class HeadlessTest : public ::testing::Test {
             environment.remove(name);
         environment.insert("VERDO_LOOPBACK_ONLY", "1");
         process.setProcessEnvironment(environment);
+        // As a shell or systemd starts it: this test process ignores SIGPIPE
+        // (Qt does), and the child would inherit that.
+        process.setChildProcessModifier([fd = childOutput] {
+            ::signal(SIGPIPE, SIG_DFL);
+            if (fd >= 0) ::dup2(fd, STDOUT_FILENO);
+        });
         process.start(QString::fromStdString(program.string()), arguments);
         ASSERT_TRUE(process.waitForStarted(Bound));
     }
@@ -139,6 +147,7 @@ class HeadlessTest : public ::testing::Test {
     fs::path program;
     fs::path chatFile;
     QProcess process;
+    int childOutput = -1;  // the child's standard output instead of `out`
     std::string out;
     std::string err;
 };
@@ -162,6 +171,15 @@ TEST_F(HeadlessTest, AnswersAPhraseOfAnotherClient) {
         [&] { return hasLine(alice, "1005 TALK Verdo", "\"Greetings, friend\""); }, Bound))
         << out;
     EXPECT_NE(out.find("<Alice> well hi bot\n"), std::string::npos) << out;
+}
+
+TEST_F(HeadlessTest, AGatewayBroadcastIsALineOfTheOutput) {
+    startBotInChannel();
+    RawClient& amy = user("Amy", /*inHomeChannel=*/false);
+    amy.send("/announce The gateway restarts at noon.\r");
+    ASSERT_TRUE(waitForOutput("] The gateway restarts at noon.\n")) << out;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
 }
 
 TEST_F(HeadlessTest, ObeysAnOwnersAddOwnerAndSavesItOnSigterm) {
@@ -228,6 +246,54 @@ TEST_F(HeadlessTest, SighupReReadsTheChatFile) {
         << out;
     signal(SIGTERM);
     EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+// The bot saves a remote change by itself within seconds, so a reload (or a
+// crash) after it keeps the change.
+TEST_F(HeadlessTest, SavesARemoteChangeBeforeAnySignalAndAReloadKeepsIt) {
+    startBotInChannel();
+    RawClient& boss = user("Boss", /*inHomeChannel=*/false);
+    boss.send("/w Verdo /addowner Zed\r");
+    ASSERT_TRUE(waitForOutput("Chat settings saved.")) << out << err;
+    EXPECT_EQ(savedOwners(chatFile), (tStringList{"Boss", "Zed"}));
+    signal(SIGHUP);
+    ASSERT_TRUE(waitForOutput("Chat file " + chatFile.string() + " re-read.")) << out << err;
+    const std::size_t from = boss.lines().size();
+    boss.send("/w Verdo /owners\r");
+    ASSERT_TRUE(boss.waitForLine("\"Owner List: Boss; Zed\"", from)) << out;
+    EXPECT_EQ(err.find("drops the changes"), std::string::npos) << err;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+// Standard output on a pipe whose reader went away: the bot keeps working
+// without output, and stops and saves as usual.
+TEST_F(HeadlessTest, AClosedOutputPipeDoesNotKillTheBot) {
+    int ends[2] = {-1, -1};
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);  // nobody will ever read
+    childOutput = ends[1];
+    startBot();
+    ::close(ends[1]);
+    RawClient& alice = user("Alice");
+    // The bot's own join was written to the closed pipe.
+    ASSERT_TRUE(testing::waitFor(
+        [&] {
+            return hasLine(alice, "1001 USER Verdo", "") || hasLine(alice, "1002 JOIN Verdo", "");
+        },
+        Bound))
+        << err;
+    alice.send("hi bot\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(alice, "1005 TALK Verdo", "\"Greetings, friend\""); }, Bound))
+        << err;
+    RawClient& boss = user("Boss", /*inHomeChannel=*/false);
+    boss.send("/w Verdo /addowner Zed\r");
+    ASSERT_TRUE(testing::waitFor(
+        [&] { return hasLine(boss, "1004 WHISPER Verdo", "\"Adding Owner: Zed\""); }, Bound));
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+    EXPECT_EQ(savedOwners(chatFile), (tStringList{"Boss", "Zed"}));
 }
 
 TEST_F(HeadlessTest, ABadChatFileEndsWithStatusTwo) {

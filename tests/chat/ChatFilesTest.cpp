@@ -6,6 +6,7 @@
 #include "chat/ChatForm.h"
 #include "engine/ChatFile.h"
 #include "support/FakePlatform.h"
+#include "support/Fifo.h"
 #include "support/RecordingView.h"
 #include "support/TempFolder.h"
 
@@ -83,7 +84,7 @@ TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + path("gone.ch5") + "\n");
     start();
     EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5")));
-    EXPECT_TRUE(view.hasLine("An Error occured loadng chat settings."));
+    EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
 }
@@ -102,15 +103,44 @@ TEST_F(ChatFilesTest, AnOldFileCountsAsModifiedAtStartButNotAfterOpen) {
     EXPECT_TRUE(view.hasLine("Chat settings loaded."));
 }
 
-TEST_F(ChatFilesTest, StartReadsPlaybackStateAndIgnorePrefix) {
+TEST_F(ChatFilesTest, StartReadsPlaybackStatePacingAndIgnorePrefix) {
     writeFile(dir / "story.txt", "Once upon a time\r\n");
     writeFile(dir / "Chat.ini", "[Batch File]\nBatch File=" + path("story.txt") +
-                                    "\nBatch User=Pal\n[Response]\nIgnore=!bot\n");
+                                    "\nBatch User=Pal\n[Response]\nIgnore=!bot\n"
+                                    "[Pacing]\nUnits=8\nLongest Line=240\n");
     start();
+    EXPECT_EQ(form.session().bcChat().Pacing(), (PacingRules{40, 8, 5, 240}));
     EXPECT_EQ(form.playback().batchFile(), path("story.txt"));
     EXPECT_EQ(form.playback().batchUser(), "Pal");
     EXPECT_EQ(form.document().ignorePrefix(), "!bot");
+    EXPECT_THAT(form.playback().lines(), ElementsAre("Once upon a time"));
+
+    view.questionAnswers = {Answer::No};
+    form.document().acNewExecute();
+    EXPECT_THAT(form.playback().lines(), IsEmpty());
+    EXPECT_EQ(form.playback().batchFile(), path("story.txt"));
+    EXPECT_EQ(form.playback().batchUser(), "Pal");
 }
+
+// A missing file, or a FIFO that must not hold the start up: the file name
+// and its lines go, the user the lines were whispered to stays.
+class UnreadableBatchTest : public ChatFilesTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(UnreadableBatchTest, EmptiesTheFileAndTheLinesButNotTheUser) {
+    const bool fifo = GetParam();
+    if (fifo) {
+        ASSERT_TRUE(testing::makeFifo(dir / "story.txt"));
+    }
+    writeFile(dir / "Chat.ini",
+              "[Batch File]\nBatch File=" + path("story.txt") + "\nBatch User=Pal\n");
+    EXPECT_TRUE(testing::returnsWithoutWaiting(dir / "story.txt", [this] { start(); }));
+    EXPECT_THAT(view.messages, ElementsAre("Could not open text file"));
+    EXPECT_EQ(form.playback().batchFile(), "");
+    EXPECT_THAT(form.playback().lines(), IsEmpty());
+    EXPECT_EQ(form.playback().batchUser(), "Pal");
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingOrFifo, UnreadableBatchTest, ::testing::Bool());
 
 TEST_F(ChatFilesTest, ExitWritesLastFileOnlyWhenAFileIsCurrent) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=/kept.ch5\n[Response]\nIgnore=!\n");

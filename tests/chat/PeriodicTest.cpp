@@ -70,12 +70,19 @@ TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) 
     EXPECT_THAT(form.timed().TimerCounters, ElementsAre("1", "1"));
 }
 
+// Connected but not yet logged on: a line sent now would reach the server.
 TEST_F(PeriodicTest, NothingRunsWhileLoggedOff) {
     form.document().lists().TimerList = {"a"};
     form.document().lists().IntervalList = {"0"};
     form.session().acConnectExecute();
-    chatTimer->tick();
-    EXPECT_TRUE(form.timed().TimerCounters.empty());
+    connectAndAccept();
+    ASSERT_FALSE(form.session().LoggedOn());
+    peer->sent.clear();
+    view.lines.clear();
+    EXPECT_TRUE(ticksThatSent(3).empty());
+    EXPECT_EQ(peer->sent, "");
+    EXPECT_EQ(form.session().bcChat().QueueCount(), 0);
+    EXPECT_TRUE(view.lines.empty());
 }
 
 class PlaybackTest : public PeriodicTest {
@@ -207,6 +214,25 @@ TEST_F(PauseTest, DisconnectWhilePausedDropsTheHeldLines) {
     EXPECT_EQ(form.pause().heldLineCount(), 0u);
     EXPECT_FALSE(view.checked[ChatAction::Pause]);
     EXPECT_FALSE(view.enabled[ChatAction::Pause]);
+}
+
+// The new connect loop starts inside the closing event, before any idle
+// update: the pause must not hold the next session's welcome.
+TEST_F(PauseTest, ServerCloseWhilePausedEndsThePauseSoTheReconnectLogsOn) {
+    form.document().options().setAutoReconnect(true);
+    form.pause().acPauseExecute();
+    receive("1005 TALK Ann 0010 \"hello\"");
+    peer->peerClose();
+    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.pause().paused());
+    EXPECT_EQ(form.pause().heldLineCount(), 0u);
+    EXPECT_FALSE(view.checked[ChatAction::Pause]);
+    peer->accept();
+    receive("2010 NAME Verdo");
+    receive("1018 INFO \"Welcome to the test gateway!\"");
+    EXPECT_TRUE(form.session().LoggedOn());
+    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(view.hasLine("<Ann> hello"));
 }
 
 }  // namespace

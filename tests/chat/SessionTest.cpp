@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "chat/SessionFixture.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 namespace {
@@ -205,8 +206,42 @@ TEST_F(WelcomeTest, WelcomeInAnErrorLineAlsoLogsOn) {
     connectAndAccept();
     receive("1019 ERROR \"Hello Verdo, welcome to PvPGN Realm!\"");
     EXPECT_TRUE(form.session().LoggedOn());
-    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(sentAfterLogon(), "/join Blizzard Chat Verdo-1\r");
+}
+
+// The welcome and the message of the day as error lines, as some servers send
+// them: news until the log-on has completed, an error afterwards.
+TEST_F(WelcomeTest, ErrorLinesOfTheGreetingAreInformationNotErrors) {
+    TempFolder folder;
+    tOptions& options = form.document().options();
+    options.setKeepLog(true);
+    options.setLogEvents(true);
+    options.setLogTime(false);
+    ASSERT_TRUE(form.chatLog().open((folder.path() / "chat.log").string()));
+    connectAndAccept();
+    // An empty text stands for the channel line that follows the welcome.
+    const std::vector<std::pair<std::string, bool>> errors = {
+        {"No guest account here.", true},       {"Hello Verdo, welcome to PvPGN Realm!", true},
+        {"Message of the day: be nice.", true}, {"", false},
+        {"That user is not logged on.", false},
+    };
+    std::string expectedLog;
+    for (const auto& [text, greeting] : errors) {
+        SCOPED_TRACE(text);
+        view.lines.clear();
+        if (text.empty()) {
+            receive("1007 CHANNEL \"Chat\"");
+            expectedLog += "[Joining] Chat\n";
+            continue;
+        }
+        receive("1019 ERROR \"" + text + "\"");
+        ASSERT_EQ(view.lines.size(), 1u);
+        EXPECT_EQ(view.lines[0].segments[0].color,
+                  greeting ? options.infoColor() : options.errorColor());
+        expectedLog += (greeting ? "[Info] " : "[Error] ") + text + "\n";
+    }
+    form.chatLog().close();
+    EXPECT_EQ(readFile(folder.path() / "chat.log"), expectedLog);
 }
 
 TEST_F(WelcomeTest, ALaterWelcomeJoinsAgain) {
@@ -405,6 +440,15 @@ TEST_F(KickTest, KickWithRejoinOffIsOnlyShown) {
     EXPECT_EQ(peer->sent, "");
     EXPECT_TRUE(view.hasLine("Op kicked you out of the channel!"));
     EXPECT_FALSE(view.hasLine("Rejoining Chat"));
+}
+
+// A line the server refuses for its length and that cannot be cut (a command).
+TEST_F(WelcomeTest, ALineTheServerNeverTookIsShownAsNotDelivered) {
+    logOn();
+    view.lines.clear();
+    receive("1019 ERROR \"Your line length quota has been exceeded!\"");
+    ASSERT_TRUE(view.hasLine("Not delivered: /join Blizzard Chat Verdo-1"));
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-// The gateway's pure parts: flood rules, line reading, lines, options, names.
+// The gateway's pure parts: flood rules, lines, options, names.
 #include <gtest/gtest.h>
 
 #include "FloodGuard.h"
 #include "GatewayOptions.h"
-#include "LineReader.h"
 #include "Lines.h"
 #include "LogonFlow.h"
 
@@ -66,25 +65,6 @@ TEST(UnitCostGuard, OverlongLinesAreRefusedAndNotCounted) {
     EXPECT_EQ(guard.admit(201, t0), FloodVerdict::TooLong);
     EXPECT_EQ(guard.admit(201, t0), FloodVerdict::TooLong);
     EXPECT_EQ(guard.admit(160, t0), FloodVerdict::Pass);  // nothing was held
-}
-
-TEST(LineReader, CutsOnEveryTerminatorAndTakesALoneFinalOne) {
-    std::vector<std::string> lines;
-    LineReader reader([&](const std::string& line) { lines.push_back(line); });
-    reader.feed("one\r\ntwo\r");
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two"}));
-    reader.feed("\nthree\n");
-    reader.feed("fo");
-    reader.feed("ur\r");
-    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three", "four"}));
-}
-
-TEST(LineReader, CutsLongLinesToTheBound) {
-    std::vector<std::string> lines;
-    LineReader reader([&](const std::string& line) { lines.push_back(line); });
-    reader.feed(std::string(LineReader::kMaxLine + 10, 'a') + "\n");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].size(), LineReader::kMaxLine);
 }
 
 TEST(Lines, ShapesOfTheEventLines) {

@@ -166,5 +166,18 @@ TEST_F(MessagesEndToEndTest, AnotherClientTalksEmotesWhispersSendsASoundAndALink
         EXPECT_NE(log.find(expected), std::string::npos) << expected << " in\n" << log;
 }
 
+// A broadcast of the gateway's operator reaches every user: the session shows
+// it in the chat view in the Info Color and logs it.
+TEST_F(MessagesEndToEndTest, AGatewayBroadcastShowsInTheChatView) {
+    RawClient amy(server->port(), "Amy");
+    ASSERT_TRUE(amy.waitForText("Welcome"));
+    amy.send("/announce The gateway restarts at noon.");
+    ASSERT_TRUE(waitForLine("The gateway restarts at noon."));
+    const RecordingView::Line& line = *findLine("The gateway restarts at noon.");
+    EXPECT_EQ(line.pane, ChatPane);
+    EXPECT_EQ(line.segments[0].color, form.document().options().infoColor());
+    EXPECT_NE(logText().find("The gateway restarts at noon.\n"), std::string::npos) << logText();
+}
+
 }  // namespace
 }  // namespace verdo

@@ -21,7 +21,8 @@ ClientSession::ClientSession(QTcpSocket* socket, ChatWorld& world, const Gateway
           world.style(), world.accounts(), socket->peerAddress().toString().toStdString(),
           {[this](const std::string& bytes) { deliver(bytes); }, [this] { end(true); },
            [this](const std::string& base, const Account& granted) { onLoggedOn(base, granted); }}),
-      reader_([this](const std::string& line) { onLine(line); }),
+      // A line longer than any the protocol needs is cut, the rest dropped.
+      reader_(512, LineReader::LongLines::Cut, [this](const std::string& line) { onLine(line); }),
       flood_(makeFloodGuard()) {
     socket_->setParent(this);
     connect(socket_, &QTcpSocket::readyRead, this, &ClientSession::onReadyRead);

@@ -9,9 +9,9 @@
 #include "ChatWorld.h"
 #include "FloodGuard.h"
 #include "GatewayOptions.h"
-#include "LineReader.h"
 #include "LogonFlow.h"
 #include "Member.h"
+#include "platform/LineReader.h"
 
 class QTcpSocket;
 

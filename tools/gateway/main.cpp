@@ -2,10 +2,11 @@
 #include <sys/resource.h>
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 
 #include "GatewayServer.h"
-#include "SignalWatcher.h"
+#include "platform/qt/SignalPipe.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ int main(int argc, char** argv) {
     }
     raiseDescriptorLimit();
     QCoreApplication app(argc, argv);
-    SignalWatcher watcher;
-    QObject::connect(&watcher, &SignalWatcher::terminationRequested, &app, &QCoreApplication::quit);
+    verdo::SignalPipe stopSignals{SIGTERM, SIGINT};
+    stopSignals.OnSignal = [](int) { QCoreApplication::quit(); };
     GatewayServer server(*options);
     if (!server.start(error)) {
         std::fprintf(stderr, "verdochat-gateway: %s\n", error.c_str());

@@ -9,9 +9,11 @@
 #include <csignal>
 #include <iostream>
 
-#include "app/headless/LineReader.h"
-#include "app/headless/SignalPipe.h"
+#include "app/headless/AutoSave.h"
+#include "chat/MessageTexts.h"
 #include "platform/IniFile.h"
+#include "platform/qt/FdLineReader.h"
+#include "platform/qt/SignalPipe.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -27,7 +29,12 @@ bool isOpen(int fd) {
 HeadlessRunner::HeadlessRunner(HeadlessOptions options, ConsoleOutput output)
     : options_(std::move(options)), view_(std::move(output)) {
     form_ = std::make_unique<ChatForm>(platform_, view_, view_);
-    view_.OnIdleUpdate = [this] { form_->ActionListUpdate(); };
+    autoSave_ = std::make_unique<AutoSave>(form_->document(), platform_.createTimer(),
+                                           [this] { return saveChangedSettings(); });
+    view_.OnIdleUpdate = [this] {
+        form_->ActionListUpdate();
+        if (!stopping_) autoSave_->check();
+    };
     platform_.OnLinkNotOpened = [this](const std::string& url) {
         view_.note("Not opened (no browser here): " + url);
     };
@@ -35,6 +42,7 @@ HeadlessRunner::HeadlessRunner(HeadlessOptions options, ConsoleOutput output)
 
 // The logic goes first: its connection may still report while it closes.
 HeadlessRunner::~HeadlessRunner() {
+    autoSave_.reset();
     form_.reset();
 }
 
@@ -88,18 +96,19 @@ void HeadlessRunner::send(const std::string& bytes) {
     form_->text().send(bytes);
 }
 
-// What the file says now wins over changes made while running.
+// What the file says now wins: changes made while running were saved a few
+// seconds after they happened, and only those of the last seconds are dropped.
 void HeadlessRunner::reloadChatFile() {
     ChatDocument& document = form_->document();
     const std::string path = document.currentFile().value_or("");
     if (document.modified())
-        view_.note("Re-reading " + path + " drops the changes made while running.");
+        view_.note("Re-reading " + path + " drops the changes of the last seconds, not yet saved.");
     document.setModified(false);
     const tOptions& options = document.options();
     if (document.LoadChatFile(path)) {
         addStatusLine(view_, "Chat file " + path + " re-read.", options.infoColor());
     } else {
-        addStatusLine(view_, "An Error occured loading chat settings.", options.errorColor());
+        addStatusLine(view_, texts::LoadFailed, options.errorColor());
     }
 }
 
@@ -119,6 +128,7 @@ bool HeadlessRunner::saveChangedSettings() {
 void HeadlessRunner::stop() {
     if (stopping_) return;
     stopping_ = true;
+    autoSave_->stop();
     const int status = saveChangedSettings() ? HeadlessStopped : HeadlessSaveFailed;
     Session& session = form_->session();
     if (session.connectLoopRunning()) {
@@ -145,6 +155,10 @@ bool colorOutput() {
 
 int runHeadless(int argc, char** argv, const std::optional<std::string>& chatFile,
                 const std::optional<std::string>& server) {
+    // A reader of standard output that went away (a closed pipe, a stopped
+    // journal) must not end the bot before it saves: writes fail instead, and
+    // the bot goes on without output.
+    ::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     HeadlessOptions options;
     options.chatFile = chatFile;

@@ -14,6 +14,7 @@
 
 namespace verdo {
 
+class AutoSave;
 class FdLineReader;
 class SignalPipe;
 
@@ -61,6 +62,7 @@ class HeadlessRunner {
     HeadlessPlatform platform_;
     ConsoleView view_;
     std::unique_ptr<ChatForm> form_;
+    std::unique_ptr<AutoSave> autoSave_;
     std::unique_ptr<FdLineReader> input_;
     std::unique_ptr<SignalPipe> signals_;
     bool stopping_ = false;

@@ -1,6 +1,6 @@
 // Reads lines from a file descriptor (standard input) as they arrive, inside
-// the Qt event loop. Lines end at LF; a CR before it is dropped. The end of
-// the input only stops the reading.
+// the Qt event loop, cut as LineReader cuts them. The end of the input only
+// stops the reading.
 #pragma once
 
 #include <QSocketNotifier>
@@ -8,11 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "platform/LineReader.h"
+
 namespace verdo {
 
 class FdLineReader {
   public:
-    // A line without an end is delivered once this many bytes are held.
+    // A longer line comes out in pieces of this many bytes.
     static constexpr std::size_t MaxLine = 4096;
 
     explicit FdLineReader(int fd);
@@ -26,12 +28,11 @@ class FdLineReader {
 
   private:
     void readAvailable();
-    void deliverLines();
     void end();
 
     int fd_;
     std::unique_ptr<QSocketNotifier> notifier_;
-    std::string held_;
+    LineReader lines_;
     bool ended_ = false;
 };
 

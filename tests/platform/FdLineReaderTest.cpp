@@ -1,5 +1,5 @@
-// Standard input's reader on a pipe: lines as they arrive, CR LF, a line in
-// pieces, an over-long line, and the end of the input.
+// A descriptor read in the event loop (standard input on a pipe): lines as
+// they arrive, CR LF, a line in pieces, an over-long line, the end of input.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "app/headless/LineReader.h"
+#include "platform/qt/FdLineReader.h"
 #include "support/WaitFor.h"
 
 namespace verdo {
 namespace {
 
-class LineReaderTest : public ::testing::Test {
+class FdLineReaderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(::pipe(fds), 0);
@@ -43,14 +43,14 @@ class LineReaderTest : public ::testing::Test {
     int ends = 0;
 };
 
-TEST_F(LineReaderTest, LinesEndAtLineFeedsWithOrWithoutReturn) {
+TEST_F(FdLineReaderTest, LinesEndAtLineFeedsWithOrWithoutReturn) {
     write("hello\r\n/join Op Verdo\n\nlast\n");
     ASSERT_TRUE(waitForLines(4));
     EXPECT_EQ(lines, (std::vector<std::string>{"hello", "/join Op Verdo", "", "last"}));
     EXPECT_FALSE(reader->ended());
 }
 
-TEST_F(LineReaderTest, ALineInPiecesComesOutWhole) {
+TEST_F(FdLineReaderTest, ALineInPiecesComesOutWhole) {
     write("hel");
     EXPECT_FALSE(testing::waitFor([&] { return !lines.empty(); }, 100));
     write("lo\r");
@@ -59,14 +59,14 @@ TEST_F(LineReaderTest, ALineInPiecesComesOutWhole) {
     EXPECT_EQ(lines, std::vector<std::string>{"hello"});
 }
 
-TEST_F(LineReaderTest, AnEndlessLineIsCutAtTheLimit) {
+TEST_F(FdLineReaderTest, AnEndlessLineIsCutAtTheLimit) {
     write(std::string(FdLineReader::MaxLine + 10, 'x') + "\n");
     ASSERT_TRUE(waitForLines(2));
     EXPECT_EQ(lines[0], std::string(FdLineReader::MaxLine, 'x'));
     EXPECT_EQ(lines[1], std::string(10, 'x'));
 }
 
-TEST_F(LineReaderTest, TheEndDeliversTheUnfinishedLineThenReportsOnce) {
+TEST_F(FdLineReaderTest, TheEndDeliversTheUnfinishedLineThenReportsOnce) {
     write("one\ntwo\r");
     closeInput();
     ASSERT_TRUE(testing::waitFor([&] { return ends == 1; }));

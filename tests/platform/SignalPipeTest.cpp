@@ -5,7 +5,7 @@
 #include <csignal>
 #include <vector>
 
-#include "app/headless/SignalPipe.h"
+#include "platform/qt/SignalPipe.h"
 #include "support/WaitFor.h"
 
 namespace verdo {

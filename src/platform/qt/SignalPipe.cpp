@@ -1,5 +1,5 @@
 // The self-pipe for signals (see SignalPipe.h).
-#include "app/headless/SignalPipe.h"
+#include "platform/qt/SignalPipe.h"
 
 #include <fcntl.h>
 #include <unistd.h>
