@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/DSHyperLink.h"
 #include "dialogs/ProgramLinks.h"
 #include "platform/ProgramVersion.h"
-#include "controls/DSHyperLink.h"
 
 namespace verdo {
 

@@ -20,15 +20,6 @@ namespace {
 
 constexpr int ChannelLength = 240;
 
-QPushButton* button(const QString& caption, const char* name, const QString& hint,
-                    QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(name);
-    result->setAutoDefault(false);
-    result->setToolTip(hint);
-    return result;
-}
-
 }  // namespace
 
 TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& channel, Hooks hooks,
@@ -45,14 +36,15 @@ TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& c
     lstChannel = new QListWidget(this);
     lstChannel->setObjectName("lstChannel");
     lstChannel->setMinimumHeight(fontMetrics().lineSpacing() * 12);
-    btnAdd = button("&Add", "btnAdd", "Click to add channel to list", this);
-    btnDelete = button("&Delete", "btnDelete", "Click to delete this channel from the list", this);
-    btnClear = button("Cl&ear", "btnClear", "Click to clear the entire list", this);
+    btnAdd = dialogButton("&Add", "btnAdd", this, "Click to add channel to list");
+    btnDelete =
+        dialogButton("&Delete", "btnDelete", this, "Click to delete this channel from the list");
+    btnClear = dialogButton("Cl&ear", "btnClear", this, "Click to clear the entire list");
     btnOk = new QPushButton("&Ok", this);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = button("&Cancel", "btnCancel", QString(), this);
-    btnHelp = button("&Help", "btnHelp", QString(), this);
+    btnCancel = dialogButton("&Cancel", "btnCancel", this);
+    btnHelp = dialogButton("&Help", "btnHelp", this);
 
     auto* channelLabel = new QLabel("Enter a channel:", this);
     channelLabel->setBuddy(edChannel);

@@ -16,10 +16,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "records/ColorItems.h"
-#include "text/DisplayText.h"
 #include "controls/OptionsStyle.h"
 #include "controls/UserIcons.h"
+#include "records/ColorItems.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 

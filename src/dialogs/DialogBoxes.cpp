@@ -5,11 +5,21 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QShortcut>
 
 #include "text/DisplayText.h"
 
 namespace verdo {
+
+QPushButton* dialogButton(const QString& caption, const char* name, QWidget* parent,
+                          const QString& hint) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    if (!hint.isEmpty()) button->setToolTip(hint);
+    return button;
+}
 
 bool askYesNo(QWidget* parent, const std::string& question) {
     return QMessageBox::question(parent, parent->window()->windowTitle(), displayText(question),

@@ -9,9 +9,15 @@
 #include <string>
 
 class QAbstractButton;
+class QPushButton;
 class QWidget;
 
 namespace verdo {
+
+// A dialog's push button with its object name and hint; it never becomes the
+// default button by having the focus, so Enter keeps the dialog's own meaning.
+QPushButton* dialogButton(const QString& caption, const char* name, QWidget* parent,
+                          const QString& hint = {});
 
 // A question with Yes and No and the question icon; true on Yes.
 bool askYesNo(QWidget* parent, const std::string& question);

@@ -8,20 +8,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "dialogs/DialogBoxes.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
-namespace {
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TfrmEditList::TfrmEditList(std::vector<std::string> names, std::function<void()> markModified,
                            QWidget* parent)
@@ -37,15 +29,15 @@ TfrmEditList::TfrmEditList(std::vector<std::string> names, std::function<void()>
     lstCustom->setMinimumSize(fontMetrics().averageCharWidth() * 28,
                               fontMetrics().lineSpacing() * 14);
 
-    btnUp = makeButton(this, "btnUp", tr("Move User Up"));
+    btnUp = dialogButton(tr("Move User Up"), "btnUp", this);
     btnUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
     btnUp->setToolTip(btnUp->shortcut().toString(QKeySequence::NativeText));
-    btnDown = makeButton(this, "btnDown", tr("Move User Down"));
+    btnDown = dialogButton(tr("Move User Down"), "btnDown", this);
     btnDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     btnDown->setToolTip(btnDown->shortcut().toString(QKeySequence::NativeText));
-    btnOk = makeButton(this, "btnOk", tr("&Ok"));
+    btnOk = dialogButton(tr("&Ok"), "btnOk", this);
     btnOk->setDefault(true);
-    btnCancel = makeButton(this, "btnCancel", tr("&Cancel"));
+    btnCancel = dialogButton(tr("&Cancel"), "btnCancel", this);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(btnUp);

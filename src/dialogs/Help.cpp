@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "controls/DSHyperLink.h"
 #include "dialogs/ProgramLinks.h"
 #include "engine/HelpText.h"
-#include "controls/DSHyperLink.h"
 #include "text/DisplayText.h"
 
 namespace verdo {

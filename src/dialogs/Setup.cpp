@@ -19,11 +19,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "controls/DSStringListEdit.h"
+#include "controls/TimerListDelegate.h"
+#include "dialogs/DialogBoxes.h"
 #include "engine/AlignedLists.h"
 #include "engine/CommandTable.h"
-#include "controls/DSStringListEdit.h"
 #include "text/DisplayText.h"
-#include "controls/TimerListDelegate.h"
 
 namespace verdo {
 namespace {
@@ -136,13 +137,6 @@ QLabel* caption(const char* text, QWidget* buddy) {
     return label;
 }
 
-QPushButton* button(const char* text, const char* name, QWidget* parent) {
-    auto* result = new QPushButton(QObject::tr(text), parent);
-    result->setObjectName(name);
-    result->setAutoDefault(false);
-    return result;
-}
-
 // Spin edits whose value changes by the arrows (and arrow keys) only.
 QSpinBox* arrowsOnlySpin(const char* name, int minimum, int maximum, QWidget* parent) {
     auto* spin = new QSpinBox(parent);
@@ -188,8 +182,8 @@ TfrmSetup::TfrmSetup(QWidget* parent, const tOptions& options, const ChatLists& 
     btnOk = new QPushButton(tr("&Ok"), this);
     btnOk->setObjectName("btnOk");
     btnOk->setDefault(true);
-    btnCancel = button("&Cancel", "btnCancel", this);
-    btnHelp = button("&Help", "btnHelp", this);
+    btnCancel = dialogButton("&Cancel", "btnCancel", this);
+    btnHelp = dialogButton("&Help", "btnHelp", this);
     connect(btnOk, &QPushButton::clicked, this, &TfrmSetup::accept);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmSetup::reject);
     connect(btnHelp, &QPushButton::clicked, this, &TfrmSetup::helpClick);
@@ -274,7 +268,7 @@ QWidget* TfrmSetup::buildGeneralTab() {
     auto* page = new QWidget;
     auto* logOn = new QGridLayout;
     cmUserName = makeNameBox("cmUserName", page);
-    btnDeleteName = button("Delete", "btnDeleteName", page);
+    btnDeleteName = dialogButton("Delete", "btnDeleteName", page);
     logOn->addWidget(caption("User Name:", cmUserName), 0, 0);
     logOn->addWidget(cmUserName, 0, 1);
     logOn->addWidget(btnDeleteName, 0, 2);
@@ -286,7 +280,7 @@ QWidget* TfrmSetup::buildGeneralTab() {
     edUniquePass->setStyleSheet("lineedit-password-character: 42");
     edUniquePass->setMaxLength(NameLength);
     connect(edUniquePass, &QLineEdit::textEdited, this, &TfrmSetup::markModified);
-    btnDeletePassword = button("Delete", "btnDeletePassword", page);
+    btnDeletePassword = dialogButton("Delete", "btnDeletePassword", page);
     auto* passwordLabel = caption("Password:", cmPassword);
     logOn->addWidget(passwordLabel, 1, 0);
     // The masked edit lies over the drop-down; one of them is shown.
@@ -299,7 +293,7 @@ QWidget* TfrmSetup::buildGeneralTab() {
     logOn->addWidget(multiNote, 3, 1, 1, 2);
 
     cmChannel = makeNameBox("cmChannel", page);
-    btnDeleteChannel = button("Delete", "btnDeleteChannel", page);
+    btnDeleteChannel = dialogButton("Delete", "btnDeleteChannel", page);
     logOn->addWidget(caption("Home Channel:", cmChannel), 4, 0);
     logOn->addWidget(cmChannel, 4, 1);
     logOn->addWidget(btnDeleteChannel, 4, 2);
@@ -315,10 +309,10 @@ QWidget* TfrmSetup::buildGeneralTab() {
 
     lstServer = new QListWidget(page);
     lstServer->setObjectName("lstServer");
-    btnAddServer = button("&Add", "btnAddServer", page);
-    btnDeleteServer = button("&Delete", "btnDeleteServer", page);
-    btnMoveUp = button("Move Up", "btnMoveUp", page);
-    btnMoveDown = button("Move Down", "btnMoveDown", page);
+    btnAddServer = dialogButton("&Add", "btnAddServer", page);
+    btnDeleteServer = dialogButton("&Delete", "btnDeleteServer", page);
+    btnMoveUp = dialogButton("Move Up", "btnMoveUp", page);
+    btnMoveDown = dialogButton("Move Down", "btnMoveDown", page);
     connect(btnAddServer, &QPushButton::clicked, this, &TfrmSetup::addServerClick);
     connect(btnDeleteServer, &QPushButton::clicked, this, &TfrmSetup::deleteServerClick);
     connect(btnMoveUp, &QPushButton::clicked, this, [this] { moveServer(true); });
@@ -391,7 +385,7 @@ QWidget* TfrmSetup::buildLogTab() {
     edLogFIle = new QLineEdit(pnlLog);
     edLogFIle->setObjectName("edLogFIle");
     edLogFIle->setReadOnly(true);
-    btnChange = button("Ch&ange...", "btnChange", pnlLog);
+    btnChange = dialogButton("Ch&ange...", "btnChange", pnlLog);
     connect(btnChange, &QPushButton::clicked, this, &TfrmSetup::changeLogClick);
     connect(keepLog, &QCheckBox::toggled, pnlLog, &QWidget::setVisible);
     auto* file = new QHBoxLayout;
@@ -508,9 +502,9 @@ QWidget* TfrmSetup::buildCommandsTab() {
     cmLevel->setObjectName("cmLevel");
     for (const char* level : LevelNames)
         cmLevel->addItem(tr(level));
-    btnAddCommand = button("Add", "btnAddCommand", page);
-    btnDeleteCommand = button("Delete", "btnDeleteCommand", page);
-    btnClearCommands = button("Clear", "btnClearCommands", page);
+    btnAddCommand = dialogButton("Add", "btnAddCommand", page);
+    btnDeleteCommand = dialogButton("Delete", "btnDeleteCommand", page);
+    btnClearCommands = dialogButton("Clear", "btnClearCommands", page);
     mmCommandNote = new QPlainTextEdit(tr(CommandNote), page);
     mmCommandNote->setObjectName("mmCommandNote");
     mmCommandNote->setReadOnly(true);
@@ -557,9 +551,9 @@ QWidget* TfrmSetup::buildTimersTab() {
     seInterval = new QSpinBox(page);
     seInterval->setObjectName("seInterval");
     seInterval->setRange(0, 10000);
-    btnAddTimer = button("Add", "btnAddTimer", page);
-    btnDeleteTimer = button("Delete", "btnDeleteTimer", page);
-    btnClearTimers = button("Clear", "btnClearTimers", page);
+    btnAddTimer = dialogButton("Add", "btnAddTimer", page);
+    btnDeleteTimer = dialogButton("Delete", "btnDeleteTimer", page);
+    btnClearTimers = dialogButton("Clear", "btnClearTimers", page);
     connect(lstTimers, &QListWidget::itemSelectionChanged, this, &TfrmSetup::timerSelected);
     connect(edTimer, &QLineEdit::textChanged, this, &TfrmSetup::timerEdited);
     connect(seInterval, &QSpinBox::valueChanged, this, &TfrmSetup::timerEdited);

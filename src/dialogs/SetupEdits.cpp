@@ -17,10 +17,10 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/AlignedLists.h"
 #include "controls/DSStringListEdit.h"
-#include "text/DisplayText.h"
 #include "controls/TimerListDelegate.h"
+#include "engine/AlignedLists.h"
+#include "text/DisplayText.h"
 
 namespace verdo {
 namespace {

@@ -23,13 +23,6 @@ namespace {
 
 constexpr int NameLength = 240;
 
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(name);
-    result->setAutoDefault(false);
-    return result;
-}
-
 }  // namespace
 
 TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent)
@@ -42,17 +35,17 @@ TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent
     edFile->setObjectName("edFile");
     edFile->setReadOnly(true);
     edFile->setMinimumWidth(charWidth * 50);
-    btnLoad = button("&Load New", "btnLoad", this);
-    btnExecute = button("&Execute", "btnExecute", this);
+    btnLoad = dialogButton("&Load New", "btnLoad", this);
+    btnExecute = dialogButton("&Execute", "btnExecute", this);
     btnExecute->setCheckable(true);
     edUser = new QLineEdit(this);
     edUser->setObjectName("edUser");
     edUser->setMaxLength(NameLength);
-    btnReset = button("&Reset to Beginning", "btnReset", this);
+    btnReset = dialogButton("&Reset to Beginning", "btnReset", this);
     btnExit = new QPushButton("E&xit", this);
     btnExit->setObjectName("btnExit");
     btnExit->setDefault(true);
-    btnHelp = button("Help", "btnHelp", this);
+    btnHelp = dialogButton("Help", "btnHelp", this);
 
     auto* fields = new QGridLayout;
     auto* fileLabel = new QLabel("Current Text File:", this);

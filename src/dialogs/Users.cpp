@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "dialogs/DialogBoxes.h"
 #include "controls/ColorSwatch.h"
+#include "dialogs/DialogBoxes.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -52,13 +52,6 @@ QFrame* panel(QWidget* parent, const char* name) {
     frame->setObjectName(name);
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
     return frame;
-}
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(name);
-    result->setAutoDefault(false);
-    return result;
 }
 
 }  // namespace
@@ -105,9 +98,9 @@ void TfrmUsers::build() {
     cmUser->setObjectName("cmUser");
     cmUser->setMaxVisibleItems(15);
     cmUser->setMinimumWidth(charWidth * 24);
-    btnAdd = button("&Add", "btnAdd", this);
-    btnDelete = button("&Delete", "btnDelete", this);
-    btnClear = button("&Clear", "btnClear", this);
+    btnAdd = dialogButton("&Add", "btnAdd", this);
+    btnDelete = dialogButton("&Delete", "btnDelete", this);
+    btnClear = dialogButton("&Clear", "btnClear", this);
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("User Name:", this));
     top->addWidget(cmUser, 1);
@@ -158,8 +151,8 @@ void TfrmUsers::build() {
         sound.edit = new QLineEdit(pnlSounds);
         sound.edit->setObjectName(sound.names[0]);
         sound.edit->setReadOnly(true);
-        sound.change = button("Change...", sound.names[1], pnlSounds);
-        sound.none = button("None", sound.names[2], pnlSounds);
+        sound.change = dialogButton("Change...", sound.names[1], pnlSounds);
+        sound.none = dialogButton("None", sound.names[2], pnlSounds);
         sounds->addWidget(new QLabel(sound.caption, pnlSounds), row, 0);
         sounds->addWidget(sound.edit, row, 1);
         sounds->addWidget(sound.change, row, 2);
@@ -188,7 +181,7 @@ void TfrmUsers::build() {
     btnExit = new QPushButton("E&xit", this);
     btnExit->setObjectName("btnExit");
     btnExit->setDefault(true);
-    btnHelp = button("&Help", "btnHelp", this);
+    btnHelp = dialogButton("&Help", "btnHelp", this);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
     bottom->addWidget(btnExit);

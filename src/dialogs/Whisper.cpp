@@ -16,11 +16,11 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "controls/OptionsStyle.h"
+#include "controls/TabEdit.h"
 #include "platform/SafeFile.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
-#include "controls/OptionsStyle.h"
-#include "controls/TabEdit.h"
 
 namespace verdo {
 
