@@ -26,6 +26,7 @@
 #include "ui/Chat.h"
 #include "ui/NameDrag.h"
 #include "ui/WidgetTestSupport.h"
+#include "ui/WindowFixture.h"
 
 namespace verdo {
 namespace {
@@ -33,46 +34,9 @@ namespace {
 using testing::FakePlatform;
 using testing::FakeTcpClient;
 
-class MessagesWindowTest : public ::testing::Test {
+class MessagesWindowTest : public testing::WindowFixture {
   protected:
-    void SetUp() override {
-        auto services = std::make_unique<FakePlatform>();
-        platform = services.get();
-        window = std::make_unique<TfrmChat>(std::move(services));
-        ASSERT_TRUE(testing::showActive(*window));
-        window->form().document().lists().ServerList.clear();
-    }
-
-    FakeTcpClient& client() { return *platform->clients.at(0); }
     QLineEdit& entry() { return *window->edEntry->lineEdit(); }
-    void settle() { QCoreApplication::processEvents(); }
-    void receive(const std::string& line) {
-        client().receive(line + "\r\n");
-        settle();
-    }
-    // Logged on as Guest in "Chat" with Ann, Bob and Cid; nothing sent yet.
-    void logOn() {
-        QTest::keyClick(window.get(), Qt::Key_F4);
-        settle();
-        client().accept();
-        receive("2010 NAME Guest");
-        receive("1018 INFO \"Welcome to Battle.net!\"");
-        receive("1007 CHANNEL \"Chat\"");
-        for (const char* name : {"Ann", "Bob", "Cid"})
-            receive(std::string("1001 USER ") + name + " 0010 [CHAT]");
-        ASSERT_TRUE(window->form().session().LoggedOn());
-        sent();
-    }
-    // Lets the interpreter's pacing send everything queued and returns what
-    // went out since the last call.
-    std::string sent() {
-        ChatForm& form = window->form();
-        testing::FakeTimer& flood =
-            testing::FakePlatform::fake(form.session().bcChat().FloodTimer());
-        while (window->form().session().bcChat().QueueCount() > 0 && flood.tick()) {
-        }
-        return std::exchange(client().sent, std::string());
-    }
     // Keys go where the keyboard would send them: the focused control.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -95,9 +59,6 @@ class MessagesWindowTest : public ::testing::Test {
         if (!custom.isEmpty()) return "lstDef:" + custom.front()->text();
         return {};
     }
-
-    FakePlatform* platform = nullptr;
-    std::unique_ptr<TfrmChat> window;
 };
 
 TEST_F(MessagesWindowTest, EnterSendsAndEchoesButASlashLineIsOnlySent) {

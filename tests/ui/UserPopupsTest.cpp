@@ -21,46 +21,15 @@
 #include "ui/ChatPopups.h"
 #include "ui/NameDrag.h"
 #include "ui/WidgetTestSupport.h"
+#include "ui/WindowFixture.h"
 
 namespace verdo {
 namespace {
 
 using testing::FakePlatform;
 
-class UserPopupsTest : public ::testing::Test {
+class UserPopupsTest : public testing::WindowFixture {
   protected:
-    void SetUp() override {
-        auto services = std::make_unique<FakePlatform>();
-        platform = services.get();
-        window = std::make_unique<TfrmChat>(std::move(services));
-        ASSERT_TRUE(testing::showActive(*window));
-        window->form().document().lists().ServerList.clear();
-    }
-    void settle() { QCoreApplication::processEvents(); }
-    void receive(const std::string& line) {
-        platform->clients.at(0)->receive(line + "\r\n");
-        settle();
-    }
-    // Logged on as Guest in "Chat" with Ann, Bob and Cid; nothing sent yet.
-    void logOn() {
-        QTest::keyClick(window.get(), Qt::Key_F4);
-        settle();
-        platform->clients.at(0)->accept();
-        receive("2010 NAME Guest");
-        receive("1018 INFO \"Welcome to Battle.net!\"");
-        receive("1007 CHANNEL \"Chat\"");
-        for (const char* name : {"Ann", "Bob", "Cid"})
-            receive(std::string("1001 USER ") + name + " 0010 [CHAT]");
-        ASSERT_TRUE(window->form().session().LoggedOn());
-        sent();
-    }
-    std::string sent() {
-        TBnetChat& chat = window->form().session().bcChat();
-        testing::FakeTimer& flood = FakePlatform::fake(chat.FloodTimer());
-        while (chat.QueueCount() > 0 && flood.tick()) {
-        }
-        return std::exchange(platform->clients.at(0)->sent, std::string());
-    }
     void setCustomList(const tStringList& names) {
         window->form().document().lists().UserDef = names;
         window->showCustomList(std::nullopt);
@@ -92,9 +61,6 @@ class UserPopupsTest : public ::testing::Test {
         QApplication::sendEvent(window->lstDef->viewport(), &drop);
     }
     const tStringList& custom() { return window->form().document().lists().UserDef; }
-
-    FakePlatform* platform = nullptr;
-    std::unique_ptr<TfrmChat> window;
 };
 
 TEST_F(UserPopupsTest, EntriesAreEnabledByTheSelectionAndTheLogOn) {

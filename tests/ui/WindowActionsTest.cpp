@@ -25,45 +25,15 @@
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
 #include "ui/WidgetTestSupport.h"
+#include "ui/WindowFixture.h"
 
 namespace verdo {
 namespace {
 
 using testing::FakePlatform;
 
-class WindowActionsTest : public ::testing::Test {
+class WindowActionsTest : public testing::WindowFixture {
   protected:
-    void SetUp() override {
-        auto services = std::make_unique<FakePlatform>();
-        platform = services.get();
-        window = std::make_unique<TfrmChat>(std::move(services));
-        ASSERT_TRUE(testing::showActive(*window));
-        window->form().document().lists().ServerList.clear();
-    }
-
-    void settle() { QCoreApplication::processEvents(); }
-    void receive(const std::string& line) {
-        platform->clients.at(0)->receive(line + "\r\n");
-        settle();
-    }
-    void logOn() {
-        window->action(ChatAction::Connect)->trigger();
-        settle();
-        platform->clients.at(0)->accept();
-        receive("2010 NAME Guest");
-        receive("1018 INFO \"Welcome to Battle.net!\"");
-        receive("1007 CHANNEL \"Chat\"");
-        ASSERT_TRUE(window->form().session().LoggedOn());
-        sent();
-    }
-    // What went out since the last call, the pacing let through.
-    std::string sent() {
-        TBnetChat& chat = window->form().session().bcChat();
-        testing::FakeTimer& flood = FakePlatform::fake(chat.FloodTimer());
-        while (chat.QueueCount() > 0 && flood.tick()) {
-        }
-        return std::exchange(platform->clients.at(0)->sent, std::string());
-    }
     // Triggers `id` and returns the object name of the modal dialog it opened,
     // after `answer` ran on it (the default closes it).
     QString modalOf(ChatAction id, std::function<void(QWidget*)> answer = {}) {
@@ -83,9 +53,6 @@ class WindowActionsTest : public ::testing::Test {
             entries << entry->text();
         return entries;
     }
-
-    FakePlatform* platform = nullptr;
-    std::unique_ptr<TfrmChat> window;
 };
 
 TEST_F(WindowActionsTest, EachModalActionOpensItsDialog) {
