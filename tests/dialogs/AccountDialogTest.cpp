@@ -17,12 +17,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-QStringList texts(const QListWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
+using testing::texts;
 
 QString selected(const QListWidget* list) {
     return list->currentItem() != nullptr ? list->currentItem()->text() : QString();

@@ -8,18 +8,14 @@
 
 #include "dialogs/Channel.h"
 #include "dialogs/DialogAnswers.h"
+#include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
 
 using Strings = std::vector<std::string>;
 
-QStringList texts(const QListWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
-    return result;
-}
+using testing::texts;
 
 class ChannelDialogTest : public ::testing::Test {
   protected:
