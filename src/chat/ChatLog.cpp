@@ -1,17 +1,10 @@
 // Appending to the chat log (see ChatLog.h).
 #include "chat/ChatLog.h"
 
+#include "platform/TextLineEnd.h"
 #include "records/Options.h"
 
 namespace verdo {
-
-namespace {
-#ifdef _WIN32
-constexpr const char* kLineEnd = "\r\n";
-#else
-constexpr const char* kLineEnd = "\n";
-#endif
-}  // namespace
 
 bool ChatLog::open(const std::string& path) {
     return file_.open(path, FileAccess::OwnerOnly);
@@ -27,7 +20,7 @@ void ChatLog::WriteChatLog(const std::string& text, LogKind kind, const tOptions
     std::string line;
     if (options.logTime()) line = "[" + clock_.localDateTimeText() + "] ";
     line += text;
-    line += kLineEnd;
+    line += TextLineEnd;
     file_.append(line);  // a failed write loses only this line
 }
 

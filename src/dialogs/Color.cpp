@@ -33,7 +33,7 @@ enum class Area { Chat, Whisper, UserList, Input, Custom };
 // lists' font, and the application's font for the input line.
 enum PreviewFont : int { ChatFont, WhisperFont, ListFont, ApplicationFont };
 
-struct AreaSpec {
+struct PreviewArea {
     const char* caption;
     const char* objectName;
     int item;  // the background
@@ -43,7 +43,7 @@ struct AreaSpec {
 
 // Indexed by Area. Chat, whisper and input samples on the left, the two lists
 // on the right.
-constexpr std::array<AreaSpec, 5> Areas = {{
+constexpr std::array<PreviewArea, 5> Areas = {{
     {"Main Chat Screen:", "pnlChat", 9, ChatFont, 0, 1},
     {"Whisper Window:", "pnlWhisper", 10, WhisperFont, 0, 3},
     {"User List:", "pnlUserList", 12, ListFont, 1, 1},
@@ -55,7 +55,7 @@ enum class Kind { Text, Icon, SelectedRow };
 
 // The sample elements, row by row; a selected row holds the elements that follow
 // it in the same row.
-struct SampleSpec {
+struct PreviewSample {
     Area area;
     int row;
     Kind kind;
@@ -64,7 +64,7 @@ struct SampleSpec {
     int item;
 };
 
-constexpr SampleSpec Samples[] = {
+constexpr PreviewSample Samples[] = {
     {Area::Chat, 0, Kind::Text, "lblYourName", "<YourName> ", 15},
     {Area::Chat, 0, Kind::Text, "lblYourText", "This is text that you just entered", 14},
     {Area::Chat, 1, Kind::Text, "lblSomeone", "<Someone> ", 8},
@@ -210,9 +210,9 @@ QWidget* TfrmColor::buildPreview() {
                        {Area::UserList, &btnUserFont, "btnUserFont"}};
     std::array<QFrame*, Areas.size()> areas{};
     for (std::size_t i = 0; i < Areas.size(); ++i) {
-        const AreaSpec& spec = Areas[i];
+        const PreviewArea& area = Areas[i];
         auto* head = new QHBoxLayout;
-        head->addWidget(new QLabel(tr(spec.caption), preview));
+        head->addWidget(new QLabel(tr(area.caption), preview));
         head->addStretch();
         for (const auto& font : fontButtons) {
             if (static_cast<std::size_t>(font.area) != i) continue;
@@ -221,13 +221,13 @@ QWidget* TfrmColor::buildPreview() {
             head->addWidget(*font.button);
         }
         areas[i] = new QFrame(preview);
-        areas[i]->setObjectName(spec.objectName);
+        areas[i]->setObjectName(area.objectName);
         areas[i]->setFrameShape(QFrame::StyledPanel);
         auto* rows = new QVBoxLayout(areas[i]);
         rows->setSpacing(0);
-        addPart(areas[i], spec.item, true, spec.font);
-        grid->addLayout(head, spec.row - 1, spec.column);
-        grid->addWidget(areas[i], spec.row, spec.column);
+        addPart(areas[i], area.item, true, area.font);
+        grid->addLayout(head, area.row - 1, area.column);
+        grid->addWidget(areas[i], area.row, area.column);
     }
 
     const UserIconSet icons = makeUserIcons();
@@ -235,8 +235,8 @@ QWidget* TfrmColor::buildPreview() {
                                               UserIcon::Diablo};
     std::vector<QHBoxLayout*> rows;
     std::pair<Area, int> current{Area::Chat, -1};
-    for (const SampleSpec& sample : Samples) {
-        const AreaSpec& spec = Areas[static_cast<std::size_t>(sample.area)];
+    for (const PreviewSample& sample : Samples) {
+        const PreviewArea& place = Areas[static_cast<std::size_t>(sample.area)];
         QFrame* area = areas[static_cast<std::size_t>(sample.area)];
         if (current != std::pair{sample.area, sample.row}) {
             current = {sample.area, sample.row};
@@ -247,7 +247,7 @@ QWidget* TfrmColor::buildPreview() {
             area->layout()->addWidget(rowWidget);
             if (sample.kind == Kind::SelectedRow) {
                 rowWidget->setObjectName(sample.objectName);
-                addPart(rowWidget, sample.item, true, spec.font);
+                addPart(rowWidget, sample.item, true, place.font);
                 continue;
             }
         }
@@ -260,7 +260,7 @@ QWidget* TfrmColor::buildPreview() {
         } else {
             label->setText(tr(sample.text));
         }
-        addPart(label, sample.item, false, spec.font);
+        addPart(label, sample.item, false, place.font);
         rows.back()->addWidget(label);
     }
     for (QHBoxLayout* row : rows)

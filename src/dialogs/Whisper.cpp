@@ -19,18 +19,13 @@
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
 #include "platform/SafeFile.h"
+#include "platform/TextLineEnd.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
 namespace {
-
-#ifdef _WIN32
-constexpr const char* LineEnd = "\r\n";
-#else
-constexpr const char* LineEnd = "\n";
-#endif
 
 void setColors(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
@@ -136,7 +131,7 @@ void TfrmWhisper::mnSaveClick() {
     if (!scWhisper->document()->isEmpty()) {
         for (const QString& line : scWhisper->toPlainText().split(QChar('\n'))) {
             contents += typedBytes(line);
-            contents += LineEnd;
+            contents += TextLineEnd;
         }
     }
     if (!writeFileSafely(path->toStdString(), contents)) {
