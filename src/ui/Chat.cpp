@@ -1,70 +1,59 @@
 // The main window as the logic's view: lines, status, action states, the
-// connecting dialog, questions, and the gestures handed back to ChatForm.
+// connecting dialog and questions; and the window's own actions.
 #include "ui/Chat.h"
 
-#include "chat/ProgramConstants.h"
-
-#include <QCoreApplication>
-
 #include <QAction>
-#include <QInputDialog>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QToolBar>
+#include <functional>
+#include <utility>
 
+#include "chat/ProgramConstants.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "dialogs/Whisper.h"
 #include "text/DisplayText.h"
-#include "ui/ChatWindows.h"
-#include "ui/RosterView.h"
-#include "ui/UrlBar.h"
 #include "ui/ChatPopups.h"
+#include "ui/ChatWidgets.h"
+#include "ui/ChatWindows.h"
+#include "ui/EditActions.h"
+#include "ui/MainActions.h"
+#include "ui/MessageControls.h"
+#include "ui/QuestionBoxes.h"
 #include "ui/RosterView.h"
+#include "ui/SoundMenus.h"
 #include "ui/UrlBar.h"
-#include "ui/UserNameItem.h"
 
 namespace verdo {
-
-namespace {
-
-QString qtText(const std::string& bytes) {
-    return displayText(bytes);
-}
-
-void setColors(QWidget* widget, QPalette::ColorRole backgroundRole, const QColor& background,
-               QPalette::ColorRole textRole, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(backgroundRole, background);
-    palette.setColor(textRole, text);
-    widget->setPalette(palette);
-}
-
-}  // namespace
 
 TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     : QMainWindow(parent), platform_(std::move(platform)) {
     setObjectName("frmChat");
     setWindowTitle(QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle)));
     form_ = std::make_unique<ChatForm>(*platform_, *this, *this);
-    createActions();
-    createMenus();
-    createToolBar();
-    createPanes();
-    createStatusBar();
-    createConnectDialog();
-    createWindows();  // help, user information, launcher, whisper windows
-    setTabOrder();
-    wireMessageControls();  // keys, name drops, edit actions, sounds
-    popups = new ChatPopups(*this, messageWiring_.get());
-    applyLayout(ChatLayoutSizes{});
+    actions_ = new MainActions(*this, *form_);
+    widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
+    frmConnect_ = new TfrmConnect(this);
+    frmConnect_->OnCancel = [this] { form_->session().btnCancelClick(); };
+    frmConnect_->OnNext = [this] { form_->session().btnNextClick(); };
+    windows_ =
+        std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
+    widgets_->setTabOrder();
+    edit_ = std::make_unique<EditActions>(*this, *widgets_->edEntry, *actions_);
+    controls_ = std::make_unique<MessageControls>(*this, *widgets_, *actions_, *form_);
+    popups_ = std::make_unique<ChatPopups>(*this, *this, *widgets_, *windows_, *actions_, *form_);
+    sounds_ =
+        std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), popups_->playSoundMenu(),
+                                     *form_, [this] { return widgets_->selectedRosterName(); });
+    setWindowHandlers();
+    widgets_->applyLayout(*this, ChatLayoutSizes{});
 }
 
 // The logic goes first: its connection may still report while it closes. The
@@ -74,46 +63,115 @@ TfrmChat::~TfrmChat() {
     form_.reset();
 }
 
+void TfrmChat::setWindowHandlers() {
+    // A dialog gives the keyboard back to the entry line when it closes.
+    auto dialog = [this](void (ChatWindows::*open)()) {
+        return [this, open] {
+            (windows_.get()->*open)();
+            focusEntry();
+        };
+    };
+    auto window = [this](void (ChatWindows::*open)()) {
+        return [this, open] { (windows_.get()->*open)(); };
+    };
+    const std::pair<ChatAction, std::function<void()>> handlers[] = {
+        {ChatAction::Exit, [this] { close(); }},
+        {ChatAction::Undo, [this] { edit_->undo(); }},
+        {ChatAction::Cut, [this] { edit_->cut(); }},
+        {ChatAction::Copy, [this] { edit_->copy(); }},
+        {ChatAction::Paste, [this] { edit_->paste(); }},
+        {ChatAction::SelectAll, [this] { edit_->selectAll(); }},
+        {ChatAction::Toolbar, [this] { toggleToolBar(); }},
+        {ChatAction::Reorder, dialog(&ChatWindows::reorderCustomList)},
+        {ChatAction::RefreshSounds, [this] { sounds_->build(); }},
+        {ChatAction::AltN, [this] { controls_->altN(); }},
+        {ChatAction::Setup,
+         [this] {
+             windows_->setup();
+             sounds_->build();
+             focusEntry();
+         }},
+        {ChatAction::Fonts, dialog(&ChatWindows::fonts)},
+        {ChatAction::Macros, dialog(&ChatWindows::macros)},
+        {ChatAction::UserInfo, window(&ChatWindows::userInfo)},
+        {ChatAction::Accounts, window(&ChatWindows::accounts)},
+        {ChatAction::Text, dialog(&ChatWindows::textFile)},
+        {ChatAction::Join, dialog(&ChatWindows::joinChannel)},
+        {ChatAction::List, dialog(&ChatWindows::listChannel)},
+        {ChatAction::Launch, window(&ChatWindows::launcher)},
+        {ChatAction::HelpScreen, window(&ChatWindows::helpScreen)},
+        {ChatAction::About, window(&ChatWindows::about)},
+    };
+    for (const auto& [id, handler] : handlers)
+        actions_->setWindowHandler(id, handler);
+}
+
+void TfrmChat::toggleToolBar() {
+    const bool on = action(ChatAction::Toolbar)->isChecked();
+    actions_->toolBar()->setVisible(on);
+    form_->document().options().setToolBarVisible(on);
+    form_->document().setModified(true);
+}
+
+QAction* TfrmChat::action(ChatAction id) const {
+    return actions_->action(id);
+}
+
 void TfrmChat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
     form_->setProgramFolder(QCoreApplication::applicationDirPath().toStdString());
     form_->FormShow();
-    BuildSoundMenus();  // sound menus
-    ReadLayout(true);   // Chat.ini
+    sounds_->build();
+    readLayout();
     ApplyAppearance();
     focusEntry();
 }
 
-void TfrmChat::applyOptionsStyle() {
-    const tOptions& options = form_->document().options();
-    const QPalette& base = palette();
-    auto color = [&base](std::uint32_t value) { return toQColor(value, base); };
-    setColors(reChat, QPalette::Base, color(options.chatBackground()), QPalette::Text,
-              color(options.textColor()));
-    setColors(reWhisper, QPalette::Base, color(options.whisperBackground()), QPalette::Text,
-              color(options.whisperColor()));
-    setColors(edEntry, QPalette::Base, color(options.entryBackground()), QPalette::Text,
-              color(options.entryColor()));
-    setColors(lstUser, QPalette::Base, color(options.userListBackground()), QPalette::Text,
-              color(options.userListColor()));
-    setColors(lstDef, QPalette::Base, color(options.customUserBackground()), QPalette::Text,
-              color(options.customUserColor()));
-    const QFont userListFont = toQFont(options.userListFont());
-    lstUser->setFont(userListFont);
-    lstDef->setFont(userListFont);
+void TfrmChat::closeEvent(QCloseEvent* event) {
+    if (!form_->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    form_->FormClose();
+    writeLayout();
+    event->accept();
 }
 
-RichPane* TfrmChat::paneFor(PaneId pane) const {
-    if (pane == ChatPane) return reChat;
-    if (pane == WhisperPane) return reWhisper;
-    return nullptr;  // a whisper window registers its own pane
+void TfrmChat::readLayout() {
+    const WindowLayout layout = form_->document().readLayout();
+    widgets_->applyLayout(*this, {layout.left, layout.top, layout.width, layout.height,
+                                  layout.userWidth, layout.customHeight, layout.whisperHeight});
+    if (layout.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmChat::writeLayout() {
+    const QRect normal = isMaximized() ? normalGeometry() : geometry();
+    form_->document().writeLayout({normal.y(), normal.x(), isMaximized(), normal.width(),
+                                   normal.height(), widgets_->userWidth(), widgets_->customHeight(),
+                                   widgets_->whisperHeight()});
+}
+
+void TfrmChat::ApplyAppearance() {
+    widgets_->applyAppearance(form_->document().options(), palette());
+    if (windows_) windows_->applyAppearance();
+}
+
+void TfrmChat::optionsChanged() {
+    ApplyAppearance();
+    const bool toolBar = form_->document().options().toolBarVisible();
+    actions_->toolBar()->setVisible(toolBar);
+    action(ChatAction::Toolbar)->setChecked(toolBar);
+    widgets_->showCustomList(form_->document().lists().UserDef, std::nullopt);
+    if (windows_) windows_->optionsChanged();
 }
 
 void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
-    TfrmWhisper* window = windows_ ? windows_->whisper.window(pane) : nullptr;
-    RichPane* target = paneFor(pane);
+    TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr;
+    RichPane* target = pane == ChatPane      ? widgets_->reChat
+                       : pane == WhisperPane ? widgets_->reWhisper
+                                             : nullptr;
     if (target == nullptr && window == nullptr) return;
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
@@ -130,83 +188,37 @@ void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
 }
 
 void TfrmChat::setStatusText(StatusPanel panel, const std::string& text) {
-    statusPanels[static_cast<std::size_t>(panel)]->setText(qtText(text));
+    widgets_->statusPanels[static_cast<std::size_t>(panel)]->setText(displayText(text));
 }
 
-void TfrmChat::setActionEnabled(ChatAction id, bool enabled) {
-    action(id)->setEnabled(enabled);
+Answer TfrmChat::askYesNoCancel(const std::string& question) {
+    return verdo::askYesNoCancel(*this, question);
 }
 
-void TfrmChat::setActionChecked(ChatAction id, bool checked) {
-    checkedByLogic_[static_cast<std::size_t>(id)] = checked;
-    action(id)->setChecked(checked);
+bool TfrmChat::askYesNo(const std::string& question) {
+    return verdo::askYesNo(*this, question);
 }
 
-void TfrmChat::setActionCaption(ChatAction id, const std::string& caption) {
-    action(id)->setText(qtText(caption));
-}
-
-void TfrmChat::setSendButtonsEnabled(bool enabled) {
-    for (QPushButton* button : {btnSend, btnEmote, btnWhisper})
-        button->setEnabled(enabled);
-}
-
-void TfrmChat::showConnectDialog() {
-    frmConnect->showCentred();
-}
-
-void TfrmChat::hideConnectDialog() {
-    const bool hadKeyboard = frmConnect->isActiveWindow();
-    frmConnect->hide();
-    // The keyboard comes back here, so F4 and the entry line work at once.
-    if (hadKeyboard) activateWindow();
-}
-
-void TfrmChat::setConnectServerText(const std::string& text) {
-    frmConnect->setServerText(qtText(text));
-}
-
-void TfrmChat::setConnectTimeoutText(const std::string& text) {
-    frmConnect->setTimeoutText(qtText(text));
-}
-
-void TfrmChat::setMainInputEnabled(bool enabled) {
-    centralWidget()->setEnabled(enabled);
-    menuBar()->setEnabled(enabled);
-    ToolBar->setEnabled(enabled);
-}
-
-void TfrmChat::setChannelText(const std::string& channel) {
-    edChannel->setText(qtText(channel));
-}
-
-// The list follows the roster model; the delegate paints from the model.
-void TfrmChat::rosterChanged() {
-    syncRosterItems(*lstUser, form_->roster().roster());
+std::optional<std::string> TfrmChat::chooseFile(const FileDialogRequest& request) {
+    return verdo::chooseFile(*this, request);
 }
 
 void TfrmChat::showMessage(const std::string& text, MessageKind kind) {
-    QMessageBox box(this);
-    box.setWindowTitle(windowTitle());
-    box.setText(qtText(text));
-    box.setIcon(kind == MessageKind::Error     ? QMessageBox::Critical
-                : kind == MessageKind::Warning ? QMessageBox::Warning
-                                               : QMessageBox::Information);
-    box.exec();
+    showMessageBox(*this, text, kind);
 }
 
 std::optional<std::string> TfrmChat::inputBox(const std::string& title, const std::string& prompt,
                                               const std::string& initial) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(this, qtText(title), qtText(prompt),
-                                                 QLineEdit::Normal, qtText(initial), &ok);
-    if (!ok) return std::nullopt;
-    return typedBytes(answer);
+    return inputLine(*this, title, prompt, initial);
 }
 
-void TfrmChat::focusEntry() {
-    edEntry->setFocus(Qt::OtherFocusReason);
-    edEntry->lineEdit()->end(false);
+void TfrmChat::setChannelText(const std::string& channel) {
+    widgets_->edChannel->setText(displayText(channel));
+}
+
+// The list follows the roster model; the delegate paints from the model.
+void TfrmChat::rosterChanged() {
+    syncRosterItems(*widgets_->lstUser, form_->roster().roster());
 }
 
 void TfrmChat::requestIdleUpdate() {
@@ -217,47 +229,69 @@ void TfrmChat::requestIdleUpdate() {
         [this] {
             idleUpdatePending_ = false;
             form_->ActionListUpdate();
-            updateMessageActions();  // edit actions and sound menus
+            edit_->update();
+            sounds_->update();
         },
         Qt::QueuedConnection);
 }
 
-std::string TfrmChat::entryText() const {
-    return edEntry->entryBytes();
+void TfrmChat::setActionEnabled(ChatAction id, bool enabled) {
+    action(id)->setEnabled(enabled);
+}
+
+void TfrmChat::setActionChecked(ChatAction id, bool checked) {
+    actions_->setCheckedByLogic(id, checked);
+}
+
+void TfrmChat::setActionCaption(ChatAction id, const std::string& caption) {
+    action(id)->setText(displayText(caption));
+}
+
+void TfrmChat::setSendButtonsEnabled(bool enabled) {
+    widgets_->setSendButtonsEnabled(enabled);
+}
+
+void TfrmChat::showConnectDialog() {
+    frmConnect_->showCentred();
+}
+
+void TfrmChat::hideConnectDialog() {
+    const bool hadKeyboard = frmConnect_->isActiveWindow();
+    frmConnect_->hide();
+    // The keyboard comes back here, so F4 and the entry line work at once.
+    if (hadKeyboard) activateWindow();
+}
+
+void TfrmChat::setConnectServerText(const std::string& text) {
+    frmConnect_->setServerText(displayText(text));
+}
+
+void TfrmChat::setConnectTimeoutText(const std::string& text) {
+    frmConnect_->setTimeoutText(displayText(text));
+}
+
+void TfrmChat::setMainInputEnabled(bool enabled) {
+    centralWidget()->setEnabled(enabled);
+    menuBar()->setEnabled(enabled);
+    actions_->toolBar()->setEnabled(enabled);
+}
+
+void TfrmChat::focusEntry() {
+    widgets_->focusEntry();
 }
 
 // The logic's text keeps its bytes in the entry (a reply to a whisperer).
 void TfrmChat::setEntryText(const std::string& text) {
-    edEntry->setEntryBytes(text);
-    edEntry->lineEdit()->end(false);
+    widgets_->edEntry->setEntryBytes(text);
+    widgets_->edEntry->lineEdit()->end(false);
 }
 
 void TfrmChat::addEntryHistory(const std::string& text) {
-    edEntry->addHistoryBytes(text);
-}
-
-namespace {
-std::optional<std::string> selectedName(const QListWidget* list) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (selected.isEmpty()) return std::nullopt;
-    return userNameBytes(*selected.front());
-}
-}  // namespace
-
-std::optional<std::string> TfrmChat::selectedRosterName() const {
-    return selectedName(lstUser);
-}
-
-std::optional<std::string> TfrmChat::selectedCustomName() const {
-    return selectedName(lstDef);
-}
-
-UserSelection TfrmChat::selection() const {
-    return {selectedRosterName(), selectedCustomName()};
+    widgets_->edEntry->addHistoryBytes(text);
 }
 
 void TfrmChat::showUrlBar(const std::string& label, const std::string& link) {
-    pnlUrl->showLink(qtText(label), qtText(link));
+    widgets_->pnlUrl->showLink(displayText(label), displayText(link));
 }
 
 }  // namespace verdo

@@ -1,10 +1,10 @@
 // TfrmChat: the main window. It shows what the window's logic (ChatForm) says
-// through SessionView and WindowControls and hands every gesture to it.
+// through SessionView and WindowControls and hands every gesture to it. Its
+// widgets, menus, windows and the wiring of keys and popups are parts of
+// their own; tests find the widgets by object name.
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,40 +15,17 @@
 #include "platform/Platform.h"
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
-class QPushButton;
-class QSplitter;
-class QToolBar;
-class QToolButton;
 
 namespace verdo {
 
 class ChatPopups;
-class RichPane;
-class TTabEdit;
+class ChatWidgets;
+class ChatWindows;
+class EditActions;
+class MainActions;
+class MessageControls;
+class SoundMenus;
 class TfrmConnect;
-class RosterDelegate;
-class FixedRowDelegate;
-class UrlBar;
-struct ChatWindows;
-class TfrmHelp;
-class TfrmLaunch;
-class TfrmUsers;
-class tWhisperWindows;
-
-// Pane sizes in pixels until the layout is read from Chat.ini.
-struct ChatLayoutSizes {
-    int left = 50;
-    int top = 50;
-    int width = 800;
-    int height = 600;
-    int userWidth = 162;
-    int customHeight = 132;
-    int whisperHeight = 132;
-};
 
 class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     Q_OBJECT
@@ -60,12 +37,9 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
 
     ChatForm& form() { return *form_; }
     // The action of the table (see chat/ChatActions.h).
-    QAction* action(ChatAction id) const { return actions_[static_cast<std::size_t>(id)]; }
-    // Colours and fonts of the options record onto the panes, lists and entry.
-    void applyOptionsStyle();
+    QAction* action(ChatAction id) const;
     // Fonts, colours and row heights of the options record, all at once.
     void ApplyAppearance();
-    void applyLayout(const ChatLayoutSizes& sizes);
 
     // SessionView
     void addChatLine(PaneId pane, const ChatLine& line) override;
@@ -95,125 +69,32 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void addEntryHistory(const std::string& text) override;
     void showUrlBar(const std::string& label, const std::string& link) override;
 
-    // What the user typed and selected, handed to the logic with each gesture.
-    std::string entryText() const;
-    std::optional<std::string> selectedRosterName() const;
-    std::optional<std::string> selectedCustomName() const;
-    UserSelection selection() const;
-    // The Screen section of Chat.ini onto the window (position only when
-    // `applyPosition`), and the window's layout back into it.
-    void ReadLayout(bool applyPosition);
-    void WriteLayout();
-    UrlBar* pnlUrl = nullptr;
-    QToolBar* ToolBar = nullptr;
-    QToolButton* btnConnect = nullptr;
-    RichPane* reChat = nullptr;
-    RichPane* reWhisper = nullptr;
-    QLineEdit* edChannel = nullptr;
-    QListWidget* lstUser = nullptr;
-    QListWidget* lstDef = nullptr;
-    TTabEdit* edEntry = nullptr;
-    QPushButton* btnSend = nullptr;
-    QPushButton* btnEmote = nullptr;
-    QPushButton* btnWhisper = nullptr;
-    QStatusBar* StatusBar = nullptr;
-    std::array<QLabel*, 2> statusPanels{};
-    QSplitter* mainSplitter = nullptr;
-    QSplitter* chatSplitter = nullptr;
-    QSplitter* userSplitter = nullptr;
-    TfrmConnect* frmConnect = nullptr;
-    RosterDelegate* rosterDelegate = nullptr;    // paints lstUser
-    FixedRowDelegate* customDelegate = nullptr;  // row height of lstDef
-    QMenu* mnSounds = nullptr;
-    // The roster popup's "&Play Sound" submenu: whoever builds that popup sets
-    // it, and BuildSoundMenus fills it from then on.
-    QMenu* mnPlaySound = nullptr;
-    void BuildSoundMenus();
-    // The popup menus on the user lists and chat panes, and the lists' gestures.
-    ChatPopups* popups = nullptr;
-    // lstDef from the custom user list, with `selectRow` selected.
-    void showCustomList(std::optional<std::size_t> selectRow);
-    // "Reorder &List" and "&Reorder Custom List...".
-    void ReorderCustomList();
-    // The windows the popups open for a user (an empty name: none).
-    void sendUrlTo(const std::string& name);
-    void openWhisperWindow(const std::string& name);
-    void showUserInfo(const std::string& name);
-    void showAccountInfo(const std::string& name);
-    // Inserts the selected roster name, then the selected custom name, at the caret.
-    void btnAltNClick();
-    void acUndoExecute();  // the entry line's own undo
-    void acCutExecute();
-    void acCopyExecute();
-    void acPasteExecute();
-    void acSelectAllExecute();
-    void acToolbarExecute();
-    // Enabling of the edit actions and the sound menus, at every idle update.
-    void updateMessageActions();
-
-    // The help window at a topic of the help text; every window's help goes here.
-    void showHelpTopic(const std::string& topic);
-    void acSetupExecute();
-    void acFontsExecute();
-    void acMacrosExecute();
-    void acUserInfoExecute();
-    void acAccountsExecute();
-    void acTextExecute();
-    void acJoinExecute();
-    void acListExecute();
-    void acLaunchExecute();
-    void acHelpScreenExecute();
-    void acAboutExecute();
-    // The windows that live as long as this one.
-    TfrmHelp* helpWindow() const;
-    TfrmUsers* usersWindow() const;
-    TfrmLaunch* launchWindow() const;
-    tWhisperWindows& whisperWindows() const;
-
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;  // the exit question
 
   private:
-    // The actions, menus and tool bar, from the action table.
-    void createActions();
-    void createMenus();
-    void createToolBar();
-    void runAction(ChatAction id);
-    void createPanes();
-    QWidget* createEntryRow();
-    void createStatusBar();
-    void createConnectDialog();
-    void createWindows();
-    void rebuildWindowMenu();
-    // After New the user information window is emptied and closed.
-    void chatFileCleared();
-    // The chat settings changed by a dialog.
-    void markModified();
-    // The channel dialog; sends `command` + the chosen channel.
-    void selectChannelAndSend(const std::string& command);
-    void setTabOrder();
-    void createSoundMenu();
-    void wireMessageControls();
-    void updateEditActions();
-    void updateSoundMenus();
-    QWidget* editFocus() const;
-    bool entryHasFocus() const;
-
-    RichPane* paneFor(PaneId pane) const;
+    // What the window does for the actions that have no logic.
+    void setWindowHandlers();
+    void toggleToolBar();
+    // The Screen section of Chat.ini onto the window, and the window's layout
+    // back into it.
+    void readLayout();
+    void writeLayout();
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
-    std::array<QAction*, ChatActionCount> actions_{};
-    std::array<QMenu*, 8> menus_{};  // by MenuId
-    // The checks belong to the logic: a click must not flip them on its own.
-    std::array<bool, ChatActionCount> checkedByLogic_{};
-    int soundMenuFixed_ = 0;  // entries of "&Sounds" before the sound files
+    MainActions* actions_ = nullptr;  // a child: its actions outlive the logic
+    std::unique_ptr<ChatWidgets> widgets_;
+    TfrmConnect* frmConnect_ = nullptr;
+    std::unique_ptr<ChatWindows> windows_;
+    // The wiring that watches the widgets goes before them.
+    std::unique_ptr<EditActions> edit_;
+    std::unique_ptr<MessageControls> controls_;
+    std::unique_ptr<ChatPopups> popups_;
+    std::unique_ptr<SoundMenus> sounds_;
     bool shown_ = false;
     bool idleUpdatePending_ = false;
-    QPointer<QWidget> lastFocus_;             // the last focused control of this window
-    std::unique_ptr<ChatWindows> windows_;    // gone before the logic (see ~TfrmChat)
-    std::unique_ptr<QObject> messageWiring_;  // declared last: dies before the widgets
 };
 
 }  // namespace verdo

@@ -15,9 +15,12 @@
 #include <QMouseEvent>
 #include <cstring>
 
+#include "chat/ChatForm.h"
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
-#include "ui/Chat.h"
+#include "ui/ChatWidgets.h"
+#include "ui/ChatWindows.h"
+#include "ui/MainActions.h"
 #include "ui/NameDrag.h"
 
 namespace verdo {
@@ -30,9 +33,9 @@ std::optional<int> selectedRow(const QListWidget& list) {
     return list.row(selected.front());
 }
 
-QAction* windowAction(const TfrmChat& window, const char* objectName) {
+QAction* windowAction(const MainActions& actions, const char* objectName) {
     for (const ChatActionInfo& info : chatActions()) {
-        if (std::strcmp(info.objectName, objectName) == 0) return window.action(info.id);
+        if (std::strcmp(info.objectName, objectName) == 0) return actions.action(info.id);
     }
     return nullptr;  // not a main-window action of this build
 }
@@ -45,38 +48,45 @@ QString saveFolder() {
 
 }  // namespace
 
-ChatPopups::ChatPopups(TfrmChat& window, QObject* owner) : QObject(owner), window_(window) {
+ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
+                       ChatWindows& windows, const MainActions& actions, ChatForm& form)
+    : window_(window),
+      view_(view),
+      widgets_(widgets),
+      windows_(windows),
+      actions_(actions),
+      form_(form) {
     setObjectName("ChatPopups");
-    currentPane_ = window.reWhisper;
-    mnuUser = buildMenu(UserPopup::Roster, "mnuUser");
-    mnuDef = buildMenu(UserPopup::Custom, "mnuDef");
-    mnuChat = buildMenu(UserPopup::ChatView, "mnuChat");
+    currentPane_ = widgets.reWhisper;
+    mnuUser_ = buildMenu(UserPopup::Roster, "mnuUser");
+    mnuDef_ = buildMenu(UserPopup::Custom, "mnuDef");
+    mnuChat_ = buildMenu(UserPopup::ChatView, "mnuChat");
 
-    UserCommands& commands = window.form().userCommands();
+    UserCommands& commands = form.userCommands();
     commands.OnCustomListChanged = [this](std::optional<std::size_t> row) {
-        window_.showCustomList(row);
+        widgets_.showCustomList(form_.document().lists().UserDef, row);
     };
-    commands.OnShowUserInfo = [this](const std::string& name) { window_.showUserInfo(name); };
+    commands.OnShowUserInfo = [this](const std::string& name) { windows_.showUserInfo(name); };
 
-    const std::pair<QListWidget*, UserPopup> lists[] = {{window.lstUser, UserPopup::Roster},
-                                                        {window.lstDef, UserPopup::Custom}};
+    const std::pair<QListWidget*, UserPopup> lists[] = {{widgets.lstUser, UserPopup::Roster},
+                                                        {widgets.lstDef, UserPopup::Custom}};
     for (const auto& [list, which] : lists) {
         list->viewport()->installEventFilter(this);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
-        QMenu* menu = which == UserPopup::Roster ? mnuUser : mnuDef;
+        QMenu* menu = which == UserPopup::Roster ? mnuUser_ : mnuDef_;
         connect(list, &QWidget::customContextMenuRequested, this,
                 [list, menu](const QPoint& at) { menu->popup(list->viewport()->mapToGlobal(at)); });
-        connect(list, &QListWidget::itemClicked, this, [this] { window_.focusEntry(); });
+        connect(list, &QListWidget::itemClicked, this, [this] { widgets_.focusEntry(); });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, which = which] { lstDblClick(which); });
     }
-    window.lstDef->setAcceptDrops(true);
-    window.lstDef->viewport()->setAcceptDrops(true);
-    for (RichPane* pane : {window.reChat, window.reWhisper}) {
+    widgets.lstDef->setAcceptDrops(true);
+    widgets.lstDef->viewport()->setAcceptDrops(true);
+    for (RichPane* pane : {widgets.reChat, widgets.reWhisper}) {
         pane->viewport()->installEventFilter(this);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
-            mnuChat->popup(pane->viewport()->mapToGlobal(at));
+            mnuChat_->popup(pane->viewport()->mapToGlobal(at));
         });
     }
 }
@@ -88,13 +98,13 @@ QMenu* ChatPopups::buildMenu(UserPopup popup, const char* name) {
         if (entry.popup != popup) continue;
         QAction* action = nullptr;
         if (entry.act == UserAct::WindowAction) {
-            action = windowAction(window_, entry.text);
+            action = windowAction(actions_, entry.text);
             if (action == nullptr) continue;
         } else if (entry.act == UserAct::PlaySound) {
             // Filled by the sound menus whenever they are built.
             auto* sounds = new QMenu(tr(entry.caption), menu);
             sounds->setObjectName(entry.objectName);
-            window_.mnPlaySound = sounds;
+            playSound_ = sounds;
             action = sounds->menuAction();
             action->setObjectName(entry.objectName);
         } else {
@@ -113,10 +123,9 @@ QMenu* ChatPopups::buildMenu(UserPopup popup, const char* name) {
 }
 
 void ChatPopups::enableEntries(UserPopup popup) {
-    ChatForm& form = window_.form();
-    const PopupState state{window_.selectedRosterName().has_value(),
-                           window_.selectedCustomName().has_value(), form.session().LoggedOn(),
-                           form.sounds().available()};
+    const PopupState state{widgets_.selectedRosterName().has_value(),
+                           widgets_.selectedCustomName().has_value(), form_.session().LoggedOn(),
+                           form_.sounds().available()};
     for (const auto& [action, entry] : entries_) {
         if (entry->popup == popup && entry->enabling != PopupEnabling::ByAction)
             action->setEnabled(popupEntryEnabled(*entry, state));
@@ -126,14 +135,14 @@ void ChatPopups::enableEntries(UserPopup popup) {
 UserTarget ChatPopups::target(UserPopup list) const {
     UserTarget target;
     if (list == UserPopup::Roster) {
-        target.name = window_.selectedRosterName();
-        const std::optional<int> row = selectedRow(*window_.lstUser);
-        const std::vector<bool>& marks = window_.form().roster().roster().SquelchMarks();
+        target.name = widgets_.selectedRosterName();
+        const std::optional<int> row = selectedRow(*widgets_.lstUser);
+        const std::vector<bool>& marks = form_.roster().roster().SquelchMarks();
         if (row && static_cast<std::size_t>(*row) < marks.size())
             target.squelched = marks[static_cast<std::size_t>(*row)];
     } else if (list == UserPopup::Custom) {
-        target.name = window_.selectedCustomName();
-        if (const std::optional<int> row = selectedRow(*window_.lstDef))
+        target.name = widgets_.selectedCustomName();
+        if (const std::optional<int> row = selectedRow(*widgets_.lstDef))
             target.customRow = static_cast<std::size_t>(*row);
     }
     return target;
@@ -141,27 +150,28 @@ UserTarget ChatPopups::target(UserPopup list) const {
 
 void ChatPopups::perform(UserPopup list, const UserDeed& deed) {
     const UserTarget on = target(list);
-    if (window_.form().userCommands().perform(deed, on)) return;
+    if (form_.userCommands().perform(deed, on)) return;
     const std::string name = on.name.value_or(std::string());
     switch (deed.act) {
         case UserAct::Copy:
-            if (on.name) window_.edEntry->insertBytes(name);
+            if (on.name) widgets_.edEntry->insertBytes(name);
             break;
         case UserAct::AccountInfo:
-            window_.showAccountInfo(name);
+            windows_.showAccountInfo(name);
             break;
         case UserAct::ChatWindow:
-            if (on.name) window_.openWhisperWindow(name);
+            if (on.name) windows_.openWhisperWindow(name);
             break;
         case UserAct::SendUrl:
-            if (on.name) window_.sendUrlTo(name);
+            if (on.name) windows_.sendUrlTo(name);
             break;
         case UserAct::Reorder:
-            window_.ReorderCustomList();
+            windows_.reorderCustomList();
+            widgets_.focusEntry();
             break;
         case UserAct::Clear:
             currentPane_->clear();
-            window_.focusEntry();
+            widgets_.focusEntry();
             break;
         case UserAct::SaveToFile:
             saveToFile();
@@ -172,14 +182,13 @@ void ChatPopups::perform(UserPopup list, const UserDeed& deed) {
 }
 
 void ChatPopups::lstDblClick(UserPopup list) {
-    const UserDeed deed =
-        doubleClickDeed(list, window_.form().document().options().doubleClickAction());
+    const UserDeed deed = doubleClickDeed(list, form_.document().options().doubleClickAction());
     perform(list, deed);
-    if (deed.act == UserAct::Copy) window_.focusEntry();
+    if (deed.act == UserAct::Copy) widgets_.focusEntry();
 }
 
 void ChatPopups::saveToFile() {
-    const std::optional<std::string> path = window_.chooseFile(
+    const std::optional<std::string> path = view_.chooseFile(
         {true, "Save Chat File...", "Text Files (*.txt)|*.txt", "txt", saveFolder().toStdString()});
     if (path) {
         QFile file(QString::fromStdString(*path));
@@ -188,27 +197,27 @@ void ChatPopups::saveToFile() {
         const QByteArray bytes = text.toUtf8();
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write(bytes) != bytes.size() || !file.flush())
-            window_.showMessage("Unable to save file", MessageKind::Error);
+            view_.showMessage("Unable to save file", MessageKind::Error);
     }
-    window_.focusEntry();
+    widgets_.focusEntry();
 }
 
 bool ChatPopups::rightPress(QListWidget& list, const QPoint& at) {
     if (QListWidgetItem* item = list.itemAt(at)) {
         list.setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-        window_.focusEntry();
+        widgets_.focusEntry();
     }
     return true;  // the popup opens next
 }
 
 void ChatPopups::lstDefDragDrop(QDropEvent& drop) {
-    QListWidget& custom = *window_.lstDef;
+    QListWidget& custom = *widgets_.lstDef;
     const QString from = userListOf(drop.mimeData());
     const QListWidgetItem* item = custom.itemAt(drop.position().toPoint());
     const auto at = static_cast<std::size_t>(item != nullptr ? custom.row(item) : custom.count());
-    UserCommands& commands = window_.form().userCommands();
-    if (from == window_.lstUser->objectName()) {
-        commands.dropFromRoster(window_.selectedRosterName(), at);
+    UserCommands& commands = form_.userCommands();
+    if (from == widgets_.lstUser->objectName()) {
+        commands.dropFromRoster(widgets_.selectedRosterName(), at);
     } else if (from == custom.objectName()) {
         if (const std::optional<int> dragged = selectedRow(custom))
             commands.dropWithin(static_cast<std::size_t>(*dragged), at);
@@ -221,13 +230,13 @@ bool ChatPopups::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton) return false;
         const QPoint at = mouse->position().toPoint();
-        if (watched == window_.lstUser->viewport()) return rightPress(*window_.lstUser, at);
-        if (watched == window_.lstDef->viewport()) return rightPress(*window_.lstDef, at);
-        if (watched == window_.reChat->viewport()) currentPane_ = window_.reChat;
-        if (watched == window_.reWhisper->viewport()) currentPane_ = window_.reWhisper;
+        if (watched == widgets_.lstUser->viewport()) return rightPress(*widgets_.lstUser, at);
+        if (watched == widgets_.lstDef->viewport()) return rightPress(*widgets_.lstDef, at);
+        if (watched == widgets_.reChat->viewport()) currentPane_ = widgets_.reChat;
+        if (watched == widgets_.reWhisper->viewport()) currentPane_ = widgets_.reWhisper;
         return false;
     }
-    if (watched != window_.lstDef->viewport()) return false;
+    if (watched != widgets_.lstDef->viewport()) return false;
     if (type == QEvent::DragEnter || type == QEvent::DragMove) {
         auto* drag = static_cast<QDropEvent*>(event);
         drag->setDropAction(Qt::CopyAction);

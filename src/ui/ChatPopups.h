@@ -17,19 +17,24 @@ class QMenu;
 
 namespace verdo {
 
+class ChatForm;
+class ChatWidgets;
+class ChatWindows;
+class MainActions;
 class RichPane;
-class TfrmChat;
+class SessionView;
 
 class ChatPopups : public QObject {
     Q_OBJECT
 
   public:
-    // `owner` dies before the window's widgets, and the filters with it.
-    ChatPopups(TfrmChat& window, QObject* owner);
+    // Menus belong to `window`; the filters go with this object, which must
+    // go before the widgets. Questions and messages go through `view`.
+    ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets, ChatWindows& windows,
+               const MainActions& actions, ChatForm& form);
 
-    QMenu* mnuUser = nullptr;
-    QMenu* mnuDef = nullptr;
-    QMenu* mnuChat = nullptr;
+    // The roster popup's "&Play Sound" submenu, filled by the sound menus.
+    QMenu& playSoundMenu() const { return *playSound_; }
 
     // The pane the chat-view menu acts on: the whisper pane until the main
     // chat view is pressed with the right button.
@@ -49,7 +54,16 @@ class ChatPopups : public QObject {
     void lstDefDragDrop(QDropEvent& drop);
     void saveToFile();
 
-    TfrmChat& window_;
+    QWidget& window_;
+    SessionView& view_;
+    ChatWidgets& widgets_;
+    ChatWindows& windows_;
+    const MainActions& actions_;
+    ChatForm& form_;
+    QMenu* mnuUser_ = nullptr;
+    QMenu* mnuDef_ = nullptr;
+    QMenu* mnuChat_ = nullptr;
+    QMenu* playSound_ = nullptr;
     RichPane* currentPane_ = nullptr;
     // Each menu action with its table entry.
     std::vector<std::pair<QAction*, const UserPopupEntry*>> entries_;

@@ -1,9 +1,10 @@
-// ChatWindows: the main window's companions that live as long as it does: the
-// help window, the user information window, the program launcher with the
-// installed-games store it starts games from, and the whisper windows.
+// ChatWindows: the main window's other windows. Some live as long as it does
+// (help, user information, launcher with the installed-games store it starts
+// games from, whisper windows); the dialogs its menus and popups open come and
+// go. Each gets its data from the logic and hands its result back to it; every
+// window's help opens the help window.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,22 +15,67 @@
 #include "engine/GameLauncher.h"
 #include "platform/WineRegistry.h"
 
+class QMenu;
+
 namespace verdo {
 
-struct ChatWindows {
-    // The whisper windows take their colours from `options`, which outlives them.
-    ChatWindows(const tOptions& options, ProcessStarter& processes,
-                std::function<void(const std::string&)> openLink)
-        : whisper(options), store(defaultWinePrefix()), launcher(store, processes, openLink) {}
+class ChatForm;
+class Platform;
+class TfrmChat;
 
-    tWhisperWindows whisper;
-    WineRegistry store;
-    GameLauncher launcher;
+class ChatWindows {
+  public:
+    // The Window menu lists the whisper windows in `windowMenu`.
+    ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, QMenu& windowMenu);
+    ~ChatWindows();
+
+    // The menus' dialogs and windows.
+    void setup();
+    void fonts();
+    void macros();
+    void userInfo();
+    void accounts();
+    void textFile();
+    void joinChannel();
+    void listChannel();
+    void launcher();
+    void helpScreen();
+    void about();
+    void reorderCustomList();
+    // The help window at a topic of the help text.
+    void showHelpTopic(const std::string& topic);
+
+    // The windows the popups open for a user (an empty name: none).
+    void sendUrlTo(const std::string& name);
+    void openWhisperWindow(const std::string& name);
+    void showUserInfo(const std::string& name);
+    void showAccountInfo(const std::string& name);
+
+    // A chat file read while the user information window is open shows at once.
+    void optionsChanged();
+    // Whisper windows recoloured with the main window.
+    void applyAppearance() { whisper_.ApplyAppearance(); }
+    // Lines for a pane that belongs to a whisper window, or none.
+    TfrmWhisper* whisperWindow(PaneId pane) const { return whisper_.window(pane); }
+
+  private:
+    void rebuildWindowMenu();
+    void markModified();
+    // The channel dialog; sends `command` + the chosen channel.
+    void selectChannelAndSend(const std::string& command);
+
+    TfrmChat& window_;
+    ChatForm& form_;
+    Platform& platform_;
+    QMenu& windowMenu_;
+    tWhisperWindows whisper_;
+    WineRegistry store_;
+    GameLauncher launcher_;
     // Children of the main window, deleted before its logic: the user
     // information window edits the logic's user list.
-    std::unique_ptr<TfrmHelp> help;
-    std::unique_ptr<TfrmUsers> users;
-    std::unique_ptr<TfrmLaunch> launch;
+    std::unique_ptr<TfrmHelp> help_;
+    std::unique_ptr<TfrmUsers> users_;
+    std::unique_ptr<TfrmLaunch> launch_;
 };
 
 }  // namespace verdo

@@ -1,16 +1,16 @@
-// The Edit menu: Undo, Cut, Copy, Paste and Select All on the focused text
-// control, enabled by what has the focus and, for Paste, by text on the
-// clipboard. Undo and Cut act on the entry line only.
+// The Edit menu on the main window's focused control (see EditActions.h).
+#include "ui/EditActions.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QTextEdit>
 
 #include "controls/TabEdit.h"
-#include "ui/Chat.h"
+#include "ui/MainActions.h"
 
 namespace verdo {
 
@@ -27,39 +27,48 @@ QTextEdit* asTextEdit(QWidget* widget) {
 
 }  // namespace
 
-// The focused control of this window; while a menu or another window has the
-// keyboard, the one that had it last.
-QWidget* TfrmChat::editFocus() const {
+EditActions::EditActions(QWidget& window, TTabEdit& entry, const MainActions& actions)
+    : window_(window), entry_(entry), actions_(actions) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == &window_) lastFocus_ = now;
+        update();
+    });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] { update(); });
+    update();
+}
+
+QWidget* EditActions::editFocus() const {
     QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && focus->window() == this) return focus;
+    if (focus != nullptr && focus->window() == &window_) return focus;
     return lastFocus_;
 }
 
-bool TfrmChat::entryHasFocus() const {
+bool EditActions::entryHasFocus() const {
     QWidget* focus = editFocus();
-    return focus != nullptr && (focus == edEntry || focus == edEntry->lineEdit());
+    return focus != nullptr && (focus == &entry_ || focus == entry_.lineEdit());
 }
 
-void TfrmChat::updateEditActions() {
+void EditActions::update() {
     QWidget* focus = editFocus();
     const bool textControl = asLineEdit(focus) != nullptr || asTextEdit(focus) != nullptr;
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
-    action(ChatAction::Undo)->setEnabled(entryHasFocus());
-    action(ChatAction::Cut)->setEnabled(entryHasFocus());
-    action(ChatAction::Copy)->setEnabled(textControl);
-    action(ChatAction::Paste)->setEnabled(entryHasFocus() && clip != nullptr && clip->hasText());
-    action(ChatAction::SelectAll)->setEnabled(textControl);
+    actions_.action(ChatAction::Undo)->setEnabled(entryHasFocus());
+    actions_.action(ChatAction::Cut)->setEnabled(entryHasFocus());
+    actions_.action(ChatAction::Copy)->setEnabled(textControl);
+    actions_.action(ChatAction::Paste)
+        ->setEnabled(entryHasFocus() && clip != nullptr && clip->hasText());
+    actions_.action(ChatAction::SelectAll)->setEnabled(textControl);
 }
 
-void TfrmChat::acUndoExecute() {
-    if (entryHasFocus()) edEntry->lineEdit()->undo();
+void EditActions::undo() {
+    if (entryHasFocus()) entry_.lineEdit()->undo();
 }
 
-void TfrmChat::acCutExecute() {
-    if (entryHasFocus()) edEntry->lineEdit()->cut();
+void EditActions::cut() {
+    if (entryHasFocus()) entry_.lineEdit()->cut();
 }
 
-void TfrmChat::acCopyExecute() {
+void EditActions::copy() {
     QWidget* focus = editFocus();
     if (QLineEdit* line = asLineEdit(focus)) {
         line->copy();
@@ -68,11 +77,11 @@ void TfrmChat::acCopyExecute() {
     }
 }
 
-void TfrmChat::acPasteExecute() {
-    if (entryHasFocus()) edEntry->lineEdit()->paste();
+void EditActions::paste() {
+    if (entryHasFocus()) entry_.lineEdit()->paste();
 }
 
-void TfrmChat::acSelectAllExecute() {
+void EditActions::selectAll() {
     QWidget* focus = editFocus();
     if (QLineEdit* line = asLineEdit(focus)) {
         line->selectAll();

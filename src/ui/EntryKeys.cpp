@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
-#include "ui/Chat.h"
+#include "chat/ChatForm.h"
+#include "ui/ChatWidgets.h"
+#include "ui/MainActions.h"
 
 namespace verdo {
 
@@ -65,8 +67,9 @@ void keepOneSelection(QListWidget& first, QListWidget& second) {
                      [&first, &second, clearOther] { clearOther(&second, &first); });
 }
 
-FormKeyFilter::FormKeyFilter(TfrmChat& window, QObject* parent)
-    : QObject(parent), window_(window) {}
+FormKeyFilter::FormKeyFilter(QWidget& window, ChatWidgets& widgets, const MainActions& actions,
+                             ChatForm& form, QObject* parent)
+    : QObject(parent), window_(window), widgets_(widgets), actions_(actions), form_(form) {}
 
 bool FormKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
@@ -86,15 +89,15 @@ bool FormKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 bool FormKeyFilter::isActionShortcut(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
     for (const ChatActionInfo& info : chatActions()) {
-        const QAction* action = window_.action(info.id);
+        const QAction* action = actions_.action(info.id);
         if (action->isEnabled() && action->shortcut() == pressed) return true;
     }
     return false;
 }
 
 bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {
-    QListWidget& roster = *window_.lstUser;
-    QListWidget& custom = *window_.lstDef;
+    QListWidget& roster = *widgets_.lstUser;
+    QListWidget& custom = *widgets_.lstDef;
     switch (key.key()) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:
@@ -114,7 +117,7 @@ bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {
     QWidget* focus = QApplication::focusWidget();
     const bool firstStop = focus != nullptr ? watched == focus : watched == &window_;
     if (const std::optional<char> letter = macroKey(key); letter && firstStop)
-        window_.form().text().runMacros(*letter, window_.entryText(), window_.selection());
+        form_.text().runMacros(*letter, widgets_.entryText(), widgets_.selection());
     return false;
 }
 

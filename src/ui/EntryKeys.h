@@ -12,7 +12,9 @@ class QListWidget;
 
 namespace verdo {
 
-class TfrmChat;
+class ChatForm;
+class ChatWidgets;
+class MainActions;
 
 // The letter or digit of Ctrl+Alt+key (no Shift, no Meta), else nothing.
 std::optional<char> macroKey(const QKeyEvent& event);
@@ -33,7 +35,8 @@ class FormKeyFilter : public QObject {
     Q_OBJECT
 
   public:
-    FormKeyFilter(TfrmChat& window, QObject* parent);
+    FormKeyFilter(QWidget& window, ChatWidgets& widgets, const MainActions& actions, ChatForm& form,
+                  QObject* parent);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,7 +44,10 @@ class FormKeyFilter : public QObject {
   private:
     bool FormKeyDown(QObject* watched, const QKeyEvent& key);
     bool isActionShortcut(const QKeyEvent& key) const;
-    TfrmChat& window_;
+    QWidget& window_;
+    ChatWidgets& widgets_;
+    const MainActions& actions_;
+    ChatForm& form_;
 };
 
 }  // namespace verdo

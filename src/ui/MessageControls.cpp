@@ -1,16 +1,13 @@
-// Wires the window side of messages and typing: the keys seen before the
-// focused control, dragging names onto the entry, Alt+N, clicks that give the
-// entry the focus, the edit actions' enabling and the sound menu.
+// The window side of messages and typing (see MessageControls.h).
+#include "ui/MessageControls.h"
+
 #include <QApplication>
-#include <QClipboard>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QStatusBar>
-#include <QToolBar>
 #include <functional>
 
 #include "controls/TabEdit.h"
-#include "ui/Chat.h"
+#include "ui/ChatWidgets.h"
 #include "ui/EntryKeys.h"
 #include "ui/NameDrag.h"
 #include "ui/UserNameItem.h"
@@ -23,8 +20,8 @@ namespace {
 // that leave the click to it.
 class ClickWatcher : public QObject {
   public:
-    ClickWatcher(QWidget& watched, std::function<void()> onClick)
-        : QObject(&watched), onClick_(std::move(onClick)) {
+    ClickWatcher(QWidget& watched, QObject* owner, std::function<void()> onClick)
+        : QObject(owner), onClick_(std::move(onClick)) {
         watched.installEventFilter(this);
     }
 
@@ -45,39 +42,24 @@ void insertSelectedName(const QListWidget& list, TTabEdit& entry) {
 
 }  // namespace
 
-void TfrmChat::wireMessageControls() {
-    createSoundMenu();
-
-    // The wiring that reaches into the window's parts dies before them.
-    messageWiring_ = std::make_unique<QObject>();
-    qApp->installEventFilter(new FormKeyFilter(*this, messageWiring_.get()));
-    keepOneSelection(*lstUser, *lstDef);
-    new UserListDrag(*lstUser);
-    new UserListDrag(*lstDef);
-    new EntryNameDrop(*edEntry);
+MessageControls::MessageControls(QWidget& window, ChatWidgets& widgets, const MainActions& actions,
+                                 ChatForm& form)
+    : widgets_(widgets) {
+    qApp->installEventFilter(new FormKeyFilter(window, widgets, actions, form, this));
+    keepOneSelection(*widgets.lstUser, *widgets.lstDef);
+    new UserListDrag(*widgets.lstUser);
+    new UserListDrag(*widgets.lstDef);
+    new EntryNameDrop(*widgets.edEntry);
 
     // pnlEntryClick and StatusBarClick.
-    new ClickWatcher(*edEntry->parentWidget(), [this] { focusEntry(); });
-    new ClickWatcher(*StatusBar, [this] { focusEntry(); });
-
-    connect(qApp, &QApplication::focusChanged, messageWiring_.get(),
-            [this](QWidget*, QWidget* now) {
-                if (now != nullptr && now->window() == this) lastFocus_ = now;
-                updateEditActions();
-            });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, messageWiring_.get(),
-            [this] { updateEditActions(); });
-    updateEditActions();
+    auto focusEntry = [&widgets] { widgets.focusEntry(); };
+    new ClickWatcher(*widgets.edEntry->parentWidget(), this, focusEntry);
+    new ClickWatcher(*widgets.StatusBar, this, focusEntry);
 }
 
-void TfrmChat::btnAltNClick() {
-    insertSelectedName(*lstUser, *edEntry);
-    insertSelectedName(*lstDef, *edEntry);
-}
-
-void TfrmChat::updateMessageActions() {
-    updateEditActions();
-    updateSoundMenus();
+void MessageControls::altN() {
+    insertSelectedName(*widgets_.lstUser, *widgets_.edEntry);
+    insertSelectedName(*widgets_.lstDef, *widgets_.edEntry);
 }
 
 }  // namespace verdo

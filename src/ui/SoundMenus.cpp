@@ -1,12 +1,11 @@
-// The "&Sounds" menu (and the roster popup's "&Play Sound" submenu once that
-// popup exists): one entry per wave file of the sound folder and its
-// subfolders, each keeping the file's full path.
-#include <QMenuBar>
-#include <QStyle>
-#include <functional>
+// The sound menus (see SoundMenus.h).
+#include "ui/SoundMenus.h"
 
+#include <QMenu>
+#include <QStyle>
+
+#include "chat/ChatForm.h"
 #include "text/DisplayText.h"
-#include "ui/Chat.h"
 
 namespace verdo {
 
@@ -50,32 +49,29 @@ void fillSoundMenu(QMenu& menu, const SoundList& list, const SoundHandler& handl
 
 }  // namespace
 
-void TfrmChat::createSoundMenu() {
-    mnSounds = menus_[static_cast<std::size_t>(MenuId::Sounds)];
-    mnSounds->addSeparator();
-    soundMenuFixed_ = static_cast<int>(mnSounds->actions().size());  // the table's, the separator
-    mnSounds->menuAction()->setEnabled(false);  // until the sound folder is looked up
+SoundMenus::SoundMenus(QMenu& sounds, QMenu& playSound, ChatForm& form, SelectedUser selectedUser)
+    : sounds_(sounds), playSound_(playSound), form_(form), selectedUser_(std::move(selectedUser)) {
+    sounds_.addSeparator();
+    fixedEntries_ = static_cast<int>(sounds_.actions().size());
+    sounds_.menuAction()->setEnabled(false);  // until the sound folder is looked up
 }
 
-void TfrmChat::BuildSoundMenus() {
-    if (!form_->sounds().available()) return;
-    const SoundList sounds = form_->sounds().list();
-    clearSoundEntries(*mnSounds, soundMenuFixed_);
-    fillSoundMenu(*mnSounds, sounds,
-                  [this](const SoundEntry& sound) { form_->text().SendSoundToChannel(sound); });
-    if (mnPlaySound != nullptr) {
-        clearSoundEntries(*mnPlaySound, 0);
-        fillSoundMenu(*mnPlaySound, sounds, [this](const SoundEntry& sound) {
-            form_->text().SendSoundToUser(sound, selectedRosterName());
-        });
-    }
+void SoundMenus::build() {
+    if (!form_.sounds().available()) return;
+    const SoundList sounds = form_.sounds().list();
+    clearSoundEntries(sounds_, fixedEntries_);
+    fillSoundMenu(sounds_, sounds,
+                  [this](const SoundEntry& sound) { form_.text().SendSoundToChannel(sound); });
+    clearSoundEntries(playSound_, 0);
+    fillSoundMenu(playSound_, sounds, [this](const SoundEntry& sound) {
+        form_.text().SendSoundToUser(sound, selectedUser_());
+    });
 }
 
-void TfrmChat::updateSoundMenus() {
-    mnSounds->menuAction()->setEnabled(form_->sounds().available());
-    if (mnPlaySound != nullptr)
-        mnPlaySound->menuAction()->setEnabled(form_->session().LoggedOn() &&
-                                              form_->sounds().available());
+void SoundMenus::update() {
+    const bool available = form_.sounds().available();
+    sounds_.menuAction()->setEnabled(available);
+    playSound_.menuAction()->setEnabled(form_.session().LoggedOn() && available);
 }
 
 }  // namespace verdo

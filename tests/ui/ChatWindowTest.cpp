@@ -25,10 +25,13 @@
 #include "support/FakePlatform.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 using testing::FakePlatform;
 using testing::FakeTcpClient;
@@ -64,8 +67,8 @@ class ChatWindowTest : public ::testing::Test {
         throw std::logic_error("no flood timer");
     }
     void settle() { QCoreApplication::processEvents(); }
-    QString chatText() const { return window->reChat->toPlainText(); }
-    QString lastChatLine() const { return window->reChat->document()->lastBlock().text(); }
+    QString chatText() const { return reChat(*window)->toPlainText(); }
+    QString lastChatLine() const { return reChat(*window)->document()->lastBlock().text(); }
 
     void pressF4() {
         QTest::keyClick(window.get(), Qt::Key_F4);
@@ -93,44 +96,44 @@ TEST_F(ChatWindowTest, HasItsTitlePartsAndDefaultLayout) {
     EXPECT_EQ(window->action(ChatAction::Away)->toolTip(), QStringLiteral("Set AWAY mode"));
     EXPECT_EQ(window->action(ChatAction::DND)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
     EXPECT_EQ(window->action(ChatAction::DND)->toolTip(), QStringLiteral("Activate DND mode"));
-    EXPECT_EQ(window->btnConnect->defaultAction(), window->action(ChatAction::Connect));
-    EXPECT_EQ(window->btnEmote->text(), QStringLiteral("Emo&te"));
-    EXPECT_EQ(window->btnWhisper->text(), QStringLiteral("&Whisper"));
-    EXPECT_TRUE(window->btnSend->isDefault());
-    EXPECT_FALSE(window->btnSend->isEnabled());
+    EXPECT_EQ(btnConnect(*window)->defaultAction(), window->action(ChatAction::Connect));
+    EXPECT_EQ(btnEmote(*window)->text(), QStringLiteral("Emo&te"));
+    EXPECT_EQ(btnWhisper(*window)->text(), QStringLiteral("&Whisper"));
+    EXPECT_TRUE(btnSend(*window)->isDefault());
+    EXPECT_FALSE(btnSend(*window)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Away)->isEnabled());
-    EXPECT_TRUE(window->reChat->isReadOnly());
-    EXPECT_TRUE(window->edChannel->isReadOnly());
-    EXPECT_EQ(window->statusPanels[0]->width(), 400);
-    EXPECT_GE(window->statusPanels[1]->width(), 50);
-    EXPECT_EQ(window->mainSplitter->sizes().at(1), 162);
-    EXPECT_EQ(window->chatSplitter->sizes().at(1), 132);
-    EXPECT_EQ(window->userSplitter->sizes().at(1), 132);
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_TRUE(reChat(*window)->isReadOnly());
+    EXPECT_TRUE(edChannel(*window)->isReadOnly());
+    EXPECT_EQ(statusPanel(*window, 0)->width(), 400);
+    EXPECT_GE(statusPanel(*window, 1)->width(), 50);
+    EXPECT_EQ(splitter(*window, "mainSplitter")->sizes().at(1), 162);
+    EXPECT_EQ(splitter(*window, "chatSplitter")->sizes().at(1), 132);
+    EXPECT_EQ(splitter(*window, "userSplitter")->sizes().at(1), 132);
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(ChatWindowTest, F4ShowsTheConnectingDialogAndBlocksTheWindow) {
     pressF4();
     EXPECT_EQ(client().connectCalls, 1);
     EXPECT_EQ(client().lastHost, "battle.net");
-    EXPECT_TRUE(window->frmConnect->isVisible());
-    EXPECT_EQ(window->frmConnect->lblServer->text(), QStringLiteral("Trying Server: battle.net"));
-    EXPECT_EQ(window->frmConnect->lblTimeout->text(), QStringLiteral("Timeout in: 5"));
-    EXPECT_EQ(window->statusPanels[0]->text(), QStringLiteral("Trying Server: battle.net"));
+    EXPECT_TRUE(frmConnect(*window)->isVisible());
+    EXPECT_EQ(frmConnect(*window)->lblServer->text(), QStringLiteral("Trying Server: battle.net"));
+    EXPECT_EQ(frmConnect(*window)->lblTimeout->text(), QStringLiteral("Timeout in: 5"));
+    EXPECT_EQ(statusPanel(*window, 0)->text(), QStringLiteral("Trying Server: battle.net"));
     EXPECT_EQ(lastChatLine(), QStringLiteral("Attempting to connect."));
     EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_FALSE(window->menuBar()->isEnabled());
-    EXPECT_FALSE(window->ToolBar->isEnabled());
+    EXPECT_FALSE(ToolBar(*window)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Connect)->isEnabled());
-    EXPECT_TRUE(window->frmConnect->isEnabled());
+    EXPECT_TRUE(frmConnect(*window)->isEnabled());
 }
 
 TEST_F(ChatWindowTest, CancelHidesTheDialogAndGivesTheWindowBack) {
     pressF4();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->frmConnect));
-    QTest::mouseClick(window->frmConnect->btnCancel, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frmConnect(*window)));
+    QTest::mouseClick(frmConnect(*window)->btnCancel, Qt::LeftButton);
     settle();
-    EXPECT_FALSE(window->frmConnect->isVisible());
+    EXPECT_FALSE(frmConnect(*window)->isVisible());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Connect)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
@@ -139,23 +142,23 @@ TEST_F(ChatWindowTest, CancelHidesTheDialogAndGivesTheWindowBack) {
 
 TEST_F(ChatWindowTest, WelcomeHidesTheDialogAndTheConnectActionFollowsTheSession) {
     logOn();
-    EXPECT_FALSE(window->frmConnect->isVisible());
+    EXPECT_FALSE(frmConnect(*window)->isVisible());
     EXPECT_TRUE(window->centralWidget()->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Connect)->isChecked());
     EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
-    EXPECT_TRUE(window->btnConnect->isChecked());
-    EXPECT_TRUE(window->btnSend->isEnabled());
-    EXPECT_TRUE(window->btnEmote->isEnabled());
+    EXPECT_TRUE(btnConnect(*window)->isChecked());
+    EXPECT_TRUE(btnSend(*window)->isEnabled());
+    EXPECT_TRUE(btnEmote(*window)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Away)->isEnabled());
-    EXPECT_EQ(window->statusPanels[0]->text(), QStringLiteral("Logged on to battle.net"));
-    EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("Connected to: battle.net"));
+    EXPECT_EQ(statusPanel(*window, 0)->text(), QStringLiteral("Logged on to battle.net"));
+    EXPECT_EQ(statusPanel(*window, 1)->text(), QStringLiteral("Connected to: battle.net"));
 
     // F4 again disconnects; the check is the logic's, not the click's.
     pressF4();
     EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
     EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Connect"));
-    EXPECT_FALSE(window->btnSend->isEnabled());
-    EXPECT_FALSE(window->frmConnect->isVisible());
+    EXPECT_FALSE(btnSend(*window)->isEnabled());
+    EXPECT_FALSE(frmConnect(*window)->isVisible());
 }
 
 TEST_F(ChatWindowTest, ConnectCaptionAndCheckFollowTheView) {
@@ -163,15 +166,15 @@ TEST_F(ChatWindowTest, ConnectCaptionAndCheckFollowTheView) {
     window->setActionChecked(ChatAction::Connect, true);
     EXPECT_EQ(window->action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
     EXPECT_TRUE(window->action(ChatAction::Connect)->isChecked());
-    EXPECT_TRUE(window->btnConnect->isChecked());
+    EXPECT_TRUE(btnConnect(*window)->isChecked());
     window->setActionChecked(ChatAction::Connect, false);
-    EXPECT_FALSE(window->btnConnect->isChecked());
+    EXPECT_FALSE(btnConnect(*window)->isChecked());
 }
 
 TEST_F(ChatWindowTest, ClickingConnectDoesNotFlipTheCheckByItself) {
     window->action(ChatAction::Connect)->trigger();  // starts the loop; nobody is logged on
     EXPECT_FALSE(window->action(ChatAction::Connect)->isChecked());
-    EXPECT_TRUE(window->frmConnect->isVisible());
+    EXPECT_TRUE(frmConnect(*window)->isVisible());
 }
 
 TEST_F(ChatWindowTest, IdleUpdatesCoalesce) {
@@ -190,37 +193,37 @@ TEST_F(ChatWindowTest, IdleUpdatesCoalesce) {
 
 TEST_F(ChatWindowTest, EntryKeepsTheTabKey) {
     window->focusEntry();
-    QTest::keyClicks(window->edEntry, "abc");
-    QTest::keyClick(window->edEntry, Qt::Key_Tab);
-    EXPECT_TRUE(window->edEntry->hasFocus());
-    EXPECT_EQ(window->edEntry->entryText(), QStringLiteral("abc"));
+    QTest::keyClicks(edEntry(*window), "abc");
+    QTest::keyClick(edEntry(*window), Qt::Key_Tab);
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
+    EXPECT_EQ(edEntry(*window)->entryText(), QStringLiteral("abc"));
 }
 
 TEST_F(ChatWindowTest, EnterSendsTheLineAndKeepsTheHistory) {
     logOn();
     client().sent.clear();
     window->focusEntry();
-    window->edEntry->lineEdit()->insert(QString::fromUtf8("caf\u00E9 \u20AC"));
-    QTest::keyClick(window->edEntry, Qt::Key_Return);
+    edEntry(*window)->lineEdit()->insert(QString::fromUtf8("caf\u00E9 \u20AC"));
+    QTest::keyClick(edEntry(*window), Qt::Key_Return);
     floodTimer().tick();  // the join just sent holds the next line back
     EXPECT_EQ(client().sent, "caf\xE9 \x80\r");
-    EXPECT_TRUE(window->edEntry->entryText().isEmpty());
-    ASSERT_EQ(window->edEntry->count(), 1);
+    EXPECT_TRUE(edEntry(*window)->entryText().isEmpty());
+    ASSERT_EQ(edEntry(*window)->count(), 1);
     // The history holds the line as it was sent.
-    EXPECT_EQ(window->edEntry->itemText(0), QString::fromUtf8("caf\u00E9 \u20AC"));
+    EXPECT_EQ(edEntry(*window)->itemText(0), QString::fromUtf8("caf\u00E9 \u20AC"));
     EXPECT_EQ(lastChatLine(), QString::fromUtf8("<Guest> caf\u00E9 \u20AC"));
 
     // An empty entry sends nothing and adds no history.
-    QTest::keyClick(window->edEntry, Qt::Key_Return);
-    EXPECT_EQ(window->edEntry->count(), 1);
+    QTest::keyClick(edEntry(*window), Qt::Key_Return);
+    EXPECT_EQ(edEntry(*window)->count(), 1);
 }
 
 TEST_F(ChatWindowTest, EnterWhileOfflineKeepsTheText) {
     window->focusEntry();
-    QTest::keyClicks(window->edEntry, "hello");
-    QTest::keyClick(window->edEntry, Qt::Key_Return);
-    EXPECT_EQ(window->edEntry->entryText(), QStringLiteral("hello"));
-    EXPECT_EQ(window->edEntry->count(), 0);
+    QTest::keyClicks(edEntry(*window), "hello");
+    QTest::keyClick(edEntry(*window), Qt::Key_Return);
+    EXPECT_EQ(edEntry(*window)->entryText(), QStringLiteral("hello"));
+    EXPECT_EQ(edEntry(*window)->count(), 0);
     EXPECT_TRUE(platform->clients.at(0)->sent.empty());
     EXPECT_FALSE(chatText().contains("hello"));
 }
@@ -252,7 +255,7 @@ TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
                                               ChatSegment{}, ChatSegment{}});
     EXPECT_EQ(lastChatLine(), QString::fromUtf8("<Bob> hi \u201Cthere\u201D"));
 
-    QTextCursor cursor(window->reChat->document()->lastBlock());
+    QTextCursor cursor(reChat(*window)->document()->lastBlock());
     cursor.movePosition(QTextCursor::NextCharacter);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::yellow));
     EXPECT_EQ(cursor.charFormat().font().pointSize(), 15);
@@ -260,8 +263,8 @@ TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
     cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::MoveAnchor, 7);
     EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(Qt::white));
 
-    EXPECT_EQ(window->reWhisper->document()->lastBlock().text(), QString::fromUtf8("caf\u00E9"));
-    QTextCursor whisper(window->reWhisper->document()->lastBlock());
+    EXPECT_EQ(reWhisper(*window)->document()->lastBlock().text(), QString::fromUtf8("caf\u00E9"));
+    QTextCursor whisper(reWhisper(*window)->document()->lastBlock());
     whisper.movePosition(QTextCursor::NextCharacter);
     EXPECT_EQ(whisper.charFormat().font().pointSize(), 9);
     EXPECT_EQ(whisper.charFormat().foreground().color(),
@@ -269,17 +272,17 @@ TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
 }
 
 TEST_F(ChatWindowTest, PaneAndEntryColoursComeFromTheOptions) {
-    EXPECT_EQ(window->reChat->palette().color(QPalette::Base), QColor(Qt::black));
-    EXPECT_EQ(window->edEntry->palette().color(QPalette::Text), QColor(Qt::cyan));
+    EXPECT_EQ(reChat(*window)->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(edEntry(*window)->palette().color(QPalette::Text), QColor(Qt::cyan));
     tOptions& options = window->form().document().options();
     options.setChatBackground(0x00204060u);
     options.setWhisperBackground(0x8000000Fu);
     options.setEntryBackground(0x00FFFFFFu);
-    window->applyOptionsStyle();
-    EXPECT_EQ(window->reChat->palette().color(QPalette::Base), QColor(0x60, 0x40, 0x20));
-    EXPECT_EQ(window->reWhisper->palette().color(QPalette::Base),
+    window->optionsChanged();
+    EXPECT_EQ(reChat(*window)->palette().color(QPalette::Base), QColor(0x60, 0x40, 0x20));
+    EXPECT_EQ(reWhisper(*window)->palette().color(QPalette::Base),
               window->palette().color(QPalette::Active, QPalette::Button));
-    EXPECT_EQ(window->edEntry->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(edEntry(*window)->palette().color(QPalette::Base), QColor(Qt::white));
 }
 
 TEST_F(ChatWindowTest, InputBoxReturnsTheTextOrNothing) {
@@ -316,11 +319,11 @@ TEST_F(ChatWindowTest, MessagesShowTheirTextAndKind) {
 }
 
 TEST_F(ChatWindowTest, ChannelTextAndRoster) {
-    window->lstUser->addItem("someone");
+    lstUser(*window)->addItem("someone");
     window->setChannelText("Blizzard Chat Verdo-1 (1)");
     window->rosterChanged();
-    EXPECT_EQ(window->edChannel->text(), QStringLiteral("Blizzard Chat Verdo-1 (1)"));
-    EXPECT_EQ(window->lstUser->count(), 0);
+    EXPECT_EQ(edChannel(*window)->text(), QStringLiteral("Blizzard Chat Verdo-1 (1)"));
+    EXPECT_EQ(lstUser(*window)->count(), 0);
 }
 
 }  // namespace

@@ -15,10 +15,13 @@
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 using testing::FakePlatform;
 using testing::readFile;
@@ -115,19 +118,19 @@ TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
     ASSERT_TRUE(SaveChatFile(dir / "bot.ch5", {options, lists, users}).ok);
     open("[Last File]\nLast File=" + (dir / "bot.ch5").string() + "\n");
     QAction* toolBar = window->action(ChatAction::Toolbar);
-    EXPECT_FALSE(window->ToolBar->isVisible());
+    EXPECT_FALSE(ToolBar(*window)->isVisible());
     EXPECT_FALSE(toolBar->isChecked());
-    ASSERT_EQ(window->lstDef->count(), 2);
-    EXPECT_EQ(window->lstDef->item(1)->text(), "Pal");
+    ASSERT_EQ(lstDef(*window)->count(), 2);
+    EXPECT_EQ(lstDef(*window)->item(1)->text(), "Pal");
 
     // The first click shows the bar again, the second hides it.
     toolBar->trigger();
-    EXPECT_TRUE(window->ToolBar->isVisible());
+    EXPECT_TRUE(ToolBar(*window)->isVisible());
     EXPECT_TRUE(toolBar->isChecked());
     EXPECT_TRUE(window->form().document().options().toolBarVisible());
     EXPECT_TRUE(window->form().document().modified());
     toolBar->trigger();
-    EXPECT_FALSE(window->ToolBar->isVisible());
+    EXPECT_FALSE(ToolBar(*window)->isVisible());
     EXPECT_FALSE(window->form().document().options().toolBarVisible());
 
     // New brings the default, a shown bar, and its check with it.
@@ -135,7 +138,7 @@ TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
         qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
     });
     window->action(ChatAction::New)->trigger();
-    EXPECT_TRUE(window->ToolBar->isVisible());
+    EXPECT_TRUE(ToolBar(*window)->isVisible());
     EXPECT_TRUE(toolBar->isChecked());
 }
 
@@ -143,7 +146,7 @@ TEST_F(FileMenuTest, LayoutIsReadAtStartAndWrittenAtClose) {
     open("[Screen]\nTop=40\nLeft=30\nWidth=700\nHeight=500\nNew User Width=150\n");
     EXPECT_EQ(window->geometry().width(), 700);
     EXPECT_EQ(window->geometry().height(), 500);
-    EXPECT_EQ(window->mainSplitter->sizes().at(1), 150);
+    EXPECT_EQ(splitter(*window, "mainSplitter")->sizes().at(1), 150);
     window->resize(720, 520);
     ASSERT_TRUE(window->close());
     const IniFile ini(dir / "Chat.ini");

@@ -24,6 +24,7 @@
 #include "controls/TabEdit.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/NameDrag.h"
 #include "ui/WidgetTestSupport.h"
 #include "ui/WindowFixture.h"
@@ -31,12 +32,14 @@
 namespace verdo {
 namespace {
 
+using namespace testing;  // the window's parts by name
+
 using testing::FakePlatform;
 using testing::FakeTcpClient;
 
 class MessagesWindowTest : public testing::WindowFixture {
   protected:
-    QLineEdit& entry() { return *window->edEntry->lineEdit(); }
+    QLineEdit& entry() { return *edEntry(*window)->lineEdit(); }
     // Keys go where the keyboard would send them: the focused control.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
@@ -44,16 +47,16 @@ class MessagesWindowTest : public testing::WindowFixture {
     }
     void type(const QString& text) {
         window->focusEntry();
-        QTest::keyClicks(window->edEntry, text);
+        QTest::keyClicks(edEntry(*window), text);
     }
-    QString lastChatLine() const { return window->reChat->document()->lastBlock().text(); }
-    QString lastWhisperLine() const { return window->reWhisper->document()->lastBlock().text(); }
-    void fillCustomList(const QStringList& names) { window->lstDef->addItems(names); }
+    QString lastChatLine() const { return reChat(*window)->document()->lastBlock().text(); }
+    QString lastWhisperLine() const { return reWhisper(*window)->document()->lastBlock().text(); }
+    void fillCustomList(const QStringList& names) { lstDef(*window)->addItems(names); }
     // The selected row as "lstUser:Bob", or "" when nothing is selected; fails
     // the test when both lists have one.
     QString selection() const {
-        const auto users = window->lstUser->selectedItems();
-        const auto custom = window->lstDef->selectedItems();
+        const auto users = lstUser(*window)->selectedItems();
+        const auto custom = lstDef(*window)->selectedItems();
         EXPECT_LE(users.size() + custom.size(), 1);
         if (!users.isEmpty()) return "lstUser:" + users.front()->text();
         if (!custom.isEmpty()) return "lstDef:" + custom.front()->text();
@@ -73,17 +76,17 @@ TEST_F(MessagesWindowTest, EnterSendsAndEchoesButASlashLineIsOnlySent) {
     press(Qt::Key_Return);
     EXPECT_EQ(sent(), "/who Chat\r");
     EXPECT_EQ(lastChatLine(), QStringLiteral("<Guest> hello there"));
-    ASSERT_EQ(window->edEntry->count(), 2);
-    EXPECT_EQ(window->edEntry->itemText(0), QStringLiteral("/who Chat"));
-    EXPECT_TRUE(entry().hasFocus() || window->edEntry->hasFocus());
+    ASSERT_EQ(edEntry(*window)->count(), 2);
+    EXPECT_EQ(edEntry(*window)->itemText(0), QStringLiteral("/who Chat"));
+    EXPECT_TRUE(entry().hasFocus() || edEntry(*window)->hasFocus());
 }
 
 TEST_F(MessagesWindowTest, EmoteWithAnEmptyEntrySendsMeAndACarriageReturn) {
     logOn();
-    QTest::mouseClick(window->btnEmote, Qt::LeftButton);
+    QTest::mouseClick(btnEmote(*window), Qt::LeftButton);
     EXPECT_EQ(sent(), "/me \r");
-    EXPECT_EQ(window->edEntry->count(), 1);
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_EQ(edEntry(*window)->count(), 1);
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(MessagesWindowTest, WhisperLockTurnsEnterIntoAWhisperToTheSelectedUser) {
@@ -96,7 +99,7 @@ TEST_F(MessagesWindowTest, WhisperLockTurnsEnterIntoAWhisperToTheSelectedUser) {
     EXPECT_EQ(lastWhisperLine(), QStringLiteral("No User Selected."));
     EXPECT_EQ(entry().text(), QStringLiteral("psst"));
 
-    window->lstUser->item(1)->setSelected(true);
+    lstUser(*window)->item(1)->setSelected(true);
     window->focusEntry();
     press(Qt::Key_Return);
     EXPECT_EQ(sent(), "/w Bob psst\r");
@@ -114,10 +117,10 @@ TEST_F(MessagesWindowTest, TabWalksTheWhisperersUntilTheUserTypes) {
         EXPECT_EQ(entry().text(), offer);
         EXPECT_EQ(entry().cursorPosition(), offer.size());
     }
-    QTest::keyClicks(window->edEntry, "x");
+    QTest::keyClicks(edEntry(*window), "x");
     press(Qt::Key_Tab);
     EXPECT_EQ(entry().text(), QStringLiteral("/msg Cid x"));
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(MessagesWindowTest, UpAndDownWrapWithinTheListThatHasTheSelection) {
@@ -133,7 +136,7 @@ TEST_F(MessagesWindowTest, UpAndDownWrapWithinTheListThatHasTheSelection) {
     press(Qt::Key_Down);
     EXPECT_EQ(selection(), QStringLiteral("lstUser:Bob"));
 
-    window->lstDef->item(1)->setSelected(true);  // clears the roster's
+    lstDef(*window)->item(1)->setSelected(true);  // clears the roster's
     EXPECT_EQ(selection(), QStringLiteral("lstDef:Fay"));
     press(Qt::Key_Down);
     EXPECT_EQ(selection(), QStringLiteral("lstDef:Eve"));
@@ -141,20 +144,20 @@ TEST_F(MessagesWindowTest, UpAndDownWrapWithinTheListThatHasTheSelection) {
     EXPECT_EQ(selection(), QStringLiteral("lstDef:Fay"));
     // The keys never reach the entry's history.
     EXPECT_TRUE(entry().text().isEmpty());
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(MessagesWindowTest, PageKeysMoveTheSelectionBetweenTheLists) {
     logOn();
     fillCustomList({"Eve", "Fay"});
-    window->lstUser->setFocus();  // the keys act wherever the focus is
+    lstUser(*window)->setFocus();  // the keys act wherever the focus is
     press(Qt::Key_PageDown);
     EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
     press(Qt::Key_PageDown);
     EXPECT_EQ(selection(), QStringLiteral("lstDef:Eve"));
     press(Qt::Key_PageUp);
     EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
-    window->lstUser->clearSelection();
+    lstUser(*window)->clearSelection();
     press(Qt::Key_PageUp);
     EXPECT_EQ(selection(), QStringLiteral("lstUser:Ann"));
 }
@@ -163,14 +166,14 @@ TEST_F(MessagesWindowTest, MacroKeysRunOnceAndOnlyWithExactlyCtrlAndAlt) {
     logOn();
     window->form().document().lists().MacroList = {"/ban <user>"};
     window->form().document().lists().MacroKeys = {"b"};
-    window->lstUser->item(2)->setSelected(true);
+    lstUser(*window)->item(2)->setSelected(true);
     window->focusEntry();
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
     EXPECT_EQ(sent(), "");
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(sent(), "/ban Cid\r");
     // From the list too, whose unused keys travel on to its parents.
-    window->lstUser->setFocus();
+    lstUser(*window)->setFocus();
     press(Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(sent(), "/ban Cid\r");
 }
@@ -185,7 +188,7 @@ TEST_F(MessagesWindowTest, DroppedNameGoesToTheCharacterUnderThePointer) {
         point.rx() += 1;
     ASSERT_EQ(entry().cursorPositionAt(point), 6);
 
-    std::unique_ptr<QMimeData> mime(userNameMime(*window->lstUser, "Bob"));
+    std::unique_ptr<QMimeData> mime(userNameMime(*lstUser(*window), "Bob"));
     QDragEnterEvent enter(point, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&entry(), &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -212,7 +215,7 @@ TEST_F(MessagesWindowTest, OnlyNamesFromTheUserListsAreDropped) {
         QApplication::sendEvent(&entry(), &drop);
     }
     EXPECT_EQ(entry().text(), QStringLiteral("abc"));
-    std::unique_ptr<QMimeData> custom(userNameMime(*window->lstDef, "Eve"));
+    std::unique_ptr<QMimeData> custom(userNameMime(*lstDef(*window), "Eve"));
     EXPECT_EQ(draggedUserName(custom.get()), std::optional<std::string>("Eve"));
 }
 
@@ -220,11 +223,11 @@ TEST_F(MessagesWindowTest, AltNInsertsTheSelectedNameAtTheCaret) {
     logOn();
     type("hi  there");
     entry().setCursorPosition(3);
-    window->lstUser->item(0)->setSelected(true);
+    lstUser(*window)->item(0)->setSelected(true);
     press(Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(entry().text(), QStringLiteral("hi Ann there"));
     fillCustomList({"Eve"});
-    window->lstDef->item(0)->setSelected(true);
+    lstDef(*window)->item(0)->setSelected(true);
     entry().setSelection(0, 2);  // a selection is replaced
     press(Qt::Key_N, Qt::AltModifier);
     EXPECT_EQ(entry().text(), QStringLiteral("Eve Ann there"));
@@ -232,16 +235,16 @@ TEST_F(MessagesWindowTest, AltNInsertsTheSelectedNameAtTheCaret) {
 
 TEST_F(MessagesWindowTest, ClicksOnTheEntryPanelAndStatusBarFocusTheEntry) {
     entry().setText("abc");
-    window->reChat->setFocus();
-    ASSERT_FALSE(window->edEntry->hasFocus());
-    QTest::mouseClick(window->statusPanels[1], Qt::LeftButton);
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    reChat(*window)->setFocus();
+    ASSERT_FALSE(edEntry(*window)->hasFocus());
+    QTest::mouseClick(statusPanel(*window, 1), Qt::LeftButton);
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
     EXPECT_EQ(entry().cursorPosition(), 3);
     EXPECT_FALSE(entry().hasSelectedText());
-    window->reChat->setFocus();
-    QWidget* panel = window->edEntry->parentWidget();
+    reChat(*window)->setFocus();
+    QWidget* panel = edEntry(*window)->parentWidget();
     QTest::mouseClick(panel, Qt::LeftButton, {}, QPoint(panel->width() - 1, 0));
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(MessagesWindowTest, FloodIntervalFollowsTheQueueAtTheNextIdleUpdate) {
@@ -278,13 +281,13 @@ TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
     settle();
     EXPECT_FALSE(window->action(ChatAction::Paste)->isEnabled());
 
-    window->reChat->setFocus();
+    reChat(*window)->setFocus();
     settle();
     EXPECT_FALSE(window->action(ChatAction::Undo)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Cut)->isEnabled());
     EXPECT_TRUE(window->action(ChatAction::Copy)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::Paste)->isEnabled());
-    window->lstUser->setFocus();
+    lstUser(*window)->setFocus();
     settle();
     EXPECT_FALSE(window->action(ChatAction::Copy)->isEnabled());
     EXPECT_FALSE(window->action(ChatAction::SelectAll)->isEnabled());
@@ -292,11 +295,11 @@ TEST_F(MessagesWindowTest, EditActionsFollowTheFocusAndTheClipboard) {
 
 TEST_F(MessagesWindowTest, EditActionsWorkOnTheFocusedControl) {
     window->addChatLine(ChatPane, ChatLine{ChatSegment{"line one", 0}, {}, {}});
-    window->reChat->setFocus();
+    reChat(*window)->setFocus();
     window->action(ChatAction::SelectAll)->trigger();
     window->action(ChatAction::Copy)->trigger();
     // The whole pane: the hint shown when no chat file is open, then the line.
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), window->reChat->toPlainText());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), reChat(*window)->toPlainText());
     EXPECT_TRUE(QGuiApplication::clipboard()->text().endsWith(QStringLiteral("\nline one")));
 
     window->focusEntry();
@@ -343,19 +346,19 @@ QStringList captions(const QMenu& menu) {
 TEST_F(MessagesWindowTest, SoundMenuListsTheFolderAndSendsTheChosenSound) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());
-    window->BuildSoundMenus();
-    window->BuildSoundMenus();  // rebuilding replaces, never adds
+    window->action(ChatAction::RefreshSounds)->trigger();
+    window->action(ChatAction::RefreshSounds)->trigger();  // rebuilding replaces, never adds
     const QStringList expected{"&Refresh Sound List", "Stop All Sounds", "-", "fx",
                                "alpha.wav",           "beta.wav"};
-    ASSERT_EQ(captions(*window->mnSounds), expected);
-    const QList<QAction*> actions = window->mnSounds->actions();
+    ASSERT_EQ(captions(*menu(*window, "mnSounds")), expected);
+    const QList<QAction*> actions = menu(*window, "mnSounds")->actions();
     ASSERT_NE(actions[3]->menu(), nullptr);
     EXPECT_EQ(captions(*actions[3]->menu()), QStringList{"zap.wav"});
     EXPECT_EQ(actions[5]->data().toString().toStdString(),
               (folder.root() / "Sounds" / "Beta.WAV").string());
     window->requestIdleUpdate();
     settle();
-    EXPECT_TRUE(window->mnSounds->menuAction()->isEnabled());
+    EXPECT_TRUE(menu(*window, "mnSounds")->menuAction()->isEnabled());
 
     logOn();
     actions[4]->trigger();
@@ -370,26 +373,24 @@ TEST_F(MessagesWindowTest, SoundMenuListsTheFolderAndSendsTheChosenSound) {
 TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());
-    QMenu playSound;
-    window->mnPlaySound = &playSound;
-    window->BuildSoundMenus();
+    QMenu& playSound = *menu(*window, "mnUserSound");
+    window->action(ChatAction::RefreshSounds)->trigger();
     EXPECT_EQ(captions(playSound), (QStringList{"fx", "alpha.wav", "beta.wav"}));
     logOn();
-    window->lstUser->item(0)->setSelected(true);
+    lstUser(*window)->item(0)->setSelected(true);
     playSound.actions().at(2)->trigger();
     EXPECT_EQ(sent(), "/w Ann ~playsound beta.wav\r");
-    window->mnPlaySound = nullptr;
 }
 
 TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
     QTemporaryDir empty;
     window->form().setProgramFolder(empty.path().toStdString());
-    window->BuildSoundMenus();
+    window->action(ChatAction::RefreshSounds)->trigger();
     window->requestIdleUpdate();
     settle();
-    EXPECT_EQ(captions(*window->mnSounds),
+    EXPECT_EQ(captions(*menu(*window, "mnSounds")),
               (QStringList{"&Refresh Sound List", "Stop All Sounds", "-"}));
-    EXPECT_FALSE(window->mnSounds->menuAction()->isEnabled());
+    EXPECT_FALSE(menu(*window, "mnSounds")->menuAction()->isEnabled());
 }
 
 // Names keep the bytes the server sent, whether UTF-8 or Windows-1252, in every
@@ -398,9 +399,8 @@ TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
 TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());
-    QMenu playSound;
-    window->mnPlaySound = &playSound;
-    window->BuildSoundMenus();
+    QMenu& playSound = *menu(*window, "mnUserSound");
+    window->action(ChatAction::RefreshSounds)->trigger();
     logOn();
     ChatLists& lists = window->form().document().lists();
     lists.MacroList = {"/whois <user>"};
@@ -411,12 +411,12 @@ TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
         receive("1002 JOIN " + name + " 0010 [CHAT]");
         lists.UserDef = {name};
         window->optionsChanged();
-        for (QListWidget* list : {window->lstUser, window->lstDef}) {
+        for (QListWidget* list : {lstUser(*window), lstDef(*window)}) {
             SCOPED_TRACE(list->objectName().toStdString());
             list->item(list->count() - 1)->setSelected(true);
             type("hi ");
             entry().insert(QStringLiteral(u"\u2713"));  // key clicks carry Latin-1 only
-            QTest::mouseClick(window->btnWhisper, Qt::LeftButton);
+            QTest::mouseClick(btnWhisper(*window), Qt::LeftButton);
             EXPECT_EQ(sent(), "/w " + name + " hi " + tick + "\r");
             window->focusEntry();
             press(Qt::Key_Q, Qt::ControlModifier | Qt::AltModifier);
@@ -428,11 +428,11 @@ TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
             EXPECT_EQ(sent(), name + " " + tick + "\r");
             list->clearSelection();
         }
-        window->lstUser->item(window->lstUser->count() - 1)->setSelected(true);
+        lstUser(*window)->item(lstUser(*window)->count() - 1)->setSelected(true);
         playSound.actions().at(1)->trigger();
         EXPECT_EQ(sent(), "/w " + name + " ~playsound alpha.wav\r");
 
-        std::unique_ptr<QMimeData> mime(userNameMime(*window->lstUser, name));
+        std::unique_ptr<QMimeData> mime(userNameMime(*lstUser(*window), name));
         type("");
         entry().insert(QStringLiteral(u" \u2713"));
         entry().home(false);
@@ -451,7 +451,6 @@ TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
         press(Qt::Key_Return);
         EXPECT_EQ(sent(), "/msg " + name + " " + tick + "\r");
     }
-    window->mnPlaySound = nullptr;
 }
 
 }  // namespace

@@ -15,11 +15,14 @@
 #include "records/UserRecords.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/RosterView.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 using testing::FakePlatform;
 
@@ -133,7 +136,7 @@ class RosterListTest : public ::testing::Test {
             out << list().item(i)->text();
         return out;
     }
-    QListWidget& list() const { return *window->lstUser; }
+    QListWidget& list() const { return *lstUser(*window); }
     QImage grab() const { return list().viewport()->grab().toImage(); }
     QRect rowRect(int row) const { return list().visualItemRect(list().item(row)); }
     // The picture as the list paints it: over the row's background.
@@ -141,7 +144,7 @@ class RosterListTest : public ::testing::Test {
         QImage image(UserIconWidth, UserIconHeight, QImage::Format_ARGB32_Premultiplied);
         image.fill(background);
         QPainter painter(&image);
-        painter.drawPixmap(0, 0, window->rosterDelegate->icons()[static_cast<std::size_t>(icon)]);
+        painter.drawPixmap(0, 0, rosterDelegate(*window)->icons()[static_cast<std::size_t>(icon)]);
         return image;
     }
     QImage iconArea(const QImage& shot, int row) const {
@@ -169,14 +172,13 @@ TEST_F(RosterListTest, ItemsFollowTheModelAndKeepTheSelection) {
     receive("1001 USER bob 0010 [STAR]");
     receive("1001 USER cid 0010 [STAR]");
     EXPECT_EQ(items(), (QStringList{"amy", "bob", "cid"}));
-    EXPECT_EQ(window->edChannel->text(), QStringLiteral("Chat (3)"));
+    EXPECT_EQ(edChannel(*window)->text(), QStringLiteral("Chat (3)"));
     list().item(1)->setSelected(true);
     receive("1003 LEAVE AMY 0010 [STAR]");
     receive("1002 JOIN dee 0010 [STAR]");
     EXPECT_EQ(items(), (QStringList{"bob", "cid", "dee"}));
     ASSERT_EQ(list().selectedItems().size(), 1);
     EXPECT_EQ(list().selectedItems().front()->text(), QStringLiteral("bob"));
-    EXPECT_EQ(window->selectedRosterName(), std::optional<std::string>("bob"));
     receive("1007 CHANNEL \"Elsewhere\"");
     EXPECT_TRUE(items().isEmpty());
 }
@@ -246,16 +248,16 @@ TEST_F(RosterListTest, AppearanceSetsRowHeightsFontsAndChannelBoxColours) {
     options.setUserListBackground(0x00224466);
     options.setUserListColor(0x00336699);
     receive("1001 USER bob 0010 [W2BN]");
-    window->lstDef->addItem("custom");
+    lstDef(*window)->addItem("custom");
     window->ApplyAppearance();
     QCoreApplication::processEvents();
     const int expected = rosterRowHeight(QFontInfo(list().font()).pixelSize());
     EXPECT_GT(expected, 30);
     EXPECT_EQ(rowRect(0).height(), expected);
-    EXPECT_EQ(window->lstDef->visualItemRect(window->lstDef->item(0)).height(), expected);
-    EXPECT_EQ(window->reChat->font().pointSize(), 14);
-    EXPECT_EQ(window->edChannel->palette().color(QPalette::Base), QColor(0x66, 0x44, 0x22));
-    EXPECT_EQ(window->edChannel->palette().color(QPalette::Text), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(lstDef(*window)->visualItemRect(lstDef(*window)->item(0)).height(), expected);
+    EXPECT_EQ(reChat(*window)->font().pointSize(), 14);
+    EXPECT_EQ(edChannel(*window)->palette().color(QPalette::Base), QColor(0x66, 0x44, 0x22));
+    EXPECT_EQ(edChannel(*window)->palette().color(QPalette::Text), QColor(0x99, 0x66, 0x33));
     // The icon is centred in the taller row.
     const QImage shot = grab();
     EXPECT_EQ(iconArea(shot, 0), expectedIcon(UserIcon::Warcraft, QColor(0x66, 0x44, 0x22)));

@@ -16,10 +16,13 @@
 
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 class SwitchActionsTest : public ::testing::Test {
   protected:
@@ -42,13 +45,14 @@ class SwitchActionsTest : public ::testing::Test {
 // chat view) never hides the window's shortcut.
 TEST_F(SwitchActionsTest, EveryShortcutFiresWhereverTheFocusIs) {
     window->focusEntry();
-    QTest::keyClicks(window->edEntry, "text");
-    QWidget* const controls[] = {window->edEntry, window->reChat, window->reWhisper,
-                                 window->lstUser};
+    QTest::keyClicks(edEntry(*window), "text");
+    QWidget* const controls[] = {edEntry(*window), reChat(*window), reWhisper(*window),
+                                 lstUser(*window)};
     for (const ChatActionInfo& info : chatActions()) {
         if (info.shortcut == nullptr) continue;
         QAction* action = window->action(info.id);
-        action->disconnect(window.get());  // only the key is under test, not what it runs
+        // Only the key is under test, not what it runs.
+        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
         QSignalSpy fired(action, &QAction::triggered);
         for (QWidget* control : controls) {
             control->setFocus();
@@ -91,7 +95,7 @@ TEST_F(SwitchActionsTest, F12PausesAndTheStatusBarSaysSo) {
     ASSERT_TRUE(window->action(ChatAction::Pause)->isEnabled());
     press(Qt::Key_F12);
     EXPECT_TRUE(window->form().pause().paused());
-    EXPECT_EQ(window->statusPanels[1]->text(), QStringLiteral("CHAT PAUSED"));
+    EXPECT_EQ(statusPanel(*window, 1)->text(), QStringLiteral("CHAT PAUSED"));
     press(Qt::Key_F12);
     EXPECT_FALSE(window->form().pause().paused());
 }

@@ -19,6 +19,7 @@
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
 #include "ui/ChatPopups.h"
+#include "ui/MainWindowParts.h"
 #include "ui/NameDrag.h"
 #include "ui/WidgetTestSupport.h"
 #include "ui/WindowFixture.h"
@@ -26,13 +27,15 @@
 namespace verdo {
 namespace {
 
+using namespace testing;  // the window's parts by name
+
 using testing::FakePlatform;
 
 class UserPopupsTest : public testing::WindowFixture {
   protected:
     void setCustomList(const tStringList& names) {
         window->form().document().lists().UserDef = names;
-        window->showCustomList(std::nullopt);
+        window->optionsChanged();
     }
     QAction* entry(const char* name) const {
         auto* action = window->findChild<QAction*>(name);
@@ -55,10 +58,10 @@ class UserPopupsTest : public testing::WindowFixture {
     void dropOnCustom(QListWidget* from, const QString& name, QPoint at) {
         std::unique_ptr<QMimeData> mime(userNameMime(*from, name.toStdString()));
         QDragEnterEvent enter(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window->lstDef->viewport(), &enter);
+        QApplication::sendEvent(lstDef(*window)->viewport(), &enter);
         EXPECT_TRUE(enter.isAccepted());
         QDropEvent drop(at, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(window->lstDef->viewport(), &drop);
+        QApplication::sendEvent(lstDef(*window)->viewport(), &drop);
     }
     const tStringList& custom() { return window->form().document().lists().UserDef; }
 };
@@ -76,24 +79,23 @@ TEST_F(UserPopupsTest, EntriesAreEnabledByTheSelectionAndTheLogOn) {
                                 "mnDefChatWindow",    "mnDefSendURL", "mnAdd",
                                 "mnDelete",           "mnEditUser",   "mnEditList"};
     setCustomList({"Eve"});
-    window->lstDef->item(0)->setSelected(true);
-    EXPECT_EQ(enabledEntries(window->popups->mnuDef), customAlways);  // logged off
-    EXPECT_EQ(enabledEntries(window->popups->mnuUser), rosterAlways);
+    lstDef(*window)->item(0)->setSelected(true);
+    EXPECT_EQ(enabledEntries(menu(*window, "mnuDef")), customAlways);  // logged off
+    EXPECT_EQ(enabledEntries(menu(*window, "mnuUser")), rosterAlways);
 
     logOn();
-    EXPECT_EQ(enabledEntries(window->popups->mnuDef), customAll);
-    window->lstUser->item(1)->setSelected(true);  // clears the custom list's
-    EXPECT_EQ(enabledEntries(window->popups->mnuDef), customAlways);
-    EXPECT_EQ(enabledEntries(window->popups->mnuUser), rosterAll);
+    EXPECT_EQ(enabledEntries(menu(*window, "mnuDef")), customAll);
+    lstUser(*window)->item(1)->setSelected(true);  // clears the custom list's
+    EXPECT_EQ(enabledEntries(menu(*window, "mnuDef")), customAlways);
+    EXPECT_EQ(enabledEntries(menu(*window, "mnuUser")), rosterAll);
     // "&Play Sound" follows the sound folder, which this run has none of.
     EXPECT_FALSE(entry("mnUserSound")->menu()->menuAction()->isEnabled());
-    EXPECT_EQ(window->mnPlaySound, entry("mnUserSound")->menu());
 }
 
 TEST_F(UserPopupsTest, CommandsSendTheSelectedName) {
     logOn();
     setCustomList({"Eve"});
-    window->lstUser->item(1)->setSelected(true);
+    lstUser(*window)->item(1)->setSelected(true);
     const std::pair<const char*, std::string> rosterCases[] = {
         {"mnBWStats", "/stats Bob sexp\r"},
         {"mnSCStats", "/stats Bob star\r"},
@@ -103,13 +105,13 @@ TEST_F(UserPopupsTest, CommandsSendTheSelectedName) {
         entry(name)->trigger();
         EXPECT_EQ(sent(), line) << name;
     }
-    window->lstDef->item(0)->setSelected(true);
+    lstDef(*window)->item(0)->setSelected(true);
     entry("mnDefBroodwarStats")->trigger();
     EXPECT_EQ(sent(), "/stats Eve sexp\r");
     entry("mnTime")->trigger();
     EXPECT_EQ(sent(), "/time\r");
-    EXPECT_TRUE(window->edEntry->hasFocus());
-    window->lstDef->clearSelection();
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
+    lstDef(*window)->clearSelection();
     entry("mnDefWhois")->trigger();  // nothing selected: nothing sent
     EXPECT_EQ(sent(), "");
 }
@@ -117,14 +119,14 @@ TEST_F(UserPopupsTest, CommandsSendTheSelectedName) {
 TEST_F(UserPopupsTest, AddToCustomComparesWithoutRegardToCase) {
     logOn();
     setCustomList({"bob"});
-    window->lstUser->item(1)->setSelected(true);
+    lstUser(*window)->item(1)->setSelected(true);
     entry("mnAddtoCustom")->trigger();
     EXPECT_EQ(custom(), tStringList{"bob"});
     EXPECT_FALSE(window->form().document().modified());
-    window->lstUser->item(2)->setSelected(true);
+    lstUser(*window)->item(2)->setSelected(true);
     entry("mnAddtoCustom")->trigger();
     EXPECT_EQ(custom(), (tStringList{"bob", "Cid"}));
-    EXPECT_EQ(window->lstDef->count(), 2);
+    EXPECT_EQ(lstDef(*window)->count(), 2);
     EXPECT_TRUE(window->form().document().modified());
 }
 
@@ -133,53 +135,53 @@ TEST_F(UserPopupsTest, DoubleClickSquelchesOrUnsquelchesByTheRowsMark) {
     receive("1009 USER Bob 0030");
     window->form().document().options().setDoubleClickAction(0);
     for (const auto& [row, line] : {std::pair{1, "/unsquelch Bob\r"}, {0, "/squelch Ann\r"}}) {
-        QTest::mouseClick(window->lstUser->viewport(), Qt::LeftButton, {},
-                          rowCentre(window->lstUser, row));
-        QTest::mouseDClick(window->lstUser->viewport(), Qt::LeftButton, {},
-                           rowCentre(window->lstUser, row));
+        QTest::mouseClick(lstUser(*window)->viewport(), Qt::LeftButton, {},
+                          rowCentre(lstUser(*window), row));
+        QTest::mouseDClick(lstUser(*window)->viewport(), Qt::LeftButton, {},
+                           rowCentre(lstUser(*window), row));
         EXPECT_EQ(sent(), line);
     }
-    EXPECT_TRUE(window->edEntry->hasFocus());
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
 }
 
 TEST_F(UserPopupsTest, RightButtonSelectsTheRowUnderThePointerInOneList) {
     logOn();
     setCustomList({"Eve", "Fay"});
-    window->lstUser->item(0)->setSelected(true);
-    QTest::mousePress(window->lstDef->viewport(), Qt::RightButton, {},
-                      rowCentre(window->lstDef, 1));
-    EXPECT_TRUE(window->lstUser->selectedItems().isEmpty());
-    ASSERT_EQ(window->lstDef->selectedItems().size(), 1);
-    EXPECT_EQ(window->lstDef->selectedItems().front()->text(), QStringLiteral("Fay"));
-    EXPECT_TRUE(window->edEntry->hasFocus());
-    window->popups->mnuDef->close();
+    lstUser(*window)->item(0)->setSelected(true);
+    QTest::mousePress(lstDef(*window)->viewport(), Qt::RightButton, {},
+                      rowCentre(lstDef(*window), 1));
+    EXPECT_TRUE(lstUser(*window)->selectedItems().isEmpty());
+    ASSERT_EQ(lstDef(*window)->selectedItems().size(), 1);
+    EXPECT_EQ(lstDef(*window)->selectedItems().front()->text(), QStringLiteral("Fay"));
+    EXPECT_TRUE(edEntry(*window)->hasFocus());
+    menu(*window, "mnuDef")->close();
 }
 
 TEST_F(UserPopupsTest, DropsOntoTheCustomListInsertOrMove) {
     logOn();
     setCustomList({"A", "B", "C"});
-    window->lstUser->item(2)->setSelected(true);
-    dropOnCustom(window->lstUser, "Cid", rowCentre(window->lstDef, 1));
+    lstUser(*window)->item(2)->setSelected(true);
+    dropOnCustom(lstUser(*window), "Cid", rowCentre(lstDef(*window), 1));
     EXPECT_EQ(custom(), (tStringList{"A", "Cid", "B", "C"}));
-    window->lstDef->item(0)->setSelected(true);
-    dropOnCustom(window->lstDef, "A", rowCentre(window->lstDef, 3));
+    lstDef(*window)->item(0)->setSelected(true);
+    dropOnCustom(lstDef(*window), "A", rowCentre(lstDef(*window), 3));
     EXPECT_EQ(custom(), (tStringList{"Cid", "B", "A", "C"}));
-    EXPECT_EQ(window->lstDef->currentItem()->text(), QStringLiteral("A"));
+    EXPECT_EQ(lstDef(*window)->currentItem()->text(), QStringLiteral("A"));
     EXPECT_TRUE(window->form().document().modified());
 }
 
 TEST_F(UserPopupsTest, ClearEmptiesTheWhisperPaneUntilTheChatViewIsRightClicked) {
     for (PaneId pane : {ChatPane, WhisperPane})
         window->addChatLine(pane, ChatLine{ChatSegment{"line", 0}, {}, {}});
-    const QString chat = window->reChat->toPlainText();  // the start hint, then the line
+    const QString chat = reChat(*window)->toPlainText();  // the start hint, then the line
     entry("mnClear")->trigger();
-    EXPECT_TRUE(window->reWhisper->toPlainText().isEmpty());
-    EXPECT_EQ(window->reChat->toPlainText(), chat);
+    EXPECT_TRUE(reWhisper(*window)->toPlainText().isEmpty());
+    EXPECT_EQ(reChat(*window)->toPlainText(), chat);
     EXPECT_TRUE(chat.endsWith(QStringLiteral("line")));
-    QTest::mousePress(window->reChat->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    window->popups->mnuChat->close();
+    QTest::mousePress(reChat(*window)->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    menu(*window, "mnuChat")->close();
     entry("mnClear")->trigger();
-    EXPECT_TRUE(window->reChat->toPlainText().isEmpty());
+    EXPECT_TRUE(reChat(*window)->toPlainText().isEmpty());
 }
 
 TEST_F(UserPopupsTest, ReorderFromTheUsersMenuKeepsTheNewOrderOnlyOnOk) {
@@ -206,7 +208,7 @@ TEST_F(UserPopupsTest, ReorderFromTheUsersMenuKeepsTheNewOrderOnlyOnOk) {
         });
         window->action(ChatAction::Reorder)->trigger();
         EXPECT_EQ(custom(), ok ? (tStringList{"C", "A", "B"}) : (tStringList{"A", "B", "C"}));
-        EXPECT_EQ(window->lstDef->item(0)->text(), ok ? QStringLiteral("C") : QStringLiteral("A"));
+        EXPECT_EQ(lstDef(*window)->item(0)->text(), ok ? QStringLiteral("C") : QStringLiteral("A"));
         EXPECT_TRUE(window->form().document().modified());  // the moves, even when cancelled
     }
 }

@@ -24,11 +24,14 @@
 #include "dialogs/WhisperWindows.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
 #include "ui/WindowFixture.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 using testing::FakePlatform;
 
@@ -74,18 +77,18 @@ TEST_F(WindowActionsTest, EachModalActionOpensItsDialog) {
 }
 
 TEST_F(WindowActionsTest, ModelessWindowsAreCreatedAtStartAndShown) {
-    ASSERT_NE(window->usersWindow(), nullptr);
-    EXPECT_FALSE(window->usersWindow()->isVisible());
+    ASSERT_NE(frmUsers(*window), nullptr);
+    EXPECT_FALSE(frmUsers(*window)->isVisible());
     window->action(ChatAction::UserInfo)->trigger();
-    EXPECT_TRUE(window->usersWindow()->isVisible());
+    EXPECT_TRUE(frmUsers(*window)->isVisible());
     window->action(ChatAction::Launch)->trigger();
-    EXPECT_TRUE(window->launchWindow()->isVisible());
+    EXPECT_TRUE(frmLaunch(*window)->isVisible());
     window->action(ChatAction::HelpScreen)->trigger();
-    EXPECT_TRUE(window->helpWindow()->isVisible());
-    EXPECT_EQ(window->helpWindow()->reHelp->textCursor().selectedText(), "The Main Chat Screen");
+    EXPECT_TRUE(frmHelp(*window)->isVisible());
+    EXPECT_EQ(frmHelp(*window)->reHelp->textCursor().selectedText(), "The Main Chat Screen");
     // New empties and closes the user information window.
     window->action(ChatAction::New)->trigger();
-    EXPECT_FALSE(window->usersWindow()->isVisible());
+    EXPECT_FALSE(frmUsers(*window)->isVisible());
 }
 
 TEST_F(WindowActionsTest, SessionActionsAreEnabledOnlyWhileLoggedOn) {
@@ -116,38 +119,43 @@ TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
         dialog->edUrl->setText("example.org");
         dialog->accept();
     });
-    window->sendUrlTo("Ann");
+    lstUser(*window)->item(0)->setSelected(true);
+    named<QAction>(*window, "mnSendURL")->trigger();
     EXPECT_EQ(sent(), "/msg Ann /url http://example.org\r");
-    EXPECT_TRUE(window->reChat->toPlainText().endsWith("URL has been sent to Ann."));
+    EXPECT_TRUE(reChat(*window)->toPlainText().endsWith("URL has been sent to Ann."));
 }
 
 TEST_F(WindowActionsTest, LauncherStartsThroughThePlatform) {
     window->action(ChatAction::Launch)->trigger();
-    window->launchWindow()->pictures[0]->click();  // a game
+    frmLaunch(*window)->pictures[0]->click();  // a game
     ASSERT_EQ(platform->startedProcesses.started.size(), 1u);
     EXPECT_EQ(platform->startedProcesses.started[0].at(0), "wine");
 }
 
 TEST_F(WindowActionsTest, WhispersOfAWhisperWindowsUserGoToItsPane) {
     logOn();
-    window->openWhisperWindow("Ann");
-    tWhisperWindows& whispers = window->whisperWindows();
-    ASSERT_EQ(whispers.windows().size(), 1u);
-    TfrmWhisper* ann = whispers.windows()[0];
+    lstUser(*window)->item(0)->setSelected(true);
+    named<QAction>(*window, "mnChatWindow")->trigger();
+    TfrmWhisper* ann = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* whisper = qobject_cast<TfrmWhisper*>(top); whisper && whisper->isVisible())
+            ann = whisper;
+    }
+    ASSERT_NE(ann, nullptr);
     EXPECT_EQ(menuEntries("mnWindow"), QStringList{"Ann"});
 
     receive("1004 WHISPER ann 0010 \"psst\"");
     receive("1004 WHISPER Bob 0010 \"hello\"");
     EXPECT_TRUE(ann->scWhisper->toPlainText().contains("psst"));
     EXPECT_FALSE(ann->scWhisper->toPlainText().contains("hello"));
-    EXPECT_FALSE(window->reWhisper->toPlainText().contains("psst"));
-    EXPECT_TRUE(window->reWhisper->toPlainText().contains("hello"));
+    EXPECT_FALSE(reWhisper(*window)->toPlainText().contains("psst"));
+    EXPECT_TRUE(reWhisper(*window)->toPlainText().contains("hello"));
 
     ann->close();
     settle();
     EXPECT_TRUE(menuEntries("mnWindow").isEmpty());
     receive("1004 WHISPER Ann 0010 \"again\"");
-    EXPECT_TRUE(window->reWhisper->toPlainText().contains("again"));
+    EXPECT_TRUE(reWhisper(*window)->toPlainText().contains("again"));
 }
 
 }  // namespace

@@ -12,10 +12,13 @@
 #include "platform/qt/QtPlatform.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
+#include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using namespace testing;  // the window's parts by name
 
 TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
     gateway::GatewayOptions options;
@@ -30,14 +33,13 @@ TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
     // Only the local gateway: tests never reach another address.
     window.form().document().lists().ServerList = {"127.0.0.1:" + std::to_string(server.port())};
     QTest::keyClick(&window, Qt::Key_F4);
-    ASSERT_TRUE(
-        testing::waitFor([&] { return window.frmConnect && window.frmConnect->isVisible(); }));
+    ASSERT_TRUE(testing::waitFor([&] { return frmConnect(window)->isVisible(); }));
     ASSERT_TRUE(testing::waitFor(
         [&] { return window.form().roster().channelName() == "Blizzard Chat Verdo-1"; }));
     EXPECT_TRUE(window.form().session().LoggedOn());
     EXPECT_EQ(window.form().session().UniqueName(), "Guest");
-    EXPECT_FALSE(window.frmConnect->isVisible());
-    EXPECT_TRUE(window.reChat->toPlainText().contains("Welcome to the VerdoChat test gateway!"));
+    EXPECT_FALSE(frmConnect(window)->isVisible());
+    EXPECT_TRUE(reChat(window)->toPlainText().contains("Welcome to the VerdoChat test gateway!"));
     EXPECT_EQ(window.action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
 }
 

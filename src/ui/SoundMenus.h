@@ -1,0 +1,37 @@
+// SoundMenus: the "&Sounds" menu and the roster popup's "&Play Sound" submenu,
+// one entry per wave file of the sound folder and its subfolders, each keeping
+// the file's full path. A sound of the first goes to the channel, of the
+// second to the selected user.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QMenu;
+
+namespace verdo {
+
+class ChatForm;
+
+class SoundMenus {
+  public:
+    using SelectedUser = std::function<std::optional<std::string>()>;
+
+    // The entries of `sounds` before now stay; the sound files follow them.
+    SoundMenus(QMenu& sounds, QMenu& playSound, ChatForm& form, SelectedUser selectedUser);
+
+    // Both menus anew from the sound folder (when it was found).
+    void build();
+    // Enabling at every idle update: "&Play Sound" only while logged on.
+    void update();
+
+  private:
+    QMenu& sounds_;
+    QMenu& playSound_;
+    ChatForm& form_;
+    SelectedUser selectedUser_;
+    int fixedEntries_ = 0;  // entries of "&Sounds" before the sound files
+};
+
+}  // namespace verdo
