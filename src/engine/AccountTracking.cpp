@@ -1,8 +1,10 @@
-// Names and account numbers from the server's whois answers: remembered in
-// AccountList / NumberList and reported after every such line.
+// Names and account numbers from the server's whois answers (see
+// AccountTracking.h).
+#include "engine/AccountTracking.h"
+
 #include <algorithm>
 
-#include "engine/ChatFunctions.h"
+#include "engine/EngineHost.h"
 #include "platform/AnsiText.h"
 
 namespace verdo {
@@ -84,7 +86,7 @@ class WhoisReport {
 
 }  // namespace
 
-void ChatFunctions::TrackWhoisLine(const std::string& message) {
+void AccountTracking::TrackWhoisLine(const std::string& message) {
     const std::string lowered = lowerAZ(message);
     if (lowered.find(FromAccount) != std::string::npos) {
         const std::string name = nameOf(message);
@@ -108,8 +110,8 @@ void ChatFunctions::TrackWhoisLine(const std::string& message) {
     }
 }
 
-bool ChatFunctions::hasPair(const ChatLists& lists, const std::string& name,
-                            const std::string& number) {
+bool AccountTracking::hasPair(const ChatLists& lists, const std::string& name,
+                              const std::string& number) {
     if (!listHas(lists.AccountList, name) || !listHas(lists.NumberList, number)) return false;
     const std::size_t pairs = std::min(lists.AccountList.size(), lists.NumberList.size());
     for (std::size_t k = 0; k < pairs; ++k) {

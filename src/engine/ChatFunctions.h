@@ -8,15 +8,20 @@
 #include <string>
 #include <string_view>
 
+#include "engine/AccountTracking.h"
 #include "engine/AnswerLimiter.h"
 #include "engine/ChatLists.h"
 #include "engine/EngineHost.h"
+#include "engine/RemoteCommands.h"
 
 namespace verdo {
 
 class ChatFunctions {
   public:
-    explicit ChatFunctions(EngineHost& host) : host_(host) {}
+    explicit ChatFunctions(EngineHost& host);
+    // The remote commands answer through this object: it stays where it is.
+    ChatFunctions(const ChatFunctions&) = delete;
+    ChatFunctions& operator=(const ChatFunctions&) = delete;
 
     // Replaces "<user>", "<server>", "<time>", "<channel>", "<random>" and
     // "<parameter>" (any letter case), in that order; later passes see what
@@ -32,6 +37,8 @@ class ChatFunctions {
     // are not shown.
     void EchoOwnText(const std::string& text);
     bool HasIgnorePrefix(std::string_view message) const;
+    // False, after telling the user once, while answers to `user` are held back.
+    bool mayAnswer(const std::string& user);
 
     // Automatic reactions; each does nothing while its switches are off.
     void RespondToPhrase(const std::string& user, const std::string& message);
@@ -53,18 +60,11 @@ class ChatFunctions {
                         const std::string& user, const std::string& message);
     void sendAndEcho(const std::string& text);
     void sendBan(const std::string& user);
-    // The reply of a built-in action (empty: none); no value when `token` is
-    // not an action token.
-    std::optional<std::string> runBuiltIn(std::string_view token, const std::string& user,
-                                          const std::string& parameter);
-    static bool hasPair(const ChatLists& lists, const std::string& name, const std::string& number);
-    void runUserResponse(const std::string& response, const std::string& user,
-                         const std::string& parameter);
-    // False, after telling the user once, while answers to `user` are held back.
-    bool mayAnswer(const std::string& user);
 
     EngineHost& host_;
     AnswerLimiter limiter_;
+    RemoteCommands commands_;
+    AccountTracking accounts_;
 };
 
 }  // namespace verdo

@@ -1,5 +1,6 @@
-// Remote commands: whispers matched against the command table, run for users
-// with the command's level, answered by a whisper.
+// Remote commands (see RemoteCommands.h).
+#include "engine/RemoteCommands.h"
+
 #include <optional>
 
 #include "engine/ChatFunctions.h"
@@ -131,9 +132,9 @@ tStringList splitSegments(const std::string& response) {
 
 }  // namespace
 
-std::optional<std::string> ChatFunctions::runBuiltIn(std::string_view token,
-                                                     const std::string& user,
-                                                     const std::string& parameter) {
+std::optional<std::string> RemoteCommands::runBuiltIn(std::string_view token,
+                                                      const std::string& user,
+                                                      const std::string& parameter) {
     if (token == "<join>") {
         send(host_, "/join " + parameter);
         return "Joining Channel " + parameter;
@@ -167,16 +168,16 @@ std::optional<std::string> ChatFunctions::runBuiltIn(std::string_view token,
     return std::nullopt;
 }
 
-void ChatFunctions::runUserResponse(const std::string& response, const std::string& user,
-                                    const std::string& parameter) {
+void RemoteCommands::runUserResponse(const std::string& response, const std::string& user,
+                                     const std::string& parameter) {
     for (const std::string& segment : splitSegments(response)) {
-        const std::string text = ExpandResponse(segment, user, parameter);
-        SendResponse(text);
-        EchoOwnText(text);
+        const std::string text = responses_.ExpandResponse(segment, user, parameter);
+        responses_.SendResponse(text);
+        responses_.EchoOwnText(text);
     }
 }
 
-void ChatFunctions::ProcessCommand(const std::string& user, const std::string& message) {
+void RemoteCommands::ProcessCommand(const std::string& user, const std::string& message) {
     const ChatLists& lists = host_.lists();
     const std::optional<std::size_t> index = findCommand(lists.CommandList, message);
     // A command without a response (a damaged file) is not run.
@@ -189,7 +190,7 @@ void ChatFunctions::ProcessCommand(const std::string& user, const std::string& m
 
     const std::optional<std::string> reply = runBuiltIn(lowerAZ(response), user, parameter);
     if (!reply) {
-        if (!mayAnswer(user)) return;
+        if (!responses_.mayAnswer(user)) return;
         runUserResponse(response, user, parameter);
     } else if (!reply->empty()) {
         send(host_, "/w " + user + " " + *reply);

@@ -27,7 +27,7 @@
 #include "ui/MainActions.h"
 #include "ui/MessageControls.h"
 #include "ui/QuestionBoxes.h"
-#include "ui/RosterView.h"
+#include "ui/RosterDelegate.h"
 #include "ui/SoundMenus.h"
 #include "ui/UrlBar.h"
 

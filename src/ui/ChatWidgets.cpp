@@ -18,7 +18,7 @@
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "ui/CustomListDelegate.h"
-#include "ui/RosterView.h"
+#include "ui/RosterDelegate.h"
 #include "ui/UrlBar.h"
 #include "ui/UserNameItem.h"
 

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "ui/RosterView.h"
+#include "ui/FixedRowDelegate.h"
+#include "ui/RosterDelegate.h"
 
 namespace verdo {
 

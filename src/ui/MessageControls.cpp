@@ -8,8 +8,9 @@
 
 #include "controls/TabEdit.h"
 #include "ui/ChatWidgets.h"
-#include "ui/EntryKeys.h"
-#include "ui/NameDrag.h"
+#include "ui/EntryNameDrop.h"
+#include "ui/FormKeyFilter.h"
+#include "ui/UserListDrag.h"
 #include "ui/UserNameItem.h"
 
 namespace verdo {

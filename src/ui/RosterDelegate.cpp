@@ -1,6 +1,6 @@
 // Painting the user list from the roster model, and keeping the list widget's
 // items in step with it.
-#include "ui/RosterView.h"
+#include "ui/RosterDelegate.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -98,11 +98,6 @@ void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
 
 QSize RosterDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
     return {option.rect.width(), rowHeight_};
-}
-
-QSize FixedRowDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
-    return {QStyledItemDelegate::sizeHint(option, index).width(), rowHeight_};
 }
 
 }  // namespace verdo

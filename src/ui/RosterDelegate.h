@@ -61,17 +61,4 @@ class RosterDelegate : public QStyledItemDelegate {
     int rowHeight_ = 17;
 };
 
-// Rows of one fixed height, painted as usual: the custom user list.
-class FixedRowDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void setRowHeight(int height) { rowHeight_ = height; }
-
-  private:
-    int rowHeight_ = 17;
-};
-
 }  // namespace verdo

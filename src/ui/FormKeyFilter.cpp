@@ -1,5 +1,5 @@
-// The window's own key handling (see EntryKeys.h).
-#include "ui/EntryKeys.h"
+// The window's own key handling (see FormKeyFilter.h).
+#include "ui/FormKeyFilter.h"
 
 #include <QAction>
 #include <QApplication>
