@@ -93,7 +93,9 @@ void ChatWindows::showHelpTopic(const std::string& topic) {
     help_->ShowHelpTopic(topic);
 }
 
-// The Window menu lists the open whisper windows by their titles.
+// The Window menu lists the open whisper windows by their titles. The menu
+// itself is disabled when empty, so that enabling the menu bar again after
+// the connecting dialog leaves it so.
 void ChatWindows::rebuildWindowMenu() {
     windowMenu_.clear();
     for (TfrmWhisper* whisper : whisper_.windows()) {
@@ -101,7 +103,7 @@ void ChatWindows::rebuildWindowMenu() {
         QObject::connect(entry, &QAction::triggered, &windowMenu_,
                          [this, user = whisper->user()] { openWhisperWindow(user); });
     }
-    windowMenu_.menuAction()->setEnabled(!windowMenu_.isEmpty());
+    windowMenu_.setEnabled(!windowMenu_.isEmpty());
 }
 
 void ChatWindows::optionsChanged() {

@@ -20,7 +20,7 @@
 #include "dialogs/Help.h"
 #include "dialogs/Launch.h"
 #include "dialogs/Users.h"
-#include "ui/RosterView.h"
+#include "ui/RosterDelegate.h"
 
 namespace verdo::testing {
 

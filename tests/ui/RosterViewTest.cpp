@@ -16,7 +16,7 @@
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
 #include "ui/MainWindowParts.h"
-#include "ui/RosterView.h"
+#include "ui/RosterDelegate.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {

@@ -133,7 +133,9 @@ TEST_F(WindowActionsTest, LauncherStartsThroughThePlatform) {
 }
 
 TEST_F(WindowActionsTest, WhispersOfAWhisperWindowsUserGoToItsPane) {
-    logOn();
+    logOn();  // the menu bar was disabled while connecting
+    QAction* windowMenu = menu(*window, "mnWindow")->menuAction();
+    EXPECT_FALSE(windowMenu->isEnabled());
     lstUser(*window)->item(0)->setSelected(true);
     named<QAction>(*window, "mnChatWindow")->trigger();
     TfrmWhisper* ann = nullptr;
@@ -143,6 +145,7 @@ TEST_F(WindowActionsTest, WhispersOfAWhisperWindowsUserGoToItsPane) {
     }
     ASSERT_NE(ann, nullptr);
     EXPECT_EQ(menuEntries("mnWindow"), QStringList{"Ann"});
+    EXPECT_TRUE(windowMenu->isEnabled());
 
     receive("1004 WHISPER ann 0010 \"psst\"");
     receive("1004 WHISPER Bob 0010 \"hello\"");
@@ -154,6 +157,7 @@ TEST_F(WindowActionsTest, WhispersOfAWhisperWindowsUserGoToItsPane) {
     ann->close();
     settle();
     EXPECT_TRUE(menuEntries("mnWindow").isEmpty());
+    EXPECT_FALSE(windowMenu->isEnabled());
     receive("1004 WHISPER Ann 0010 \"again\"");
     EXPECT_TRUE(reWhisper(*window)->toPlainText().contains("again"));
 }
