@@ -17,7 +17,6 @@
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
-#include <stdexcept>
 
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
@@ -59,15 +58,7 @@ class ChatWindowTest : public ::testing::Test {
     }
 
     FakeTcpClient& client() { return *platform->clients.at(0); }
-    // The interpreter's pacing timer: the one that is not the connect time-out.
-    testing::FakeTimer& floodTimer() {
-        for (testing::FakeTimer* timer : platform->timers) {
-            if (timer != &window->form().session().ServerTimer()) return *timer;
-        }
-        throw std::logic_error("no flood timer");
-    }
     void settle() { QCoreApplication::processEvents(); }
-    QString chatText() const { return reChat(*window)->toPlainText(); }
     QString lastChatLine() const { return reChat(*window)->document()->lastBlock().text(); }
 
     void pressF4() {
@@ -189,58 +180,6 @@ TEST_F(ChatWindowTest, IdleUpdatesCoalesce) {
     window->requestIdleUpdate();
     settle();
     EXPECT_EQ(window->captionUpdates, 2);
-}
-
-TEST_F(ChatWindowTest, EntryKeepsTheTabKey) {
-    window->focusEntry();
-    QTest::keyClicks(edEntry(*window), "abc");
-    QTest::keyClick(edEntry(*window), Qt::Key_Tab);
-    EXPECT_TRUE(edEntry(*window)->hasFocus());
-    EXPECT_EQ(edEntry(*window)->entryText(), QStringLiteral("abc"));
-}
-
-TEST_F(ChatWindowTest, EnterSendsTheLineAndKeepsTheHistory) {
-    logOn();
-    client().sent.clear();
-    window->focusEntry();
-    edEntry(*window)->lineEdit()->insert(QString::fromUtf8("caf\u00E9 \u20AC"));
-    QTest::keyClick(edEntry(*window), Qt::Key_Return);
-    floodTimer().tick();  // the join just sent holds the next line back
-    EXPECT_EQ(client().sent, "caf\xE9 \x80\r");
-    EXPECT_TRUE(edEntry(*window)->entryText().isEmpty());
-    ASSERT_EQ(edEntry(*window)->count(), 1);
-    // The history holds the line as it was sent.
-    EXPECT_EQ(edEntry(*window)->itemText(0), QString::fromUtf8("caf\u00E9 \u20AC"));
-    EXPECT_EQ(lastChatLine(), QString::fromUtf8("<Guest> caf\u00E9 \u20AC"));
-
-    // An empty entry sends nothing and adds no history.
-    QTest::keyClick(edEntry(*window), Qt::Key_Return);
-    EXPECT_EQ(edEntry(*window)->count(), 1);
-}
-
-TEST_F(ChatWindowTest, EnterWhileOfflineKeepsTheText) {
-    window->focusEntry();
-    QTest::keyClicks(edEntry(*window), "hello");
-    QTest::keyClick(edEntry(*window), Qt::Key_Return);
-    EXPECT_EQ(edEntry(*window)->entryText(), QStringLiteral("hello"));
-    EXPECT_EQ(edEntry(*window)->count(), 0);
-    EXPECT_TRUE(platform->clients.at(0)->sent.empty());
-    EXPECT_FALSE(chatText().contains("hello"));
-}
-
-// The window hands --server to the session; the chat file's list never holds it.
-TEST_F(ChatWindowTest, StartServerGoesFirstAndStaysOutOfTheList) {
-    auto services = std::make_unique<FakePlatform>();
-    FakePlatform* fake = services.get();
-    TfrmChat other(std::move(services));
-    other.form().document().lists().ServerList = {"battle.net"};
-    other.form().setStartServer("127.0.0.1:6112");
-    ASSERT_TRUE(testing::showActive(other));
-    other.form().session().acConnectExecute();
-    const tStringList& servers = other.form().document().lists().ServerList;
-    EXPECT_EQ(std::find(servers.begin(), servers.end(), "127.0.0.1:6112"), servers.end());
-    EXPECT_EQ(fake->clients.at(0)->lastHost, "127.0.0.1");
-    EXPECT_EQ(fake->clients.at(0)->lastPort, 6112);
 }
 
 TEST_F(ChatWindowTest, LinesUseThePaneFontAndTheirColours) {
