@@ -40,6 +40,12 @@ TEST_F(OutgoingTest, CommandsAreSentButNotShown) {
     EXPECT_THAT(view.history, ElementsAre("/whois Bob"));
 }
 
+TEST_F(OutgoingTest, AnEmptyLineIsNeitherSentNorKept) {
+    form.text().btnSendClick("", view.selection());
+    EXPECT_EQ(sent(), "");
+    EXPECT_TRUE(view.history.empty());
+}
+
 TEST_F(OutgoingTest, SendDoesNothingOffline) {
     form.session().acConnectExecute();
     view.entry = "hello";
