@@ -12,14 +12,8 @@
 namespace verdo {
 
 RosterRowLook customRowLook(const tUser* record, const tOptions& options, bool selected) {
-    RosterRowLook look;
-    look.background = selected ? options.highlightBackground() : options.customUserBackground();
-    if (selected) {
-        look.text = options.highlightColor();
-    } else {
-        look.text = record != nullptr ? record->NameColor() : options.customUserColor();
-    }
-    return look;
+    return userRowColours(record, options, selected, options.customUserBackground(),
+                          options.customUserColor());
 }
 
 CustomListDelegate::CustomListDelegate(ChatForm& form, QObject* parent)

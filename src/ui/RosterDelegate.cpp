@@ -22,15 +22,22 @@ bool itemShows(const QListWidget& list, int item, const RosterRow& row) {
 
 }  // namespace
 
-RosterRowLook rosterRowLook(const RosterRow& row, bool squelched, const tUser* record,
-                            const tOptions& options, bool selected, int rowHeight) {
+RosterRowLook userRowColours(const tUser* record, const tOptions& options, bool selected,
+                             std::uint32_t background, std::uint32_t text) {
     RosterRowLook look;
-    look.background = selected ? options.highlightBackground() : options.userListBackground();
+    look.background = selected ? options.highlightBackground() : background;
     if (selected) {
         look.text = options.highlightColor();
     } else {
-        look.text = record != nullptr ? record->NameColor() : options.userListColor();
+        look.text = record != nullptr ? record->NameColor() : text;
     }
+    return look;
+}
+
+RosterRowLook rosterRowLook(const RosterRow& row, bool squelched, const tUser* record,
+                            const tOptions& options, bool selected, int rowHeight) {
+    RosterRowLook look = userRowColours(record, options, selected, options.userListBackground(),
+                                        options.userListColor());
     if (!options.includeChatIcons()) return look;
     look.textX = RosterTextIndent;
     if (row.icon != UserIcon::None) {

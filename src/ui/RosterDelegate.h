@@ -31,6 +31,11 @@ struct RosterRowLook {
 };
 
 // `record` is the user's entry in the user database, or nullptr.
+// A row's colours in a user list whose own colours are `background` and
+// `text`: the highlight when selected, else the user's own name colour when
+// the user has a record.
+RosterRowLook userRowColours(const tUser* record, const tOptions& options, bool selected,
+                             std::uint32_t background, std::uint32_t text);
 RosterRowLook rosterRowLook(const RosterRow& row, bool squelched, const tUser* record,
                             const tOptions& options, bool selected, int rowHeight);
 
