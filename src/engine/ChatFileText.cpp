@@ -12,6 +12,7 @@
 #include "engine/ChatFile.h"
 #include "engine/ListEditing.h"
 #include "platform/AnsiText.h"
+#include "platform/Utf8.h"
 #include "records/OptionFields.h"
 
 namespace verdo {
@@ -28,24 +29,6 @@ constexpr std::string_view Header =
 constexpr std::string_view ResiduePrefix = "residue-";
 // Runs of residue closer than this are written as one.
 constexpr std::size_t ResidueGap = 8;
-
-// The length of the valid UTF-8 sequence of two to four bytes at `at`, or 0.
-std::size_t utf8Length(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
-                               : lead >= 0xE0 && lead <= 0xEF ? 3
-                               : lead >= 0xC2 && lead <= 0xDF ? 2
-                                                              : 0;
-    if (length == 0 || at + length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((byte(at + i) & 0xC0) != 0x80) return 0;
-    if (lead == 0xE0 && byte(at + 1) < 0xA0) return 0;  // overlong
-    if (lead == 0xED && byte(at + 1) > 0x9F) return 0;  // surrogate
-    if (lead == 0xF0 && byte(at + 1) < 0x90) return 0;  // overlong
-    if (lead == 0xF4 && byte(at + 1) > 0x8F) return 0;  // above U+10FFFF
-    return length;
-}
 
 void appendHexByte(std::string& out, unsigned char byte) {
     constexpr char Digits[] = "0123456789abcdef";
@@ -463,7 +446,8 @@ std::string ChatFileText::quote(std::string_view value) {
             out += "\\n";
         } else if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
-        } else if (const std::size_t length = c >= 0x80 ? utf8Length(value, i) : 0; length > 0) {
+        } else if (const std::size_t length = c >= 0x80 ? utf8SequenceLength(value, i) : 0;
+                   length > 0) {
             out.append(value.substr(i, length));
             i += length - 1;
         } else {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/AnsiText.h"
+#include "platform/Utf8.h"
 
 namespace verdo {
 
@@ -43,26 +44,6 @@ std::optional<std::size_t> keptPrefix(std::string_view line) {
     return prefix + 1;  // the blank after the word or the name
 }
 
-// True when the bytes are UTF-8 with at least one character beyond ASCII;
-// then a cut must not fall inside a character.
-bool isUtf8Text(std::string_view text) {
-    bool beyondAscii = false;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || i + length > text.size()) return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        beyondAscii = beyondAscii || length > 1;
-        i += length;
-    }
-    return beyondAscii;
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
@@ -72,7 +53,8 @@ std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
     if (!prefixLength || *prefixLength >= limit) return std::nullopt;
     const std::string_view prefix = line.substr(0, *prefixLength);
     const std::size_t room = limit - prefix.size();
-    const bool utf8 = isUtf8Text(line);
+    // A cut never falls inside a character of a UTF-8 line.
+    const bool utf8 = isUtf8BeyondAscii(line);
     std::string_view rest = line.substr(prefix.size());
     std::vector<std::string> pieces;
     const auto add = [&](std::string_view piece) {
@@ -84,9 +66,7 @@ std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
         std::size_t cut = rest.substr(0, room + 1).rfind(' ');
         std::size_t next = cut + 1;
         if (cut == std::string_view::npos || cut == 0) {
-            cut = room;
-            while (utf8 && cut > 0 && (static_cast<unsigned char>(rest[cut]) & 0xC0) == 0x80)
-                --cut;
+            cut = utf8 ? utf8Boundary(rest, room) : room;
             if (cut == 0) cut = room;
             next = cut;
         }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/Utf8.h"
+
 namespace verdo::record {
 
 std::uint32_t readUInt32(const std::uint8_t* at) {
@@ -29,7 +31,8 @@ std::string readText(const std::uint8_t* at, std::size_t capacity) {
 }
 
 void writeText(std::uint8_t* at, std::size_t capacity, std::string_view text) {
-    const std::size_t length = std::min(text.size(), capacity);
+    // A UTF-8 text loses whole characters, never half of one.
+    const std::size_t length = utf8CutPoint(text, capacity);
     at[0] = static_cast<std::uint8_t>(length);
     std::copy_n(text.begin(), length, reinterpret_cast<char*>(at + 1));
 }

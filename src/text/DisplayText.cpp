@@ -2,20 +2,15 @@
 // fits, UTF-8 when not. The code page is the one table in platform/Windows1252.h.
 #include "text/DisplayText.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <vector>
 
+#include "platform/Utf8.h"
 #include "platform/Windows1252.h"
 
 namespace verdo {
 
 namespace {
-
-bool hasHighBytes(std::string_view bytes) {
-    return std::any_of(bytes.begin(), bytes.end(),
-                       [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-}
 
 // Calls `each` with every code point of `text`, surrogate pairs joined.
 template <class Each>
@@ -57,10 +52,7 @@ struct Piece {
 }  // namespace
 
 bool showsAsUtf8(std::string_view line) {
-    if (!hasHighBytes(line)) return false;
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString decoded = utf8.decode(QByteArrayView(line.data(), std::ssize(line)));
-    return !utf8.hasError();
+    return isUtf8BeyondAscii(line);
 }
 
 QString displayText(std::string_view bytes, bool asUtf8) {

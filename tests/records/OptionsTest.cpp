@@ -301,6 +301,19 @@ TEST(OptionsFields, TextsAreCutAt255Characters) {
     }
 }
 
+// A cut that fell inside a character would turn the whole UTF-8 text into
+// Windows-1252 mojibake; a Windows-1252 text keeps all 255 bytes.
+TEST(OptionsFields, AUtf8TextLosesWholeCharactersOnly) {
+    std::string utf8;
+    for (int i = 0; i < 200; ++i)
+        utf8 += "\xC3\xA9";
+    tOptions options;
+    options.setAwayReason(utf8);
+    EXPECT_EQ(options.awayReason(), utf8.substr(0, 254));
+    options.setAwayReason(std::string(300, '\xE9'));
+    EXPECT_EQ(options.awayReason(), std::string(255, '\xE9'));
+}
+
 TEST(OptionsFields, FormatVersionIsAShortTextOfFourCharacters) {
     tOptions options;
     options.setFormatVersion("12345");
