@@ -10,6 +10,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/SafeFile.h"
+#include "platform/TextLineEnd.h"
+
 namespace verdo {
 
 namespace {
@@ -105,6 +108,17 @@ void RichPane::trimOldLines() {
     start.movePosition(QTextCursor::Start);
     start.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
     start.removeSelectedText();
+}
+
+bool RichPane::saveText(const std::filesystem::path& path) const {
+    std::string contents;
+    if (!document()->isEmpty()) {
+        for (const QString& line : toPlainText().split(QChar('\n'))) {
+            contents += line.toStdString();
+            contents += TextLineEnd;
+        }
+    }
+    return writeFileSafely(path, contents);
 }
 
 }  // namespace verdo

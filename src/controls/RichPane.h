@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QString>
 #include <QTextEdit>
+#include <filesystem>
 #include <span>
 
 namespace verdo {
@@ -39,6 +40,9 @@ class RichPane : public QTextEdit {
     int lineCount() const;
     // The person has scrolled away from the newest line to read older ones.
     bool scrolledUp() const;
+    // Writes the pane's text as UTF-8, each line ended the platform's way,
+    // replacing `path` only when the whole text is written.
+    bool saveText(const std::filesystem::path& path) const;
 
   private:
     void trimOldLines();

@@ -18,8 +18,6 @@
 
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
-#include "platform/SafeFile.h"
-#include "platform/TextLineEnd.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
 
@@ -126,17 +124,8 @@ void TfrmWhisper::btnSendClick() {
 
 void TfrmWhisper::mnSaveClick() {
     const std::optional<QString> path = chooseSaveFile(this);
-    if (!path) return;
-    std::string contents;
-    if (!scWhisper->document()->isEmpty()) {
-        for (const QString& line : scWhisper->toPlainText().split(QChar('\n'))) {
-            contents += typedBytes(line);
-            contents += TextLineEnd;
-        }
-    }
-    if (!writeFileSafely(path->toStdString(), contents)) {
+    if (path && !scWhisper->saveText(path->toStdString()))
         QMessageBox::critical(this, windowTitle(), tr("Unable to save file"));
-    }
 }
 
 void TfrmWhisper::focusEntry() {

@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -190,15 +189,8 @@ void ChatPopups::lstDblClick(UserPopup list) {
 void ChatPopups::saveToFile() {
     const std::optional<std::string> path = view_.chooseFile(
         {true, "Save Chat File...", "Text Files (*.txt)|*.txt", "txt", saveFolder().toStdString()});
-    if (path) {
-        QFile file(QString::fromStdString(*path));
-        QString text = currentPane_->toPlainText();
-        if (!text.isEmpty()) text += '\n';
-        const QByteArray bytes = text.toUtf8();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size() || !file.flush())
-            view_.showMessage("Unable to save file", MessageKind::Error);
-    }
+    if (path && !currentPane_->saveText(*path))
+        view_.showMessage("Unable to save file", MessageKind::Error);
     widgets_.focusEntry();
 }
 

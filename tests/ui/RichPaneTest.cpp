@@ -1,5 +1,5 @@
-// Appending coloured lines to a chat pane, following the newest line, and
-// keeping only the newest lines.
+// Appending coloured lines to a chat pane, following the newest line, keeping
+// only the newest lines, and saving the text.
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
@@ -12,6 +12,7 @@
 #include <array>
 
 #include "controls/RichPane.h"
+#include "support/TempFolder.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -174,6 +175,21 @@ TEST_F(RichPaneTest, FocusedAtTheNewestLineKeepsFollowing) {
     ASSERT_FALSE(pane->scrolledUp());
     appendNumbered(40, 80);
     EXPECT_FALSE(pane->scrolledUp());
+}
+
+// Every line in UTF-8, whatever code page its bytes arrived in, so that one
+// editor setting shows the whole file.
+TEST_F(RichPaneTest, SavesItsTextAsUtf8LineByLine) {
+    testing::TempFolder folder;
+    EXPECT_TRUE(pane->saveText(folder / "empty.txt"));
+    EXPECT_EQ(folder.read("empty.txt"), "");
+    for (const QString& text : {QStringLiteral(u"caf\u00E9"), QStringLiteral(u"\u2713 ok")}) {
+        const std::array<PaneSegment, 1> line{PaneSegment{text, Qt::white}};
+        pane->appendLine(line, font);
+    }
+    EXPECT_TRUE(pane->saveText(folder / "pane.txt"));
+    EXPECT_EQ(folder.read("pane.txt"), "caf\xC3\xA9\n\xE2\x9C\x93 ok\n");
+    EXPECT_FALSE(pane->saveText(folder.path()));  // a folder is no file
 }
 
 }  // namespace
