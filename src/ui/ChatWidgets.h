@@ -3,7 +3,6 @@
 // its helpers share them; nothing outside the window reaches them.
 #pragma once
 
-#include <QtGlobal>
 #include <array>
 #include <optional>
 #include <string>
