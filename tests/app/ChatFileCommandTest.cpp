@@ -110,15 +110,11 @@ TEST_F(ChatFileCommandTest, MakesABotFromNothing) {
 TEST_F(ChatFileCommandTest, RefusesBadInputAndWritesNothing) {
     ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
     const std::string before = botFiles();
-    const std::string tooLong(241, 'n');
+    // One refused value stands for all: the fields' own tests hold the rules.
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
         {{"set", "bot.ch5", "favourite", "x"}, "unknown option \"favourite\""},
         {{"set", "bot.ch5", "login-timeout", "101"},
          "login-timeout: expected a number from 2 to 100"},
-        {{"set", "bot.ch5", "user-name", tooLong},
-         "user-name: too long (241 characters, at most 240)"},
-        {{"set", "bot.ch5", "info-color", "blue"}, "info-color: expected a colour #rrggbb"},
-        {{"set", "bot.ch5", "chat-action", std::string(255, 'a')}, "chat-action: too long"},
         {{"add", "bot.ch5", "friends", "Zed"}, "unknown list \"friends\""},
         {{"add", "bot.ch5", "commands", "hi", "x", "7"}, "commands level: expected 0"},
         {{"add", "bot.ch5", "users", "ANameOfSeventeen!"}, "users name: too long"},
