@@ -158,20 +158,6 @@ TEST_F(PlaybackTest, TextFileWindowControlsReachThePlayback) {
 
 using SwitchTest = PeriodicTest;
 
-TEST_F(SwitchTest, EachSwitchFlipsItsOptionAndMarksTheSettings) {
-    form.document().setModified(false);
-    form.runAction(ChatAction::Phrase);
-    EXPECT_TRUE(form.document().options().respondToPhrases());
-    EXPECT_TRUE(view.checked[ChatAction::Phrase]);
-    EXPECT_TRUE(form.document().modified());
-    form.runAction(ChatAction::Master);
-    EXPECT_FALSE(form.document().options().masterSwitch());
-    form.runAction(ChatAction::JoinSwitch);
-    form.runAction(ChatAction::NoBan);
-    EXPECT_TRUE(form.document().options().respondToJoins());
-    EXPECT_TRUE(form.document().options().banEveryoneExcept());
-}
-
 TEST_F(SwitchTest, RemoteCommandChangesShowAtTheNextIdleUpdate) {
     form.document().lists().OwnerList = {"Boss"};
     form.ActionListUpdate();

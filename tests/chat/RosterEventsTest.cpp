@@ -1,5 +1,5 @@
 // The roster's events on the main window's logic with fakes: the channel box
-// and its count, icons from flags and products, joins with greeting, sound,
+// and its count, flag changes, joins with greeting, sound,
 // notes, whois, notifications and the join automation, leaves, the log lines
 // and the plain text dump.
 #include <gmock/gmock.h>
@@ -73,19 +73,6 @@ TEST_F(RosterEventsTest, UsersInChannelKeepServerOrderAndRunNoAutomation) {
     EXPECT_THAT(platform.fakeSound.played, IsEmpty());
 }
 
-TEST_F(RosterEventsTest, IconRulesFromUserLines) {
-    receive("1001 USER op 0012 [STAR]");
-    receive("1001 USER rep 0001 [STAR]");
-    receive("1001 USER plain 0010 [STAR]");
-    receive("1001 USER odd 0000 [XXXX]");
-    receive("1001 USER junk zz12 [SEXP]");
-    EXPECT_EQ(iconOf("op"), UserIcon::Gavel);
-    EXPECT_EQ(iconOf("rep"), UserIcon::Blizzard);
-    EXPECT_EQ(iconOf("plain"), UserIcon::Starcraft);
-    EXPECT_EQ(iconOf("odd"), UserIcon::None);
-    EXPECT_EQ(iconOf("junk"), UserIcon::BroodWar);  // flags that are no number count as 0
-}
-
 TEST_F(RosterEventsTest, SquelchDrawsTheCrossAndUnsquelchBringsTheIconBack) {
     receive("1001 USER bob 0010 [W2BN]");
     const int before = view.rosterChanges;
@@ -96,14 +83,6 @@ TEST_F(RosterEventsTest, SquelchDrawsTheCrossAndUnsquelchBringsTheIconBack) {
     receive("1009 USER BOB 0000");
     EXPECT_FALSE(squelched("bob"));
     EXPECT_EQ(iconOf("bob"), UserIcon::Warcraft);
-}
-
-TEST_F(RosterEventsTest, OperatorWhoLosesTheFlagKeepsTheGavel) {
-    receive("1001 USER op 0012 [STAR]");
-    receive("1009 USER op 0010");
-    EXPECT_EQ(iconOf("op"), UserIcon::Gavel);
-    receive("1009 USER op 0001");
-    EXPECT_EQ(iconOf("op"), UserIcon::Blizzard);
 }
 
 TEST_F(RosterEventsTest, FlagsForAnAbsentNameChangeNothingButRepaint) {
@@ -121,8 +100,6 @@ TEST_F(RosterEventsTest, BuiltInNameShowsTheProgramsLogoWhateverTheProduct) {
     receive("1002 JOIN " + std::string(BuiltInUserName) + " 0010 [STAR]");
     EXPECT_EQ(iconOf(std::string(BuiltInUserName)), UserIcon::Verdo);
     EXPECT_EQ(sent(), "");  // no product action for VRDO
-    receive("1001 USER verdochat 0010 [STAR]");
-    EXPECT_EQ(roster().row(1).icon, UserIcon::Starcraft);
 }
 
 TEST_F(RosterEventsTest, JoinAppendsCountsAndRefreshesTheBox) {
@@ -282,11 +259,6 @@ TEST_F(RosterEventsTest, PlainTextDumpShowsEachRawLineInWhisperColor) {
     }
     EXPECT_EQ(raw, 1);
     EXPECT_THAT(form.roster().rosterNames(), ElementsAre("amy"));  // decoded as well
-}
-
-TEST_F(RosterEventsTest, WithoutPlainTextDumpNoRawLines) {
-    receive("1002 JOIN amy 0010 [STAR]");
-    EXPECT_FALSE(view.hasLine("1002 JOIN amy 0010 [STAR]"));
 }
 
 }  // namespace
