@@ -4,7 +4,6 @@
 // writes the chat log.
 #include <gtest/gtest.h>
 
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +11,7 @@
 
 #include "GatewayServer.h"
 #include "chat/ChatForm.h"
+#include "gateway/GatewayTestSupport.h"
 #include "platform/qt/QtPlatform.h"
 #include "support/RecordingView.h"
 #include "support/WaitFor.h"
@@ -19,6 +19,7 @@
 namespace verdo {
 namespace {
 
+using gateway::test::RawClient;
 using testing::RecordingView;
 using testing::waitFor;
 
@@ -33,26 +34,6 @@ class RecordingQtPlatform : public QtPlatform {
     } recordedSound;
 
     Sound& sound() override { return recordedSound; }
-};
-
-// A chat client that writes the protocol by hand.
-class RawClient {
-  public:
-    RawClient(std::uint16_t port, const std::string& name) {
-        socket_.connectToHost("127.0.0.1", port);
-        socket_.write(QByteArray("\x03\x04") + QByteArray::fromStdString(name + "\r\npw\r\n"));
-    }
-    void send(const std::string& line) { socket_.write(QByteArray::fromStdString(line + "\r\n")); }
-    bool waitForText(const std::string& text) {
-        return waitFor([&] {
-            received_ += socket_.readAll().toStdString();
-            return received_.find(text) != std::string::npos;
-        });
-    }
-
-  private:
-    QTcpSocket socket_;
-    std::string received_;
 };
 
 class MessagesEndToEndTest : public ::testing::Test {
@@ -114,21 +95,21 @@ class MessagesEndToEndTest : public ::testing::Test {
 // Each kind of message arrives from the real gateway in its pane; the sound
 // is found on disk and the log is written.
 TEST_F(MessagesEndToEndTest, AnotherClientTalksWhispersAndSendsASound) {
-    RawClient amy(server->port(), "Amy");
-    ASSERT_TRUE(amy.waitForText("Welcome"));
-    amy.send("/join Op Verdo");
+    RawClient amy(server->port());
+    ASSERT_TRUE(amy.logOnAndWait("Amy"));
+    amy.send("/join Op Verdo\r");
     ASSERT_TRUE(waitFor([&] { return form.roster().roster().find("Amy").has_value(); }));
 
-    amy.send("hello all");
+    amy.send("hello all\r");
     ASSERT_TRUE(waitForLine("<Amy> hello all"));
     EXPECT_EQ(findLine("<Amy> hello all")->pane, ChatPane);
 
-    amy.send("/w Verdo psst");
+    amy.send("/w Verdo psst\r");
     ASSERT_TRUE(waitForLine("<FROM: Amy> psst"));
     EXPECT_EQ(findLine("<FROM: Amy> psst")->pane, WhisperPane);
     EXPECT_EQ(form.incoming().Whisperers(), std::vector<std::string>{"Amy"});
 
-    amy.send("~playsound hello.wav");
+    amy.send("~playsound hello.wav\r");
     ASSERT_TRUE(waitForLine("Amy played: hello.wav"));
     const std::filesystem::path wave =
         std::filesystem::path(folder.path().toStdString()) / "Sounds" / "Hello.WAV";
@@ -136,7 +117,7 @@ TEST_F(MessagesEndToEndTest, AnotherClientTalksWhispersAndSendsASound) {
 
     form.session().bcChat().SendLine("/w Amy thanks\r");
     ASSERT_TRUE(waitForLine("<TO: Amy> thanks"));
-    EXPECT_TRUE(amy.waitForText("thanks"));
+    EXPECT_TRUE(amy.waitForLine("thanks"));
 
     const std::string log = logText();
     for (const char* expected :
