@@ -388,8 +388,9 @@ TEST_F(RefusedLogonTest, LoginIncorrectInAnyCaseEndsTheLoop) {
         connectAndAccept();
         receive(notice);
         ASSERT_EQ(view.messages.size(), 1u);
-        EXPECT_EQ(view.messages[0].rfind("Log on failed.  Please check your name and password", 0),
-                  0u);
+        EXPECT_EQ(view.messages[0],
+                  "Log on failed.  Please check your name and password\nand be sure you are using "
+                  "a name and password\nyou have already set up with Diablo or Starcraft");
         EXPECT_FALSE(form.session().connectLoopRunning());
         EXPECT_FALSE(form.session().ChatInterface().Connected());
         EXPECT_FALSE(serverTimer->enabled());
