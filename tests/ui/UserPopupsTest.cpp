@@ -116,20 +116,6 @@ TEST_F(UserPopupsTest, CommandsSendTheSelectedName) {
     EXPECT_EQ(sent(), "");
 }
 
-TEST_F(UserPopupsTest, AddToCustomComparesWithoutRegardToCase) {
-    logOn();
-    setCustomList({"bob"});
-    lstUser(*window)->item(1)->setSelected(true);
-    entry("mnAddtoCustom")->trigger();
-    EXPECT_EQ(custom(), tStringList{"bob"});
-    EXPECT_FALSE(window->form().document().modified());
-    lstUser(*window)->item(2)->setSelected(true);
-    entry("mnAddtoCustom")->trigger();
-    EXPECT_EQ(custom(), (tStringList{"bob", "Cid"}));
-    EXPECT_EQ(lstDef(*window)->count(), 2);
-    EXPECT_TRUE(window->form().document().modified());
-}
-
 TEST_F(UserPopupsTest, DoubleClickSquelchesOrUnsquelchesByTheRowsMark) {
     logOn();
     receive("1009 USER Bob 0030");

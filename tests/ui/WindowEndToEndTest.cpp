@@ -37,10 +37,7 @@ TEST(WindowEndToEndTest, F4LogsTheWindowOnAndJoinsTheDefaultChannel) {
     ASSERT_TRUE(testing::waitFor(
         [&] { return window.form().roster().channelName() == "Blizzard Chat Verdo-1"; }));
     EXPECT_TRUE(window.form().session().LoggedOn());
-    EXPECT_EQ(window.form().session().UniqueName(), "Guest");
     EXPECT_FALSE(frmConnect(window)->isVisible());
-    EXPECT_TRUE(reChat(window)->toPlainText().contains("Welcome to the VerdoChat test gateway!"));
-    EXPECT_EQ(window.action(ChatAction::Connect)->text(), QStringLiteral("&Disconnect"));
 }
 
 }  // namespace
