@@ -18,7 +18,7 @@
 #include "interp/PacingRules.h"
 #include "platform/IniFile.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 namespace verdo {
 

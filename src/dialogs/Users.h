@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 class QComboBox;
 class QFrame;

@@ -23,7 +23,7 @@
 
 #include "engine/ChatLists.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 namespace verdo {
 

@@ -8,7 +8,7 @@
 #include "platform/AnsiText.h"
 #include "records/ColorItems.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 namespace verdo {
 namespace {

@@ -6,7 +6,7 @@
 #include "chat/ChatForm.h"
 #include "controls/OptionsStyle.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 #include "text/DisplayText.h"
 
 namespace verdo {

@@ -8,7 +8,7 @@
 #include "chat/ChatForm.h"
 #include "controls/OptionsStyle.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 #include "text/DisplayText.h"
 #include "ui/UserNameItem.h"
 

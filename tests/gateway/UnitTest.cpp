@@ -1,10 +1,11 @@
 // The gateway's pure parts: flood rules, lines, options, names.
 #include <gtest/gtest.h>
 
-#include "FloodGuard.h"
 #include "GatewayOptions.h"
+#include "LineCountGuard.h"
 #include "Lines.h"
 #include "LogonFlow.h"
+#include "UnitCostGuard.h"
 
 namespace verdo::gateway {
 namespace {

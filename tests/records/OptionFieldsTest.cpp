@@ -8,7 +8,7 @@
 
 #include "records/OptionFields.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 namespace verdo {
 namespace {

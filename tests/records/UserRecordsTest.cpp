@@ -1,6 +1,6 @@
 // The user information database: the record's layout and defaults, the list's
 // look-ups, and the ".usr" file with its failure rules and safe saving.
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 #include "support/FileSizeLimit.h"
 
 #include <gmock/gmock.h>

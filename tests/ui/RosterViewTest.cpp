@@ -12,7 +12,7 @@
 
 #include "controls/RichPane.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 #include "support/FakePlatform.h"
 #include "ui/Chat.h"
 #include "ui/MainWindowParts.h"

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "LineCountGuard.h"
+#include "UnitCostGuard.h"
+
 namespace verdo::gateway {
 
 namespace {

@@ -39,16 +39,6 @@ const T& pick(const T (&items)[N]) {
 
 }  // namespace
 
-void SimulatedUser::deliver(const std::string& bytes) {
-    static constexpr std::string_view kWhisper = "1004 WHISPER ";
-    if (!onWhisper || bytes.rfind(kWhisper, 0) != 0) return;
-    auto [from, rest] = splitWord(std::string_view(bytes).substr(kWhisper.size()));
-    const std::size_t quote = rest.find('"');
-    const std::size_t close = rest.rfind('"');
-    if (quote == std::string::npos || close <= quote) return;
-    onWhisper(from, rest.substr(quote + 1, close - quote - 1));
-}
-
 SimulatedUsers::SimulatedUsers(ChatWorld& world, const GatewayOptions& options)
     : world_(world), options_(options) {
     for (int i = 1; i <= options.crowd; ++i) {

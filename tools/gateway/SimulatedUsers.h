@@ -12,16 +12,9 @@
 
 #include "ChatWorld.h"
 #include "GatewayOptions.h"
-#include "Member.h"
+#include "SimulatedUser.h"
 
 namespace verdo::gateway {
-
-// A user without a connection; it only notices whispers addressed to it.
-class SimulatedUser : public Member {
-  public:
-    std::function<void(const std::string& from, const std::string& text)> onWhisper;
-    void deliver(const std::string& bytes) override;
-};
 
 class SimulatedUsers : public QObject {
     Q_OBJECT

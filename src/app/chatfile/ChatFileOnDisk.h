@@ -9,7 +9,7 @@
 #include "engine/ChatFile.h"
 #include "engine/ChatLists.h"
 #include "records/Options.h"
-#include "records/UserRecords.h"
+#include "records/UserList.h"
 
 namespace verdo {
 

@@ -1,5 +1,5 @@
-// tUser defaults and the tUserList operations, including its ".usr" file.
-#include "records/UserRecords.h"
+// The user information database and its ".usr" file (see UserList.h).
+#include "records/UserList.h"
 
 #include <algorithm>
 #include <sstream>
@@ -24,14 +24,6 @@ bool readRecords(std::istream& in, std::vector<std::unique_ptr<tUser>>& users) {
 }
 
 }  // namespace
-
-tUser::tUser() {
-    setJoinSound("None");
-    setLeaveSound("None");
-    setNameColor(0x0000FFFF);
-    setTextColor(0x00FFFFFF);
-    setWhisperColor(0x00808080);
-}
 
 tUser* tUserList::Items(int index) const {
     if (index < 0 || index >= Count()) return nullptr;

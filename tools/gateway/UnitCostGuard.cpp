@@ -1,15 +1,7 @@
-// The two flood rules (see FloodGuard.h).
-#include "FloodGuard.h"
+// The unit-cost flood rule (see UnitCostGuard.h).
+#include "UnitCostGuard.h"
 
 namespace verdo::gateway {
-
-FloodVerdict LineCountGuard::admit(std::size_t /*bytes*/, Clock::time_point now) {
-    while (!times_.empty() && now - times_.front() >= window_)
-        times_.pop_front();
-    times_.push_back(now);
-    return static_cast<int>(times_.size()) > maxLines_ ? FloodVerdict::Disconnect
-                                                       : FloodVerdict::Pass;
-}
 
 int UnitCostGuard::unitsOf(std::size_t bytes) {
     if (bytes <= kBytesPerUnit) return 1;
