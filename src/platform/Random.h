@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 namespace verdo {
 
@@ -15,20 +14,6 @@ class Random {
     // Requires low <= high.
     virtual int uniformInt(int low, int high) = 0;
     virtual void seed(std::uint32_t value) = 0;
-};
-
-// The standard engine behind the interface; seeded from the system at
-// construction.
-class StdRandom : public Random {
-  public:
-    StdRandom() : engine_(std::random_device{}()) {}
-    int uniformInt(int low, int high) override {
-        return std::uniform_int_distribution<int>(low, high)(engine_);
-    }
-    void seed(std::uint32_t value) override { engine_.seed(value); }
-
-  private:
-    std::mt19937 engine_;
 };
 
 }  // namespace verdo

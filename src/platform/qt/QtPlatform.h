@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/StdRandom.h"
 #include "platform/qt/QtProcessStarter.h"
 
 namespace verdo {
