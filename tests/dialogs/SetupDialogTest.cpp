@@ -20,9 +20,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <memory>
+#include <stdexcept>
 
-#include "engine/CommandTable.h"
 #include "controls/DSStringListEdit.h"
+#include "engine/CommandTable.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -48,6 +49,14 @@ class SetupDialogTest : public ::testing::Test {
         lists.PhraseList = {"a", "b"};
         lists.PhraseRes = {tStringList{"a1", "b1"}, tStringList{"a2", "b2"},
                            tStringList{"a3", "b3"}};
+    }
+
+    // A control of the open dialog, found by its name.
+    template <class Widget>
+    Widget* widget(const char* name) const {
+        auto* found = dialog->findChild<Widget*>(name);
+        if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
+        return found;
     }
 
     void open(bool modified = false) {
@@ -97,23 +106,23 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     const std::vector<std::string> expected = {
         "General Options Tab ", "Log File/Owners Tab", "Responses Tab",         "User Join Tab",
         "Banning Tab",          "Product Action Tab",  "User Defined Commands", "Timers Tab"};
-    ASSERT_EQ(dialog->pcSetup->count(), 8);
-    EXPECT_EQ(dialog->pcSetup->currentIndex(), 0);
+    ASSERT_EQ(widget<QTabWidget>("pcSetup")->count(), 8);
+    EXPECT_EQ(widget<QTabWidget>("pcSetup")->currentIndex(), 0);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(dialog->pcSetup->tabText(i), captions[i]);
-        dialog->pcSetup->setCurrentIndex(i);
+        EXPECT_EQ(widget<QTabWidget>("pcSetup")->tabText(i), captions[i]);
+        widget<QTabWidget>("pcSetup")->setCurrentIndex(i);
         if (i % 2 == 0) {
-            click(dialog->btnHelp);
+            click(widget<QPushButton>("btnHelp"));
         } else {
-            QTest::keyClick(dialog->pcSetup->currentWidget(), Qt::Key_F1);
+            QTest::keyClick(widget<QTabWidget>("pcSetup")->currentWidget(), Qt::Key_F1);
         }
     }
     EXPECT_EQ(topics, expected);
     EXPECT_EQ(TfrmSetup::helpTopic(8), "Chat Configuration");
-    EXPECT_EQ(dialog->btnOk->text(), "&Ok");
-    EXPECT_TRUE(dialog->btnOk->isDefault());
-    EXPECT_EQ(dialog->btnCancel->text(), "&Cancel");
-    EXPECT_EQ(dialog->btnHelp->text(), "&Help");
+    EXPECT_EQ(widget<QPushButton>("btnOk")->text(), "&Ok");
+    EXPECT_TRUE(widget<QPushButton>("btnOk")->isDefault());
+    EXPECT_EQ(widget<QPushButton>("btnCancel")->text(), "&Cancel");
+    EXPECT_EQ(widget<QPushButton>("btnHelp")->text(), "&Help");
 }
 
 TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
@@ -132,15 +141,40 @@ TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
     const QStringList b = {"/msg <user> ", "/squelch <user>", "/kick <user>", "/ban <user>",
                            "/designate <user>"};
     const std::vector<Expected> editors = {
-        {dialog->slOwners, "Owners:", "Edit Owner Name:", "New User", "New", false, {}},
-        {dialog->slMembers, "Members:", "Edit Member Name:", "New User", "New", false, {}},
-        {dialog->slPhrase, "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response",
-         true, a},
-        {dialog->slWhisper, "Whisper to Respond to:", "Edit Whisper:", "New Whisper",
-         "New Response", true, a},
-        {dialog->slUserJoin, "User Name:", "Edit User Name:", "New User", "New Response", true, b},
-        {dialog->slBan, "Ban These Users:", "Edit User Name:", "New", "New", false, {}},
-        {dialog->slNoBan, "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, {}},
+        {widget<TDSStringListEdit>("slOwners"),
+         "Owners:",
+         "Edit Owner Name:",
+         "New User",
+         "New",
+         false,
+         {}},
+        {widget<TDSStringListEdit>("slMembers"),
+         "Members:",
+         "Edit Member Name:",
+         "New User",
+         "New",
+         false,
+         {}},
+        {widget<TDSStringListEdit>("slPhrase"),
+         "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true, a},
+        {widget<TDSStringListEdit>("slWhisper"),
+         "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response", true, a},
+        {widget<TDSStringListEdit>("slUserJoin"), "User Name:", "Edit User Name:", "New User",
+         "New Response", true, b},
+        {widget<TDSStringListEdit>("slBan"),
+         "Ban These Users:",
+         "Edit User Name:",
+         "New",
+         "New",
+         false,
+         {}},
+        {widget<TDSStringListEdit>("slNoBan"),
+         "Do NOT Ban These Users:",
+         "Edit User Name:",
+         "New",
+         "New",
+         false,
+         {}},
     };
     for (const Expected& e : editors) {
         SCOPED_TRACE(e.main);
@@ -158,9 +192,9 @@ TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
 
 TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     open(false);
-    QTest::keyClicks(dialog->cmUserName, "x");
-    click(dialog->checkBox("cbAllEvents"));
-    click(dialog->btnDeleteName);
+    QTest::keyClicks(widget<QComboBox>("cmUserName"), "x");
+    click(widget<QCheckBox>("cbAllEvents"));
+    click(widget<QPushButton>("btnDeleteName"));
     const QString log = dir.filePath("chat.txt");
     testing::answerNextModal([&](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
@@ -170,10 +204,10 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
         files->selectFile(log);
         QMetaObject::invokeMethod(files, "accept");
     });
-    dialog->pcSetup->setCurrentIndex(1);
-    dialog->checkBox("cbLog")->setChecked(true);
-    click(dialog->btnChange);
-    EXPECT_EQ(dialog->edLogFIle->text(), log);
+    widget<QTabWidget>("pcSetup")->setCurrentIndex(1);
+    widget<QCheckBox>("cbLog")->setChecked(true);
+    click(widget<QPushButton>("btnChange"));
+    EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);
     EXPECT_THAT(chosenLogs, ElementsAre(log.toStdString()));
 
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -184,9 +218,9 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
 
 TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
     open(false);
-    click(dialog->checkBox("cbAllEvents"));
-    dialog->checkBox("cbDirectSound")->setChecked(true);
-    click(dialog->btnOk);
+    click(widget<QCheckBox>("cbAllEvents"));
+    widget<QCheckBox>("cbDirectSound")->setChecked(true);
+    click(widget<QPushButton>("btnOk"));
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.masterSwitch());
@@ -198,7 +232,7 @@ TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
 TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
     for (bool modified : {false, true}) {
         open(modified);
-        click(dialog->btnOk);
+        click(widget<QPushButton>("btnOk"));
         EXPECT_EQ(dialog->modified(), modified);
         EXPECT_EQ(dialog->values().lists.IntervalList, lists.IntervalList);
         EXPECT_EQ(dialog->values().lists.CommandLevel, lists.CommandLevel);
@@ -207,28 +241,28 @@ TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
 
 TEST_F(SetupDialogTest, TheMaskedPasswordWinsWhileMultiplePasswordsAreOff) {
     open();
-    EXPECT_FALSE(dialog->edUniquePass->isHidden());
-    EXPECT_TRUE(dialog->cmPassword->isHidden());
-    EXPECT_TRUE(dialog->btnDeletePassword->isHidden());
-    EXPECT_EQ(dialog->edUniquePass->displayText(), "******");
-    dialog->cmPassword->setEditText("other");
-    dialog->edUniquePass->clear();
-    QTest::keyClicks(dialog->edUniquePass, "masked");
-    click(dialog->btnOk);
+    EXPECT_FALSE(widget<QLineEdit>("edUniquePass")->isHidden());
+    EXPECT_TRUE(widget<QComboBox>("cmPassword")->isHidden());
+    EXPECT_TRUE(widget<QPushButton>("btnDeletePassword")->isHidden());
+    EXPECT_EQ(widget<QLineEdit>("edUniquePass")->displayText(), "******");
+    widget<QComboBox>("cmPassword")->setEditText("other");
+    widget<QLineEdit>("edUniquePass")->clear();
+    QTest::keyClicks(widget<QLineEdit>("edUniquePass"), "masked");
+    click(widget<QPushButton>("btnOk"));
     EXPECT_EQ(dialog->values().options.password(), "masked");
     EXPECT_THAT(dialog->values().lists.PasswordList, ElementsAre("p1", "p2"));
 }
 
 TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList) {
     open();
-    click(dialog->checkBox("cbAllowMulti"));
-    EXPECT_TRUE(dialog->edUniquePass->isHidden());
-    EXPECT_FALSE(dialog->cmPassword->isHidden());
-    EXPECT_FALSE(dialog->btnDeletePassword->isHidden());
-    EXPECT_EQ(dialog->cmPassword->count(), 0);
-    EXPECT_EQ(dialog->cmPassword->currentText(), "");
-    QTest::keyClicks(dialog->cmPassword, "newpass");
-    click(dialog->btnOk);
+    click(widget<QCheckBox>("cbAllowMulti"));
+    EXPECT_TRUE(widget<QLineEdit>("edUniquePass")->isHidden());
+    EXPECT_FALSE(widget<QComboBox>("cmPassword")->isHidden());
+    EXPECT_FALSE(widget<QPushButton>("btnDeletePassword")->isHidden());
+    EXPECT_EQ(widget<QComboBox>("cmPassword")->count(), 0);
+    EXPECT_EQ(widget<QComboBox>("cmPassword")->currentText(), "");
+    QTest::keyClicks(widget<QComboBox>("cmPassword"), "newpass");
+    click(widget<QPushButton>("btnOk"));
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.allowMultiplePasswords());
     EXPECT_EQ(dialog->values().options.password(), "newpass");
@@ -237,21 +271,21 @@ TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList
 
 TEST_F(SetupDialogTest, ANameIsAddedOnLeavingTheFieldUnlessListedInAnyCase) {
     open();
-    dialog->cmUserName->setFocus();
-    dialog->cmUserName->setEditText("");
-    QTest::keyClicks(dialog->cmUserName, "vERDO");
-    dialog->seDelay->setFocus();
-    EXPECT_EQ(dialog->cmUserName->count(), 2);
-    dialog->cmUserName->setFocus();
-    dialog->cmUserName->setEditText("");
-    QTest::keyClicks(dialog->cmUserName, "Third");
-    dialog->seDelay->setFocus();
-    EXPECT_EQ(dialog->cmUserName->count(), 3);
+    widget<QComboBox>("cmUserName")->setFocus();
+    widget<QComboBox>("cmUserName")->setEditText("");
+    QTest::keyClicks(widget<QComboBox>("cmUserName"), "vERDO");
+    widget<QSpinBox>("seDelay")->setFocus();
+    EXPECT_EQ(widget<QComboBox>("cmUserName")->count(), 2);
+    widget<QComboBox>("cmUserName")->setFocus();
+    widget<QComboBox>("cmUserName")->setEditText("");
+    QTest::keyClicks(widget<QComboBox>("cmUserName"), "Third");
+    widget<QSpinBox>("seDelay")->setFocus();
+    EXPECT_EQ(widget<QComboBox>("cmUserName")->count(), 3);
     // "Delete" removes the item the field shows.
-    dialog->cmUserName->setCurrentIndex(0);
-    click(dialog->btnDeleteName);
-    click(dialog->btnDeleteName);  // nothing shown any more: nothing removed
-    click(dialog->btnOk);
+    widget<QComboBox>("cmUserName")->setCurrentIndex(0);
+    click(widget<QPushButton>("btnDeleteName"));
+    click(widget<QPushButton>("btnDeleteName"));  // nothing shown any more: nothing removed
+    click(widget<QPushButton>("btnOk"));
     EXPECT_THAT(dialog->values().lists.NameList, ElementsAre("Other", "Third"));
 }
 
@@ -265,16 +299,16 @@ TEST_F(SetupDialogTest, ServersAreAddedAtTheTopAndMoveWithinTheList) {
         input->setTextValue("new.example");
         input->accept();
     });
-    click(dialog->btnAddServer);
-    EXPECT_EQ(dialog->lstServer->currentRow(), 0);
-    click(dialog->btnMoveUp);  // the first cannot move up
-    selectRow(dialog->lstServer, 3);
-    click(dialog->btnMoveDown);  // the last cannot move down
-    click(dialog->btnMoveUp);
-    EXPECT_EQ(dialog->lstServer->currentRow(), 2);
-    click(dialog->btnDeleteServer);
-    EXPECT_EQ(dialog->lstServer->selectedItems().size(), 0);
-    click(dialog->btnOk);
+    click(widget<QPushButton>("btnAddServer"));
+    EXPECT_EQ(widget<QListWidget>("lstServer")->currentRow(), 0);
+    click(widget<QPushButton>("btnMoveUp"));  // the first cannot move up
+    selectRow(widget<QListWidget>("lstServer"), 3);
+    click(widget<QPushButton>("btnMoveDown"));  // the last cannot move down
+    click(widget<QPushButton>("btnMoveUp"));
+    EXPECT_EQ(widget<QListWidget>("lstServer")->currentRow(), 2);
+    click(widget<QPushButton>("btnDeleteServer"));
+    EXPECT_EQ(widget<QListWidget>("lstServer")->selectedItems().size(), 0);
+    click(widget<QPushButton>("btnOk"));
     EXPECT_THAT(dialog->values().lists.ServerList,
                 ElementsAre("new.example", "a.example", "b.example"));
 }
@@ -284,14 +318,14 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
     options.setConnectionTimeout(500);
     options.setLoginTimeout(-3);
     open();
-    EXPECT_EQ(dialog->seDelay->value(), 2);
-    EXPECT_EQ(dialog->seConnect->value(), 100);
-    EXPECT_EQ(dialog->seLogin->value(), 2);
-    dialog->pcSetup->setCurrentIndex(7);
-    selectRow(dialog->lstTimers, 1);
-    EXPECT_EQ(dialog->seInterval->value(), 10000);
-    EXPECT_EQ(dialog->edTimer->text(), "tick");
-    click(dialog->btnOk);
+    EXPECT_EQ(widget<QSpinBox>("seDelay")->value(), 2);
+    EXPECT_EQ(widget<QSpinBox>("seConnect")->value(), 100);
+    EXPECT_EQ(widget<QSpinBox>("seLogin")->value(), 2);
+    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
+    selectRow(widget<QListWidget>("lstTimers"), 1);
+    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 10000);
+    EXPECT_EQ(widget<QLineEdit>("edTimer")->text(), "tick");
+    click(widget<QPushButton>("btnOk"));
     const tOptions& stored = dialog->values().options;
     EXPECT_EQ(stored.reciteDelay(), 2);
     EXPECT_EQ(stored.connectionTimeout(), 100);
@@ -302,18 +336,18 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
 
 TEST_F(SetupDialogTest, TimersAreAddedEditedAndDeletedTogetherWithTheirIntervals) {
     open();
-    dialog->pcSetup->setCurrentIndex(7);
-    click(dialog->btnAddTimer);
-    EXPECT_EQ(dialog->lstTimers->currentRow(), 2);
-    EXPECT_EQ(dialog->seInterval->value(), 60);
-    EXPECT_EQ(dialog->edTimer->selectedText(), "New Response");
-    QTest::keyClicks(dialog->edTimer, "Hourly");
-    dialog->seInterval->setValue(3600);
-    selectRow(dialog->lstTimers, 0);
-    click(dialog->btnDeleteTimer);
-    EXPECT_EQ(dialog->edTimer->text(), "");
-    EXPECT_EQ(dialog->seInterval->value(), 0);
-    click(dialog->btnOk);
+    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
+    click(widget<QPushButton>("btnAddTimer"));
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->currentRow(), 2);
+    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 60);
+    EXPECT_EQ(widget<QLineEdit>("edTimer")->selectedText(), "New Response");
+    QTest::keyClicks(widget<QLineEdit>("edTimer"), "Hourly");
+    widget<QSpinBox>("seInterval")->setValue(3600);
+    selectRow(widget<QListWidget>("lstTimers"), 0);
+    click(widget<QPushButton>("btnDeleteTimer"));
+    EXPECT_EQ(widget<QLineEdit>("edTimer")->text(), "");
+    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 0);
+    click(widget<QPushButton>("btnOk"));
     EXPECT_THAT(dialog->values().lists.TimerList, ElementsAre("tick", "Hourly"));
     EXPECT_THAT(dialog->values().lists.IntervalList, ElementsAre("20000", "3600"));
 }
@@ -324,9 +358,10 @@ TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
     lists.TimerList = {std::string(200, 'W')};
     lists.IntervalList = {"88"};
     open();
-    dialog->pcSetup->setCurrentIndex(7);
-    const QImage image = dialog->lstTimers->viewport()->grab().toImage();
-    const QRect row = dialog->lstTimers->visualItemRect(dialog->lstTimers->item(0));
+    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
+    const QImage image = widget<QListWidget>("lstTimers")->viewport()->grab().toImage();
+    const QRect row =
+        widget<QListWidget>("lstTimers")->visualItemRect(widget<QListWidget>("lstTimers")->item(0));
     const QRgb paper = image.pixel(row.right() - 1, row.center().y());
     const auto inked = [&](int from, int to) {
         for (int x = from; x < to; ++x) {
@@ -344,11 +379,12 @@ TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
 
 TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
     open();
-    answerQuestion(dialog->btnClearTimers, "Clear all timer responses?", QMessageBox::No);
-    answerQuestion(dialog->btnClearCommands, "Clear all commands?", QMessageBox::No);
-    EXPECT_EQ(dialog->lstTimers->count(), 2);
-    EXPECT_EQ(dialog->lstCommand->count(), 2);
-    click(dialog->btnOk);
+    answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
+                   QMessageBox::No);
+    answerQuestion(widget<QPushButton>("btnClearCommands"), "Clear all commands?", QMessageBox::No);
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 2);
+    EXPECT_EQ(widget<QListWidget>("lstCommand")->count(), 2);
+    click(widget<QPushButton>("btnOk"));
     EXPECT_FALSE(dialog->modified());
     EXPECT_EQ(dialog->values().lists.TimerList, lists.TimerList);
     EXPECT_EQ(dialog->values().lists.CommandList, lists.CommandList);
@@ -356,9 +392,10 @@ TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
 
 TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModified) {
     open(false);
-    answerQuestion(dialog->btnClearTimers, "Clear all timer responses?", QMessageBox::Yes);
-    EXPECT_EQ(dialog->lstTimers->count(), 0);
-    click(dialog->btnOk);
+    answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
+                   QMessageBox::Yes);
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 0);
+    click(widget<QPushButton>("btnOk"));
     EXPECT_FALSE(dialog->modified());
     tOptions liveOptions = options;
     ChatLists live = lists;
@@ -369,33 +406,33 @@ TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModi
 
 TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
     open();
-    dialog->pcSetup->setCurrentIndex(6);
-    ASSERT_EQ(dialog->cmCommandRes->count(), 21);
+    widget<QTabWidget>("pcSetup")->setCurrentIndex(6);
+    ASSERT_EQ(widget<QComboBox>("cmCommandRes")->count(), 21);
     for (std::size_t i = 0; i < BuiltInCommands.size(); ++i)
-        EXPECT_EQ(dialog->cmCommandRes->itemText(static_cast<int>(i)).toStdString(),
+        EXPECT_EQ(widget<QComboBox>("cmCommandRes")->itemText(static_cast<int>(i)).toStdString(),
                   BuiltInCommands[i].token);
-    EXPECT_EQ(dialog->cmCommandRes->maxVisibleItems(), 30);
-    EXPECT_EQ(dialog->cmLevel->itemText(0), "Any User");
-    EXPECT_EQ(dialog->cmLevel->itemText(1), "Owners Only");
-    EXPECT_EQ(dialog->cmLevel->itemText(2), "Members");
+    EXPECT_EQ(widget<QComboBox>("cmCommandRes")->maxVisibleItems(), 30);
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(0), "Any User");
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(1), "Owners Only");
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(2), "Members");
 
-    selectRow(dialog->lstCommand, 1);
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Owners Only");  // a stored "x"
-    EXPECT_EQ(dialog->cmCommandRes->currentText(), "<join>");
-    selectRow(dialog->lstCommand, 0);
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Any User");
-    EXPECT_EQ(dialog->edCommand->text(), "/hi");
+    selectRow(widget<QListWidget>("lstCommand"), 1);
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Owners Only");  // a stored "x"
+    EXPECT_EQ(widget<QComboBox>("cmCommandRes")->currentText(), "<join>");
+    selectRow(widget<QListWidget>("lstCommand"), 0);
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Any User");
+    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "/hi");
 
-    click(dialog->btnAddCommand);
-    EXPECT_EQ(dialog->edCommand->text(), "New command");
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Owners Only");
-    QTest::keyClicks(dialog->edCommand, "/greet");
-    dialog->cmLevel->setCurrentIndex(2);
-    emit dialog->cmLevel->activated(2);
-    selectRow(dialog->lstCommand, 0);
-    click(dialog->btnDeleteCommand);
-    EXPECT_EQ(dialog->edCommand->text(), "");
-    click(dialog->btnOk);
+    click(widget<QPushButton>("btnAddCommand"));
+    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "New command");
+    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Owners Only");
+    QTest::keyClicks(widget<QLineEdit>("edCommand"), "/greet");
+    widget<QComboBox>("cmLevel")->setCurrentIndex(2);
+    emit widget<QComboBox>("cmLevel")->activated(2);
+    selectRow(widget<QListWidget>("lstCommand"), 0);
+    click(widget<QPushButton>("btnDeleteCommand"));
+    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "");
+    click(widget<QPushButton>("btnOk"));
     const ChatLists& stored = dialog->values().lists;
     EXPECT_THAT(stored.CommandList, ElementsAre("/odd", "/greet"));
     EXPECT_THAT(stored.CommandRes, ElementsAre("<join>", "New Command Response"));
@@ -405,17 +442,15 @@ TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
 TEST_F(SetupDialogTest, ProductActionsOfferTheirPresetsAndAreKeptWhole) {
     lists.ProductActions[1] = "/stats <user> STAR";
     open();
-    QComboBox* starcraft = dialog->productActions[1];
-    QComboBox* broodWar = dialog->productActions[7];
-    EXPECT_EQ(starcraft->objectName(), "cmSCRetail");
-    EXPECT_EQ(broodWar->objectName(), "cmBroodWar");
+    QComboBox* starcraft = widget<QComboBox>("cmSCRetail");
+    QComboBox* broodWar = widget<QComboBox>("cmBroodWar");
     EXPECT_EQ(starcraft->count(), 5);
     EXPECT_EQ(broodWar->itemText(4), "/stats <user> SEXP");
-    EXPECT_EQ(dialog->productActions[0]->count(), 4);
+    EXPECT_EQ(widget<QComboBox>("cmChat")->count(), 4);
     EXPECT_EQ(starcraft->currentText(), "/stats <user> STAR");
     broodWar->setCurrentIndex(2);
     emit broodWar->activated(2);
-    click(dialog->btnOk);
+    click(widget<QPushButton>("btnOk"));
     EXPECT_EQ(dialog->values().lists.ProductActions[7], "/ban <user>");
     EXPECT_EQ(dialog->values().lists.ProductActions[0], "None");
     EXPECT_TRUE(dialog->modified());
