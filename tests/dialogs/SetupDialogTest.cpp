@@ -72,6 +72,10 @@ class SetupDialogTest : public ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
 
+    void click(const char* buttonName) { click(widget<QPushButton>(buttonName)); }
+
+    void showTab(int position) { widget<QTabWidget>("pcSetup")->setCurrentIndex(position); }
+
     void selectRow(QListWidget* list, int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
@@ -99,6 +103,7 @@ class SetupDialogTest : public ::testing::Test {
 
 TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     open();
+    auto* pcSetup = widget<QTabWidget>("pcSetup");
     EXPECT_EQ(dialog->windowTitle(), "VerdoChat Configuration");
     EXPECT_TRUE(dialog->isModal());
     const QStringList captions = {"General Options", "Log File/Owners", "Responses", "User Join",
@@ -106,15 +111,15 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     const std::vector<std::string> expected = {
         "General Options Tab ", "Log File/Owners Tab", "Responses Tab",         "User Join Tab",
         "Banning Tab",          "Product Action Tab",  "User Defined Commands", "Timers Tab"};
-    ASSERT_EQ(widget<QTabWidget>("pcSetup")->count(), 8);
-    EXPECT_EQ(widget<QTabWidget>("pcSetup")->currentIndex(), 0);
+    ASSERT_EQ(pcSetup->count(), 8);
+    EXPECT_EQ(pcSetup->currentIndex(), 0);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(widget<QTabWidget>("pcSetup")->tabText(i), captions[i]);
-        widget<QTabWidget>("pcSetup")->setCurrentIndex(i);
+        EXPECT_EQ(pcSetup->tabText(i), captions[i]);
+        pcSetup->setCurrentIndex(i);
         if (i % 2 == 0) {
-            click(widget<QPushButton>("btnHelp"));
+            click("btnHelp");
         } else {
-            QTest::keyClick(widget<QTabWidget>("pcSetup")->currentWidget(), Qt::Key_F1);
+            QTest::keyClick(pcSetup->currentWidget(), Qt::Key_F1);
         }
     }
     EXPECT_EQ(topics, expected);
@@ -128,7 +133,7 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
 TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
     open();
     struct Expected {
-        TDSStringListEdit* edit;
+        const char* name;
         const char* main;
         const char* editCaption;
         const char* newEntry;
@@ -141,51 +146,27 @@ TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
     const QStringList b = {"/msg <user> ", "/squelch <user>", "/kick <user>", "/ban <user>",
                            "/designate <user>"};
     const std::vector<Expected> editors = {
-        {widget<TDSStringListEdit>("slOwners"),
-         "Owners:",
-         "Edit Owner Name:",
-         "New User",
-         "New",
-         false,
-         {}},
-        {widget<TDSStringListEdit>("slMembers"),
-         "Members:",
-         "Edit Member Name:",
-         "New User",
-         "New",
-         false,
-         {}},
-        {widget<TDSStringListEdit>("slPhrase"),
-         "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true, a},
-        {widget<TDSStringListEdit>("slWhisper"),
-         "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response", true, a},
-        {widget<TDSStringListEdit>("slUserJoin"), "User Name:", "Edit User Name:", "New User",
-         "New Response", true, b},
-        {widget<TDSStringListEdit>("slBan"),
-         "Ban These Users:",
-         "Edit User Name:",
-         "New",
-         "New",
-         false,
-         {}},
-        {widget<TDSStringListEdit>("slNoBan"),
-         "Do NOT Ban These Users:",
-         "Edit User Name:",
-         "New",
-         "New",
-         false,
-         {}},
+        {"slOwners", "Owners:", "Edit Owner Name:", "New User", "New", false, {}},
+        {"slMembers", "Members:", "Edit Member Name:", "New User", "New", false, {}},
+        {"slPhrase", "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true,
+         a},
+        {"slWhisper", "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response",
+         true, a},
+        {"slUserJoin", "User Name:", "Edit User Name:", "New User", "New Response", true, b},
+        {"slBan", "Ban These Users:", "Edit User Name:", "New", "New", false, {}},
+        {"slNoBan", "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, {}},
     };
     for (const Expected& e : editors) {
-        SCOPED_TRACE(e.main);
-        EXPECT_EQ(e.edit->mainCaption(), e.main);
-        EXPECT_EQ(e.edit->editCaption(), e.editCaption);
-        EXPECT_EQ(e.edit->newEntryText(), e.newEntry);
-        EXPECT_EQ(e.edit->newResponseText(), e.newResponse);
-        EXPECT_EQ(e.edit->multiList(), e.multi);
+        SCOPED_TRACE(e.name);
+        const auto* edit = widget<TDSStringListEdit>(e.name);
+        EXPECT_EQ(edit->mainCaption(), e.main);
+        EXPECT_EQ(edit->editCaption(), e.editCaption);
+        EXPECT_EQ(edit->newEntryText(), e.newEntry);
+        EXPECT_EQ(edit->newResponseText(), e.newResponse);
+        EXPECT_EQ(edit->multiList(), e.multi);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(e.edit->presets(i), e.presets);
-            EXPECT_EQ(e.edit->responseCaption(i), QString("Response #%1:").arg(i + 1));
+            EXPECT_EQ(edit->presets(i), e.presets);
+            EXPECT_EQ(edit->responseCaption(i), QString("Response #%1:").arg(i + 1));
         }
     }
 }
@@ -194,7 +175,7 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     open(false);
     QTest::keyClicks(widget<QComboBox>("cmUserName"), "x");
     click(widget<QCheckBox>("cbAllEvents"));
-    click(widget<QPushButton>("btnDeleteName"));
+    click("btnDeleteName");
     const QString log = dir.filePath("chat.txt");
     testing::answerNextModal([&](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
@@ -204,9 +185,9 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
         files->selectFile(log);
         QMetaObject::invokeMethod(files, "accept");
     });
-    widget<QTabWidget>("pcSetup")->setCurrentIndex(1);
+    showTab(1);
     widget<QCheckBox>("cbLog")->setChecked(true);
-    click(widget<QPushButton>("btnChange"));
+    click("btnChange");
     EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);
     EXPECT_THAT(chosenLogs, ElementsAre(log.toStdString()));
 
@@ -220,7 +201,7 @@ TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
     open(false);
     click(widget<QCheckBox>("cbAllEvents"));
     widget<QCheckBox>("cbDirectSound")->setChecked(true);
-    click(widget<QPushButton>("btnOk"));
+    click("btnOk");
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.masterSwitch());
@@ -232,7 +213,7 @@ TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
 TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
     for (bool modified : {false, true}) {
         open(modified);
-        click(widget<QPushButton>("btnOk"));
+        click("btnOk");
         EXPECT_EQ(dialog->modified(), modified);
         EXPECT_EQ(dialog->values().lists.IntervalList, lists.IntervalList);
         EXPECT_EQ(dialog->values().lists.CommandLevel, lists.CommandLevel);
@@ -241,28 +222,30 @@ TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
 
 TEST_F(SetupDialogTest, TheMaskedPasswordWinsWhileMultiplePasswordsAreOff) {
     open();
-    EXPECT_FALSE(widget<QLineEdit>("edUniquePass")->isHidden());
+    auto* edUniquePass = widget<QLineEdit>("edUniquePass");
+    EXPECT_FALSE(edUniquePass->isHidden());
     EXPECT_TRUE(widget<QComboBox>("cmPassword")->isHidden());
     EXPECT_TRUE(widget<QPushButton>("btnDeletePassword")->isHidden());
-    EXPECT_EQ(widget<QLineEdit>("edUniquePass")->displayText(), "******");
+    EXPECT_EQ(edUniquePass->displayText(), "******");
     widget<QComboBox>("cmPassword")->setEditText("other");
-    widget<QLineEdit>("edUniquePass")->clear();
-    QTest::keyClicks(widget<QLineEdit>("edUniquePass"), "masked");
-    click(widget<QPushButton>("btnOk"));
+    edUniquePass->clear();
+    QTest::keyClicks(edUniquePass, "masked");
+    click("btnOk");
     EXPECT_EQ(dialog->values().options.password(), "masked");
     EXPECT_THAT(dialog->values().lists.PasswordList, ElementsAre("p1", "p2"));
 }
 
 TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList) {
     open();
+    auto* cmPassword = widget<QComboBox>("cmPassword");
     click(widget<QCheckBox>("cbAllowMulti"));
     EXPECT_TRUE(widget<QLineEdit>("edUniquePass")->isHidden());
-    EXPECT_FALSE(widget<QComboBox>("cmPassword")->isHidden());
+    EXPECT_FALSE(cmPassword->isHidden());
     EXPECT_FALSE(widget<QPushButton>("btnDeletePassword")->isHidden());
-    EXPECT_EQ(widget<QComboBox>("cmPassword")->count(), 0);
-    EXPECT_EQ(widget<QComboBox>("cmPassword")->currentText(), "");
-    QTest::keyClicks(widget<QComboBox>("cmPassword"), "newpass");
-    click(widget<QPushButton>("btnOk"));
+    EXPECT_EQ(cmPassword->count(), 0);
+    EXPECT_EQ(cmPassword->currentText(), "");
+    QTest::keyClicks(cmPassword, "newpass");
+    click("btnOk");
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.allowMultiplePasswords());
     EXPECT_EQ(dialog->values().options.password(), "newpass");
@@ -271,26 +254,28 @@ TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList
 
 TEST_F(SetupDialogTest, ANameIsAddedOnLeavingTheFieldUnlessListedInAnyCase) {
     open();
-    widget<QComboBox>("cmUserName")->setFocus();
-    widget<QComboBox>("cmUserName")->setEditText("");
-    QTest::keyClicks(widget<QComboBox>("cmUserName"), "vERDO");
+    auto* cmUserName = widget<QComboBox>("cmUserName");
+    cmUserName->setFocus();
+    cmUserName->setEditText("");
+    QTest::keyClicks(cmUserName, "vERDO");
     widget<QSpinBox>("seDelay")->setFocus();
-    EXPECT_EQ(widget<QComboBox>("cmUserName")->count(), 2);
-    widget<QComboBox>("cmUserName")->setFocus();
-    widget<QComboBox>("cmUserName")->setEditText("");
-    QTest::keyClicks(widget<QComboBox>("cmUserName"), "Third");
+    EXPECT_EQ(cmUserName->count(), 2);
+    cmUserName->setFocus();
+    cmUserName->setEditText("");
+    QTest::keyClicks(cmUserName, "Third");
     widget<QSpinBox>("seDelay")->setFocus();
-    EXPECT_EQ(widget<QComboBox>("cmUserName")->count(), 3);
+    EXPECT_EQ(cmUserName->count(), 3);
     // "Delete" removes the item the field shows.
-    widget<QComboBox>("cmUserName")->setCurrentIndex(0);
-    click(widget<QPushButton>("btnDeleteName"));
-    click(widget<QPushButton>("btnDeleteName"));  // nothing shown any more: nothing removed
-    click(widget<QPushButton>("btnOk"));
+    cmUserName->setCurrentIndex(0);
+    click("btnDeleteName");
+    click("btnDeleteName");  // nothing shown any more: nothing removed
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.NameList, ElementsAre("Other", "Third"));
 }
 
 TEST_F(SetupDialogTest, ServersAreAddedAtTheTopAndMoveWithinTheList) {
     open();
+    auto* lstServer = widget<QListWidget>("lstServer");
     testing::answerNextModal([](QWidget* modal) {
         auto* input = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(input, nullptr);
@@ -299,16 +284,16 @@ TEST_F(SetupDialogTest, ServersAreAddedAtTheTopAndMoveWithinTheList) {
         input->setTextValue("new.example");
         input->accept();
     });
-    click(widget<QPushButton>("btnAddServer"));
-    EXPECT_EQ(widget<QListWidget>("lstServer")->currentRow(), 0);
-    click(widget<QPushButton>("btnMoveUp"));  // the first cannot move up
-    selectRow(widget<QListWidget>("lstServer"), 3);
-    click(widget<QPushButton>("btnMoveDown"));  // the last cannot move down
-    click(widget<QPushButton>("btnMoveUp"));
-    EXPECT_EQ(widget<QListWidget>("lstServer")->currentRow(), 2);
-    click(widget<QPushButton>("btnDeleteServer"));
-    EXPECT_EQ(widget<QListWidget>("lstServer")->selectedItems().size(), 0);
-    click(widget<QPushButton>("btnOk"));
+    click("btnAddServer");
+    EXPECT_EQ(lstServer->currentRow(), 0);
+    click("btnMoveUp");  // the first cannot move up
+    selectRow(lstServer, 3);
+    click("btnMoveDown");  // the last cannot move down
+    click("btnMoveUp");
+    EXPECT_EQ(lstServer->currentRow(), 2);
+    click("btnDeleteServer");
+    EXPECT_EQ(lstServer->selectedItems().size(), 0);
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.ServerList,
                 ElementsAre("new.example", "a.example", "b.example"));
 }
@@ -321,11 +306,11 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
     EXPECT_EQ(widget<QSpinBox>("seDelay")->value(), 2);
     EXPECT_EQ(widget<QSpinBox>("seConnect")->value(), 100);
     EXPECT_EQ(widget<QSpinBox>("seLogin")->value(), 2);
-    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
+    showTab(7);
     selectRow(widget<QListWidget>("lstTimers"), 1);
     EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 10000);
     EXPECT_EQ(widget<QLineEdit>("edTimer")->text(), "tick");
-    click(widget<QPushButton>("btnOk"));
+    click("btnOk");
     const tOptions& stored = dialog->values().options;
     EXPECT_EQ(stored.reciteDelay(), 2);
     EXPECT_EQ(stored.connectionTimeout(), 100);
@@ -336,18 +321,20 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
 
 TEST_F(SetupDialogTest, TimersAreAddedEditedAndDeletedTogetherWithTheirIntervals) {
     open();
-    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
-    click(widget<QPushButton>("btnAddTimer"));
+    auto* seInterval = widget<QSpinBox>("seInterval");
+    auto* edTimer = widget<QLineEdit>("edTimer");
+    showTab(7);
+    click("btnAddTimer");
     EXPECT_EQ(widget<QListWidget>("lstTimers")->currentRow(), 2);
-    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 60);
-    EXPECT_EQ(widget<QLineEdit>("edTimer")->selectedText(), "New Response");
-    QTest::keyClicks(widget<QLineEdit>("edTimer"), "Hourly");
-    widget<QSpinBox>("seInterval")->setValue(3600);
+    EXPECT_EQ(seInterval->value(), 60);
+    EXPECT_EQ(edTimer->selectedText(), "New Response");
+    QTest::keyClicks(edTimer, "Hourly");
+    seInterval->setValue(3600);
     selectRow(widget<QListWidget>("lstTimers"), 0);
-    click(widget<QPushButton>("btnDeleteTimer"));
-    EXPECT_EQ(widget<QLineEdit>("edTimer")->text(), "");
-    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 0);
-    click(widget<QPushButton>("btnOk"));
+    click("btnDeleteTimer");
+    EXPECT_EQ(edTimer->text(), "");
+    EXPECT_EQ(seInterval->value(), 0);
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.TimerList, ElementsAre("tick", "Hourly"));
     EXPECT_THAT(dialog->values().lists.IntervalList, ElementsAre("20000", "3600"));
 }
@@ -358,10 +345,10 @@ TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
     lists.TimerList = {std::string(200, 'W')};
     lists.IntervalList = {"88"};
     open();
-    widget<QTabWidget>("pcSetup")->setCurrentIndex(7);
-    const QImage image = widget<QListWidget>("lstTimers")->viewport()->grab().toImage();
-    const QRect row =
-        widget<QListWidget>("lstTimers")->visualItemRect(widget<QListWidget>("lstTimers")->item(0));
+    auto* lstTimers = widget<QListWidget>("lstTimers");
+    showTab(7);
+    const QImage image = lstTimers->viewport()->grab().toImage();
+    const QRect row = lstTimers->visualItemRect(lstTimers->item(0));
     const QRgb paper = image.pixel(row.right() - 1, row.center().y());
     const auto inked = [&](int from, int to) {
         for (int x = from; x < to; ++x) {
@@ -384,7 +371,7 @@ TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
     answerQuestion(widget<QPushButton>("btnClearCommands"), "Clear all commands?", QMessageBox::No);
     EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 2);
     EXPECT_EQ(widget<QListWidget>("lstCommand")->count(), 2);
-    click(widget<QPushButton>("btnOk"));
+    click("btnOk");
     EXPECT_FALSE(dialog->modified());
     EXPECT_EQ(dialog->values().lists.TimerList, lists.TimerList);
     EXPECT_EQ(dialog->values().lists.CommandList, lists.CommandList);
@@ -395,7 +382,7 @@ TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModi
     answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
                    QMessageBox::Yes);
     EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 0);
-    click(widget<QPushButton>("btnOk"));
+    click("btnOk");
     EXPECT_FALSE(dialog->modified());
     tOptions liveOptions = options;
     ChatLists live = lists;
@@ -406,33 +393,37 @@ TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModi
 
 TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
     open();
-    widget<QTabWidget>("pcSetup")->setCurrentIndex(6);
-    ASSERT_EQ(widget<QComboBox>("cmCommandRes")->count(), 21);
+    auto* cmCommandRes = widget<QComboBox>("cmCommandRes");
+    auto* cmLevel = widget<QComboBox>("cmLevel");
+    auto* lstCommand = widget<QListWidget>("lstCommand");
+    auto* edCommand = widget<QLineEdit>("edCommand");
+    showTab(6);
+    ASSERT_EQ(cmCommandRes->count(), 21);
     for (std::size_t i = 0; i < BuiltInCommands.size(); ++i)
-        EXPECT_EQ(widget<QComboBox>("cmCommandRes")->itemText(static_cast<int>(i)).toStdString(),
+        EXPECT_EQ(cmCommandRes->itemText(static_cast<int>(i)).toStdString(),
                   BuiltInCommands[i].token);
-    EXPECT_EQ(widget<QComboBox>("cmCommandRes")->maxVisibleItems(), 30);
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(0), "Any User");
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(1), "Owners Only");
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->itemText(2), "Members");
+    EXPECT_EQ(cmCommandRes->maxVisibleItems(), 30);
+    EXPECT_EQ(cmLevel->itemText(0), "Any User");
+    EXPECT_EQ(cmLevel->itemText(1), "Owners Only");
+    EXPECT_EQ(cmLevel->itemText(2), "Members");
 
-    selectRow(widget<QListWidget>("lstCommand"), 1);
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Owners Only");  // a stored "x"
-    EXPECT_EQ(widget<QComboBox>("cmCommandRes")->currentText(), "<join>");
-    selectRow(widget<QListWidget>("lstCommand"), 0);
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Any User");
-    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "/hi");
+    selectRow(lstCommand, 1);
+    EXPECT_EQ(cmLevel->currentText(), "Owners Only");  // a stored "x"
+    EXPECT_EQ(cmCommandRes->currentText(), "<join>");
+    selectRow(lstCommand, 0);
+    EXPECT_EQ(cmLevel->currentText(), "Any User");
+    EXPECT_EQ(edCommand->text(), "/hi");
 
-    click(widget<QPushButton>("btnAddCommand"));
-    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "New command");
-    EXPECT_EQ(widget<QComboBox>("cmLevel")->currentText(), "Owners Only");
-    QTest::keyClicks(widget<QLineEdit>("edCommand"), "/greet");
-    widget<QComboBox>("cmLevel")->setCurrentIndex(2);
-    emit widget<QComboBox>("cmLevel")->activated(2);
-    selectRow(widget<QListWidget>("lstCommand"), 0);
-    click(widget<QPushButton>("btnDeleteCommand"));
-    EXPECT_EQ(widget<QLineEdit>("edCommand")->text(), "");
-    click(widget<QPushButton>("btnOk"));
+    click("btnAddCommand");
+    EXPECT_EQ(edCommand->text(), "New command");
+    EXPECT_EQ(cmLevel->currentText(), "Owners Only");
+    QTest::keyClicks(edCommand, "/greet");
+    cmLevel->setCurrentIndex(2);
+    emit cmLevel->activated(2);
+    selectRow(lstCommand, 0);
+    click("btnDeleteCommand");
+    EXPECT_EQ(edCommand->text(), "");
+    click("btnOk");
     const ChatLists& stored = dialog->values().lists;
     EXPECT_THAT(stored.CommandList, ElementsAre("/odd", "/greet"));
     EXPECT_THAT(stored.CommandRes, ElementsAre("<join>", "New Command Response"));
@@ -450,7 +441,7 @@ TEST_F(SetupDialogTest, ProductActionsOfferTheirPresetsAndAreKeptWhole) {
     EXPECT_EQ(starcraft->currentText(), "/stats <user> STAR");
     broodWar->setCurrentIndex(2);
     emit broodWar->activated(2);
-    click(widget<QPushButton>("btnOk"));
+    click("btnOk");
     EXPECT_EQ(dialog->values().lists.ProductActions[7], "/ban <user>");
     EXPECT_EQ(dialog->values().lists.ProductActions[0], "None");
     EXPECT_TRUE(dialog->modified());
