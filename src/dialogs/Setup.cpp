@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "dialogs/DialogBoxes.h"
 #include "dialogs/SetupBanningPage.h"

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QListWidget;
 
 namespace verdo {
 

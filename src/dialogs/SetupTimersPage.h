@@ -5,6 +5,7 @@
 #include "dialogs/SetupPage.h"
 
 class QLineEdit;
+class QListWidget;
 class QSpinBox;
 
 namespace verdo {
