@@ -20,9 +20,10 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <memory>
+#include <stdexcept>
 
-#include "engine/CommandTable.h"
 #include "controls/DSStringListEdit.h"
+#include "engine/CommandTable.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -50,6 +51,14 @@ class SetupDialogTest : public ::testing::Test {
                            tStringList{"a3", "b3"}};
     }
 
+    // A control of the open dialog, found by its name.
+    template <class Widget>
+    Widget* widget(const char* name) const {
+        auto* found = dialog->findChild<Widget*>(name);
+        if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
+        return found;
+    }
+
     void open(bool modified = false) {
         dialog = std::make_unique<TfrmSetup>(nullptr, options, lists, modified,
                                              dir.path().toStdString());
@@ -62,6 +71,10 @@ class SetupDialogTest : public ::testing::Test {
     void click(QAbstractButton* button) {
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(4, button->height() / 2));
     }
+
+    void click(const char* buttonName) { click(widget<QPushButton>(buttonName)); }
+
+    void showTab(int position) { widget<QTabWidget>("pcSetup")->setCurrentIndex(position); }
 
     void selectRow(QListWidget* list, int row) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -90,6 +103,7 @@ class SetupDialogTest : public ::testing::Test {
 
 TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     open();
+    auto* pcSetup = widget<QTabWidget>("pcSetup");
     EXPECT_EQ(dialog->windowTitle(), "VerdoChat Configuration");
     EXPECT_TRUE(dialog->isModal());
     const QStringList captions = {"General Options", "Log File/Owners", "Responses", "User Join",
@@ -97,29 +111,29 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     const std::vector<std::string> expected = {
         "General Options Tab ", "Log File/Owners Tab", "Responses Tab",         "User Join Tab",
         "Banning Tab",          "Product Action Tab",  "User Defined Commands", "Timers Tab"};
-    ASSERT_EQ(dialog->pcSetup->count(), 8);
-    EXPECT_EQ(dialog->pcSetup->currentIndex(), 0);
+    ASSERT_EQ(pcSetup->count(), 8);
+    EXPECT_EQ(pcSetup->currentIndex(), 0);
     for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(dialog->pcSetup->tabText(i), captions[i]);
-        dialog->pcSetup->setCurrentIndex(i);
+        EXPECT_EQ(pcSetup->tabText(i), captions[i]);
+        pcSetup->setCurrentIndex(i);
         if (i % 2 == 0) {
-            click(dialog->btnHelp);
+            click("btnHelp");
         } else {
-            QTest::keyClick(dialog->pcSetup->currentWidget(), Qt::Key_F1);
+            QTest::keyClick(pcSetup->currentWidget(), Qt::Key_F1);
         }
     }
     EXPECT_EQ(topics, expected);
     EXPECT_EQ(TfrmSetup::helpTopic(8), "Chat Configuration");
-    EXPECT_EQ(dialog->btnOk->text(), "&Ok");
-    EXPECT_TRUE(dialog->btnOk->isDefault());
-    EXPECT_EQ(dialog->btnCancel->text(), "&Cancel");
-    EXPECT_EQ(dialog->btnHelp->text(), "&Help");
+    EXPECT_EQ(widget<QPushButton>("btnOk")->text(), "&Ok");
+    EXPECT_TRUE(widget<QPushButton>("btnOk")->isDefault());
+    EXPECT_EQ(widget<QPushButton>("btnCancel")->text(), "&Cancel");
+    EXPECT_EQ(widget<QPushButton>("btnHelp")->text(), "&Help");
 }
 
 TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
     open();
     struct Expected {
-        TDSStringListEdit* edit;
+        const char* name;
         const char* main;
         const char* editCaption;
         const char* newEntry;
@@ -132,35 +146,36 @@ TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
     const QStringList b = {"/msg <user> ", "/squelch <user>", "/kick <user>", "/ban <user>",
                            "/designate <user>"};
     const std::vector<Expected> editors = {
-        {dialog->slOwners, "Owners:", "Edit Owner Name:", "New User", "New", false, {}},
-        {dialog->slMembers, "Members:", "Edit Member Name:", "New User", "New", false, {}},
-        {dialog->slPhrase, "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response",
+        {"slOwners", "Owners:", "Edit Owner Name:", "New User", "New", false, {}},
+        {"slMembers", "Members:", "Edit Member Name:", "New User", "New", false, {}},
+        {"slPhrase", "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true,
+         a},
+        {"slWhisper", "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response",
          true, a},
-        {dialog->slWhisper, "Whisper to Respond to:", "Edit Whisper:", "New Whisper",
-         "New Response", true, a},
-        {dialog->slUserJoin, "User Name:", "Edit User Name:", "New User", "New Response", true, b},
-        {dialog->slBan, "Ban These Users:", "Edit User Name:", "New", "New", false, {}},
-        {dialog->slNoBan, "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, {}},
+        {"slUserJoin", "User Name:", "Edit User Name:", "New User", "New Response", true, b},
+        {"slBan", "Ban These Users:", "Edit User Name:", "New", "New", false, {}},
+        {"slNoBan", "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, {}},
     };
     for (const Expected& e : editors) {
-        SCOPED_TRACE(e.main);
-        EXPECT_EQ(e.edit->mainCaption(), e.main);
-        EXPECT_EQ(e.edit->editCaption(), e.editCaption);
-        EXPECT_EQ(e.edit->newEntryText(), e.newEntry);
-        EXPECT_EQ(e.edit->newResponseText(), e.newResponse);
-        EXPECT_EQ(e.edit->multiList(), e.multi);
+        SCOPED_TRACE(e.name);
+        const auto* edit = widget<TDSStringListEdit>(e.name);
+        EXPECT_EQ(edit->mainCaption(), e.main);
+        EXPECT_EQ(edit->editCaption(), e.editCaption);
+        EXPECT_EQ(edit->newEntryText(), e.newEntry);
+        EXPECT_EQ(edit->newResponseText(), e.newResponse);
+        EXPECT_EQ(edit->multiList(), e.multi);
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(e.edit->presets(i), e.presets);
-            EXPECT_EQ(e.edit->responseCaption(i), QString("Response #%1:").arg(i + 1));
+            EXPECT_EQ(edit->presets(i), e.presets);
+            EXPECT_EQ(edit->responseCaption(i), QString("Response #%1:").arg(i + 1));
         }
     }
 }
 
 TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     open(false);
-    QTest::keyClicks(dialog->cmUserName, "x");
-    click(dialog->checkBox("cbAllEvents"));
-    click(dialog->btnDeleteName);
+    QTest::keyClicks(widget<QComboBox>("cmUserName"), "x");
+    click(widget<QCheckBox>("cbAllEvents"));
+    click("btnDeleteName");
     const QString log = dir.filePath("chat.txt");
     testing::answerNextModal([&](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
@@ -170,10 +185,10 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
         files->selectFile(log);
         QMetaObject::invokeMethod(files, "accept");
     });
-    dialog->pcSetup->setCurrentIndex(1);
-    dialog->checkBox("cbLog")->setChecked(true);
-    click(dialog->btnChange);
-    EXPECT_EQ(dialog->edLogFIle->text(), log);
+    showTab(1);
+    widget<QCheckBox>("cbLog")->setChecked(true);
+    click("btnChange");
+    EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);
     EXPECT_THAT(chosenLogs, ElementsAre(log.toStdString()));
 
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -184,9 +199,9 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
 
 TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
     open(false);
-    click(dialog->checkBox("cbAllEvents"));
-    dialog->checkBox("cbDirectSound")->setChecked(true);
-    click(dialog->btnOk);
+    click(widget<QCheckBox>("cbAllEvents"));
+    widget<QCheckBox>("cbDirectSound")->setChecked(true);
+    click("btnOk");
     ASSERT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.masterSwitch());
@@ -198,7 +213,7 @@ TEST_F(SetupDialogTest, OkHandsBackTheEditsAndTheModifiedFlag) {
 TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
     for (bool modified : {false, true}) {
         open(modified);
-        click(dialog->btnOk);
+        click("btnOk");
         EXPECT_EQ(dialog->modified(), modified);
         EXPECT_EQ(dialog->values().lists.IntervalList, lists.IntervalList);
         EXPECT_EQ(dialog->values().lists.CommandLevel, lists.CommandLevel);
@@ -207,28 +222,30 @@ TEST_F(SetupDialogTest, OpeningChangesNothingSoOkWithoutEditsKeepsTheFlag) {
 
 TEST_F(SetupDialogTest, TheMaskedPasswordWinsWhileMultiplePasswordsAreOff) {
     open();
-    EXPECT_FALSE(dialog->edUniquePass->isHidden());
-    EXPECT_TRUE(dialog->cmPassword->isHidden());
-    EXPECT_TRUE(dialog->btnDeletePassword->isHidden());
-    EXPECT_EQ(dialog->edUniquePass->displayText(), "******");
-    dialog->cmPassword->setEditText("other");
-    dialog->edUniquePass->clear();
-    QTest::keyClicks(dialog->edUniquePass, "masked");
-    click(dialog->btnOk);
+    auto* edUniquePass = widget<QLineEdit>("edUniquePass");
+    EXPECT_FALSE(edUniquePass->isHidden());
+    EXPECT_TRUE(widget<QComboBox>("cmPassword")->isHidden());
+    EXPECT_TRUE(widget<QPushButton>("btnDeletePassword")->isHidden());
+    EXPECT_EQ(edUniquePass->displayText(), "******");
+    widget<QComboBox>("cmPassword")->setEditText("other");
+    edUniquePass->clear();
+    QTest::keyClicks(edUniquePass, "masked");
+    click("btnOk");
     EXPECT_EQ(dialog->values().options.password(), "masked");
     EXPECT_THAT(dialog->values().lists.PasswordList, ElementsAre("p1", "p2"));
 }
 
 TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList) {
     open();
-    click(dialog->checkBox("cbAllowMulti"));
-    EXPECT_TRUE(dialog->edUniquePass->isHidden());
-    EXPECT_FALSE(dialog->cmPassword->isHidden());
-    EXPECT_FALSE(dialog->btnDeletePassword->isHidden());
-    EXPECT_EQ(dialog->cmPassword->count(), 0);
-    EXPECT_EQ(dialog->cmPassword->currentText(), "");
-    QTest::keyClicks(dialog->cmPassword, "newpass");
-    click(dialog->btnOk);
+    auto* cmPassword = widget<QComboBox>("cmPassword");
+    click(widget<QCheckBox>("cbAllowMulti"));
+    EXPECT_TRUE(widget<QLineEdit>("edUniquePass")->isHidden());
+    EXPECT_FALSE(cmPassword->isHidden());
+    EXPECT_FALSE(widget<QPushButton>("btnDeletePassword")->isHidden());
+    EXPECT_EQ(cmPassword->count(), 0);
+    EXPECT_EQ(cmPassword->currentText(), "");
+    QTest::keyClicks(cmPassword, "newpass");
+    click("btnOk");
     EXPECT_TRUE(dialog->modified());
     EXPECT_TRUE(dialog->values().options.allowMultiplePasswords());
     EXPECT_EQ(dialog->values().options.password(), "newpass");
@@ -237,26 +254,28 @@ TEST_F(SetupDialogTest, SwitchingMultiplePasswordsOnEmptiesTheDropDownAndItsList
 
 TEST_F(SetupDialogTest, ANameIsAddedOnLeavingTheFieldUnlessListedInAnyCase) {
     open();
-    dialog->cmUserName->setFocus();
-    dialog->cmUserName->setEditText("");
-    QTest::keyClicks(dialog->cmUserName, "vERDO");
-    dialog->seDelay->setFocus();
-    EXPECT_EQ(dialog->cmUserName->count(), 2);
-    dialog->cmUserName->setFocus();
-    dialog->cmUserName->setEditText("");
-    QTest::keyClicks(dialog->cmUserName, "Third");
-    dialog->seDelay->setFocus();
-    EXPECT_EQ(dialog->cmUserName->count(), 3);
+    auto* cmUserName = widget<QComboBox>("cmUserName");
+    cmUserName->setFocus();
+    cmUserName->setEditText("");
+    QTest::keyClicks(cmUserName, "vERDO");
+    widget<QSpinBox>("seDelay")->setFocus();
+    EXPECT_EQ(cmUserName->count(), 2);
+    cmUserName->setFocus();
+    cmUserName->setEditText("");
+    QTest::keyClicks(cmUserName, "Third");
+    widget<QSpinBox>("seDelay")->setFocus();
+    EXPECT_EQ(cmUserName->count(), 3);
     // "Delete" removes the item the field shows.
-    dialog->cmUserName->setCurrentIndex(0);
-    click(dialog->btnDeleteName);
-    click(dialog->btnDeleteName);  // nothing shown any more: nothing removed
-    click(dialog->btnOk);
+    cmUserName->setCurrentIndex(0);
+    click("btnDeleteName");
+    click("btnDeleteName");  // nothing shown any more: nothing removed
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.NameList, ElementsAre("Other", "Third"));
 }
 
 TEST_F(SetupDialogTest, ServersAreAddedAtTheTopAndMoveWithinTheList) {
     open();
+    auto* lstServer = widget<QListWidget>("lstServer");
     testing::answerNextModal([](QWidget* modal) {
         auto* input = qobject_cast<QInputDialog*>(modal);
         ASSERT_NE(input, nullptr);
@@ -265,16 +284,16 @@ TEST_F(SetupDialogTest, ServersAreAddedAtTheTopAndMoveWithinTheList) {
         input->setTextValue("new.example");
         input->accept();
     });
-    click(dialog->btnAddServer);
-    EXPECT_EQ(dialog->lstServer->currentRow(), 0);
-    click(dialog->btnMoveUp);  // the first cannot move up
-    selectRow(dialog->lstServer, 3);
-    click(dialog->btnMoveDown);  // the last cannot move down
-    click(dialog->btnMoveUp);
-    EXPECT_EQ(dialog->lstServer->currentRow(), 2);
-    click(dialog->btnDeleteServer);
-    EXPECT_EQ(dialog->lstServer->selectedItems().size(), 0);
-    click(dialog->btnOk);
+    click("btnAddServer");
+    EXPECT_EQ(lstServer->currentRow(), 0);
+    click("btnMoveUp");  // the first cannot move up
+    selectRow(lstServer, 3);
+    click("btnMoveDown");  // the last cannot move down
+    click("btnMoveUp");
+    EXPECT_EQ(lstServer->currentRow(), 2);
+    click("btnDeleteServer");
+    EXPECT_EQ(lstServer->selectedItems().size(), 0);
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.ServerList,
                 ElementsAre("new.example", "a.example", "b.example"));
 }
@@ -284,14 +303,14 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
     options.setConnectionTimeout(500);
     options.setLoginTimeout(-3);
     open();
-    EXPECT_EQ(dialog->seDelay->value(), 2);
-    EXPECT_EQ(dialog->seConnect->value(), 100);
-    EXPECT_EQ(dialog->seLogin->value(), 2);
-    dialog->pcSetup->setCurrentIndex(7);
-    selectRow(dialog->lstTimers, 1);
-    EXPECT_EQ(dialog->seInterval->value(), 10000);
-    EXPECT_EQ(dialog->edTimer->text(), "tick");
-    click(dialog->btnOk);
+    EXPECT_EQ(widget<QSpinBox>("seDelay")->value(), 2);
+    EXPECT_EQ(widget<QSpinBox>("seConnect")->value(), 100);
+    EXPECT_EQ(widget<QSpinBox>("seLogin")->value(), 2);
+    showTab(7);
+    selectRow(widget<QListWidget>("lstTimers"), 1);
+    EXPECT_EQ(widget<QSpinBox>("seInterval")->value(), 10000);
+    EXPECT_EQ(widget<QLineEdit>("edTimer")->text(), "tick");
+    click("btnOk");
     const tOptions& stored = dialog->values().options;
     EXPECT_EQ(stored.reciteDelay(), 2);
     EXPECT_EQ(stored.connectionTimeout(), 100);
@@ -302,18 +321,20 @@ TEST_F(SetupDialogTest, StoredValuesOutsideTheirRangesAreBroughtIn) {
 
 TEST_F(SetupDialogTest, TimersAreAddedEditedAndDeletedTogetherWithTheirIntervals) {
     open();
-    dialog->pcSetup->setCurrentIndex(7);
-    click(dialog->btnAddTimer);
-    EXPECT_EQ(dialog->lstTimers->currentRow(), 2);
-    EXPECT_EQ(dialog->seInterval->value(), 60);
-    EXPECT_EQ(dialog->edTimer->selectedText(), "New Response");
-    QTest::keyClicks(dialog->edTimer, "Hourly");
-    dialog->seInterval->setValue(3600);
-    selectRow(dialog->lstTimers, 0);
-    click(dialog->btnDeleteTimer);
-    EXPECT_EQ(dialog->edTimer->text(), "");
-    EXPECT_EQ(dialog->seInterval->value(), 0);
-    click(dialog->btnOk);
+    auto* seInterval = widget<QSpinBox>("seInterval");
+    auto* edTimer = widget<QLineEdit>("edTimer");
+    showTab(7);
+    click("btnAddTimer");
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->currentRow(), 2);
+    EXPECT_EQ(seInterval->value(), 60);
+    EXPECT_EQ(edTimer->selectedText(), "New Response");
+    QTest::keyClicks(edTimer, "Hourly");
+    seInterval->setValue(3600);
+    selectRow(widget<QListWidget>("lstTimers"), 0);
+    click("btnDeleteTimer");
+    EXPECT_EQ(edTimer->text(), "");
+    EXPECT_EQ(seInterval->value(), 0);
+    click("btnOk");
     EXPECT_THAT(dialog->values().lists.TimerList, ElementsAre("tick", "Hourly"));
     EXPECT_THAT(dialog->values().lists.IntervalList, ElementsAre("20000", "3600"));
 }
@@ -324,9 +345,10 @@ TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
     lists.TimerList = {std::string(200, 'W')};
     lists.IntervalList = {"88"};
     open();
-    dialog->pcSetup->setCurrentIndex(7);
-    const QImage image = dialog->lstTimers->viewport()->grab().toImage();
-    const QRect row = dialog->lstTimers->visualItemRect(dialog->lstTimers->item(0));
+    auto* lstTimers = widget<QListWidget>("lstTimers");
+    showTab(7);
+    const QImage image = lstTimers->viewport()->grab().toImage();
+    const QRect row = lstTimers->visualItemRect(lstTimers->item(0));
     const QRgb paper = image.pixel(row.right() - 1, row.center().y());
     const auto inked = [&](int from, int to) {
         for (int x = from; x < to; ++x) {
@@ -344,11 +366,12 @@ TEST_F(SetupDialogTest, TimerRowsShowTheResponseLeftAndTheIntervalAtTheRight) {
 
 TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
     open();
-    answerQuestion(dialog->btnClearTimers, "Clear all timer responses?", QMessageBox::No);
-    answerQuestion(dialog->btnClearCommands, "Clear all commands?", QMessageBox::No);
-    EXPECT_EQ(dialog->lstTimers->count(), 2);
-    EXPECT_EQ(dialog->lstCommand->count(), 2);
-    click(dialog->btnOk);
+    answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
+                   QMessageBox::No);
+    answerQuestion(widget<QPushButton>("btnClearCommands"), "Clear all commands?", QMessageBox::No);
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 2);
+    EXPECT_EQ(widget<QListWidget>("lstCommand")->count(), 2);
+    click("btnOk");
     EXPECT_FALSE(dialog->modified());
     EXPECT_EQ(dialog->values().lists.TimerList, lists.TimerList);
     EXPECT_EQ(dialog->values().lists.CommandList, lists.CommandList);
@@ -356,9 +379,10 @@ TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
 
 TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModified) {
     open(false);
-    answerQuestion(dialog->btnClearTimers, "Clear all timer responses?", QMessageBox::Yes);
-    EXPECT_EQ(dialog->lstTimers->count(), 0);
-    click(dialog->btnOk);
+    answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
+                   QMessageBox::Yes);
+    EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 0);
+    click("btnOk");
     EXPECT_FALSE(dialog->modified());
     tOptions liveOptions = options;
     ChatLists live = lists;
@@ -369,33 +393,37 @@ TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModi
 
 TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
     open();
-    dialog->pcSetup->setCurrentIndex(6);
-    ASSERT_EQ(dialog->cmCommandRes->count(), 21);
+    auto* cmCommandRes = widget<QComboBox>("cmCommandRes");
+    auto* cmLevel = widget<QComboBox>("cmLevel");
+    auto* lstCommand = widget<QListWidget>("lstCommand");
+    auto* edCommand = widget<QLineEdit>("edCommand");
+    showTab(6);
+    ASSERT_EQ(cmCommandRes->count(), 21);
     for (std::size_t i = 0; i < BuiltInCommands.size(); ++i)
-        EXPECT_EQ(dialog->cmCommandRes->itemText(static_cast<int>(i)).toStdString(),
+        EXPECT_EQ(cmCommandRes->itemText(static_cast<int>(i)).toStdString(),
                   BuiltInCommands[i].token);
-    EXPECT_EQ(dialog->cmCommandRes->maxVisibleItems(), 30);
-    EXPECT_EQ(dialog->cmLevel->itemText(0), "Any User");
-    EXPECT_EQ(dialog->cmLevel->itemText(1), "Owners Only");
-    EXPECT_EQ(dialog->cmLevel->itemText(2), "Members");
+    EXPECT_EQ(cmCommandRes->maxVisibleItems(), 30);
+    EXPECT_EQ(cmLevel->itemText(0), "Any User");
+    EXPECT_EQ(cmLevel->itemText(1), "Owners Only");
+    EXPECT_EQ(cmLevel->itemText(2), "Members");
 
-    selectRow(dialog->lstCommand, 1);
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Owners Only");  // a stored "x"
-    EXPECT_EQ(dialog->cmCommandRes->currentText(), "<join>");
-    selectRow(dialog->lstCommand, 0);
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Any User");
-    EXPECT_EQ(dialog->edCommand->text(), "/hi");
+    selectRow(lstCommand, 1);
+    EXPECT_EQ(cmLevel->currentText(), "Owners Only");  // a stored "x"
+    EXPECT_EQ(cmCommandRes->currentText(), "<join>");
+    selectRow(lstCommand, 0);
+    EXPECT_EQ(cmLevel->currentText(), "Any User");
+    EXPECT_EQ(edCommand->text(), "/hi");
 
-    click(dialog->btnAddCommand);
-    EXPECT_EQ(dialog->edCommand->text(), "New command");
-    EXPECT_EQ(dialog->cmLevel->currentText(), "Owners Only");
-    QTest::keyClicks(dialog->edCommand, "/greet");
-    dialog->cmLevel->setCurrentIndex(2);
-    emit dialog->cmLevel->activated(2);
-    selectRow(dialog->lstCommand, 0);
-    click(dialog->btnDeleteCommand);
-    EXPECT_EQ(dialog->edCommand->text(), "");
-    click(dialog->btnOk);
+    click("btnAddCommand");
+    EXPECT_EQ(edCommand->text(), "New command");
+    EXPECT_EQ(cmLevel->currentText(), "Owners Only");
+    QTest::keyClicks(edCommand, "/greet");
+    cmLevel->setCurrentIndex(2);
+    emit cmLevel->activated(2);
+    selectRow(lstCommand, 0);
+    click("btnDeleteCommand");
+    EXPECT_EQ(edCommand->text(), "");
+    click("btnOk");
     const ChatLists& stored = dialog->values().lists;
     EXPECT_THAT(stored.CommandList, ElementsAre("/odd", "/greet"));
     EXPECT_THAT(stored.CommandRes, ElementsAre("<join>", "New Command Response"));
@@ -405,17 +433,15 @@ TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
 TEST_F(SetupDialogTest, ProductActionsOfferTheirPresetsAndAreKeptWhole) {
     lists.ProductActions[1] = "/stats <user> STAR";
     open();
-    QComboBox* starcraft = dialog->productActions[1];
-    QComboBox* broodWar = dialog->productActions[7];
-    EXPECT_EQ(starcraft->objectName(), "cmSCRetail");
-    EXPECT_EQ(broodWar->objectName(), "cmBroodWar");
+    QComboBox* starcraft = widget<QComboBox>("cmSCRetail");
+    QComboBox* broodWar = widget<QComboBox>("cmBroodWar");
     EXPECT_EQ(starcraft->count(), 5);
     EXPECT_EQ(broodWar->itemText(4), "/stats <user> SEXP");
-    EXPECT_EQ(dialog->productActions[0]->count(), 4);
+    EXPECT_EQ(widget<QComboBox>("cmChat")->count(), 4);
     EXPECT_EQ(starcraft->currentText(), "/stats <user> STAR");
     broodWar->setCurrentIndex(2);
     emit broodWar->activated(2);
-    click(dialog->btnOk);
+    click("btnOk");
     EXPECT_EQ(dialog->values().lists.ProductActions[7], "/ban <user>");
     EXPECT_EQ(dialog->values().lists.ProductActions[0], "None");
     EXPECT_TRUE(dialog->modified());

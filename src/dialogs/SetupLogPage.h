@@ -1,0 +1,35 @@
+// SetupLogPage: the "Log File/Owners" tab of the configuration dialog: the log
+// switches, the log file with its chooser, and the owner and member lists.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "dialogs/SetupPage.h"
+
+class QLineEdit;
+
+namespace verdo {
+
+class SetupLogPage : public SetupPage {
+    Q_OBJECT
+
+  public:
+    // `programDirectory` is where the log file chooser starts.
+    SetupLogPage(SetupValues& values, std::string programDirectory);
+
+    // A log file chosen with "Ch&ange...", reported at once.
+    std::function<void(const std::string& path)> OnLogFileChosen;
+
+  protected:
+    void fillFields() override;
+
+  private:
+    void changeLogClick();
+
+    QWidget* pnlLog = nullptr;
+    QLineEdit* edLogFIle = nullptr;
+    const std::string programDirectory_;
+};
+
+}  // namespace verdo
