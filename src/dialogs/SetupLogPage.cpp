@@ -63,7 +63,7 @@ void SetupLogPage::changeLogClick() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     edLogFIle->setText(path);
-    values_.options.setLogFileName(path.toStdString());
+    values_.options.setLogFileName(storedPath(path));
     markModified();
     if (OnLogFileChosen) OnLogFileChosen(values_.options.logFileName());
 }

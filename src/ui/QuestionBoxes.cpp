@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "dialogs/DialogBoxes.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -52,7 +53,7 @@ std::optional<std::string> chooseFile(QWidget& parent, const FileDialogRequest& 
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    return storedPath(dialog.selectedFiles().first());
 }
 
 void showMessageBox(QWidget& parent, const std::string& text, MessageKind kind) {
