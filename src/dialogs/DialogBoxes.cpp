@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -11,6 +12,41 @@
 #include "text/DisplayText.h"
 
 namespace verdo {
+
+namespace {
+
+QString questionText(const std::string& question) {
+    QString text = displayText(question);
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    return text;
+}
+
+QString titleOf(QWidget* parent) {
+    return parent->window()->windowTitle();
+}
+
+// "Chat Files (*.ch5)|*.ch5" in Qt's form: "Chat Files (*.ch5)".
+QString qtFilter(const std::string& filter) {
+    const QStringList parts = QString::fromLatin1(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& pattern = parts[i + 1];
+        filters << (parts[i].contains(pattern) ? parts[i] : parts[i] + " (" + pattern + ")");
+    }
+    return filters.join(";;");
+}
+
+std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request, bool save) {
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
+    dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
 
 QPushButton* dialogButton(const QString& caption, const char* name, QWidget* parent,
                           const QString& hint) {
@@ -22,23 +58,58 @@ QPushButton* dialogButton(const QString& caption, const char* name, QWidget* par
 }
 
 bool askYesNo(QWidget* parent, const std::string& question) {
-    return QMessageBox::question(parent, parent->window()->windowTitle(), displayText(question),
+    return QMessageBox::question(parent, titleOf(parent), questionText(question),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-void showError(QWidget* parent, const std::string& text) {
-    QMessageBox::critical(parent, parent->window()->windowTitle(), displayText(text));
+Answer askYesNoCancel(QWidget* parent, const std::string& question) {
+    const auto answer = QMessageBox::question(
+        parent, titleOf(parent), questionText(question),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) return Answer::Yes;
+    return answer == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
-std::optional<QString> chooseOpenFile(QWidget* parent, const OpenFileRequest& request) {
-    QFileDialog dialog(parent, request.title, request.folder, request.filter);
-    dialog.setObjectName("OpenDialog");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+void showMessage(QWidget* parent, const std::string& text, MessageKind kind) {
+    QMessageBox box(parent);
+    box.setWindowTitle(titleOf(parent));
+    box.setText(displayText(text));
+    box.setIcon(kind == MessageKind::Error     ? QMessageBox::Critical
+                : kind == MessageKind::Warning ? QMessageBox::Warning
+                                               : QMessageBox::Information);
+    box.exec();
+}
+
+void showError(QWidget* parent, const std::string& text) {
+    showMessage(parent, text, MessageKind::Error);
+}
+
+std::optional<std::string> inputLine(QWidget* parent, const std::string& title,
+                                     const std::string& prompt, const std::string& initial) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(parent, displayText(title), displayText(prompt),
+                                                 QLineEdit::Normal, displayText(initial), &ok);
+    if (!ok) return std::nullopt;
+    return typedBytes(answer);
+}
+
+std::optional<QString> chooseOpenFile(QWidget* parent, const FileRequest& request) {
+    return runFileDialog(parent, request, false);
+}
+
+std::optional<QString> chooseSaveFile(QWidget* parent, const FileRequest& request) {
+    return runFileDialog(parent, request, true);
+}
+
+std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& request) {
+    const std::optional<QString> path =
+        runFileDialog(parent,
+                      {displayText(request.title), QString::fromStdString(request.startFolder),
+                       qtFilter(request.filter), QString::fromStdString(request.defaultExtension)},
+                      request.save);
+    if (!path) return std::nullopt;
+    return storedPath(*path);
 }
 
 void bindHelp(QWidget* window, QAbstractButton* button,

@@ -1,5 +1,6 @@
-// The small standard boxes the program's windows ask with: a Yes/No question,
-// an error message, a file to open, and the Help button with its F1 key.
+// The small standard boxes the program's windows ask with (Yes/No questions,
+// messages, file dialogs, a line of input, over the program's 8-bit texts),
+// and the Help button with its F1 key.
 #pragma once
 
 #include <QString>
@@ -7,6 +8,8 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+
+#include "chat/SessionView.h"
 
 class QAbstractButton;
 class QPushButton;
@@ -19,18 +22,28 @@ namespace verdo {
 QPushButton* dialogButton(const QString& caption, const char* name, QWidget* parent,
                           const QString& hint = {});
 
-// A question with Yes and No and the question icon; true on Yes.
+// A question with Yes and No and the question icon; true on Yes. The
+// question's carriage returns break its lines.
 bool askYesNo(QWidget* parent, const std::string& question);
+Answer askYesNoCancel(QWidget* parent, const std::string& question);
+void showMessage(QWidget* parent, const std::string& text, MessageKind kind);
 void showError(QWidget* parent, const std::string& text);
+// The typed line, or nothing when cancelled.
+std::optional<std::string> inputLine(QWidget* parent, const std::string& title,
+                                     const std::string& prompt, const std::string& initial);
 
-struct OpenFileRequest {
+struct FileRequest {
     QString title;
     QString folder;
     QString filter;  // as "Text Files (*.txt)"
     QString defaultSuffix;
 };
 // An existing file, or nothing when the user cancels.
-std::optional<QString> chooseOpenFile(QWidget* parent, const OpenFileRequest& request);
+std::optional<QString> chooseOpenFile(QWidget* parent, const FileRequest& request);
+// A file to write (asking before it replaces one), or nothing when cancelled.
+std::optional<QString> chooseSaveFile(QWidget* parent, const FileRequest& request);
+// The file the logic asks for, as stored paths are; nothing when cancelled.
+std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& request);
 
 // The button and the F1 key of `window` call `showHelp` with `topic`; without a
 // handler they do nothing.

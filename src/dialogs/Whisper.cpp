@@ -4,11 +4,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBlock>
@@ -18,6 +16,7 @@
 
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
+#include "dialogs/DialogBoxes.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
 
@@ -33,11 +32,7 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text) {
 }
 
 std::optional<QString> askForTextFile(QWidget* parent) {
-    QFileDialog dialog(parent, QString(), QString(), QObject::tr("Text Files (*.txt)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("txt");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first();
+    return chooseSaveFile(parent, {QString(), QString(), QObject::tr("Text Files (*.txt)"), "txt"});
 }
 
 }  // namespace
@@ -124,8 +119,7 @@ void TfrmWhisper::btnSendClick() {
 
 void TfrmWhisper::mnSaveClick() {
     const std::optional<QString> path = chooseSaveFile(this);
-    if (path && !scWhisper->saveText(path->toStdString()))
-        QMessageBox::critical(this, windowTitle(), tr("Unable to save file"));
+    if (path && !scWhisper->saveText(path->toStdString())) showError(this, "Unable to save file");
 }
 
 void TfrmWhisper::focusEntry() {

@@ -18,6 +18,7 @@
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
+#include "dialogs/DialogBoxes.h"
 #include "dialogs/Whisper.h"
 #include "text/DisplayText.h"
 #include "ui/ChatPopups.h"
@@ -26,7 +27,6 @@
 #include "ui/EditActions.h"
 #include "ui/MainActions.h"
 #include "ui/MessageControls.h"
-#include "ui/QuestionBoxes.h"
 #include "ui/RosterDelegate.h"
 #include "ui/SoundMenus.h"
 #include "ui/UrlBar.h"
@@ -192,24 +192,24 @@ void TfrmChat::setStatusText(StatusPanel panel, const std::string& text) {
 }
 
 Answer TfrmChat::askYesNoCancel(const std::string& question) {
-    return verdo::askYesNoCancel(*this, question);
+    return verdo::askYesNoCancel(this, question);
 }
 
 bool TfrmChat::askYesNo(const std::string& question) {
-    return verdo::askYesNo(*this, question);
+    return verdo::askYesNo(this, question);
 }
 
 std::optional<std::string> TfrmChat::chooseFile(const FileDialogRequest& request) {
-    return verdo::chooseFile(*this, request);
+    return verdo::chooseFile(this, request);
 }
 
 void TfrmChat::showMessage(const std::string& text, MessageKind kind) {
-    showMessageBox(*this, text, kind);
+    verdo::showMessage(this, text, kind);
 }
 
 std::optional<std::string> TfrmChat::inputBox(const std::string& title, const std::string& prompt,
                                               const std::string& initial) {
-    return inputLine(*this, title, prompt, initial);
+    return inputLine(this, title, prompt, initial);
 }
 
 void TfrmChat::setChannelText(const std::string& channel) {
