@@ -3,20 +3,29 @@
 
 namespace verdo {
 
+namespace {
+
+// The lists the dialog edits; the others belong to the session meanwhile.
+constexpr tStringList ChatLists::*EditedLists[] = {
+    &ChatLists::ServerList,   &ChatLists::NameList,     &ChatLists::PasswordList,
+    &ChatLists::HomeList,     &ChatLists::IntervalList, &ChatLists::TimerList,
+    &ChatLists::CommandList,  &ChatLists::CommandLevel, &ChatLists::CommandRes,
+    &ChatLists::PhraseList,   &ChatLists::WhisperList,  &ChatLists::BanList,
+    &ChatLists::UserJoinList, &ChatLists::NoBanList,    &ChatLists::OwnerList,
+    &ChatLists::MemberList,
+};
+constexpr tResponseLists ChatLists::*EditedResponses[] = {
+    &ChatLists::PhraseRes,
+    &ChatLists::WhiserRes,
+    &ChatLists::UserRes,
+};
+
+}  // namespace
+
 void SetupValues::storeTo(tOptions& target, ChatLists& targetLists) const {
     target.setPassword(options.password());
     target.setHomeChannel(options.homeChannel());
     target.setUserName(options.userName());
-
-    targetLists.ServerList = lists.ServerList;
-    targetLists.NameList = lists.NameList;
-    targetLists.PasswordList = lists.PasswordList;
-    targetLists.HomeList = lists.HomeList;
-    targetLists.IntervalList = lists.IntervalList;
-    targetLists.TimerList = lists.TimerList;
-    targetLists.CommandList = lists.CommandList;
-    targetLists.CommandLevel = lists.CommandLevel;
-    targetLists.CommandRes = lists.CommandRes;
 
     target.setReciteDelay(options.reciteDelay());
     for (const SetupSwitch& option : SetupSwitches)
@@ -27,18 +36,11 @@ void SetupValues::storeTo(tOptions& target, ChatLists& targetLists) const {
     target.setLogFileName(options.logFileName());
     target.setDoubleClickAction(options.doubleClickAction());
     target.setJoinResponse(options.joinResponse());
+    for (tStringList ChatLists::*list : EditedLists)
+        targetLists.*list = lists.*list;
+    for (tResponseLists ChatLists::*responses : EditedResponses)
+        targetLists.*responses = lists.*responses;
     targetLists.ProductActions = lists.ProductActions;
-
-    targetLists.PhraseList = lists.PhraseList;
-    targetLists.WhisperList = lists.WhisperList;
-    targetLists.BanList = lists.BanList;
-    targetLists.UserJoinList = lists.UserJoinList;
-    targetLists.NoBanList = lists.NoBanList;
-    targetLists.OwnerList = lists.OwnerList;
-    targetLists.MemberList = lists.MemberList;
-    targetLists.PhraseRes = lists.PhraseRes;
-    targetLists.WhiserRes = lists.WhiserRes;
-    targetLists.UserRes = lists.UserRes;
 }
 
 }  // namespace verdo

@@ -42,6 +42,29 @@ TEST(SetupValues, StoresWhatTheDialogEditsAndNothingElse) {
     EXPECT_THAT(lists.AccountList, ElementsAre("before", "tracked"));
 }
 
+// Each list the dialog shows reaches the live lists, an emptied one too.
+TEST(SetupValues, EveryEditedListIsStored) {
+    tStringList ChatLists::*const edited[] = {
+        &ChatLists::ServerList,   &ChatLists::NameList,     &ChatLists::PasswordList,
+        &ChatLists::HomeList,     &ChatLists::IntervalList, &ChatLists::TimerList,
+        &ChatLists::CommandList,  &ChatLists::CommandLevel, &ChatLists::CommandRes,
+        &ChatLists::PhraseList,   &ChatLists::WhisperList,  &ChatLists::BanList,
+        &ChatLists::UserJoinList, &ChatLists::NoBanList,    &ChatLists::OwnerList,
+        &ChatLists::MemberList};
+    tOptions live;
+    ChatLists lists;
+    for (const auto list : edited)
+        lists.*list = {"old"};
+    SetupValues values(live, lists, false);
+    for (const auto list : edited)
+        (values.lists.*list).clear();
+    values.lists.WhiserRes[1] = {"new"};
+    values.storeTo(live, lists);
+    for (const auto list : edited)
+        EXPECT_TRUE((lists.*list).empty());
+    EXPECT_THAT(lists.WhiserRes[1], ElementsAre("new"));
+}
+
 TEST(SetupValues, EverySwitchOfTheTableIsStored) {
     tOptions live;
     ChatLists lists;
