@@ -7,22 +7,25 @@ set -euo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 cd "$root/src"
 
-# folder: the folders it may include besides itself.
+# folder: the folders it may include besides itself. protocol/ is header-only:
+# the outgoing command spellings and the send classes, shared by the decoder
+# and the automation engine.
 declare -A allowed=(
     [platform]=""
+    [protocol]=""
     [platform/qt]="platform"
     [net]="platform"
-    [interp]="net platform"
+    [interp]="net platform protocol"
     [records]="platform"
-    [engine]="records platform"
-    [chat]="engine records interp net platform"
+    [engine]="records platform protocol"
+    [chat]="engine records interp net platform protocol"
     [text]="platform"
-    [controls]="text chat engine records platform"
-    [dialogs]="controls text chat engine records platform"
-    [ui]="controls dialogs text chat engine records interp net platform"
-    [app/headless]="text chat engine records interp net platform platform/qt"
-    [app/chatfile]="text chat engine records platform platform/qt"
-    [app]="app/headless app/chatfile ui controls dialogs text chat engine records interp net platform platform/qt"
+    [controls]="text chat engine records platform protocol"
+    [dialogs]="controls text chat engine records platform protocol"
+    [ui]="controls dialogs text chat engine records interp net platform protocol"
+    [app/headless]="text chat engine records interp net platform platform/qt protocol"
+    [app/chatfile]="text chat engine records platform platform/qt protocol"
+    [app]="app/headless app/chatfile ui controls dialogs text chat engine records interp net platform platform/qt protocol"
 )
 
 # The folder a file or header path belongs to: the longest listed prefix.
