@@ -69,8 +69,14 @@ TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& c
     layout->addLayout(buttons);
     setTabChain({edChannel, lstChannel, btnAdd, btnDelete, btnClear, btnOk, btnCancel, btnHelp});
 
+    // A click on the row that is already selected changes no row, yet the user
+    // means that row: its text replaces whatever was typed, before a double-click accepts.
     connect(lstChannel, &QListWidget::currentRowChanged, this, &TfrmChannel::lstChannelSelect);
-    connect(lstChannel, &QListWidget::itemDoubleClicked, this, &TfrmChannel::accept);
+    connect(lstChannel, &QListWidget::itemClicked, this, &TfrmChannel::lstChannelSelect);
+    connect(lstChannel, &QListWidget::itemDoubleClicked, this, [this] {
+        lstChannelSelect();
+        accept();
+    });
     connect(btnAdd, &QPushButton::clicked, this, &TfrmChannel::btnAddClick);
     connect(btnDelete, &QPushButton::clicked, this, &TfrmChannel::btnDeleteClick);
     connect(btnClear, &QPushButton::clicked, this, &TfrmChannel::btnClearClick);
@@ -94,8 +100,14 @@ std::optional<std::string> TfrmChannel::SelectChannel(const std::string& channel
     return dialog.Channel();
 }
 
+// A listed channel shown as the field's text keeps the bytes it is stored
+// with (UTF-8, say), so it is joined as listed and never added a second time.
 std::string TfrmChannel::Channel() const {
-    return typedBytes(edChannel->text());
+    const QString text = edChannel->text();
+    for (const std::string& channel : list_.channels()) {
+        if (displayText(channel) == text) return channel;
+    }
+    return typedBytes(text);
 }
 
 void TfrmChannel::showList(int selected) {

@@ -141,6 +141,38 @@ TEST_F(ChannelDialogTest, AcceptedByOkEnterOrDoubleClickAndCancelledByEscape) {
     EXPECT_EQ(modified, 0);
 }
 
+TEST_F(ChannelDialogTest, AClickOnTheSelectedRowReplacesTheTypedName) {
+    const auto rowCentre = [](TfrmChannel& dialog) {
+        return dialog.lstChannel->visualItemRect(dialog.lstChannel->currentItem()).center();
+    };
+    auto dialog = open("chat");
+    QTest::keyClicks(dialog->edChannel, "Op Zed");
+    QTest::mouseClick(dialog->lstChannel->viewport(), Qt::LeftButton, {}, rowCentre(*dialog));
+    EXPECT_EQ(dialog->edChannel->text(), "Chat");
+
+    const auto joined = select("chat", [&](TfrmChannel& d) {
+        QTest::keyClicks(d.edChannel, "Op Zed");
+        QTest::mousePress(d.lstChannel->viewport(), Qt::LeftButton, {}, rowCentre(d));
+        QTest::mouseDClick(d.lstChannel->viewport(), Qt::LeftButton, {}, rowCentre(d));
+        if (d.isVisible()) d.reject();
+    });
+    EXPECT_EQ(joined, std::optional<std::string>("Chat"));
+}
+
+TEST_F(ChannelDialogTest, AChannelStoredAsUtf8KeepsItsBytes) {
+    const std::string cafe = "Caf\xc3\xa9";  // UTF-8, not the code page's one byte
+    list.push_back(cafe);
+    auto dialog = open(cafe);
+    EXPECT_EQ(dialog->Channel(), cafe);
+    QTest::mouseClick(dialog->btnAdd, Qt::LeftButton);
+    EXPECT_EQ(dialog->Channels().size(), list.size());
+    dialog->edChannel->clear();
+    QTest::keyClicks(dialog->edChannel, QStringLiteral(u"Caf\u00e9"));
+    EXPECT_EQ(dialog->Channel(), cafe);
+    dialog->edChannel->setText(QStringLiteral(u"Caf\u00e9 Town"));
+    EXPECT_EQ(dialog->Channel(), "Caf\xe9 Town");  // typed, in the code page
+}
+
 TEST_F(ChannelDialogTest, HelpOpensTheJoinTopic) {
     auto dialog = open("Chat");
     QTest::keyClick(dialog.get(), Qt::Key_F1);
