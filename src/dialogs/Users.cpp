@@ -207,6 +207,12 @@ void TfrmUsers::ShowUserInfo(const std::string& name) {
 }
 
 void TfrmUsers::Refill(const std::string& name) {
+    {
+        // A list emptied since the last fill (another chat file) leaves no
+        // names behind, or "&Add" would show one record and edit another.
+        const QSignalBlocker blocker(cmUser);
+        cmUser->clear();
+    }
     if (users_.Count() == 0) {
         showEmpty();
         return;
@@ -214,7 +220,6 @@ void TfrmUsers::Refill(const std::string& name) {
     users_.Sort();
     {
         const QSignalBlocker blocker(cmUser);
-        cmUser->clear();
         for (int i = 0; i < users_.Count(); ++i)
             cmUser->addItem(displayText(users_.Items(i)->Name()));
         cmUser->setCurrentIndex(std::max(users_.IndexOfName(name), 0));
@@ -365,7 +370,7 @@ void TfrmUsers::btnAddClick() {
     {
         const QSignalBlocker blocker(cmUser);
         cmUser->addItem(shown);
-        cmUser->setCurrentIndex(index);
+        cmUser->setCurrentIndex(cmUser->count() - 1);
     }
     setEditing(true);
     showRecord(index);

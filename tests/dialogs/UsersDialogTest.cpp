@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "controls/ColorSwatch.h"
 #include "dialogs/DialogAnswers.h"
 #include "dialogs/Users.h"
-#include "controls/ColorSwatch.h"
 
 namespace verdo {
 namespace {
@@ -77,6 +77,21 @@ TEST_F(UsersDialogTest, AddingANameTwiceGivesTwoRecordsWithoutSorting) {
     EXPECT_EQ(user(2).Name(), "Ann");
     EXPECT_EQ(window.cmUser->count(), 3);
     EXPECT_EQ(window.cmUser->currentIndex(), 2);
+}
+
+TEST_F(UsersDialogTest, AnEmptiedListEmptiesTheDropDownAndAddEditsTheNewName) {
+    add("Ann");
+    add("Bob");
+    open();
+    users.Clear();  // a chat file without users was read
+    window.Refill({});
+    EXPECT_EQ(window.cmUser->count(), 0);
+    testing::answerInput("Zed");
+    QTest::mouseClick(window.btnAdd, Qt::LeftButton);
+    EXPECT_EQ(window.cmUser->currentText(), QStringLiteral("Zed"));
+    QTest::keyClicks(window.mNotes, "new");
+    ASSERT_EQ(users.Count(), 1);
+    EXPECT_EQ(user(0).Notes(), "new");
 }
 
 TEST_F(UsersDialogTest, OpensSortedAtTheNamedRecordElseTheFirst) {
