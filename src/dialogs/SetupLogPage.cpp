@@ -1,10 +1,11 @@
 // The "Log File/Owners" tab: the log file panel shown while "Keep a log" is
-// checked, the chooser that reports a chosen file at once, and the owner and
-// member list editors.
+// checked, the chooser that asks before taking a new name and reports a chosen
+// file at once, and the owner and member list editors.
 #include "dialogs/SetupLogPage.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,8 +61,16 @@ void SetupLogPage::changeLogClick() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const QString path = dialog.selectedFiles().first();
+    // A name that does not exist yet is taken only when the user means to make
+    // it; "No" goes back to the chooser.
+    QString path;
+    while (path.isEmpty()) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        const QString chosen = dialog.selectedFiles().first();
+        if (QFileInfo::exists(chosen) ||
+            askYesNo(this, chosen.toStdString() + "\rThis file does not exist.\rCreate the file?"))
+            path = chosen;
+    }
     edLogFIle->setText(path);
     values_.options.setLogFileName(storedPath(path));
     markModified();

@@ -19,6 +19,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -177,17 +178,34 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     click(widget<QCheckBox>("cbAllEvents"));
     click("btnDeleteName");
     const QString log = dir.filePath("chat.txt");
-    testing::answerNextModal([&](QWidget* modal) {
-        auto* files = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(files, nullptr);
-        EXPECT_EQ(files->windowTitle(), "Select Log File");
-        EXPECT_EQ(files->defaultSuffix(), "txt");
-        files->selectFile(log);
-        QMetaObject::invokeMethod(files, "accept");
-    });
+    // The name does not exist yet: the chooser asks, "No" goes back to it.
+    int chosen = 0;
+    QStringList asked;
+    std::function<void()> chooseLog = [&] {
+        testing::answerNextModal([&](QWidget* modal) {
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(files, nullptr);
+            EXPECT_EQ(files->windowTitle(), "Select Log File");
+            EXPECT_EQ(files->defaultSuffix(), "txt");
+            files->selectFile(log);
+            const bool create = ++chosen == 2;
+            testing::answerNextModal([&, create](QWidget* question) {
+                auto* box = qobject_cast<QMessageBox*>(question);
+                ASSERT_NE(box, nullptr);
+                asked << box->text();
+                if (!create) chooseLog();
+                box->button(create ? QMessageBox::Yes : QMessageBox::No)->click();
+            });
+            QMetaObject::invokeMethod(files, "accept");
+        });
+    };
+    chooseLog();
     showTab(1);
     widget<QCheckBox>("cbLog")->setChecked(true);
     click("btnChange");
+    EXPECT_EQ(chosen, 2);
+    ASSERT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked[0].contains("This file does not exist.")) << asked[0].toStdString();
     EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);
     EXPECT_THAT(chosenLogs, ElementsAre(log.toStdString()));
 
