@@ -1,4 +1,4 @@
-// The hyperlink label: colour follows the mouse, a release inside opens it.
+// The hyperlink label: colour follows the mouse, a button's release inside opens it.
 #include "controls/DSHyperLink.h"
 
 #include <QKeyEvent>
@@ -45,7 +45,7 @@ void TDSHyperLink::leaveEvent(QEvent* event) {
 }
 
 void TDSHyperLink::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    if ((openButtons_ & event->button()) != 0 && rect().contains(event->position().toPoint())) {
         open();
         event->accept();
         return;

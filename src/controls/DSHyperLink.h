@@ -1,6 +1,6 @@
 // TDSHyperLink: a text label that works as a link: underlined in blue with the
 // hand cursor, shown in its selected colour while the mouse is over it, and
-// opening its link when the mouse button is released over it (or Space or
+// opening its link when a mouse button is released over it (or Space or
 // Enter when it has the keyboard focus). The link is opened through the
 // program's open-link service, given as a function.
 #pragma once
@@ -27,6 +27,8 @@ class TDSHyperLink : public QLabel {
     QColor selectedColor() const { return selectedColor_; }
     void setSelectedColor(const QColor& color);
     bool isHovered() const { return hovered_; }
+    // The buttons whose release opens the link; any button by default.
+    void setOpenButtons(Qt::MouseButtons buttons) { openButtons_ = buttons; }
 
   protected:
     void enterEvent(QEnterEvent* event) override;
@@ -44,6 +46,7 @@ class TDSHyperLink : public QLabel {
     OpenLink openLink_;
     QColor selectedColor_{255, 0, 0};
     bool hovered_ = false;
+    Qt::MouseButtons openButtons_ = Qt::AllButtons;
 };
 
 }  // namespace verdo

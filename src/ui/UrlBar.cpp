@@ -17,6 +17,8 @@ UrlBar::UrlBar(QWidget* parent) : QWidget(parent) {
     lblUrl = new TDSHyperLink(
         QString(), std::string(), [this](const std::string&) { emit linkClicked(); }, this);
     lblUrl->setObjectName("lblUrl");
+    // A right-button release here is the end of a context click, not a wish to open.
+    lblUrl->setOpenButtons(Qt::LeftButton);
     btnCloseURL = new QToolButton(this);
     btnCloseURL->setObjectName("btnCloseURL");
     btnCloseURL->setText("X");
@@ -33,6 +35,8 @@ UrlBar::UrlBar(QWidget* parent) : QWidget(parent) {
 void UrlBar::showLink(const QString& label, const QString& link) {
     lblUserUrl->setText(label);
     lblUrl->setText(link);
+    // The label opens only with a link; the session opens the address it received.
+    lblUrl->setLink(link.toStdString());
     show();
 }
 

@@ -35,15 +35,21 @@ TEST_F(HyperLinkTest, IsBlueAndUnderlinedAndRedWhileTheMouseIsOverIt) {
     EXPECT_TRUE(link.font().underline());
 }
 
-TEST_F(HyperLinkTest, OpensItsLinkOnAReleaseInsideOrOnSpace) {
+TEST_F(HyperLinkTest, OpensItsLinkOnAnyButtonsReleaseInsideOrOnSpace) {
     link.resize(100, 20);
     link.show();
     QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(150, 10));  // dragged out first
-    QTest::mouseRelease(&link, Qt::RightButton, {}, QPoint(10, 10));
     EXPECT_TRUE(opened.empty());
     QTest::mouseClick(&link, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&link, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&link, Qt::MiddleButton, {}, QPoint(10, 10));
     QTest::keyClick(&link, Qt::Key_Space);
-    EXPECT_EQ(opened, (std::vector<std::string>(2, "https://verdochat.example.org/")));
+    EXPECT_EQ(opened, (std::vector<std::string>(4, "https://verdochat.example.org/")));
+
+    opened.clear();
+    link.setOpenButtons(Qt::LeftButton);
+    QTest::mouseRelease(&link, Qt::RightButton, {}, QPoint(10, 10));
+    EXPECT_TRUE(opened.empty());
 }
 
 }  // namespace

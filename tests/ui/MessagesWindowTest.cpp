@@ -1,7 +1,8 @@
 // The window side of talking: Enter, Emote and the whisper lock with real key
 // events, Tab through recent whisperers, the keys that move the one selection
 // of the two user lists, dropping a name into the entry, Alt+N, the flood
-// interval at the idle update, the edit actions and the sound menus.
+// interval at the idle update, the edit actions, the sound menus and the URL
+// bar's link.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/DSHyperLink.h"
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "support/FakePlatform.h"
@@ -401,6 +403,19 @@ TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
         press(Qt::Key_Return);
         EXPECT_EQ(sent(), "/msg " + name + " " + tick + "\r");
     }
+}
+
+// The bar's link opens on a left click only: a right click there is no wish to open.
+TEST_F(MessagesWindowTest, TheUrlBarsLinkOpensOnALeftClickOnly) {
+    logOn();
+    receive("1004 WHISPER Ann 0010 \"/url www.example.com\"");
+    auto* link = named<TDSHyperLink>(*window, "lblUrl");
+    ASSERT_TRUE(link->isVisible());
+    const QPoint inside(2, link->height() / 2);
+    QTest::mouseClick(link, Qt::RightButton, {}, inside);
+    EXPECT_TRUE(platform->openedLinks.empty());
+    QTest::mouseClick(link, Qt::LeftButton, {}, inside);
+    EXPECT_EQ(platform->openedLinks, std::vector<std::string>{"http://www.example.com"});
 }
 
 }  // namespace
