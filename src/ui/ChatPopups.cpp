@@ -194,11 +194,12 @@ void ChatPopups::saveToFile() {
     widgets_.focusEntry();
 }
 
-bool ChatPopups::rightPress(QListWidget& list, const QPoint& at) {
-    if (QListWidgetItem* item = list.itemAt(at)) {
+bool ChatPopups::rightPress(QListWidget& list, QListWidget& other, const QPoint& at) {
+    // Below the last row the list keeps its selection, which the popup then acts on.
+    if (QListWidgetItem* item = list.itemAt(at))
         list.setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-        widgets_.focusEntry();
-    }
+    other.clearSelection();
+    widgets_.focusEntry();
     return true;  // the popup opens next
 }
 
@@ -222,8 +223,10 @@ bool ChatPopups::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton) return false;
         const QPoint at = mouse->position().toPoint();
-        if (watched == widgets_.lstUser->viewport()) return rightPress(*widgets_.lstUser, at);
-        if (watched == widgets_.lstDef->viewport()) return rightPress(*widgets_.lstDef, at);
+        QListWidget& roster = *widgets_.lstUser;
+        QListWidget& custom = *widgets_.lstDef;
+        if (watched == roster.viewport()) return rightPress(roster, custom, at);
+        if (watched == custom.viewport()) return rightPress(custom, roster, at);
         if (watched == widgets_.reChat->viewport()) currentPane_ = widgets_.reChat;
         if (watched == widgets_.reWhisper->viewport()) currentPane_ = widgets_.reWhisper;
         return false;

@@ -50,7 +50,7 @@ class ChatPopups : public QObject {
     void enableEntries(UserPopup popup);
     UserTarget target(UserPopup list) const;
     void lstDblClick(UserPopup list);
-    bool rightPress(QListWidget& list, const QPoint& at);
+    bool rightPress(QListWidget& list, QListWidget& other, const QPoint& at);
     void lstDefDragDrop(QDropEvent& drop);
     void saveToFile();
 

@@ -143,6 +143,31 @@ TEST_F(UserPopupsTest, RightButtonSelectsTheRowUnderThePointerInOneList) {
     menu(*window, "mnuDef")->close();
 }
 
+TEST_F(UserPopupsTest, RightButtonBelowTheLastRowKeepsThatListsSelection) {
+    logOn();
+    setCustomList({"Eve", "Fay"});
+    QListWidget* custom = lstDef(*window);
+    const QPoint below(5, custom->viewport()->height() - 3);
+    ASSERT_EQ(custom->itemAt(below), nullptr);
+    const auto pressBelow = [&] {
+        custom->setFocus();
+        QTest::mousePress(custom->viewport(), Qt::RightButton, {}, below);
+        EXPECT_TRUE(edEntry(*window)->hasFocus());
+    };
+
+    custom->item(0)->setSelected(true);
+    pressBelow();
+    ASSERT_EQ(custom->selectedItems().size(), 1);
+    EXPECT_EQ(custom->selectedItems().front()->text(), QStringLiteral("Eve"));
+    EXPECT_TRUE(enabledEntries(menu(*window, "mnuDef")).contains("mnDefWhois"));
+
+    lstUser(*window)->item(0)->setSelected(true);
+    pressBelow();
+    EXPECT_TRUE(lstUser(*window)->selectedItems().isEmpty());
+    EXPECT_TRUE(custom->selectedItems().isEmpty());
+    EXPECT_FALSE(enabledEntries(menu(*window, "mnuDef")).contains("mnDefWhois"));
+}
+
 TEST_F(UserPopupsTest, DropsOntoTheCustomListInsertOrMove) {
     logOn();
     setCustomList({"A", "B", "C"});
