@@ -87,7 +87,7 @@ TEST_F(GatewayTest, AClientThatStopsReadingIsDropped) {
 namespace verdo::gateway::test {
 namespace {
 
-TEST(GatewayProgram, SaysWhereItListensAndStopsCleanlyOnSigterm) {
+TEST(GatewayProgram, SaysWhereItListensTakesConsoleLinesAndStopsOnSigterm) {
     QProcess gateway;
     gateway.start(QStringLiteral(VERDO_GATEWAY_PROGRAM), {"--port", "0", "--demo"});
     ASSERT_TRUE(gateway.waitForStarted(10000));
@@ -98,7 +98,9 @@ TEST(GatewayProgram, SaysWhereItListensAndStopsCleanlyOnSigterm) {
     RawClient alice(port);
     ASSERT_TRUE(alice.logOnAndWait("alice"));
     EXPECT_TRUE(alice.waitForLine("[SEXP]"));  // a demo user is in the channel
-    gateway.terminate();                       // SIGTERM
+    gateway.write("Nia: typed at the console\n");
+    EXPECT_TRUE(alice.waitForLine("1005 TALK Nia 0010 \"typed at the console\""));
+    gateway.terminate();  // SIGTERM
     ASSERT_TRUE(gateway.waitForFinished(10000));
     EXPECT_EQ(gateway.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(gateway.exitCode(), 0);

@@ -78,7 +78,9 @@ std::string usageText() {
            "  --style pvpgn        the texts and habits of the common open-source gateway\n"
            "  --full NAME          joining NAME answers \"channel full\" (1013)\n"
            "  --restricted NAME    joining NAME answers \"channel restricted\" (1015)\n"
-           "  --nonexistent NAME   joining NAME answers \"channel does not exist\" (1014)\n";
+           "  --nonexistent NAME   joining NAME answers \"channel does not exist\" (1014)\n"
+           "Each line \"NAME: TEXT\" on standard input is said in the first channel\n"
+           "by the simulated user NAME, made when absent.\n";
 }
 
 std::optional<GatewayOptions> parseOptions(const std::vector<std::string>& args,

@@ -1,11 +1,18 @@
 // verdochat-gateway: a local chat gateway for tests and for the demo.
 #include <sys/resource.h>
+#include <unistd.h>
 #include <QCoreApplication>
 
+#include <fcntl.h>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 
+#include "GatewayConsole.h"
 #include "GatewayServer.h"
+#include "platform/qt/FdLineReader.h"
 #include "platform/qt/SignalPipe.h"
 
 namespace {
@@ -16,6 +23,14 @@ void raiseDescriptorLimit() {
     if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur >= limit.rlim_max) return;
     limit.rlim_cur = limit.rlim_max;
     ::setrlimit(RLIMIT_NOFILE, &limit);
+}
+
+// The console reads standard input when there is one to read: not when it is
+// closed, and not from a terminal the gateway runs in the background of
+// (`verdochat-gateway &`), where reading would stop the gateway.
+bool consoleInput() {
+    if (::fcntl(STDIN_FILENO, F_GETFD) == -1 && errno == EBADF) return false;
+    return ::isatty(STDIN_FILENO) == 0 || ::tcgetpgrp(STDIN_FILENO) == ::getpgrp();
 }
 
 }  // namespace
@@ -41,6 +56,12 @@ int main(int argc, char** argv) {
     }
     std::printf("listening on 127.0.0.1:%u\n", static_cast<unsigned>(server.port()));
     std::fflush(stdout);
+    GatewayConsole console(server.world(), std::cerr);
+    std::unique_ptr<verdo::FdLineReader> input;
+    if (consoleInput()) {
+        input = std::make_unique<verdo::FdLineReader>(STDIN_FILENO);
+        input->OnLine = [&console](const std::string& line) { console.handleLine(line); };
+    }
     const int status = app.exec();
     std::printf("verdochat-gateway stopped\n");
     std::fflush(stdout);
