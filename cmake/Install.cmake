@@ -36,6 +36,10 @@ foreach(size 48 256)
             RENAME ${app_id}.png)
 endforeach()
 
+# Shell completion, where bash-completion looks for a command's script.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/completions/verdochat
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
 # Manual pages, compressed as Debian wants them.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(man_pages)

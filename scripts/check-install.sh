@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary DESTDIR and checks what a user's desktop
 # gets from it: the tree, the desktop entry, the AppStream data, the chat-file
-# type (as the desktop's MIME database sees a .ch5 file) and that the installed
-# program runs from there and finds its data.
+# type (as the desktop's MIME database sees a .ch5 file), the shell completion,
+# and that the installed program runs from there and finds its data.
 # Usage: scripts/check-install.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -23,6 +23,7 @@ for file in bin/verdochat bin/verdochat-gateway \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg" \
     "share/icons/hicolor/48x48/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png" \
     share/man/man1/verdochat.1.gz share/man/man1/verdochat-gateway.1.gz \
+    share/bash-completion/completions/verdochat \
     share/doc/verdochat/examples/verdochat.service \
     share/doc/verdochat/examples/verdochat@.service; do
     [[ -f "$root/$file" ]] || fail "missing $file"
@@ -49,9 +50,32 @@ else
     fail "--version does not say where the sounds are: $version"
 fi
 
+# The shell completion offers what the installed program itself names.
+completion="$root/share/bash-completion/completions/verdochat"
+bash -n "$completion" || fail "the bash completion does not parse"
+completes() {  # the words offered for the command line "$@", the last word being completed
+    (cd "$dest" && bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1))
+        _verdochat; printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$root/bin/verdochat" "$@")
+}
+offers() {  # offers WORD COMMAND-LINE...: fails unless WORD is offered
+    local word=$1
+    shift
+    completes "$@" | grep -x -- "$word" >/dev/null || fail "completing '$*' does not offer $word"
+}
+offers --headless --
+offers chatfile chat
+offers set chatfile ""
+offers import chatfile im
+offers user-name chatfile set bot.ch5 user-
+offers off chatfile set bot.ch5 master-switch o
+offers phrases chatfile add bot.ch5 ph
+offers channels chatfile remove bot.ch5 ""
+offers users chatfile show bot.ch5 u
+
 # A file manager that reads this MIME database knows a .ch5 file.
 update-mime-database "$root/share/mime" >/dev/null 2>&1
 cp "$root/share/verdochat/demo/demo.ch5" "$dest/bot.ch5"
+offers bot.ch5 chatfile show b
 type=$(XDG_DATA_DIRS="$root/share" XDG_DATA_HOME="$dest/nowhere" xdg-mime query filetype "$dest/bot.ch5")
 [[ "$type" == "application/x-verdochat-chat"* ]] || fail "a .ch5 file is of type '$type'"
-echo "check-install: the installed tree, desktop entry, metainfo, MIME type and program are right"
+echo "check-install: the installed tree, desktop entry, metainfo, MIME type, completion and program are right"
