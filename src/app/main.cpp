@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -25,10 +26,14 @@ QStringList argumentList(int argc, char** argv) {
 
 int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     QApplication app(argc, argv);
-    QIcon icon;
-    for (const char* size : {"48", "256"})
-        icon.addFile(QStringLiteral(":/icons/verdochat-%1.png").arg(QLatin1String(size)));
-    QApplication::setWindowIcon(icon);
+    // The icon's pictures are decoded once the window is up: the window
+    // appears sooner, and the icon follows at once.
+    QTimer::singleShot(0, &app, [] {
+        QIcon icon;
+        for (const char* size : {"48", "256"})
+            icon.addFile(QStringLiteral(":/icons/verdochat-%1.png").arg(QLatin1String(size)));
+        QApplication::setWindowIcon(icon);
+    });
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.verdochat.VerdoChat"));
     verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());

@@ -4,6 +4,7 @@
 #include "chat/ChatForm.h"
 
 #include "chat/MessageTexts.h"
+#include "engine/ChatFile.h"
 
 namespace verdo {
 
@@ -135,30 +136,39 @@ void ChatForm::setStartServer(const std::optional<std::string>& server) {
     session_.setStartServer(server);
 }
 
-void ChatForm::FormShow() {
+std::optional<std::string> ChatForm::startPath() const {
+    if (!startChatFile_.empty()) return startChatFile_;
+    return document_.lastFile();
+}
+
+bool ChatForm::startIsSlow() const {
+    const std::optional<std::string> path = startPath();
+    return path && ChatFileSize(*path) > SlowStartBytes;
+}
+
+void ChatForm::openStartFiles() {
     document_.fillBuiltInLists();
-    std::optional<std::string> path;
-    if (!startChatFile_.empty()) {
-        path = startChatFile_;
-    } else {
-        path = document_.lastFile();
-    }
+    const std::optional<std::string> path = startPath();
     if (path) {
         document_.openAtStart(*path);
     } else {
         addStatusLine(view_, std::string(FirstStartHint), document_.options().infoColor());
     }
     if (document_.hasSettingsFile()) {
-        const auto [file, user] = document_.readBatch();
-        playback_.setBatch(file, user);
         document_.setIgnorePrefix(document_.readIgnorePrefix());
         session_.bcChat().setPacing(document_.readPacing());
-        playback_.loadBatchAtStart();
     }
     session_.bcChat().setFloodInterval(2500);
     session_.applyLogonOptions();
     controls_.setSendButtonsEnabled(false);
     view_.requestIdleUpdate();
+}
+
+void ChatForm::loadStartBatch() {
+    if (!document_.hasSettingsFile()) return;
+    const auto [file, user] = document_.readBatch();
+    playback_.setBatch(file, user);
+    playback_.loadBatchAtStart();
 }
 
 void ChatForm::FormClose() {

@@ -4,6 +4,7 @@
 // screen only through SessionView and, in the window, WindowControls.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,8 +53,19 @@ class ChatForm {
     void setRemembersLastFile(bool remember) { remembersLastFile_ = remember; }
 
     // The first showing of the window: built-in lists, the chat file, the
-    // playback file of Chat.ini.
-    void FormShow();
+    // playback file of Chat.ini. A window that arranges itself from the chat
+    // file and Chat.ini (sound menus, layout) calls the two steps around that,
+    // so a message about the playback file shows over the arranged window.
+    void FormShow() {
+        openStartFiles();
+        loadStartBatch();
+    }
+    void openStartFiles();
+    void loadStartBatch();
+    // The chat file to open at start is large enough (over SlowStartBytes,
+    // its three files together) that the window shows "Loading..." first.
+    static constexpr std::uintmax_t SlowStartBytes = 4 * 1024 * 1024;
+    bool startIsSlow() const;
     // Closing the window: false keeps it open (the user cancelled).
     bool FormCloseQuery() { return document_.FormCloseQuery(); }
     // Once closing is agreed: Last File, Batch File and Batch User to Chat.ini.
@@ -117,6 +129,9 @@ class ChatForm {
     ChatPause pause_;
     UserCommands userCommands_;
     std::unique_ptr<Timer> timer_;
+
+    // The chat file named on the command line, else the last one of Chat.ini.
+    std::optional<std::string> startPath() const;
     std::string startChatFile_;
     bool remembersLastFile_ = true;
 };

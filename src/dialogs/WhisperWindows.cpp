@@ -70,6 +70,12 @@ void tWhisperWindows::windowClosed(TfrmWhisper* window) {
     if (OnListChanged) OnListChanged();
 }
 
+void tWhisperWindows::closeAll() {
+    // Each close removes its entry, so the list is copied first.
+    for (TfrmWhisper* window : windows())
+        window->close();
+}
+
 void tWhisperWindows::ApplyAppearance() {
     for (const Entry& entry : entries_)
         entry.window->ApplyAppearance();

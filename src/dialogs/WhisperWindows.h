@@ -35,6 +35,9 @@ class tWhisperWindows {
 
     // Recolours every open window from the options.
     void ApplyAppearance();
+    // Closes every open window, as its close box would: the program ends with
+    // the main window, and a window without a parent would keep it running.
+    void closeAll();
 
     // Every window's whisper line to send, carriage return included.
     std::function<void(const std::string& line)> OnSendLine;

@@ -176,6 +176,17 @@ fs::path companionPath(const fs::path& base, std::string_view suffix) {
     return result;
 }
 
+std::uintmax_t ChatFileSize(const fs::path& path) {
+    const fs::path base = ChatFileBaseName(path);
+    std::uintmax_t total = 0;
+    for (const fs::path& file : {path, companionPath(base, ".ext"), companionPath(base, ".usr")}) {
+        std::error_code error;
+        const std::uintmax_t size = fs::file_size(file, error);
+        if (!error) total += size;
+    }
+    return total;
+}
+
 std::vector<std::string_view> ExtFileKeys() {
     ChatLists scratch;
     std::vector<std::string_view> keys;

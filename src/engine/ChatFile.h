@@ -4,6 +4,7 @@
 // window shows; nothing here touches the screen.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ inline constexpr std::string_view UserSaveErrorText = "Could not save user setti
 std::filesystem::path ChatFileBaseName(const std::filesystem::path& path);
 // Base name + `suffix`, e.g. ".ext".
 std::filesystem::path companionPath(const std::filesystem::path& base, std::string_view suffix);
+// The bytes LoadChatFile reads for `path`: the file and its ".ext" and ".usr"
+// companions together, a missing one counting nothing.
+std::uintmax_t ChatFileSize(const std::filesystem::path& path);
 
 // The list keys of the ".ext" file in the saver's order, "=" included.
 std::vector<std::string_view> ExtFileKeys();

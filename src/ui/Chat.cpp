@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QTimer>
 #include <QToolBar>
 #include <functional>
 #include <utility>
@@ -29,6 +30,7 @@
 #include "ui/MessageControls.h"
 #include "ui/RosterDelegate.h"
 #include "ui/SoundMenus.h"
+#include "ui/SplashPanel.h"
 #include "ui/UrlBar.h"
 
 namespace verdo {
@@ -40,6 +42,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     form_ = std::make_unique<ChatForm>(*platform_, *this, *this);
     actions_ = new MainActions(*this, *form_);
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
+    splash_ = new SplashPanel(centralWidget());
     frmConnect_ = new TfrmConnect(this);
     frmConnect_->OnCancel = [this] { form_->session().btnCancelClick(); };
     frmConnect_->OnNext = [this] { form_->session().btnNextClick(); };
@@ -88,7 +91,7 @@ void TfrmChat::setWindowHandlers() {
         {ChatAction::Setup,
          [this] {
              windows_->setup();
-             sounds_->build();
+             sounds_->buildWhenOpened();
              focusEntry();
          }},
         {ChatAction::Fonts, dialog(&ChatWindows::fonts)},
@@ -122,11 +125,34 @@ void TfrmChat::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     form_->setProgramFolder(QCoreApplication::applicationDirPath().toStdString());
-    form_->FormShow();
-    sounds_->build();
+    // A large chat file takes a while: the window comes up with "Loading..."
+    // painted over it, and the start runs once it is on the screen. A fast
+    // start shows no panel at all, so nothing flashes.
+    if (form_->startIsSlow()) {
+        splash_->showCentred();
+        QTimer::singleShot(0, this, [this] {
+            // What the window system sent meanwhile (the window's first
+            // exposure) is handled, so the panel is on the screen during the load.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            splash_->repaint();
+            startUp();
+        });
+    } else {
+        startUp();
+    }
+}
+
+void TfrmChat::startUp() {
+    // The batch file comes last, so that a message about it shows over the
+    // window in its saved place and size.
+    form_->openStartFiles();
+    sounds_->buildWhenOpened();
     readLayout();
+    form_->loadStartBatch();
     ApplyAppearance();
     focusEntry();
+    // No animation is played ("Splash.avi" is not shipped): the start is over.
+    splash_->AnimateStop();
 }
 
 void TfrmChat::closeEvent(QCloseEvent* event) {
@@ -136,6 +162,7 @@ void TfrmChat::closeEvent(QCloseEvent* event) {
     }
     form_->FormClose();
     writeLayout();
+    windows_->closeWhisperWindows();
     event->accept();
 }
 

@@ -25,6 +25,7 @@ class EditActions;
 class MainActions;
 class MessageControls;
 class SoundMenus;
+class SplashPanel;
 class TfrmConnect;
 
 class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
@@ -81,6 +82,8 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     // back into it.
     void readLayout();
     void writeLayout();
+    // The start: the chat file, the sound menus, the layout, the batch file.
+    void startUp();
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
@@ -93,6 +96,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     std::unique_ptr<MessageControls> controls_;
     std::unique_ptr<ChatPopups> popups_;
     std::unique_ptr<SoundMenus> sounds_;
+    SplashPanel* splash_ = nullptr;  // a child of the window
     bool shown_ = false;
     bool idleUpdatePending_ = false;
 };

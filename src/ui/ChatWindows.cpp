@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <fstream>
 
 #include "chat/ChatForm.h"
 #include "dialogs/About.h"
@@ -45,19 +46,15 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
       launcher_(store_, platform.processes(),
                 [&platform](const std::string& url) { platform.openLink(url); }) {
     ChatDocument& document = form_.document();
-    help_ = std::make_unique<TfrmHelp>(
-        &window_, findHelpFile(dataFolders(programFolder())),
-        [this](const QString& text) {
-            QMessageBox::critical(&window_, window_.windowTitle(), text);
-        },
-        [this](const std::string& url) { platform_.openLink(url); });
+    // The help text is read when help is first asked for, so the main window
+    // comes up sooner; a help file that cannot be read is reported at start.
+    helpFile_ = findHelpFile(dataFolders(programFolder()));
+    if (!std::ifstream(helpFile_).is_open()) help();
 
-    TfrmUsers::Hooks userHooks{
-        [this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); },
-        [this] { return QString::fromStdString(form_.sounds().soundFolder()); }};
-    users_ = std::make_unique<TfrmUsers>(document.users(), userHooks, &window_);
-    // After New the user information window is emptied and closed.
-    document.OnCleared = [this] { users_->EmptyAndClose(); };
+    // After New the user information window, once made, is emptied and closed.
+    document.OnCleared = [this] {
+        if (users_) users_->EmptyAndClose();
+    };
 
     launch_ = std::make_unique<TfrmLaunch>(&window_);
     launch_->OnLaunch = [this](LaunchTarget target) {
@@ -89,8 +86,37 @@ void ChatWindows::markModified() {
     form_.document().setModified(true);
 }
 
+// Made when first shown, so the main window comes up sooner; it is filled
+// from the user list each time it is shown.
+TfrmUsers& ChatWindows::users() {
+    if (!users_) {
+        TfrmUsers::Hooks hooks{
+            [this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); },
+            // The program's sounds folder (beside it, else the installed one);
+            // the program's own folder when it has none.
+            [this] {
+                const std::string& sounds = form_.sounds().soundFolder();
+                return QString::fromStdString(sounds.empty() ? programFolder() : sounds);
+            }};
+        users_ = std::make_unique<TfrmUsers>(form_.document().users(), hooks, &window_);
+    }
+    return *users_;
+}
+
+TfrmHelp& ChatWindows::help() {
+    if (!help_) {
+        help_ = std::make_unique<TfrmHelp>(
+            &window_, helpFile_,
+            [this](const QString& text) {
+                QMessageBox::critical(&window_, window_.windowTitle(), text);
+            },
+            [this](const std::string& url) { platform_.openLink(url); });
+    }
+    return *help_;
+}
+
 void ChatWindows::showHelpTopic(const std::string& topic) {
-    help_->ShowHelpTopic(topic);
+    help().ShowHelpTopic(topic);
 }
 
 // The Window menu lists the open whisper windows by their titles. The menu
@@ -107,7 +133,7 @@ void ChatWindows::rebuildWindowMenu() {
 }
 
 void ChatWindows::optionsChanged() {
-    if (users_->isVisible()) users_->Refill(typedBytes(users_->cmUser->currentText()));
+    if (users_ && users_->isVisible()) users_->Refill(typedBytes(users_->cmUser->currentText()));
 }
 
 void ChatWindows::setup() {
@@ -135,7 +161,7 @@ void ChatWindows::macros() {
 }
 
 void ChatWindows::userInfo() {
-    if (users_->isVisible()) {
+    if (users_ && users_->isVisible()) {
         users_->raise();
         users_->activateWindow();
     } else {
@@ -144,7 +170,7 @@ void ChatWindows::userInfo() {
 }
 
 void ChatWindows::showUserInfo(const std::string& name) {
-    users_->ShowUserInfo(name);
+    users().ShowUserInfo(name);
 }
 
 void ChatWindows::accounts() {

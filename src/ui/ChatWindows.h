@@ -1,10 +1,11 @@
 // ChatWindows: the main window's other windows. Some live as long as it does
-// (help, user information, launcher with the installed-games store it starts
-// games from, whisper windows); the dialogs its menus and popups open come and
-// go. Each gets its data from the logic and hands its result back to it; every
-// window's help opens the help window.
+// (help and user information from their first use, launcher with the
+// installed-games store it starts games from, whisper windows); the dialogs
+// its menus and popups open come and go. Each gets its data from the logic and hands its
+// result back to it; every window's help opens the help window.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -55,10 +56,15 @@ class ChatWindows {
     void optionsChanged();
     // Whisper windows recoloured with the main window.
     void applyAppearance() { whisper_.ApplyAppearance(); }
+    // Whisper windows end with the main window.
+    void closeWhisperWindows() { whisper_.closeAll(); }
     // Lines for a pane that belongs to a whisper window, or none.
     TfrmWhisper* whisperWindow(PaneId pane) const { return whisper_.window(pane); }
 
   private:
+    // The help and user information windows, made at their first use.
+    TfrmHelp& help();
+    TfrmUsers& users();
     void rebuildWindowMenu();
     void markModified();
     // The channel dialog; sends `command` + the chosen channel.
@@ -73,6 +79,7 @@ class ChatWindows {
     GameLauncher launcher_;
     // Children of the main window, deleted before its logic: the user
     // information window edits the logic's user list.
+    std::filesystem::path helpFile_;
     std::unique_ptr<TfrmHelp> help_;
     std::unique_ptr<TfrmUsers> users_;
     std::unique_ptr<TfrmLaunch> launch_;

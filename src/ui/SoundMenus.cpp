@@ -54,9 +54,15 @@ SoundMenus::SoundMenus(QMenu& sounds, QMenu& playSound, ChatForm& form, Selected
     sounds_.addSeparator();
     fixedEntries_ = static_cast<int>(sounds_.actions().size());
     sounds_.menuAction()->setEnabled(false);  // until the sound folder is looked up
+    for (QMenu* menu : {&sounds_, &playSound_}) {
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
+            if (stale_) build();
+        });
+    }
 }
 
 void SoundMenus::build() {
+    stale_ = false;
     if (!form_.sounds().available()) return;
     const SoundList sounds = form_.sounds().list();
     clearSoundEntries(sounds_, fixedEntries_);

@@ -23,6 +23,9 @@ class SoundMenus {
 
     // Both menus anew from the sound folder (when it was found).
     void build();
+    // The same when either menu is next opened: the folder is not read at
+    // start, before the window is up.
+    void buildWhenOpened() { stale_ = true; }
     // Enabling at every idle update: "&Play Sound" only while logged on.
     void update();
 
@@ -32,6 +35,7 @@ class SoundMenus {
     ChatForm& form_;
     SelectedUser selectedUser_;
     int fixedEntries_ = 0;  // entries of "&Sounds" before the sound files
+    bool stale_ = false;
 };
 
 }  // namespace verdo

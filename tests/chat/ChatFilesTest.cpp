@@ -46,6 +46,22 @@ class ChatFilesTest : public ::testing::Test {
     ChatForm form{platform, view, view};
 };
 
+// The window shows "Loading..." first only for a chat file whose three files
+// together pass the limit.
+TEST_F(ChatFilesTest, AStartIsSlowOnlyForALargeChatFile) {
+    EXPECT_FALSE(form.startIsSlow());  // no chat file at all
+    makeChatFile("bot.ch5", "Verdo");
+    writeFile(dir / "Chat.ini", "[Last File]\r\nLast File=" + path("bot.ch5") + "\r\n");
+    EXPECT_FALSE(form.startIsSlow());
+    const auto others = ChatFileSize(path("bot.ch5")) - std::filesystem::file_size(path("bot.usr"));
+    std::filesystem::resize_file(path("bot.usr"), ChatForm::SlowStartBytes - others + 1);
+    EXPECT_EQ(ChatFileSize(path("bot.ch5")), ChatForm::SlowStartBytes + 1);
+    EXPECT_TRUE(form.startIsSlow());
+    makeChatFile("small.ch5", "Verdo");
+    form.setStartChatFile(path("small.ch5"));  // named on the command line: that one
+    EXPECT_FALSE(form.startIsSlow());
+}
+
 TEST_F(ChatFilesTest, StartLoadsTheLastFileOfChatIni) {
     makeChatFile("bot.ch5", "Verdo");
     writeFile(dir / "Chat.ini", "[Last File]\r\nLast File=" + path("bot.ch5") + "\r\n");

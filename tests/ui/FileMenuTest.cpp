@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -104,6 +105,44 @@ TEST_F(FileMenuTest, CancelInTheSaveQuestionStopsNewAndExit) {
     window->form().document().setModified(false);
 }
 
+// "Loading..." shows over the window only while a large chat file loads.
+TEST_F(FileMenuTest, TheLoadingPanelShowsOnlyForALargeChatFile) {
+    struct ShowCount : QObject {
+        int shows = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Show) ++shows;
+            return false;
+        }
+    };
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ResetOptions(options, lists.ProductActions);
+    ASSERT_TRUE(SaveChatFile(dir / "bot.ch5", {options, lists, users}).ok);
+    writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + (dir / "bot.ch5").string() + "\n");
+    for (const bool large : {false, true}) {
+        SCOPED_TRACE(large ? "large" : "small");
+        if (large) std::filesystem::resize_file(dir / "bot.ch5", ChatForm::SlowStartBytes + 1);
+        window = std::make_unique<TfrmChat>(std::make_unique<FakePlatform>());
+        window->form().document().setSettingsFile(dir / "Chat.ini");
+        auto* splash = named<QWidget>(*window, "pnlSplash");
+        ShowCount count;
+        splash->installEventFilter(&count);
+        window->show();
+        const auto loaded = [&] { return window->form().document().currentFile().has_value(); };
+        EXPECT_EQ(splash->isVisible(), large);
+        EXPECT_NE(loaded(), large);  // the large file loads once the panel is up
+        ASSERT_TRUE(QTest::qWaitFor(loaded));
+        EXPECT_EQ(count.shows, large ? 1 : 0);
+        EXPECT_FALSE(splash->isVisible());
+        if (large) {
+            EXPECT_EQ(splash->size(), QSize(209, 141));
+            EXPECT_EQ(splash->findChild<QLabel*>()->text(), "Loading...");
+        }
+        window.reset();
+    }
+}
+
 TEST_F(FileMenuTest, ALoadedFileRefreshesToolBarAndCustomList) {
     tOptions options;
     ChatLists lists;
@@ -148,6 +187,20 @@ TEST_F(FileMenuTest, LayoutIsReadAtStartAndWrittenAtClose) {
     const IniFile ini(dir / "Chat.ini");
     EXPECT_EQ(ini.readInteger("Screen", "Width", 0), 720);
     EXPECT_EQ(ini.readInteger("Screen", "Height", 0), 520);
+}
+
+TEST_F(FileMenuTest, AMissingPlaybackFileIsReportedOverTheWindowInItsSavedSize) {
+    QString shown;
+    int widthThen = 0;
+    testing::answerNextModal([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) shown = box->text();
+        widthThen = window->width();
+        modal->close();
+    });
+    open("[Screen]\nWidth=700\nHeight=500\n[Batch File]\nBatch File=" +
+         (dir / "missing.txt").string() + "\n");
+    EXPECT_EQ(shown, "Could not open text file");
+    EXPECT_EQ(widthThen, 700);
 }
 
 }  // namespace

@@ -322,6 +322,21 @@ TEST_F(MessagesWindowTest, SoundMenuListsTheFolderAndSendsTheChosenSound) {
     EXPECT_EQ(platform->fakeSound.stops, 1);
 }
 
+// After the start and after Setup the sound folder is read when a menu opens.
+TEST_F(MessagesWindowTest, SoundMenusAreFilledWhenFirstOpened) {
+    SoundFolderFixture folder;
+    window->form().setProgramFolder(folder.root().string());
+    testing::answerNextModal([](QWidget* modal) { modal->close(); });
+    window->action(ChatAction::Setup)->trigger();
+    QMenu& sounds = *menu(*window, "mnSounds");
+    QMenu& playSound = *menu(*window, "mnUserSound");
+    EXPECT_EQ(captions(sounds), (QStringList{"&Refresh Sound List", "Stop All Sounds", "-"}));
+    EXPECT_TRUE(playSound.isEmpty());
+    emit playSound.aboutToShow();
+    EXPECT_EQ(captions(playSound), (QStringList{"fx", "alpha.wav", "beta.wav"}));
+    EXPECT_EQ(captions(sounds).size(), 6);
+}
+
 TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());

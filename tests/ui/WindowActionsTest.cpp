@@ -1,17 +1,21 @@
 // The main window's other windows are wired: each action of the menus opens
 // its window (the modal ones are closed again from inside their loop), the
 // channel and URL dialogs send their lines, the launcher starts through the
-// platform, and whispers of a whisper window's user reach its pane.
+// platform, whispers of a whisper window's user reach its pane, and the
+// whisper windows end with the main window.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 #include "controls/RichPane.h"
@@ -76,9 +80,9 @@ TEST_F(WindowActionsTest, EachModalActionOpensItsDialog) {
     EXPECT_EQ(sent(), "");  // cancelled channel dialogs send nothing
 }
 
-TEST_F(WindowActionsTest, ModelessWindowsAreCreatedAtStartAndShown) {
-    ASSERT_NE(frmUsers(*window), nullptr);
-    EXPECT_FALSE(frmUsers(*window)->isVisible());
+TEST_F(WindowActionsTest, ModelessWindowsAreShownAndHelpAndUserInformationMadeAtFirstUse) {
+    EXPECT_EQ(window->findChild<TfrmHelp*>(), nullptr);  // its file is there to read
+    EXPECT_EQ(window->findChild<TfrmUsers*>(), nullptr);
     window->action(ChatAction::UserInfo)->trigger();
     EXPECT_TRUE(frmUsers(*window)->isVisible());
     window->action(ChatAction::Launch)->trigger();
@@ -123,6 +127,25 @@ TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
     EXPECT_EQ(sent(), "/msg Ann /url http://example.org\r");
 }
 
+// This run has no sounds folder, so the sound chooser starts beside the program.
+TEST_F(WindowActionsTest, TheSoundChooserStartsBesideTheProgramWithoutASoundsFolder) {
+    auto user = std::make_unique<tUser>();
+    user->setName("Ann");
+    window->form().document().users().Add(std::move(user));
+    window->action(ChatAction::UserInfo)->trigger();
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    QString started;
+    testing::answerNextModal([&started](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal))
+            started = files->directory().absolutePath();
+        modal->close();
+    });
+    frmUsers(*window)->btnJoinSound->click();
+    QDir::setCurrent(before);
+    EXPECT_EQ(started, QDir(QCoreApplication::applicationDirPath()).absolutePath());
+}
+
 TEST_F(WindowActionsTest, LauncherStartsThroughThePlatform) {
     window->action(ChatAction::Launch)->trigger();
     frmLaunch(*window)->pictures[0]->click();  // a game
@@ -154,6 +177,26 @@ TEST_F(WindowActionsTest, AWhisperWindowIsListedAndGetsItsUsersWhispers) {
     EXPECT_FALSE(windowMenu->isEnabled());
     receive("1004 WHISPER Ann 0010 \"again\"");
     EXPECT_TRUE(reWhisper(*window)->toPlainText().contains("again"));
+}
+
+TEST_F(WindowActionsTest, ExitEndsTheProgramWithAMinimisedWhisperWindowOpen) {
+    logOn();
+    lstUser(*window)->item(0)->setSelected(true);
+    named<QAction>(*window, "mnChatWindow")->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<TfrmWhisper*>(top) != nullptr) top->showMinimized();
+    }
+    settle();
+    // The event loop runs as the program's does; it ends only when no window
+    // is left, or fails when the time is up.
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    giveUp.start(5000);
+    QTimer::singleShot(0, window.get(), [this] { window->action(ChatAction::Exit)->trigger(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(menuEntries("mnWindow").isEmpty());
 }
 
 }  // namespace
