@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package (Release, installed under /usr, systemd units in
-# lib/systemd/system), checks it with lintian, then installs it with apt-get,
+# lib/systemd/system), checks it with lintian and its maintainer scripts with
+# scripts/check-maintainer-scripts.sh, then installs it with apt-get,
 # checks the installed files and the service user, and removes it again.
 # Usage: scripts/package.sh [--keep]   (--keep leaves the package installed)
 set -euo pipefail
@@ -24,6 +25,13 @@ if grep -q '^E:' <<<"$lintian_output"; then
     echo "package: lintian reports errors" >&2
     exit 1
 fi
+
+# The maintainer scripts as packaged, against a pretend systemd.
+control=$(mktemp -d)
+trap 'rm -rf "$control"' EXIT
+dpkg-deb -e "$deb" "$control"
+[[ -x "$control/prerm" && -x "$control/postinst" ]] || { echo "package: no prerm or postinst" >&2; exit 1; }
+scripts/check-maintainer-scripts.sh "$control"
 
 sudo=()
 if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi

@@ -2,6 +2,8 @@
 // themselves live in engine/ChatFile.
 #include "chat/ChatDocument.h"
 
+#include <algorithm>
+
 #include "chat/MessageTexts.h"
 #include "engine/BuiltInLists.h"
 #include "engine/ChatFile.h"
@@ -16,6 +18,13 @@ constexpr std::string_view NoFile = "None";
 constexpr std::string_view LastFileSection = "Last File";
 constexpr std::string_view BatchSection = "Batch File";
 constexpr std::string_view ChatFilter = "Chat Files (*.ch5)|*.ch5";
+constexpr std::string_view LogFilesSection = "Log Files";
+// The newest ones are kept: enough for every log a user keeps in turn.
+constexpr std::size_t MaximumChosenLogFiles = 20;
+
+std::string logFileKey(int number) {
+    return "File" + std::to_string(number);
+}
 
 }  // namespace
 
@@ -40,6 +49,30 @@ void ChatDocument::writeBatch(const std::string& file, const std::string& user) 
     if (!ini_) return;
     ini_->writeString(BatchSection, "Batch File", file);
     ini_->writeString(BatchSection, "Batch User", user);
+}
+
+std::vector<std::string> ChatDocument::chosenLogFiles() const {
+    std::vector<std::string> files;
+    if (!ini_) return files;
+    const int count = std::min(ini_->readInteger(LogFilesSection, "Count", 0),
+                               static_cast<int>(MaximumChosenLogFiles));
+    for (int number = 1; number <= count; ++number) {
+        std::string file = ini_->readString(LogFilesSection, logFileKey(number), "");
+        if (!file.empty()) files.push_back(std::move(file));
+    }
+    return files;
+}
+
+void ChatDocument::chooseLogFile(const std::string& path) {
+    options_.setLogFileName(path);
+    if (!ini_ || path.empty()) return;
+    std::vector<std::string> files = chosenLogFiles();
+    std::erase(files, path);
+    files.insert(files.begin(), path);
+    if (files.size() > MaximumChosenLogFiles) files.resize(MaximumChosenLogFiles);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        ini_->writeString(LogFilesSection, logFileKey(static_cast<int>(i) + 1), files[i]);
+    ini_->writeInteger(LogFilesSection, "Count", static_cast<int>(files.size()));
 }
 
 std::string ChatDocument::readIgnorePrefix() const {

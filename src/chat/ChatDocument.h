@@ -60,6 +60,12 @@ class ChatDocument {
     // "Batch File" and "Batch User": the text-file playback kept between runs.
     std::pair<std::string, std::string> readBatch() const;
     void writeBatch(const std::string& file, const std::string& user);
+    // "Log Files": the files the user picked as the log with "Ch&ange...";
+    // the log may append to them whatever their name.
+    std::vector<std::string> chosenLogFiles() const;
+    // A log file picked with "Ch&ange...": stored as the log file at once
+    // (even when the dialog is then cancelled) and remembered in Chat.ini.
+    void chooseLogFile(const std::string& path);
     // "Response" / "Ignore".
     std::string readIgnorePrefix() const;
     // "Pacing": the server's message quota; the defaults without Chat.ini.

@@ -128,7 +128,8 @@ void ChatForm::applySetup(const SetupValues& values) {
 void ChatForm::reopenLog() {
     log_.close();
     const tOptions& options = document_.options();
-    if (options.keepLog() && !options.logFileName().empty() && !log_.open(options.logFileName()))
+    if (options.keepLog() && !options.logFileName().empty() &&
+        !log_.open(options.logFileName(), document_.chosenLogFiles()))
         view_.showMessage(texts::LogFileInvalid, MessageKind::Error);
 }
 

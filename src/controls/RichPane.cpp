@@ -118,7 +118,8 @@ bool RichPane::saveText(const std::filesystem::path& path) const {
             contents += TextLineEnd;
         }
     }
-    return writeFileSafely(path, contents);
+    // A pane holds whispers: the saved copy is for its owner's eyes only.
+    return writeFileSafely(path, contents, FileAccess::OwnerOnly);
 }
 
 }  // namespace verdo

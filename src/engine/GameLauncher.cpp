@@ -63,10 +63,10 @@ std::string serverListWithFirst(std::string_view list, std::string_view server) 
     return std::string(server) + ";" + rest;
 }
 
-void moveServerToFront(InstalledGamesStore& store, std::string_view server) {
+StoreWrite moveServerToFront(InstalledGamesStore& store, std::string_view server) {
     const std::optional<std::string> list = store.readString(ServerListKey, ServerListValue);
-    if (!list || list->empty()) return;
-    store.writeString(ServerListKey, ServerListValue, serverListWithFirst(*list, server));
+    if (!list || list->empty()) return StoreWrite::Failed;
+    return store.writeString(ServerListKey, ServerListValue, serverListWithFirst(*list, server));
 }
 
 GameLauncher::GameLauncher(InstalledGamesStore& store, ProcessStarter& processes, OpenLink openLink)
@@ -79,7 +79,9 @@ void GameLauncher::start(LaunchTarget target, bool useProgramServer, std::string
         return;
     }
     const std::string path = gamePath(store_, info.path);
-    if (useProgramServer) moveServerToFront(store_, server);
+    if (useProgramServer && moveServerToFront(store_, server) == StoreWrite::Unrepresentable &&
+        OnWarning)
+        OnWarning(std::string(UnwritableServerList));
     std::vector<std::string> command = store_.startCommand(path);
     if (command.empty()) return;
     const std::string program = command.front();

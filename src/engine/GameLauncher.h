@@ -58,8 +58,14 @@ std::string launchServer(bool loggedOn, std::string_view connectedServer,
 std::string serverListWithFirst(std::string_view list, std::string_view server);
 
 // Rewrites the games' "Server List" with `server` first; nothing is written
-// when the value is missing or empty. Failures are not reported.
-void moveServerToFront(InstalledGamesStore& store, std::string_view server);
+// when the value is missing or empty (Failed).
+StoreWrite moveServerToFront(InstalledGamesStore& store, std::string_view server);
+
+// Shown when the games' server list holds characters the program cannot
+// write back; the game starts with its list as it was.
+inline constexpr std::string_view UnwritableServerList =
+    "The games' server list holds characters that VerdoChat cannot write back, so it was left "
+    "as it is; the game may connect to another server.";
 
 class GameLauncher {
   public:
@@ -68,8 +74,12 @@ class GameLauncher {
     GameLauncher(InstalledGamesStore& store, ProcessStarter& processes, OpenLink openLink);
 
     // Starts a game (moving `server` to the front first when
-    // `useProgramServer`) or opens a web page. A failed start is not reported.
+    // `useProgramServer`) or opens a web page. A failed start or write is not
+    // reported; a server list that would be damaged by the rewrite is.
     void start(LaunchTarget target, bool useProgramServer, std::string_view server);
+
+    // A message for the user (UnwritableServerList).
+    std::function<void(const std::string& message)> OnWarning;
 
   private:
     InstalledGamesStore& store_;

@@ -11,6 +11,16 @@
 
 namespace verdo {
 
+// What became of a write to the store.
+enum class StoreWrite {
+    Written,
+    Failed,  // no such key or value, or the store could not be written
+    // The stored string holds characters the program's 8-bit text cannot
+    // hold: they were read as "?", so writing back what was read would
+    // destroy them.
+    Unrepresentable,
+};
+
 class InstalledGamesStore {
   public:
     virtual ~InstalledGamesStore() = default;
@@ -20,9 +30,9 @@ class InstalledGamesStore {
     // is missing or the value is not a string.
     virtual std::optional<std::string> readString(std::string_view key, std::string_view name) = 0;
     // Replaces the string value `name` under `key`; never creates a key or a
-    // value. False when it cannot.
-    virtual bool writeString(std::string_view key, std::string_view name,
-                             std::string_view value) = 0;
+    // value.
+    virtual StoreWrite writeString(std::string_view key, std::string_view name,
+                                   std::string_view value) = 0;
     // The program and its arguments that start the program at `windowsPath`.
     virtual std::vector<std::string> startCommand(std::string_view windowsPath) = 0;
 };

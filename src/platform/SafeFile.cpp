@@ -44,20 +44,48 @@ void syncDirectoryOf(const fs::path& target) {
     if (fd.get() >= 0) ::fsync(fd.get());
 }
 
-}  // namespace
+// The permissions and owner a rewritten file takes over from the old one.
+struct Keep {
+    mode_t mode;
+    uid_t owner;
+    gid_t group;
+};
 
-bool writeFileSafely(const fs::path& target, std::string_view contents, FileAccess access) {
-    const mode_t mode = access == FileAccess::OwnerOnly ? S_IRUSR | S_IWUSR : 0666;
+bool writeWithMode(const fs::path& target, std::string_view contents, mode_t mode,
+                   const Keep* keep) {
     fs::path temporary;
     Descriptor fd(createTemporary(target, mode, temporary));
     if (fd.get() < 0) return false;
-    const bool written = fd.writeAll(contents) && ::fsync(fd.get()) == 0;
+    if (keep) {
+        // Not allowed for another user's file unless privileged, and then the
+        // file simply becomes ours, as any editor would leave it.
+        [[maybe_unused]] const int ignored = ::fchown(fd.get(), keep->owner, keep->group);
+    }
+    // Exactly the old permissions, whatever the umask took away.
+    const bool modeSet = !keep || ::fchmod(fd.get(), keep->mode) == 0;
+    const bool written = modeSet && fd.writeAll(contents) && ::fsync(fd.get()) == 0;
     if (!fd.close() || !written || std::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
     syncDirectoryOf(target);
     return true;
+}
+
+}  // namespace
+
+bool writeFileSafely(const fs::path& target, std::string_view contents, FileAccess access) {
+    const mode_t mode = access == FileAccess::OwnerOnly ? S_IRUSR | S_IWUSR : 0666;
+    return writeWithMode(target, contents, mode, nullptr);
+}
+
+bool rewriteFileSafely(const fs::path& target, std::string_view contents) {
+    std::error_code error;
+    const fs::path file = fs::canonical(target, error);
+    struct stat info {};
+    if (error || ::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    const Keep keep{static_cast<mode_t>(info.st_mode & 07777), info.st_uid, info.st_gid};
+    return writeWithMode(file, contents, keep.mode & 0700, &keep);
 }
 
 }  // namespace verdo

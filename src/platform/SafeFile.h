@@ -18,4 +18,10 @@ enum class FileAccess {
 bool writeFileSafely(const std::filesystem::path& target, std::string_view contents,
                      FileAccess access = FileAccess::Default);
 
+// The same for an existing file that belongs to another program: a symbolic
+// link is followed and the file it names is replaced (the link stays a link),
+// and the new file keeps the old one's permissions (and, where allowed, its
+// owner). False, with nothing changed, when there is no such file.
+bool rewriteFileSafely(const std::filesystem::path& target, std::string_view contents);
+
 }  // namespace verdo

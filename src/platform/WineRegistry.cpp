@@ -4,20 +4,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
 #include "platform/SafeFile.h"
+#include "platform/Windows1252.h"
 
 namespace verdo {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A registry file larger than this is not a registry Wine wrote.
-constexpr std::uintmax_t MaximumFileSize = 256u * 1024 * 1024;
+// A registry file larger than this is not a registry Wine wrote; reading
+// stops there, so no file can take more memory.
+constexpr std::size_t MaximumFileSize = 64u * 1024 * 1024;
 
 constexpr std::string_view SoftwarePrefix = "Software\\";
 constexpr std::string_view Wow64Prefix = "Software\\Wow6432Node\\";
@@ -29,13 +30,18 @@ int hexValue(char c) {
     return -1;
 }
 
-void appendUnit(std::string& out, std::uint32_t unit) {
-    out += unit <= 0xFF ? static_cast<char>(unit) : '?';
+// One UTF-16 unit as the program's 8-bit text; `lossy` is set when the code
+// page has no byte for it.
+void appendUnit(std::string& out, std::uint32_t unit, bool& lossy) {
+    const char byte = unit <= 0xFFFF ? unicodeToWindows1252(static_cast<char32_t>(unit)) : '?';
+    if (byte == '?' && unit != '?') lossy = true;
+    out += byte;
 }
 
 // Reads an escaped string from text[pos] up to the unescaped terminator and
 // leaves pos after it. Nothing when the terminator never comes.
-std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, char terminator) {
+std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, char terminator,
+                                       bool& lossy) {
     std::string out;
     while (pos < text.size()) {
         const char c = text[pos++];
@@ -81,7 +87,7 @@ std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, 
                 if (digits == 0) {
                     out += 'x';
                 } else {
-                    appendUnit(out, unit);
+                    appendUnit(out, unit, lossy);
                 }
                 break;
             }
@@ -92,7 +98,7 @@ std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, 
                          digits < 3 && pos < text.size() && text[pos] >= '0' && text[pos] <= '7';
                          ++digits)
                         unit = unit * 8 + static_cast<std::uint32_t>(text[pos++] - '0');
-                    appendUnit(out, unit);
+                    appendUnit(out, unit, lossy);
                 } else {
                     out += e;
                 }
@@ -102,7 +108,8 @@ std::optional<std::string> readEscaped(std::string_view text, std::size_t& pos, 
 }
 
 // The escaping Wine writes: the terminator and backslash escaped, control
-// characters as letters or octal, bytes above 127 as four hex digits.
+// characters as letters or octal, characters beyond ASCII as four hex digits
+// of their UTF-16 unit (the bytes read as Windows-1252).
 std::string escaped(std::string_view value, char terminator) {
     static constexpr std::string_view Letters = ".......abtnvfr.............e....";
     std::string out;
@@ -110,7 +117,8 @@ std::string escaped(std::string_view value, char terminator) {
         const auto c = static_cast<unsigned char>(value[i]);
         char buffer[8];
         if (c > 127) {
-            std::snprintf(buffer, sizeof buffer, "\\x%04x", c);
+            std::snprintf(buffer, sizeof buffer, "\\x%04x",
+                          static_cast<unsigned>(windows1252ToUnicode(c)));
             out += buffer;
         } else if (c < 32) {
             if (Letters[c] != '.') {
@@ -174,7 +182,8 @@ std::optional<std::pair<std::string, std::size_t>> valueName(std::string_view li
         return std::pair<std::string, std::size_t>{std::string(), 2};
     if (line.empty() || line[0] != '"') return std::nullopt;
     std::size_t pos = 1;
-    std::optional<std::string> name = readEscaped(line, pos, '"');
+    bool lossy = false;  // a name the program cannot hold simply never matches
+    std::optional<std::string> name = readEscaped(line, pos, '"', lossy);
     if (!name || pos >= line.size() || line[pos] != '=') return std::nullopt;
     return std::pair<std::string, std::size_t>{std::move(*name), pos + 1};
 }
@@ -182,7 +191,8 @@ std::optional<std::pair<std::string, std::size_t>> valueName(std::string_view li
 std::optional<std::string> sectionKey(std::string_view line) {
     if (line.empty() || line[0] != '[') return std::nullopt;
     std::size_t pos = 1;
-    return readEscaped(line, pos, ']');
+    bool lossy = false;
+    return readEscaped(line, pos, ']', lossy);
 }
 
 std::optional<ValueLocation> findIn(const std::vector<Line>& lines, std::string_view key,
@@ -225,7 +235,7 @@ std::string valueData(const std::vector<Line>& lines, const ValueLocation& at) {
 }
 
 // Hex bytes ("41,00,42,00") read as UTF-16LE text up to the first NUL.
-std::optional<std::string> utf16FromHex(std::string_view hex) {
+std::optional<std::string> utf16FromHex(std::string_view hex, bool& lossy) {
     std::vector<std::uint8_t> bytes;
     int high = -1;
     for (const char c : hex) {
@@ -245,42 +255,48 @@ std::optional<std::string> utf16FromHex(std::string_view hex) {
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const std::uint32_t unit = bytes[i] | (static_cast<std::uint32_t>(bytes[i + 1]) << 8);
         if (unit == 0) break;
-        appendUnit(out, unit);
+        appendUnit(out, unit, lossy);
     }
     return out;
 }
 
 enum class StringKind { Plain, Expandable };
 
-// The string held by value data, and whether it is an expandable string.
-std::optional<std::pair<std::string, StringKind>> stringData(std::string_view data) {
+// The string held by value data as the program's text.
+struct StoredString {
+    std::string text;
     StringKind kind = StringKind::Plain;
-    if (startsWithIgnoreCaseAZ(data, "hex(1):"))
-        if (auto s = utf16FromHex(data.substr(7))) return std::pair{std::move(*s), kind};
-    if (startsWithIgnoreCaseAZ(data, "hex(2):"))
-        if (auto s = utf16FromHex(data.substr(7)))
-            return std::pair{std::move(*s), StringKind::Expandable};
+    bool lossy = false;  // characters the code page lacks read as "?"
+};
+
+std::optional<StoredString> stringData(std::string_view data) {
+    StoredString stored;
+    for (const auto& [prefix, kind] :
+         {std::pair{"hex(1):", StringKind::Plain}, std::pair{"hex(2):", StringKind::Expandable}}) {
+        if (!startsWithIgnoreCaseAZ(data, prefix)) continue;
+        stored.kind = kind;
+        auto text = utf16FromHex(data.substr(7), stored.lossy);
+        if (!text) return std::nullopt;
+        stored.text = std::move(*text);
+        return stored;
+    }
     if (startsWithIgnoreCaseAZ(data, "str(1):")) {
         data.remove_prefix(7);
     } else if (startsWithIgnoreCaseAZ(data, "str(2):")) {
         data.remove_prefix(7);
-        kind = StringKind::Expandable;
+        stored.kind = StringKind::Expandable;
     }
     if (data.empty() || data[0] != '"') return std::nullopt;
     std::size_t pos = 1;
-    auto value = readEscaped(data, pos, '"');
-    if (!value) return std::nullopt;
-    return std::pair{std::move(*value), kind};
+    auto text = readEscaped(data, pos, '"', stored.lossy);
+    if (!text) return std::nullopt;
+    stored.text = std::move(*text);
+    return stored;
 }
 
 std::optional<std::string> readWholeFile(const fs::path& path) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > MaximumFileSize) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
+    std::string text;
+    if (readRegularFile(path, text, MaximumFileSize) != ReadStatus::Read) return std::nullopt;
     return text;
 }
 
@@ -293,22 +309,25 @@ std::optional<std::string> WineRegistry::readFromText(std::string_view text, std
     if (!at) return std::nullopt;
     auto value = stringData(valueData(lines, *at));
     if (!value) return std::nullopt;
-    return std::move(value->first);
+    return std::move(value->text);
 }
 
 std::optional<std::string> WineRegistry::replaceInText(std::string_view text, std::string_view key,
                                                        std::string_view name,
-                                                       std::string_view value) {
+                                                       std::string_view value,
+                                                       StoreWrite* refusal) {
     const std::vector<Line> lines = splitLines(text);
     const auto at = locate(lines, key, name);
-    if (!at) return std::nullopt;
-    const auto old = stringData(valueData(lines, *at));
-    if (!old) return std::nullopt;
+    const auto old = at ? stringData(valueData(lines, *at)) : std::nullopt;
+    if (!old || old->lossy) {
+        if (refusal) *refusal = old ? StoreWrite::Unrepresentable : StoreWrite::Failed;
+        return std::nullopt;
+    }
     const Line& first = lines[at->firstLine];
     const Line& last = lines[at->lastLine];
     std::string out(text.substr(0, first.begin));
     out += first.text.substr(0, at->dataStart);
-    if (old->second == StringKind::Expandable) out += "str(2):";
+    if (old->kind == StringKind::Expandable) out += "str(2):";
     out += '"' + escaped(value, '"') + '"';
     if (last.end > last.begin + last.text.size()) out += first.crlf ? "\r\n" : "\n";
     out += text.substr(last.end);
@@ -321,12 +340,14 @@ std::optional<std::string> WineRegistry::readString(std::string_view key, std::s
     return readFromText(*text, key, name);
 }
 
-bool WineRegistry::writeString(std::string_view key, std::string_view name,
-                               std::string_view value) {
+StoreWrite WineRegistry::writeString(std::string_view key, std::string_view name,
+                                     std::string_view value) {
     const auto text = readWholeFile(registryFile());
-    if (!text) return false;
-    const auto changed = replaceInText(*text, key, name, value);
-    return changed && writeFileSafely(registryFile(), *changed);
+    if (!text) return StoreWrite::Failed;
+    StoreWrite refusal = StoreWrite::Failed;
+    const auto changed = replaceInText(*text, key, name, value, &refusal);
+    if (!changed) return refusal;
+    return rewriteFileSafely(registryFile(), *changed) ? StoreWrite::Written : StoreWrite::Failed;
 }
 
 std::vector<std::string> WineRegistry::startCommand(std::string_view windowsPath) {

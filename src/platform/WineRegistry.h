@@ -27,21 +27,26 @@ class WineRegistry : public InstalledGamesStore {
     std::filesystem::path registryFile() const { return prefix_ / "system.reg"; }
 
     std::optional<std::string> readString(std::string_view key, std::string_view name) override;
-    bool writeString(std::string_view key, std::string_view name, std::string_view value) override;
+    // The file is rewritten safely in place: a symbolic link to it stays a
+    // link, and the file keeps its permissions.
+    StoreWrite writeString(std::string_view key, std::string_view name,
+                           std::string_view value) override;
     // "wine" with the program's path inside the prefix.
     std::vector<std::string> startCommand(std::string_view windowsPath) override;
 
     // The same on the text of a registry file. Keys and names are compared
     // without regard to letter case (A to Z); a key under "Software\\" is also
     // looked for under "Software\\Wow6432Node\\", where a 64-bit prefix keeps
-    // the keys of 32-bit programs. Text is 8-bit: characters above 255 read
-    // as "?".
+    // the keys of 32-bit programs. Text is 8-bit, Windows-1252 as the
+    // program's own: characters the code page lacks read as "?".
     static std::optional<std::string> readFromText(std::string_view text, std::string_view key,
                                                    std::string_view name);
     // The whole text with the value replaced; nothing when the key or the
-    // value does not exist.
+    // value does not exist (`refusal` then says Failed) or when the stored
+    // string holds characters Windows-1252 lacks (Unrepresentable).
     static std::optional<std::string> replaceInText(std::string_view text, std::string_view key,
-                                                    std::string_view name, std::string_view value);
+                                                    std::string_view name, std::string_view value,
+                                                    StoreWrite* refusal = nullptr);
 
   private:
     std::filesystem::path prefix_;

@@ -13,6 +13,7 @@
 #include "dialogs/Account.h"
 #include "dialogs/Channel.h"
 #include "dialogs/Color.h"
+#include "dialogs/DialogBoxes.h"
 #include "dialogs/EditList.h"
 #include "dialogs/Macros.h"
 #include "dialogs/Setup.h"
@@ -56,6 +57,9 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
         if (users_) users_->EmptyAndClose();
     };
 
+    launcher_.OnWarning = [this](const std::string& message) {
+        showMessage(launch_.get(), message, MessageKind::Warning);
+    };
     launch_ = std::make_unique<TfrmLaunch>(&window_);
     launch_->OnLaunch = [this](LaunchTarget target) {
         const Session& session = form_.session();
@@ -141,9 +145,7 @@ void ChatWindows::setup() {
     TfrmSetup setup(&window_, document.options(), document.lists(), document.modified(),
                     programFolder());
     setup.OnHelp = [this](const std::string& topic) { showHelpTopic(topic); };
-    setup.OnLogFileChosen = [&document](const std::string& path) {
-        document.options().setLogFileName(path);
-    };
+    setup.OnLogFileChosen = [&document](const std::string& path) { document.chooseLogFile(path); };
     if (setup.exec() == QDialog::Accepted) form_.applySetup(setup.values());
 }
 

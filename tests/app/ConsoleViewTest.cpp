@@ -77,11 +77,13 @@ TEST_F(ConsoleViewTest, ControlCharactersCannotReachTheTerminal) {
                                  "31m \xC3\xA9",
                                  0x80000000u));                    // UTF-8 C1
     v.addChatLine(ChatPane, line("undefined \x81", 0x80000000u));  // Windows-1252
+    v.addChatLine(ChatPane, line("<Bob> ", 0x80000000u, "\xE2\x80\xAEgnp.exe", 0x80000000u));
     EXPECT_EQ(out.str(),
               "[12:34:56] x?]0;owned??[2J\n"
               "[12:34:56] a b c d\n"
               "[12:34:56] csi ?31m \xC3\xA9\n"
-              "[12:34:56] undefined ?\n");
+              "[12:34:56] undefined ?\n"
+              "[12:34:56] <Bob> ?gnp.exe\n");
     v.showMessage("bad\x1b[31m\r\nthing", MessageKind::Error);
     EXPECT_EQ(err.str(), "Error: bad?[31m  thing\n");
 }

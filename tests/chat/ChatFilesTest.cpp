@@ -347,6 +347,30 @@ TEST_F(ChatFilesTest, LoadOpensTheLogForAppending) {
     EXPECT_EQ(readFile(dir / "chat.log"), "earlier\n");
 }
 
+// A log picked with "Ch&ange..." is remembered in Chat.ini, so the log may
+// append to it although its name does not say "log"; a chat file naming the
+// same kind of file by itself gets "Log File is invalid".
+TEST_F(ChatFilesTest, OnlyAChosenLogMayBeAnyExistingFile) {
+    start();
+    writeFile(dir / "journal", "earlier\n");
+    writeFile(dir / ".profile", "PATH=/usr/bin\n");
+    SetupValues values(form.document().options(), form.document().lists(), false);
+    values.options.setKeepLog(true);
+    values.options.setLogFileName(path(".profile"));
+    form.applySetup(values);
+    EXPECT_THAT(view.messages, ElementsAre("Log File is invalid"));
+    EXPECT_FALSE(form.chatLog().isOpen());
+
+    form.document().chooseLogFile(path("journal"));
+    EXPECT_EQ(form.document().options().logFileName(), path("journal"));
+    EXPECT_THAT(readFile(dir / "Chat.ini"), ::testing::HasSubstr("[Log Files]"));
+    values.options.setLogFileName(path("journal"));
+    form.applySetup(values);
+    EXPECT_TRUE(form.chatLog().isOpen());
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(readFile(dir / ".profile"), "PATH=/usr/bin\n");
+}
+
 // The configuration dialog's values, after New, make a chat file that logs on
 // as the new user: stored, handed to the connection, saved and read back.
 TEST_F(ChatFilesTest, SetupAfterNewMakesAWorkingChatFile) {

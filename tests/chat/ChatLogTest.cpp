@@ -11,6 +11,7 @@
 
 #include "records/Options.h"
 #include "support/FakePlatform.h"
+#include "support/TempFolder.h"
 
 namespace verdo::testing {
 namespace {
@@ -99,6 +100,33 @@ TEST_F(ChatLogTest, ANewLogIsOwnerOnlyAnExistingOneKeepsItsMode) {
     log.close();
     EXPECT_EQ(modeOf(path), 0640u);
     ::umask(previousMask);
+}
+
+// The log's name comes from a chat file that may come from anyone: only a file
+// plainly meant for a log, or one the user picked as the log, grows.
+TEST_F(ChatLogTest, AnExistingFileIsAppendedToOnlyWhenMeantForALog) {
+    TempFolder dir;
+    const auto opens = [&](const std::string& name, const std::string& contents, mode_t mode,
+                           const std::vector<std::string>& chosen = {}) {
+        writeFile(dir / name, contents);
+        ::chmod((dir / name).c_str(), mode);
+        const bool opened = log.open((dir / name).string(), chosen);
+        log.close();
+        return opened;
+    };
+    EXPECT_TRUE(opens("chat.txt", "earlier\n", 0644));
+    EXPECT_TRUE(opens("Chat.LOG", "earlier\n", 0600));
+    EXPECT_TRUE(opens("empty", "", 0755));
+    EXPECT_FALSE(opens(".bashrc", "alias ls=rm\n", 0644));
+    EXPECT_FALSE(opens("run.txt", "#!/bin/sh\n", 0744));
+    EXPECT_FALSE(opens("notes.txt.sh", "x\n", 0644));
+    // Picked with the file dialog: the user's own choice, named in any way.
+    EXPECT_TRUE(opens("journal", "earlier\n", 0644, {(dir / "sub" / ".." / "journal").string()}));
+
+    std::filesystem::create_symlink(dir / "chat.txt", dir / "link.txt");
+    EXPECT_FALSE(log.open((dir / "link.txt").string(), {(dir / "link.txt").string()}));
+    EXPECT_FALSE(log.isOpen());
+    EXPECT_EQ(readFile(dir / ".bashrc"), "alias ls=rm\n");
 }
 
 TEST_F(ChatLogTest, UnopenableFileIsReportedAndWritingIsHarmless) {

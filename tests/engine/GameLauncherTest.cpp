@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "platform/WineRegistry.h"
-#include "support/TempFolder.h"
 #include "support/RecordingProcessStarter.h"
+#include "support/TempFolder.h"
 
 namespace verdo {
 namespace {
@@ -114,6 +114,19 @@ TEST_F(GameLauncherTest, LeavesTheRegistryAloneWhenItShould) {
     launcher.start(LaunchTarget::Broodwar, false, "b");
     EXPECT_EQ(registryText(), before);
     EXPECT_EQ(processes.started.size(), 4u);  // every game started all the same
+}
+
+// A list holding a character the program cannot hold is left whole, the user
+// is told, and the game starts all the same.
+TEST_F(GameLauncherTest, AServerListItCannotWriteBackIsLeftAndReported) {
+    std::vector<std::string> warnings;
+    launcher.OnWarning = [&warnings](const std::string& message) { warnings.push_back(message); };
+    writeRegistry("a\\x263a;b");
+    const std::string before = registryText();
+    launcher.start(LaunchTarget::Starcraft, true, "b");
+    EXPECT_EQ(registryText(), before);
+    EXPECT_EQ(warnings, std::vector<std::string>{std::string(UnwritableServerList)});
+    EXPECT_EQ(processes.started.size(), 1u);
 }
 
 TEST_F(GameLauncherTest, OpensTheWebPagesInTheBrowser) {

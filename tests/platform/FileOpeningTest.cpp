@@ -31,6 +31,16 @@ TEST(ReadRegularFile, ReadsEveryByteOfARegularFile) {
     EXPECT_EQ(contents, "");
 }
 
+// A bound keeps any file from taking more memory than the caller allows.
+TEST(ReadRegularFile, AFileBeyondTheBoundIsRefused) {
+    TempFolder dir;
+    writeFile(dir / "ten", "0123456789");
+    std::string contents;
+    EXPECT_EQ(readRegularFile(dir / "ten", contents, 10), ReadStatus::Read);
+    EXPECT_EQ(contents, "0123456789");
+    EXPECT_EQ(readRegularFile(dir / "ten", contents, 9), ReadStatus::Failed);
+}
+
 TEST(ReadRegularFile, MissingIsToldApartFromUnreadable) {
     TempFolder dir;
     std::string contents;
@@ -63,6 +73,37 @@ TEST(AppendFile, AppendsToWhatIsThereAndCreatesWhatIsNot) {
     EXPECT_FALSE(file.append("lost\n"));
     EXPECT_EQ(readFile(dir / "log"), "one\ntwo\n");
     EXPECT_FALSE(file.open(dir / "no" / "log", FileAccess::Default));
+}
+
+// A link planted where the file is expected never redirects the lines, and an
+// existing file is opened only after the caller saw what it is.
+TEST(AppendFile, NeverFollowsALinkAndAsksBeforeOpeningWhatIsThere) {
+    TempFolder dir;
+    writeFile(dir / "target", "kept\n");
+    std::filesystem::create_symlink(dir / "target", dir / "link");
+    AppendFile file;
+    EXPECT_FALSE(file.open(dir / "link", FileAccess::Default));
+    std::filesystem::create_symlink(dir / "nowhere", dir / "dangling");
+    EXPECT_FALSE(file.open(dir / "dangling", FileAccess::Default));
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
+
+    ::chmod((dir / "target").c_str(), 0750);
+    std::vector<ExistingFile> seen;
+    const auto refuse = [&seen](const ExistingFile& existing) {
+        seen.push_back(existing);
+        return false;
+    };
+    EXPECT_FALSE(file.open(dir / "target", FileAccess::Default, refuse));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].regular);
+    EXPECT_FALSE(seen[0].empty);
+    EXPECT_TRUE(seen[0].executable);
+    EXPECT_EQ(readFile(dir / "target"), "kept\n");
+
+    ASSERT_TRUE(file.open(dir / "new", FileAccess::Default, refuse));  // nothing was there
+    EXPECT_EQ(seen.size(), 1u);
+    const auto accept = [](const ExistingFile& existing) { return existing.empty; };
+    EXPECT_TRUE(file.open(dir / "new", FileAccess::Default, accept));
 }
 
 TEST(AppendFile, AFifoWithoutAReaderFailsWithoutWaiting) {

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <iterator>
+
 #include "support/TempFolder.h"
 
 namespace verdo {
@@ -66,6 +68,25 @@ TEST(SafeFile, AFailedRenameKeepsTheTargetAndRemovesTheTemporary) {
     EXPECT_FALSE(writeFileSafely(dir / "busy", "replacement"));
     EXPECT_EQ(readFile(dir / "busy" / "inside"), "kept");
     EXPECT_THAT(dir.entries(), UnorderedElementsAre("busy"));
+}
+
+// Another program's file: its link stays a link to the rewritten file, and
+// its permissions stay exactly as they were, whatever the umask.
+TEST(SafeFile, ARewriteFollowsTheLinkAndKeepsThePermissions) {
+    TempFolder dir;
+    UmaskScope mask(077);
+    std::filesystem::create_directory(dir / "real");
+    writeFile(dir / "real" / "system.reg", "old");
+    std::filesystem::permissions(dir / "real" / "system.reg", std::filesystem::perms(0640));
+    std::filesystem::create_symlink("real/system.reg", dir / "system.reg");
+    ASSERT_TRUE(rewriteFileSafely(dir / "system.reg", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "system.reg"));
+    EXPECT_EQ(readFile(dir / "real" / "system.reg"), "new");
+    EXPECT_EQ(permissionsOf(dir / "real" / "system.reg"), 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "real"), {}), 1);
+    // Nothing to rewrite: nothing is made.
+    EXPECT_FALSE(rewriteFileSafely(dir / "absent.reg", "new"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "absent.reg"));
 }
 
 TEST(SafeFile, AMissingFolderFails) {

@@ -94,6 +94,21 @@ TEST(WineRegistryText, ReplacesOneValueAndKeepsEveryOtherLine) {
               "[A] 1\r\n\"V\"=\"3\"\r\n\"W\"=\"2\"\r\n");
 }
 
+// "Quoted" holds U+263A, which the program reads as "?": writing back what
+// was read would destroy it, so the value is refused as it is.
+TEST(WineRegistryText, NeverRewritesAStringItCouldNotReadWhole) {
+    StoreWrite refusal = StoreWrite::Written;
+    EXPECT_FALSE(WineRegistry::replaceInText(Registry, Starcraft, "Quoted", "x", &refusal));
+    EXPECT_EQ(refusal, StoreWrite::Unrepresentable);
+    EXPECT_FALSE(WineRegistry::replaceInText(Registry, Starcraft, "Missing", "x", &refusal));
+    EXPECT_EQ(refusal, StoreWrite::Failed);
+    // Windows-1252 text both ways: the euro sign is one of the program's bytes.
+    const std::string euro = "[A] 1\n\"V\"=\"\\x20ac\"\n";
+    EXPECT_EQ(WineRegistry::readFromText(euro, "A", "V"), "\x80");
+    EXPECT_EQ(WineRegistry::replaceInText(euro, "A", "V", "\x80;b"),
+              "[A] 1\n\"V\"=\"\\x20ac;b\"\n");
+}
+
 TEST(WineRegistryText, NeverCreatesKeysOrValuesNorReplacesOtherTypes) {
     EXPECT_FALSE(WineRegistry::replaceInText(Registry, "Software\\New", "Server List", "a"));
     EXPECT_FALSE(WineRegistry::replaceInText(Registry, Starcraft, "New", "a"));
@@ -111,14 +126,45 @@ TEST(WineRegistryFile, ReadsAndWritesSystemReg) {
     TempFolder dir;
     WineRegistry store(dir.path());
     EXPECT_FALSE(store.readString(Starcraft, "Program"));
-    EXPECT_FALSE(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b"));
+    EXPECT_EQ(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b"),
+              StoreWrite::Failed);
 
     std::ofstream(dir / "system.reg", std::ios::binary) << Registry;
     EXPECT_EQ(store.readString(Starcraft, "Program"),
               "C:\\Program Files\\Starcraft\\StarCraft.exe");
-    ASSERT_TRUE(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b;a;c"));
+    ASSERT_EQ(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b;a;c"),
+              StoreWrite::Written);
     EXPECT_EQ(store.readString("Software\\Battle.net\\Configuration", "Server List"), "b;a;c");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"system.reg"});
+}
+
+// A prefix kept elsewhere through a link, with its own permissions: the
+// rewrite goes to the real file and keeps them.
+TEST(WineRegistryFile, ARewriteKeepsTheLinkAndThePermissions) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir / "elsewhere");
+    std::ofstream(dir / "elsewhere" / "system.reg", std::ios::binary) << Registry;
+    std::filesystem::permissions(dir / "elsewhere" / "system.reg", std::filesystem::perms(0600));
+    std::filesystem::create_symlink(dir / "elsewhere" / "system.reg", dir / "system.reg");
+    WineRegistry store(dir.path());
+    ASSERT_EQ(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b;a;c"),
+              StoreWrite::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "system.reg"));
+    EXPECT_EQ(store.readString("Software\\Battle.net\\Configuration", "Server List"), "b;a;c");
+    EXPECT_EQ(std::filesystem::status(dir / "elsewhere" / "system.reg").permissions(),
+              std::filesystem::perms(0600));
+}
+
+// Reading stops at a bound (64 MiB) however large the file claims to be: a
+// sparse file costs the test nothing.
+TEST(WineRegistryFile, AHugeRegistryIsNotRead) {
+    TempFolder dir;
+    std::ofstream(dir / "system.reg", std::ios::binary) << Registry;
+    std::filesystem::resize_file(dir / "system.reg", 64u * 1024 * 1024 + 1);
+    WineRegistry store(dir.path());
+    EXPECT_FALSE(store.readString(Starcraft, "Program"));
+    EXPECT_EQ(store.writeString("Software\\Battle.net\\Configuration", "Server List", "b"),
+              StoreWrite::Failed);
 }
 
 TEST(WinePaths, MapsDrivesIntoThePrefixFindingTheLetterCaseOfExistingFiles) {

@@ -2,6 +2,7 @@
 // only the newest lines, and saving the text.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAbstractTextDocumentLayout>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
 #include <array>
 
 #include "controls/RichPane.h"
@@ -190,6 +192,21 @@ TEST_F(RichPaneTest, SavesItsTextAsUtf8LineByLine) {
     EXPECT_TRUE(pane->saveText(folder / "pane.txt"));
     EXPECT_EQ(folder.read("pane.txt"), "caf\xC3\xA9\n\xE2\x9C\x93 ok\n");
     EXPECT_FALSE(pane->saveText(folder.path()));  // a folder is no file
+}
+
+// The panes hold whispers: a saved copy is the owner's alone, whatever the
+// umask and whatever the file it replaces allowed.
+TEST_F(RichPaneTest, ASavedPaneIsReadableByItsOwnerAlone) {
+    testing::TempFolder folder;
+    const mode_t previousMask = ::umask(022);
+    testing::writeFile(folder / "shared.txt", "old\n");
+    ::chmod((folder / "shared.txt").c_str(), 0644);
+    const bool saved = pane->saveText(folder / "shared.txt");
+    ::umask(previousMask);
+    ASSERT_TRUE(saved);
+    struct stat info {};
+    ASSERT_EQ(::stat((folder / "shared.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Console forms of the logic's text (see ConsoleText.h).
 #include "app/headless/ConsoleText.h"
 
+#include "platform/PrintableText.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -9,21 +10,13 @@ namespace {
 
 constexpr std::uint32_t SystemColorBit = 0x80000000u;
 
-std::string utf8(const QString& text) {
-    return printableText(text).toStdString();
+// Printable first, on the bytes, so that the console and the chat-file
+// listings filter alike.
+std::string utf8(std::string_view bytes, bool asUtf8) {
+    return displayText(printableText(bytes, asUtf8), asUtf8).toStdString();
 }
 
 }  // namespace
-
-QString printableText(const QString& text) {
-    QString shown = text;
-    for (QChar& c : shown) {
-        if (c.category() != QChar::Other_Control) continue;
-        const bool blank = c == u'\t' || c == u'\r' || c == u'\n';
-        c = blank ? u' ' : u'?';
-    }
-    return shown;
-}
 
 std::string colorEscape(std::uint32_t color) {
     if ((color & SystemColorBit) != 0) return {};
@@ -39,7 +32,7 @@ std::string consoleLine(const ChatLine& line, bool colored) {
     std::string out;
     for (const ChatSegment& segment : line) {
         if (segment.text.empty()) continue;
-        const std::string text = utf8(displayText(segment.text, asUtf8));
+        const std::string text = utf8(segment.text, asUtf8);
         if (!colored) {
             out += text;
             continue;
@@ -52,7 +45,7 @@ std::string consoleLine(const ChatLine& line, bool colored) {
 }
 
 std::string consoleText(const std::string& bytes) {
-    return utf8(displayText(bytes));
+    return utf8(bytes, showsAsUtf8(bytes));
 }
 
 }  // namespace verdo

@@ -2,7 +2,6 @@
 // control characters made harmless, and 24-bit colours for a terminal.
 #pragma once
 
-#include <QString>
 #include <cstdint>
 #include <string>
 
@@ -10,17 +9,15 @@
 
 namespace verdo {
 
-// Text from the network or a chat file with every control character replaced,
-// so that nobody can move the cursor, retitle the terminal or forge a second
-// line: a tab or line break becomes a blank, anything else "?".
-QString printableText(const QString& text);
-
 // The escape sequence that selects `color` (0x00BBGGRR) as the foreground, or
 // nothing for a system colour (top bit set): the terminal's own colour serves.
 std::string colorEscape(std::uint32_t color);
 inline constexpr std::string_view ResetEscape = "\x1b[0m";
 
-// The three segments as UTF-8, each in its colour when `colored`.
+// The three segments as UTF-8, each in its colour when `colored`. Text from
+// the network or a chat file goes through printableText (platform/), so
+// nobody can move the cursor, retitle the terminal, forge a second line or
+// reorder the line.
 std::string consoleLine(const ChatLine& line, bool colored);
 
 // 8-bit text as UTF-8 for the console, made printable.
