@@ -1,0 +1,77 @@
+// ScriptSandbox: one Lua state for one script, with only what a script may
+// use: the string, table, math and utf8 libraries, os.time, os.date and
+// os.clock on the program's clock, and the base functions that cannot reach
+// files or load compiled code. Memory is capped by its allocator, work by an
+// instruction budget counted by a hook, and string matching runs on our own
+// step-counting matcher.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "scripting/ScriptBudget.h"
+
+struct lua_State;
+struct lua_Debug;
+
+namespace verdo {
+
+class Clock;
+class Random;
+
+class ScriptSandbox {
+  public:
+    static constexpr std::size_t MemoryLimit = 64u << 20;
+    // The hook counts instructions in batches of this many.
+    static constexpr int HookInterval = 1000;
+
+    using Log = std::function<void(std::string_view)>;
+
+    // `log` receives what print writes. Throws std::bad_alloc when the state
+    // cannot be made.
+    ScriptSandbox(Clock& clock, Random& random, Log log);
+    ~ScriptSandbox();
+    ScriptSandbox(const ScriptSandbox&) = delete;
+    ScriptSandbox& operator=(const ScriptSandbox&) = delete;
+
+    lua_State* state() const { return state_; }
+    ScriptBudget& budget() { return budget_; }
+    std::size_t memoryUsed() const { return memory_.used; }
+    Clock& clock() { return clock_; }
+    Random& random() { return random_; }
+    void log(std::string_view text) const { log_(text); }
+
+    // Runs `work` inside a protected call with a fresh per-call budget: any
+    // Lua error in it, a memory error included, ends the work. Returns the
+    // error message, or nothing when the work finished.
+    std::optional<std::string> run(const std::function<void(lua_State*)>& work);
+    // Whether the last run stopped because the budget ran out.
+    bool overran() const { return budget_.exhausted(); }
+
+    // The sandbox a state belongs to.
+    static ScriptSandbox& of(lua_State* state);
+    // Ends the current call for running past the budget; every following
+    // instruction fails too, so a script's own pcall cannot hold on.
+    [[noreturn]] static void raiseOverrun(lua_State* state);
+
+  private:
+    struct Memory {
+        std::size_t used = 0;
+        std::size_t limit = MemoryLimit;
+    };
+    static void* allocate(void* memory, void* block, std::size_t oldSize, std::size_t newSize);
+    static void countInstructions(lua_State* state, lua_Debug* debug);
+    void setUp();
+
+    Clock& clock_;
+    Random& random_;
+    Log log_;
+    Memory memory_;
+    ScriptBudget budget_;
+    lua_State* state_ = nullptr;
+};
+
+}  // namespace verdo
