@@ -73,6 +73,7 @@ else()
     install(FILES ${units} DESTINATION ${VERDO_DOCDIR}/examples)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VERDO_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/scripting.md DESTINATION ${VERDO_DOCDIR}/docs)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${VERDO_DOCDIR})
 
 # The Debian package: `scripts/package.sh` builds it.
