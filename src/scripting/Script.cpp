@@ -100,15 +100,6 @@ void Script::disable(const std::string& reason) {
     context_.showError("[" + name_ + "] disabled: " + reason);
 }
 
-bool Script::call(SendClass sendClass, const std::function<void(lua_State*)>& work) {
-    if (state_ != ScriptState::Running) return false;
-    sendClass_ = sendClass;
-    const auto error = sandbox_->run(work);
-    if (!error) return true;
-    fail(*error);
-    return false;
-}
-
 void Script::fail(const std::string& error) {
     if (sandbox_->overran()) {
         disable(sandbox_->budget().reason());
@@ -138,10 +129,10 @@ bool Script::handle(std::size_t index, const SessionEvent& event) {
     const ScriptEventName& info = ScriptEventNames[index];
     const std::optional<std::string_view> user =
         hasUser(info.arguments) ? std::optional<std::string_view>(event.user) : std::nullopt;
-    // A handler may register more handlers while it runs.
-    const std::vector<int> callbacks = handlers_[index];
     bool handled = false;
-    for (const int callback : callbacks) {
+    // A handler may register more handlers while it runs; they run too.
+    for (std::size_t i = 0; i < handlers_[index].size(); ++i) {
+        const int callback = handlers_[index][i];
         bool result = false;
         if (!call(SendClass::Automatic, [&](lua_State* state) {
                 lua_rawgeti(state, LUA_REGISTRYINDEX, callback);

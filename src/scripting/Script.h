@@ -100,7 +100,15 @@ class Script {
 
   private:
     // Runs `work` in the sandbox; on an error reports it and returns false.
-    bool call(SendClass sendClass, const std::function<void(lua_State*)>& work);
+    template <typename Work>
+    bool call(SendClass sendClass, Work&& work) {
+        if (state_ != ScriptState::Running) return false;
+        sendClass_ = sendClass;
+        const auto error = sandbox_->run(work);
+        if (!error) return true;
+        fail(*error);
+        return false;
+    }
     void fail(const std::string& error);
     // Sends the queued lines; to a user's event only when the answer-loop
     // guard lets one more answer to `user` through. False when held back.

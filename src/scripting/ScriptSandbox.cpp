@@ -254,6 +254,7 @@ ScriptSandbox::ScriptSandbox(Clock& clock, Random& random, Log log)
     if (!state_) throw std::bad_alloc();
     *static_cast<ScriptSandbox**>(lua_getextraspace(state_)) = this;
     lua_atpanic(state_, panic);
+    lua_sethook(state_, &ScriptSandbox::countInstructions, LUA_MASKCOUNT, HookInterval);
     if (run([](lua_State* state) { setUpState(state); })) {
         lua_close(state_);
         throw std::bad_alloc();
@@ -298,18 +299,17 @@ void ScriptSandbox::raiseOverrun(lua_State* state) {
     std::abort();  // luaL_error does not return
 }
 
-std::optional<std::string> ScriptSandbox::run(const std::function<void(lua_State*)>& work) {
+std::optional<std::string> ScriptSandbox::runWork(void (*body)(void*, lua_State*), void* work) {
     budget_.startCall(clock_.steadyMilliseconds());
-    lua_sethook(state_, &ScriptSandbox::countInstructions, LUA_MASKCOUNT, HookInterval);
     const int top = lua_gettop(state_);
+    Work call{body, work};
     lua_pushcfunction(state_, [](lua_State* state) {
-        const auto* body =
-            static_cast<const std::function<void(lua_State*)>*>(lua_touserdata(state, 1));
+        const auto* called = static_cast<const Work*>(lua_touserdata(state, 1));
         lua_remove(state, 1);
-        (*body)(state);
+        called->body(called->work, state);
         return 0;
     });
-    lua_pushlightuserdata(state_, const_cast<std::function<void(lua_State*)>*>(&work));
+    lua_pushlightuserdata(state_, &call);
     const int status = lua_pcall(state_, 1, 0, 0);
     std::optional<std::string> error;
     if (status != LUA_OK) {
@@ -321,7 +321,10 @@ std::optional<std::string> ScriptSandbox::run(const std::function<void(lua_State
                     : std::string("(error object is a ") + luaL_typename(state_, -1) + " value)";
     }
     lua_settop(state_, top);
-    lua_sethook(state_, &ScriptSandbox::countInstructions, LUA_MASKCOUNT, HookInterval);
+    // An overrun left the hook counting every instruction; the next call
+    // counts in batches again.
+    if (lua_gethookcount(state_) != HookInterval)
+        lua_sethook(state_, &ScriptSandbox::countInstructions, LUA_MASKCOUNT, HookInterval);
     return error;
 }
 

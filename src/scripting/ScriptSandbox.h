@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "scripting/ScriptBudget.h"
 
@@ -47,7 +48,14 @@ class ScriptSandbox {
     // Runs `work` inside a protected call with a fresh per-call budget: any
     // Lua error in it, a memory error included, ends the work. Returns the
     // error message, or nothing when the work finished.
-    std::optional<std::string> run(const std::function<void(lua_State*)>& work);
+    template <typename Work>
+    std::optional<std::string> run(Work&& work) {
+        return runWork(
+            [](void* body, lua_State* state) {
+                (*static_cast<std::remove_reference_t<Work>*>(body))(state);
+            },
+            &work);
+    }
     // Whether the last run stopped because the budget ran out.
     bool overran() const { return budget_.exhausted(); }
 
@@ -58,6 +66,13 @@ class ScriptSandbox {
     [[noreturn]] static void raiseOverrun(lua_State* state);
 
   private:
+    // The work of run without its type: `body` calls `work`.
+    struct Work {
+        void (*body)(void*, lua_State*);
+        void* work;
+    };
+    std::optional<std::string> runWork(void (*body)(void*, lua_State*), void* work);
+
     struct Memory {
         std::size_t used = 0;
         std::size_t limit = MemoryLimit;
