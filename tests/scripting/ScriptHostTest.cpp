@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "ScriptTestBench.h"
+#include "scripting/ScriptFolder.h"
 #include "support/TempFolder.h"
 
 namespace verdo::testing {
@@ -197,6 +198,31 @@ TEST(ScriptHost, AScriptDisabledByTheUserIsListedButNotRun) {
     bench.host.setEnabled(file, true);
     bench.talk("Ann", "x");
     EXPECT_EQ(bench.context.infos, Lines{"[hello] hi"});
+}
+
+}  // namespace
+}  // namespace verdo::testing
+
+namespace verdo::testing {
+namespace {
+
+TEST(ScriptFolder, FolderScriptsInByteOrderThenExtrasThatDoNotClash) {
+    TempFolder folder;
+    const auto scripts = ScriptFolder::of(folder / "bot.ch5");
+    EXPECT_EQ(scripts, folder / "bot.scripts");
+    folder.write("bot.scripts/b.lua");
+    folder.write("bot.scripts/B.lua");
+    folder.write("bot.scripts/a.lua");
+    folder.write("bot.scripts/notes.txt");
+    folder.write("bot.scripts/seen.data");
+    const auto listing =
+        ScriptFolder::list(scripts, {folder / "extra" / "a.lua", folder / "extra" / "c.lua"});
+    EXPECT_EQ(listing.files,
+              (std::vector<std::filesystem::path>{scripts / "B.lua", scripts / "a.lua",
+                                                  scripts / "b.lua", folder / "extra" / "c.lua"}));
+    ASSERT_EQ(listing.refused.size(), 1u);
+    EXPECT_NE(listing.refused[0].find("a script named a.lua is already loaded"), std::string::npos);
+    EXPECT_EQ(ScriptFolder::list(folder / "missing", {}).files.size(), 0u);
 }
 
 }  // namespace
