@@ -97,6 +97,35 @@ TEST(ScriptHost, SendingRefusesCommandsInSayAndLineBreaksAnywhere) {
     EXPECT_TRUE(bench.context.sent.empty());
 }
 
+TEST(ScriptHost, TheSessionsStateReachesScripts) {
+    ScriptTestBench bench;
+    bench.context.roster = {{"Ann", "STAR", 0x02}, {"Zed", "CHAT", 0}};
+    bench.context.owners = {"Ann"};
+    bench.context.members = {"Bob"};
+    EXPECT_EQ(bench.eval(R"(
+        local names = {}
+        for _, u in ipairs(verdo.users()) do names[#names + 1] = u.name .. "/" .. u.product .. "/" .. u.flags end
+        print(verdo.me(), verdo.channel(), table.concat(names, " "), verdo.logged_on())
+        print(verdo.is_owner("ann"), verdo.is_owner("Bob"), verdo.is_member("Bob"), verdo.is_member("Ann"), verdo.is_member("Zed")))"),
+              "VerdoBot\tChat\tAnn/STAR/2 Zed/CHAT/0\ttrue\ntrue\tfalse\ttrue\ttrue\tfalse\n");
+}
+
+TEST(ScriptHost, StoredValuesAreTextsNumbersAndBooleansWithinTheirLimit) {
+    ScriptTestBench bench;
+    EXPECT_EQ(bench.eval(R"(
+        verdo.store("t", "x") verdo.store("i", 3) verdo.store("f", 0.5) verdo.store("b", false)
+        verdo.store("gone", 1) verdo.store("gone", nil)
+        print(verdo.fetch("t"), math.type(verdo.fetch("i")), verdo.fetch("f"), verdo.fetch("b"), verdo.fetch("gone"))
+        print(table.concat(verdo.keys(), ",")))"),
+              "no chat file is open: the stored data is kept in memory only\n"
+              "x\tinteger\t0.5\tfalse\tnil\nb,f,i,t\n");
+    EXPECT_NE(bench.eval("verdo.store('t', {})").find("texts, numbers or booleans"),
+              std::string::npos);
+    EXPECT_NE(bench.eval("verdo.store('t', 0/0)").find("finite"), std::string::npos);
+    EXPECT_NE(bench.eval("verdo.store('big', ('x'):rep(1100000))").find("would pass 1 MiB"),
+              std::string::npos);
+}
+
 TEST(ScriptHost, TheLongestCommandWordWinsThenTheScriptLoadedLast) {
     ScriptTestBench bench;
     ASSERT_TRUE(bench.load(R"(
