@@ -87,13 +87,16 @@ std::vector<std::string> ScriptStore::load() {
     values_.clear();
     size_ = 0;
     changed_ = false;
+    unreadable_ = false;
+    keepOld_ = false;
     if (!file_) return {};
     std::string contents;
     switch (readRegularFile(*file_, contents)) {
         case ReadStatus::Missing:
             return {};
         case ReadStatus::Failed:
-            return {file_->filename().string() + " could not be read"};
+            unreadable_ = true;
+            return {file_->filename().string() + " could not be read; it will not be written over"};
         case ReadStatus::Read:
             break;
     }
@@ -115,13 +118,33 @@ std::vector<std::string> ScriptStore::load() {
         }
     }
     changed_ = false;
+    if (!problems.empty()) {
+        keepOld_ = true;
+        problems.push_back("the file as it was is kept in " + file_->filename().string() +
+                           ".old when the data is next written");
+    }
     return problems;
 }
 
 std::optional<std::string> ScriptStore::save() {
     if (!file_ || !changed_) return std::nullopt;
+    if (unreadable_) {
+        changed_ = false;
+        return file_->filename().string() + " was not written: it could not be read at start";
+    }
     std::error_code ignored;
     std::filesystem::create_directories(file_->parent_path(), ignored);
+    if (keepOld_) {
+        std::error_code error;
+        std::filesystem::path old = *file_;
+        old += ".old";
+        std::filesystem::copy_file(*file_, old, std::filesystem::copy_options::overwrite_existing,
+                                   error);
+        if (error)
+            return file_->filename().string() + " was not written: it could not be kept as " +
+                   old.filename().string() + ": " + error.message();
+        keepOld_ = false;
+    }
     errno = 0;
     if (!writeFileSafely(*file_, text(), FileAccess::OwnerOnly)) {
         const int error = errno;

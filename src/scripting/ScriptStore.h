@@ -31,6 +31,8 @@ class ScriptStore {
     // Reads the file, replacing what is held. Returns one message per line
     // that could not be read (the line is skipped) or the reason the file
     // could not be read at all; a missing file is no data, without a message.
+    // A file with skipped lines is copied to "FILE.old" before it is first
+    // written; a file that could not be read is never written over.
     std::vector<std::string> load();
     // Writes the data when it changed since the last write; returns the
     // reason of a failure, or nothing. A store without a file writes nothing.
@@ -60,6 +62,8 @@ class ScriptStore {
     std::map<std::string, Value> values_;
     std::size_t size_ = 0;
     bool changed_ = false;
+    bool unreadable_ = false;  // the file is there but could not be read
+    bool keepOld_ = false;     // lines were skipped: keep the file before writing it
 };
 
 }  // namespace verdo

@@ -47,10 +47,29 @@ TEST(ScriptStore, HandEditedLinesAreReadAndBadOnesSkipped) {
     folder.write("k.data", "# a comment\nname = Zed\ncount = 5\nbroken line\nbad = \"open\n");
     ScriptStore store(folder / "k.data");
     EXPECT_EQ(store.load(),
-              (std::vector<std::string>{"k.data line 4 skipped", "k.data line 5 skipped"}));
+              (std::vector<std::string>{
+                  "k.data line 4 skipped", "k.data line 5 skipped",
+                  "the file as it was is kept in k.data.old when the data is next written"}));
     EXPECT_EQ(*store.fetch("name"), ScriptStore::Value(std::string("Zed")));
     EXPECT_EQ(*store.fetch("count"), ScriptStore::Value(std::int64_t{5}));
     EXPECT_FALSE(store.changed());
+    // Nothing the person wrote is lost: the file is kept before it is replaced.
+    store.store("count", std::int64_t{6});
+    EXPECT_FALSE(store.save().has_value());
+    EXPECT_EQ(folder.read("k.data.old"),
+              "# a comment\nname = Zed\ncount = 5\nbroken line\nbad = \"open\n");
+    EXPECT_NE(folder.read("k.data").find("count = 6"), std::string::npos);
+}
+
+TEST(ScriptStore, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "x.data");  // not a regular file
+    ScriptStore store(folder / "x.data");
+    EXPECT_EQ(store.load(),
+              std::vector<std::string>{"x.data could not be read; it will not be written over"});
+    store.store("k", true);
+    EXPECT_EQ(store.save(), "x.data was not written: it could not be read at start");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "x.data"));
 }
 
 TEST(ScriptStore, DataStaysWithinItsSizeLimit) {
