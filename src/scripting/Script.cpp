@@ -134,12 +134,12 @@ bool Script::handle(std::size_t index, const SessionEvent& event) {
     for (std::size_t i = 0; i < handlers_[index].size(); ++i) {
         const int callback = handlers_[index][i];
         bool result = false;
-        if (!call(SendClass::Automatic, [&](lua_State* state) {
-                lua_rawgeti(state, LUA_REGISTRYINDEX, callback);
-                const int count = pushArguments(state, info.arguments, event);
-                lua_call(state, count, 1);
-                result = lua_isboolean(state, -1) && lua_toboolean(state, -1);
-            })) {
+        if (!callHandler(
+                callback, event.user.size() + event.text.size() + event.product.size(),
+                [&](lua_State* state) { return pushArguments(state, info.arguments, event); },
+                [&](lua_State* state) {
+                    result = lua_isboolean(state, -1) && lua_toboolean(state, -1);
+                })) {
             queued_.clear();
             if (state_ != ScriptState::Running) break;
             continue;

@@ -109,6 +109,16 @@ class Script {
         fail(*error);
         return false;
     }
+    // An event handler's call: as call, through the sandbox's direct path.
+    template <typename Push, typename Read>
+    bool callHandler(int callback, std::size_t argumentBytes, Push&& push, Read&& read) {
+        if (state_ != ScriptState::Running) return false;
+        sendClass_ = SendClass::Automatic;
+        const auto error = sandbox_->call(callback, argumentBytes, push, read);
+        if (!error) return true;
+        fail(*error);
+        return false;
+    }
     void fail(const std::string& error);
     // Sends the queued lines; to a user's event only when the answer-loop
     // guard lets one more answer to `user` through. False when held back.

@@ -20,6 +20,10 @@ namespace {
 // Base functions that reach files or the module system.
 constexpr const char* RemovedGlobals[] = {"dofile", "loadfile", "require", "warn"};
 
+// Room left under the memory cap, beyond the arguments, for pushing a call's
+// arguments outside a protected call.
+constexpr std::size_t DirectCallHeadroom = 64 * 1024;
+
 // The conversions os.date accepts, as the C library writes them.
 constexpr std::string_view DateConversions = "aAbBcCdDeFgGhHIjmMnprRStTuUVwWxXyYzZ%";
 
@@ -215,6 +219,9 @@ void replaceField(lua_State* state, const char* name, lua_CFunction function) {
 }
 
 int setUpState(lua_State* state) {
+    // Most of what a handler makes (its arguments, a few texts) dies young:
+    // the generational collector frees it for less work.
+    lua_gc(state, LUA_GCGEN, 0, 0);
     luaL_requiref(state, LUA_GNAME, luaopen_base, 1);
     for (const char* name : RemovedGlobals)
         replaceField(state, name, nullptr);
@@ -310,7 +317,31 @@ std::optional<std::string> ScriptSandbox::runWork(void (*body)(void*, lua_State*
         return 0;
     });
     lua_pushlightuserdata(state_, &call);
-    const int status = lua_pcall(state_, 1, 0, 0);
+    return finish(lua_pcall(state_, 1, 0, 0), top);
+}
+
+std::optional<std::string> ScriptSandbox::callWork(int callback, std::size_t argumentBytes,
+                                                   int (*push)(void*, lua_State*), void* pushWork,
+                                                   void (*read)(void*, lua_State*),
+                                                   void* readWork) {
+    // Pushing outside a protected call is safe only while no allocation can
+    // fail; near the cap the arguments are pushed inside one.
+    if (memory_.used + argumentBytes + DirectCallHeadroom > memory_.limit) {
+        return run([&](lua_State* state) {
+            lua_rawgeti(state, LUA_REGISTRYINDEX, callback);
+            lua_call(state, push(pushWork, state), 1);
+            read(readWork, state);
+        });
+    }
+    budget_.startCall(clock_.steadyMilliseconds());
+    const int top = lua_gettop(state_);
+    lua_rawgeti(state_, LUA_REGISTRYINDEX, callback);
+    const int status = lua_pcall(state_, push(pushWork, state_), 1, 0);
+    if (status == LUA_OK) read(readWork, state_);
+    return finish(status, top);
+}
+
+std::optional<std::string> ScriptSandbox::finish(int status, int top) {
     std::optional<std::string> error;
     if (status != LUA_OK) {
         std::size_t length = 0;

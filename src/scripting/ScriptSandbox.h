@@ -56,6 +56,26 @@ class ScriptSandbox {
             },
             &work);
     }
+    // Calls the function behind the registry reference `callback` with the
+    // arguments `push` puts on the stack (returning their count, at most
+    // `argumentBytes` of text) and hands its one result to `read`, which must
+    // not raise an error. As run, but the arguments go on the stack directly
+    // when the memory cap leaves room for them, which spares the hot path of
+    // event handlers a protected trampoline.
+    template <typename Push, typename Read>
+    std::optional<std::string> call(int callback, std::size_t argumentBytes, Push&& push,
+                                    Read&& read) {
+        return callWork(
+            callback, argumentBytes,
+            [](void* body, lua_State* state) {
+                return (*static_cast<std::remove_reference_t<Push>*>(body))(state);
+            },
+            &push,
+            [](void* body, lua_State* state) {
+                (*static_cast<std::remove_reference_t<Read>*>(body))(state);
+            },
+            &read);
+    }
     // Whether the last run stopped because the budget ran out.
     bool overran() const { return budget_.exhausted(); }
 
@@ -72,6 +92,12 @@ class ScriptSandbox {
         void* work;
     };
     std::optional<std::string> runWork(void (*body)(void*, lua_State*), void* work);
+    std::optional<std::string> callWork(int callback, std::size_t argumentBytes,
+                                        int (*push)(void*, lua_State*), void* pushWork,
+                                        void (*read)(void*, lua_State*), void* readWork);
+    // The error of a protected call that ended with `status`; restores the
+    // stack to `top`.
+    std::optional<std::string> finish(int status, int top);
 
     struct Memory {
         std::size_t used = 0;
