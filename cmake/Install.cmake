@@ -13,6 +13,9 @@ install(TARGETS verdochat verdochat-gateway RUNTIME DESTINATION ${CMAKE_INSTALL_
 
 set(VERDO_DATADIR ${CMAKE_INSTALL_DATADIR}/verdochat)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/Sounds DESTINATION ${VERDO_DATADIR})
+# The example bot scripts, documented in docs/scripting.md.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/scripts DESTINATION ${VERDO_DATADIR}
+        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/demo DESTINATION ${VERDO_DATADIR}
         FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 if(EXISTS ${PROJECT_SOURCE_DIR}/resources/VerdoHelp.rtf)
@@ -74,6 +77,7 @@ else()
     install(FILES ${units} DESTINATION ${VERDO_DOCDIR}/examples)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${VERDO_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/docs/scripting.md DESTINATION ${VERDO_DOCDIR}/docs)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright DESTINATION ${VERDO_DOCDIR})
 
 # The Debian package: `scripts/package.sh` builds it.

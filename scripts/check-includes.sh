@@ -19,13 +19,14 @@ declare -A allowed=(
     [records]="platform"
     [engine]="records platform protocol"
     [chat]="engine records interp net platform protocol"
+    [scripting]="chat engine records platform protocol"
     [text]="platform"
     [controls]="text chat engine records platform protocol"
     [dialogs]="controls text chat engine records platform protocol"
-    [ui]="controls dialogs text chat engine records interp net platform protocol"
+    [ui]="controls dialogs text scripting chat engine records interp net platform protocol"
     [app/headless]="text chat engine records interp net platform platform/qt protocol"
     [app/chatfile]="text chat engine records platform platform/qt protocol"
-    [app]="app/headless app/chatfile ui controls dialogs text chat engine records interp net platform platform/qt protocol"
+    [app]="app/headless app/chatfile ui controls dialogs text scripting chat engine records interp net platform platform/qt protocol"
 )
 
 # The folder a file or header path belongs to: the longest listed prefix.

@@ -20,6 +20,8 @@ app=org.verdochat.VerdoChat
 for file in bin/verdochat bin/verdochat-gateway \
     share/verdochat/Sounds/hello.wav share/verdochat/VerdoHelp.rtf share/verdochat/demo/demo.ch5 \
     share/verdochat/demo/demo.ext share/verdochat/demo/demo.usr \
+    share/verdochat/scripts/dice.lua share/verdochat/scripts/seen.lua \
+    share/verdochat/scripts/karma.lua share/doc/verdochat/docs/scripting.md \
     "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml" \
     "share/mime/packages/$app.xml" "share/icons/hicolor/scalable/apps/$app.svg" \
     "share/icons/hicolor/48x48/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png" \

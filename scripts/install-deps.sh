@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang-14 libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev liblua5.4-dev pkg-config
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-dejavu-core ccache
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils

@@ -47,6 +47,12 @@ StartOptions parseCommandLine(const QStringList& arguments) {
         "typed; SIGINT or SIGTERM saves changed settings and stops, SIGHUP re-reads the chat "
         "file.");
     parser.addOption(headless);
+    const QCommandLineOption checkScript(
+        "check-script",
+        "Load a bot script in the sandbox without connecting, report its errors and list the "
+        "events and commands it registers; exit with 1 on an error.",
+        "FILE");
+    parser.addOption(checkScript);
 
     parser.addPositionalArgument("CHATFILE", "A chat file (.ch5) to open at start.", "[CHATFILE]");
     if (!parser.parse(arguments)) return failure(parser.errorText());
@@ -65,6 +71,11 @@ StartOptions parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(version)) return answer(StartOptions::Action::ShowVersion, programTitle());
 
     StartOptions options;
+    if (parser.isSet(checkScript)) {
+        options.action = StartOptions::Action::CheckScript;
+        options.checkScript = parser.value(checkScript).toStdString();
+        return options;
+    }
     options.headless = parser.isSet(headless);
     if (parser.isSet(server)) {
         const std::string entry = typedBytes(parser.value(server));

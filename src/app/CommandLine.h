@@ -9,7 +9,7 @@
 namespace verdo {
 
 struct StartOptions {
-    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, CheckScript, Fail };
     Action action = Action::Run;
     // Text for ShowHelp, ShowVersion and Fail.
     QString message;
@@ -19,6 +19,8 @@ struct StartOptions {
     std::optional<std::string> chatFile;
     // --headless: no window, the console view (a bot run as a service).
     bool headless = false;
+    // --check-script FILE: the bot script to check, for CheckScript.
+    std::filesystem::path checkScript;
 };
 
 // `arguments` includes the program name first, as QCoreApplication::arguments().

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "app/CommandLine.h"
+#include "app/ScriptCheck.h"
 #include "app/chatfile/ChatFileCommand.h"
 #include "app/headless/HeadlessRunner.h"
 #include "platform/IniFile.h"
@@ -65,6 +66,11 @@ int main(int argc, char** argv) {
                 verdo::versionText(QCoreApplication::applicationDirPath().toStdString());
             std::fputs(qPrintable(text + '\n'), stdout);
             return 0;
+        }
+        case verdo::StartOptions::Action::CheckScript: {
+            const QCoreApplication app(argc, argv);  // for the platform's timers
+            verdo::QtPlatform platform;
+            return verdo::ScriptCheck(platform, std::cout, std::cerr).run(options.checkScript);
         }
         case verdo::StartOptions::Action::Fail:
             std::fputs(qPrintable(options.message + '\n'), stderr);

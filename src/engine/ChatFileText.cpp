@@ -428,9 +428,10 @@ int ChatFileText::productActionIndex(std::string_view name) {
     return -1;
 }
 
-std::string ChatFileText::quote(std::string_view value) {
+std::string ChatFileText::quote(std::string_view value, bool alwaysQuoted) {
     const bool quoted =
-        !value.empty() && (value.front() == ' ' || value.back() == ' ' || value.front() == '"');
+        alwaysQuoted ||
+        (!value.empty() && (value.front() == ' ' || value.back() == ' ' || value.front() == '"'));
     std::string out;
     if (quoted) out += '"';
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -457,6 +458,10 @@ std::string ChatFileText::quote(std::string_view value) {
     }
     if (quoted) out += '"';
     return out;
+}
+
+std::optional<std::string> ChatFileText::unquote(std::string_view raw) {
+    return verdo::unquote(raw);
 }
 
 }  // namespace verdo

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,8 +71,12 @@ class ChatFileText {
 
     // The index of the product action named `name`, or -1.
     static int productActionIndex(std::string_view name);
-    // A value as the document writes it (quoted and escaped when needed).
-    static std::string quote(std::string_view value);
+    // A value as the document writes it (quoted and escaped when needed, or
+    // always quoted with `alwaysQuoted`).
+    static std::string quote(std::string_view value, bool alwaysQuoted = false);
+    // The way back: a value taken without the blanks around it, quoted or
+    // bare, escapes resolved; nullopt when its quotes or escapes are malformed.
+    static std::optional<std::string> unquote(std::string_view raw);
 };
 
 }  // namespace verdo

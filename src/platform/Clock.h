@@ -14,6 +14,8 @@ class Clock {
     virtual std::string localDateTimeText() = 0;
     // Milliseconds of a steady clock that never goes back; for rate limits.
     virtual std::int64_t steadyMilliseconds() = 0;
+    // Seconds since 1970-01-01 00:00 UTC: the wall clock, for scripts.
+    virtual std::int64_t epochSeconds() = 0;
 };
 
 }  // namespace verdo

@@ -65,5 +65,12 @@ TEST(QtClock, DefaultsToTheSystemLocaleNow) {
     EXPECT_TRUE(text == textAt(before) || text == textAt(after)) << text;
 }
 
+// The wall clock of scripts: seconds since the epoch of the same moment.
+TEST(QtClock, EpochSecondsAreTheMomentsUtcSeconds) {
+    const QDateTime moment(QDate(2026, 12, 7), QTime(10, 11, 12), Qt::UTC);
+    EXPECT_EQ(QtClock(QLocale::c(), [moment] { return moment.toLocalTime(); }).epochSeconds(),
+              1796638272);
+}
+
 }  // namespace
 }  // namespace verdo

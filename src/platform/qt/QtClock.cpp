@@ -69,4 +69,8 @@ std::int64_t QtClock::steadyMilliseconds() {
         .count();
 }
 
+std::int64_t QtClock::epochSeconds() {
+    return now_().toSecsSinceEpoch();
+}
+
 }  // namespace verdo

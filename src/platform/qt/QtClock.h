@@ -21,6 +21,7 @@ class QtClock : public Clock {
     // zone; at exactly midnight the date alone. Windows-1252 bytes.
     std::string localDateTimeText() override;
     std::int64_t steadyMilliseconds() override;
+    std::int64_t epochSeconds() override;
 
   private:
     QLocale locale_;
