@@ -1,6 +1,7 @@
 // Cutting long outgoing lines (see OutgoingSplit.h).
 #include "interp/OutgoingSplit.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/AnsiText.h"
@@ -44,37 +45,81 @@ std::optional<std::size_t> keptPrefix(std::string_view line) {
     return prefix + 1;  // the blank after the word or the name
 }
 
+std::string_view trimBlanksRight(std::string_view text) {
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Where the first piece of `rest` ends and where the next one starts, for a
+// piece of at most `room` bytes: at the last blank that fits, else at `room`
+// (never inside a UTF-8 character). In talk, the next piece must not start
+// with "/", or the server would take it for a command.
+std::pair<std::size_t, std::size_t> cutPoint(std::string_view rest, std::size_t room, bool utf8,
+                                             bool talk) {
+    const auto startsCommand = [&](std::size_t at) {
+        return talk && at < rest.size() && rest[at] == '/';
+    };
+    for (std::size_t blank = rest.substr(0, room + 1).rfind(' ');
+         blank != std::string_view::npos && blank > 0; blank = rest.substr(0, blank).rfind(' ')) {
+        const std::size_t next = skipBlanks(rest, blank + 1);
+        if (!startsCommand(next)) return {blank, next};
+    }
+    std::size_t cut = utf8 ? utf8Boundary(rest, room) : room;
+    if (cut == 0) cut = room;
+    // The "/" starts no piece: the cut moves before the character ahead of it.
+    while (startsCommand(skipBlanks(rest, cut)) && cut > 1)
+        cut = utf8 ? utf8Boundary(rest, cut - 1) : cut - 1;
+    if (cut == 0) cut = room;
+    return {cut, skipBlanks(rest, cut)};
+}
+
 }  // namespace
 
-std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
-                                                          std::size_t limit) {
-    if (line.size() <= limit) return std::vector<std::string>{std::string(line)};
+std::optional<std::size_t> KeptPrefixLength(std::string_view line) {
+    return keptPrefix(line);
+}
+
+std::optional<std::pair<std::string, std::string>> CutOutgoingLine(std::string_view line,
+                                                                   std::size_t limit) {
+    if (line.size() <= limit) return std::pair{std::string(line), std::string()};
     const std::optional<std::size_t> prefixLength = keptPrefix(line);
     if (!prefixLength || *prefixLength >= limit) return std::nullopt;
     const std::string_view prefix = line.substr(0, *prefixLength);
     const std::size_t room = limit - prefix.size();
     // A cut never falls inside a character of a UTF-8 line.
     const bool utf8 = isUtf8BeyondAscii(line);
+    const bool talk = prefix.empty();
     std::string_view rest = line.substr(prefix.size());
-    std::vector<std::string> pieces;
-    const auto add = [&](std::string_view piece) {
-        while (!piece.empty() && isBlank(piece.back()))
-            piece.remove_suffix(1);
-        if (!piece.empty()) pieces.push_back(std::string(prefix) + std::string(piece));
-    };
-    while (rest.size() > room) {
-        std::size_t cut = rest.substr(0, room + 1).rfind(' ');
-        std::size_t next = cut + 1;
-        if (cut == std::string_view::npos || cut == 0) {
-            cut = utf8 ? utf8Boundary(rest, room) : room;
-            if (cut == 0) cut = room;
-            next = cut;
+    while (!rest.empty()) {
+        std::string_view piece = rest;
+        std::size_t next = rest.size();
+        if (rest.size() > room) {
+            const auto [cut, after] = cutPoint(rest, room, utf8, talk);
+            piece = rest.substr(0, cut);
+            next = after;
         }
-        add(rest.substr(0, cut));
-        rest = rest.substr(skipBlanks(rest, next));
+        piece = trimBlanksRight(piece);
+        rest = rest.substr(std::min(next, rest.size()));
+        if (!piece.empty()) {
+            std::string first = std::string(prefix) + std::string(piece);
+            if (rest.empty()) return std::pair{std::move(first), std::string()};
+            return std::pair{std::move(first), std::string(prefix) + std::string(rest)};
+        }
     }
-    add(rest);
-    if (pieces.empty()) return std::nullopt;
+    return std::nullopt;
+}
+
+std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
+                                                          std::size_t limit) {
+    std::vector<std::string> pieces;
+    std::string rest(line);
+    do {
+        auto cut = CutOutgoingLine(rest, limit);
+        if (!cut) return pieces.empty() ? std::nullopt : std::optional(std::move(pieces));
+        pieces.push_back(std::move(cut->first));
+        rest = std::move(cut->second);
+    } while (!rest.empty());
     return pieces;
 }
 
