@@ -341,6 +341,64 @@ TEST_F(PacingQueueTest, ACommandTooHeavyForTheQuotaGoesAloneAndIsReportedWhenRef
     EXPECT_THAT(lines, ElementsAre("short", ban, "after"));
 }
 
+TEST_F(PacingQueueTest, TypedLinesOvertakeWaitingAnswersAndATimerWaitsOnce) {
+    send("first");
+    for (const std::string text : {"answer 1", "answer 2"})
+        chat->SendLine(text + "\r", SendClass::Automatic);
+    EXPECT_TRUE(chat->SendLine("timer\r", SendClass::Timed, 0));
+    EXPECT_FALSE(chat->SendLine("timer again\r", SendClass::Timed, 0));
+    send("typed");
+    EXPECT_EQ(chat->QueueCount(), 4);
+    run(2500);
+    EXPECT_FALSE(chat->SendLine("timer late\r", SendClass::Timed, 0));  // the first still waits
+    run(20000);
+    EXPECT_THAT(lines, ElementsAre("first", "typed", "answer 1", "answer 2", "timer"));
+}
+
+TEST_F(PacingQueueTest, DroppedLinesAreReportedOnceASecondWithTheirNumber) {
+    std::vector<int> reports;
+    chat->OnLinesDropped = [&](int count) { reports.push_back(count); };
+    for (std::size_t i = 0; i < SendQueue::kMaxWaiting + 1; ++i)
+        chat->SendLine("answer " + std::to_string(i) + "\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre());  // the first left at once: 500 wait
+    chat->SendLine("one more\r", SendClass::Automatic);
+    chat->SendLine("and another\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre(1));
+    run(500);
+    chat->SendLine("a third\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre(1));
+    run(3000);  // the next flood tick tells the rest
+    EXPECT_THAT(reports, ElementsAre(1, 2));
+    EXPECT_EQ(chat->QueueCount(), static_cast<int>(SendQueue::kMaxWaiting) - 1);
+}
+
+// A bot with a one-second timer in a busy channel: the timer and three
+// answers a second ask for more than the quota lets out, yet the queue, and so
+// the memory, stays bounded and typed lines still leave first.
+TEST_F(PacingQueueTest, ABusyBotsQueueStaysBounded) {
+    int dropped = 0;
+    chat->OnLinesDropped = [&](int count) { dropped += count; };
+    int asked = 0;
+    int maxWaiting = 0;
+    for (int second = 0; second < 3600; ++second) {
+        asked += chat->SendLine("timed message\r", SendClass::Timed, 0);
+        for (int k = 0; k < 3; ++k, ++asked)
+            chat->SendLine("answer " + std::to_string(asked) + "\r", SendClass::Automatic);
+        maxWaiting = std::max(maxWaiting, chat->QueueCount());
+        run(1000);
+    }
+    EXPECT_LE(maxWaiting, static_cast<int>(SendQueue::kMaxWaiting));
+    run(5000);
+    EXPECT_EQ(asked, static_cast<int>(lines.size()) + dropped + chat->QueueCount());
+    const std::size_t before = lines.size();
+    send("typed");
+    run(2500);
+    ASSERT_GT(lines.size(), before);
+    EXPECT_EQ(lines[before], "typed");
+    std::printf("one hour: %d lines asked for, %zu sent, %d dropped, at most %d waiting\n", asked,
+                lines.size(), dropped, maxWaiting);
+}
+
 TEST_F(PacingQueueTest, ANewConnectionStartsWithAFreshQuota) {
     send(words(150));
     refuse("line length");
