@@ -170,7 +170,7 @@ bool TBnetChat::SendLine(const std::string& text, SendClass sendClass, int timer
     line.text = text;
     if (!line.text.empty() && line.text.back() == '\r') {
         line.text.pop_back();
-        line.end = "\r";
+        line.endsWithReturn = true;
     }
     line.sendClass = sendClass;
     line.timer = timer;
@@ -259,14 +259,15 @@ void TBnetChat::sendFront(std::int64_t time) {
     SendQueue::Line& line = queue_.front();
     SendQueue::Line piece;
     piece.text = pacer_.take(line, time);
-    piece.end = line.end;
+    piece.endsWithReturn = line.endsWithReturn;
     piece.sendClass = line.sendClass;
     piece.timer = line.timer;
     piece.resends = line.resends;
     piece.started = line.started;
     if (line.text.empty()) queue_.popFront();
     lastSentAt_ = time;
-    const std::string bytes = piece.text + piece.end;
+    std::string bytes = piece.text;
+    if (piece.endsWithReturn) bytes += '\r';
     lastSent_ = std::move(piece);
     ChatInterface->SendString(bytes);
 }

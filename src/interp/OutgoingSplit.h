@@ -19,6 +19,14 @@ namespace verdo {
 // nothing when the line cannot be cut.
 std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line, std::size_t limit);
 
+// Takes the first piece of `line` that is at most `limit` bytes long; `line`
+// keeps the rest behind the prefix the pieces repeat, or becomes empty. Nothing
+// (and `line` unchanged) when the line cannot be cut or its prefix leaves no
+// room within `limit`.
+std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t limit);
+// The same for a line whose kept prefix (see KeptPrefixLength) is known.
+std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t prefix, std::size_t limit);
+
 // The first piece of `line` that is at most `limit` bytes long, and the rest
 // as a line of its own (with the prefix the pieces repeat), or nothing when the
 // line cannot be cut or its prefix leaves no room within `limit`. A line of at

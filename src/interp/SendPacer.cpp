@@ -27,32 +27,34 @@ bool SendPacer::isShort(const SendQueue::Line& line) const {
 std::int64_t SendPacer::readyAt(const SendQueue::Line& line, std::int64_t now) const {
     const std::int64_t from = std::max(now, holdUntil_);
     const std::size_t length = line.text.size();
-    const std::optional<std::size_t> prefix = KeptPrefixLength(line.text);
+    const int wholeUnits = rules_.unitsOf(length);
+    const std::int64_t wholeAt = budget_.freeAt(wholeUnits, from);
+    if (wholeAt == from && length <= splitLength_) return from;  // most lines
     // A command waits until it fits whole.
-    if (!prefix) return budget_.freeAt(rules_.unitsOf(length), from);
+    if (line.keptPrefix < 0) return wholeAt;
+    const auto prefix = static_cast<std::size_t>(line.keptPrefix);
     // The units of a full piece, or of the smallest piece worth sending: its
     // prefix and half a unit of text.
-    const int full = rules_.unitsOf(std::min(length, splitLength_));
-    const int least = std::min(full, rules_.unitsOf(*prefix + rules_.unitBytes / 2 + 1));
-    const std::int64_t fullAt = budget_.freeAt(full, from);
+    const int full = length <= splitLength_ ? wholeUnits : rules_.unitsOf(splitLength_);
+    const std::int64_t fullAt = full == wholeUnits ? wholeAt : budget_.freeAt(full, from);
+    const int least = rules_.unitsOf(prefix + rules_.unitBytes / 2 + 1);
+    if (least >= full) return fullAt;
     const std::int64_t leastAt = budget_.freeAt(least, from);
     return fullAt - leastAt > kGatherMilliseconds ? leastAt : fullAt;
 }
 
 std::string SendPacer::take(SendQueue::Line& line, std::int64_t now) {
     const auto room = static_cast<std::size_t>(budget_.freeUnits(now) * rules_.unitBytes);
-    const std::size_t limit = std::min(splitLength_, room);
-    std::string piece;
-    if (line.text.size() > limit && KeptPrefixLength(line.text)) {
-        if (auto cut = CutOutgoingLine(line.text, limit)) {
-            piece = std::move(cut->first);
-            line.text = std::move(cut->second);
-            line.started = true;
-        }
+    std::optional<std::string> piece;
+    if (line.text.size() > std::min(splitLength_, room) && line.keptPrefix >= 0) {
+        piece = TakeFirstPiece(line.text, static_cast<std::size_t>(line.keptPrefix),
+                               std::min(splitLength_, room));
+        if (piece && !line.text.empty()) line.started = true;
     }
-    if (piece.empty()) piece = std::exchange(line.text, std::string());
-    budget_.record(rules_.unitsOf(piece.size()), now);
-    return piece;
+    // A line that fits, or a command that cannot be cut, leaves whole.
+    if (!piece) piece = std::exchange(line.text, std::string());
+    budget_.record(rules_.unitsOf(piece->size()), now);
+    return std::move(*piece);
 }
 
 void SendPacer::reset() {

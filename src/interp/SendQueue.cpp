@@ -2,13 +2,19 @@
 #include "interp/SendQueue.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 #include <utility>
+
+#include "interp/OutgoingSplit.h"
 
 namespace verdo {
 
 bool SendQueue::push(Line line) {
     if (line.timer != kNoTimer && timerWaiting(line.timer)) return false;
-    of(line.sendClass).push_back(Entry{std::move(line), arrivals_++});
+    line.arrival = arrivals_++;
+    notePrefix(line);
+    of(line.sendClass).push_back(std::move(line));
     ++size_;
     while (size_ > kMaxWaiting) {
         const std::size_t before = size_;
@@ -19,14 +25,16 @@ bool SendQueue::push(Line line) {
 }
 
 void SendQueue::pushFront(Line line) {
-    of(line.sendClass).push_front(Entry{std::move(line), 0});
+    line.arrival = 0;
+    notePrefix(line);
+    of(line.sendClass).push_front(std::move(line));
     ++size_;
 }
 
 SendQueue::Line& SendQueue::front() {
     for (auto& lines : classes_)
-        if (!lines.empty()) return lines.front().line;
-    return classes_.back().front().line;  // never reached: callers check empty()
+        if (!lines.empty()) return lines.front();
+    return classes_.back().front();  // never reached: callers check empty()
 }
 
 void SendQueue::popFront() {
@@ -41,13 +49,20 @@ void SendQueue::popFront() {
 bool SendQueue::timerWaiting(int timer) const {
     const auto& timed = classes_[static_cast<std::size_t>(SendClass::Timed)];
     return std::any_of(timed.begin(), timed.end(),
-                       [&](const Entry& entry) { return entry.line.timer == timer; });
+                       [&](const Line& line) { return line.timer == timer; });
 }
 
 void SendQueue::clear() {
     for (auto& lines : classes_)
         lines.clear();
     size_ = 0;
+}
+
+void SendQueue::notePrefix(Line& line) {
+    const std::optional<std::size_t> prefix = KeptPrefixLength(line.text);
+    line.keptPrefix = prefix && *prefix <= std::numeric_limits<std::int16_t>::max()
+                          ? static_cast<std::int16_t>(*prefix)
+                          : std::int16_t{-1};
 }
 
 int SendQueue::takeDropped() {
@@ -57,12 +72,12 @@ int SendQueue::takeDropped() {
 void SendQueue::dropOldest() {
     // A line some of whose pieces have left is finished rather than cut short;
     // only the first line of a class can be one.
-    std::deque<Entry>* oldest = nullptr;
+    std::deque<Line>* oldest = nullptr;
     std::size_t at = 0;
     for (SendClass sendClass : {SendClass::Automatic, SendClass::Timed}) {
-        std::deque<Entry>& lines = of(sendClass);
+        std::deque<Line>& lines = of(sendClass);
         std::size_t i = 0;
-        while (i < lines.size() && lines[i].line.started)
+        while (i < lines.size() && lines[i].started)
             ++i;
         if (i == lines.size()) continue;
         if (!oldest || lines[i].arrival < (*oldest)[at].arrival) {

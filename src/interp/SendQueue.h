@@ -25,11 +25,15 @@ class SendQueue {
 
     struct Line {
         std::string text;  // without the carriage return; the rest once pieces have left
-        std::string end;   // the carriage return, or nothing
         SendClass sendClass = SendClass::Typed;
-        int timer = kNoTimer;  // the timed message's index in the timer list
-        int resends = 0;
-        bool started = false;  // a piece of it has left
+        int timer = kNoTimer;       // the timed message's index in the timer list
+        std::uint32_t arrival = 0;  // set by the queue
+        // The length of the part each piece repeats, -1 when the line cannot
+        // be cut; set by the queue while the text is at hand.
+        std::int16_t keptPrefix = -1;
+        std::uint8_t resends = 0;
+        bool endsWithReturn : 1 = false;  // each piece is followed by a carriage return
+        bool started : 1 = false;         // a piece of it has left
     };
 
     // Queues `line` behind the lines of its class. False, and nothing queued,
@@ -50,18 +54,15 @@ class SendQueue {
 
   private:
     static constexpr std::size_t kClasses = static_cast<std::size_t>(SendClass::Playback) + 1;
-    struct Entry {
-        Line line;
-        std::uint64_t arrival = 0;
-    };
-    std::deque<Entry>& of(SendClass sendClass) {
+    std::deque<Line>& of(SendClass sendClass) {
         return classes_[static_cast<std::size_t>(sendClass)];
     }
+    static void notePrefix(Line& line);
     void dropOldest();
 
-    std::array<std::deque<Entry>, kClasses> classes_;
+    std::array<std::deque<Line>, kClasses> classes_;
     std::size_t size_ = 0;
-    std::uint64_t arrivals_ = 1;  // 0 is kept for lines put back in front
+    std::uint32_t arrivals_ = 1;  // 0 is kept for lines put back in front
     int dropped_ = 0;
 };
 
