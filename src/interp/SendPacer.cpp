@@ -44,12 +44,15 @@ std::int64_t SendPacer::readyAt(const SendQueue::Line& line, std::int64_t now) c
 }
 
 std::string SendPacer::take(SendQueue::Line& line, std::int64_t now) {
-    const auto room = static_cast<std::size_t>(budget_.freeUnits(now) * rules_.unitBytes);
     std::optional<std::string> piece;
-    if (line.text.size() > std::min(splitLength_, room) && line.keptPrefix >= 0) {
-        piece = TakeFirstPiece(line.text, static_cast<std::size_t>(line.keptPrefix),
-                               std::min(splitLength_, room));
-        if (piece && !line.text.empty()) line.started = true;
+    // A line of one unit is never cut, so it needs no look at the budget.
+    if (line.keptPrefix >= 0 && line.text.size() > static_cast<std::size_t>(rules_.unitBytes)) {
+        const auto room = static_cast<std::size_t>(budget_.freeUnits(now) * rules_.unitBytes);
+        const std::size_t limit = std::min(splitLength_, room);
+        if (line.text.size() > limit) {
+            piece = TakeFirstPiece(line.text, static_cast<std::size_t>(line.keptPrefix), limit);
+            if (piece && !line.text.empty()) line.started = true;
+        }
     }
     // A line that fits, or a command that cannot be cut, leaves whole.
     if (!piece) piece = std::exchange(line.text, std::string());

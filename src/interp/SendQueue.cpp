@@ -16,10 +16,8 @@ bool SendQueue::push(Line line) {
     notePrefix(line);
     of(line.sendClass).push_back(std::move(line));
     ++size_;
-    while (size_ > kMaxWaiting) {
-        const std::size_t before = size_;
-        dropOldest();
-        if (size_ == before) break;  // only lines that are never dropped wait
+    // Stops when only lines that are never dropped wait.
+    while (size_ > kMaxWaiting && dropOldest()) {
     }
     return true;
 }
@@ -69,7 +67,7 @@ int SendQueue::takeDropped() {
     return std::exchange(dropped_, 0);
 }
 
-void SendQueue::dropOldest() {
+bool SendQueue::dropOldest() {
     // A line some of whose pieces have left is finished rather than cut short;
     // only the first line of a class can be one.
     std::deque<Line>* oldest = nullptr;
@@ -85,10 +83,11 @@ void SendQueue::dropOldest() {
             at = i;
         }
     }
-    if (!oldest) return;
+    if (!oldest) return false;
     oldest->erase(oldest->begin() + static_cast<std::ptrdiff_t>(at));
     --size_;
     ++dropped_;
+    return true;
 }
 
 }  // namespace verdo

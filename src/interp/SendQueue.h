@@ -58,7 +58,8 @@ class SendQueue {
         return classes_[static_cast<std::size_t>(sendClass)];
     }
     static void notePrefix(Line& line);
-    void dropOldest();
+    // False when no line may be dropped.
+    bool dropOldest();
 
     std::array<std::deque<Line>, kClasses> classes_;
     std::size_t size_ = 0;
