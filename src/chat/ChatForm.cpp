@@ -65,6 +65,12 @@ void ChatForm::wireDecoder() {
     b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
     b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
     b.OnNotDelivered = [this](std::string_view line) { session_.bcChatNotDelivered(line); };
+    b.OnLinesDropped = [this](int count) {
+        addStatusLine(view_,
+                      texts::QueueFull + std::to_string(count) +
+                          (count == 1 ? texts::DroppedLine : texts::DroppedLines),
+                      document_.options().infoColor());
+    };
     b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
     b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
         roster_.bcChatShowUser(user, flags, product);

@@ -22,6 +22,10 @@ inline constexpr const char* LogOnFailed =
     "Log on failed.  Please check your name and password\nand be sure you are using a name and "
     "password\nyou have already set up with Diablo or Starcraft";
 inline constexpr const char* NotDelivered = "Not delivered: ";
+// Followed by the number of lines and one of the two endings.
+inline constexpr const char* QueueFull = "Too many lines waiting to be sent: dropped ";
+inline constexpr const char* DroppedLine = " automatic or timed line.";
+inline constexpr const char* DroppedLines = " automatic or timed lines.";
 
 // Away and do not disturb.
 inline constexpr const char* AwayTitle = "Away";

@@ -7,6 +7,8 @@
 #include "chat/DecimalText.h"
 #include "chat/Session.h"
 #include "engine/ChatFunctions.h"
+#include "interp/BnetChat.h"
+#include "protocol/SendClass.h"
 
 namespace verdo {
 
@@ -27,8 +29,10 @@ void TimedMessages::tick() {
         }
         const std::string text =
             engine_.ExpandResponse(lists.TimerList[i], session_.UniqueName(), "");
-        session_.sendLine(text);
-        engine_.EchoOwnText(text);
+        // While its previous copy still waits to be sent, the message is not
+        // queued again; its counter restarts as if it had been sent.
+        if (session_.bcChat().SendLine(text + '\r', SendClass::Timed, static_cast<int>(i)))
+            engine_.EchoOwnText(text);
         TimerCounters[i] = "0";
     }
 }

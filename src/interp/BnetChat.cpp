@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "interp/OutgoingSplit.h"
 #include "net/ChatInterface.h"
@@ -160,25 +161,27 @@ bool TBnetChat::Logon() {
 }
 
 void TBnetChat::SendLine(const std::string& text) {
-    if (!ChatInterface) return;
-    Outgoing whole;
-    whole.text = text;
-    if (!whole.text.empty() && whole.text.back() == '\r') {
-        whole.text.pop_back();
-        whole.end = "\r";
+    SendLine(text, SendClass::Typed);
+}
+
+bool TBnetChat::SendLine(const std::string& text, SendClass sendClass, int timer) {
+    if (!ChatInterface) return false;
+    SendQueue::Line line;
+    line.text = text;
+    if (!line.text.empty() && line.text.back() == '\r') {
+        line.text.pop_back();
+        line.endsWithReturn = true;
     }
-    const auto pieces = SplitOutgoingLine(whole.text, splitLength_);
+    line.sendClass = sendClass;
+    line.timer = timer;
     const bool wasIdle = sendReady_ && queue_.empty();
-    if (pieces) {
-        for (const std::string& piece : *pieces)
-            queue_.push_back(Outgoing{piece, whole.end, 0});
-    } else {
-        queue_.push_back(std::move(whole));  // a command that cannot be cut goes whole
-    }
+    if (!queue_.push(std::move(line))) return false;
+    reportDropped();
     if (wasIdle) {
         sendReady_ = false;
-        trySendFirst();
+        pump(Trigger::Idle);
     }
+    return true;
 }
 
 void TBnetChat::setFloodInterval(int milliseconds) {
@@ -186,9 +189,7 @@ void TBnetChat::setFloodInterval(int milliseconds) {
 }
 
 void TBnetChat::setPacing(const PacingRules& rules) {
-    rules_ = rules;
-    budget_.setRules(rules);
-    splitLength_ = rules.longestPassable();
+    pacer_.setRules(rules);
 }
 
 void TBnetChat::usePacingClock(Clock& clock, std::unique_ptr<Timer> wakeTimer) {
@@ -209,6 +210,7 @@ void TBnetChat::floodTick() {
     tickTime_ += clockNow > clockAtTick_ ? clockNow - clockAtTick_ : FloodInterval();
     clockAtTick_ = clockNow;
     if (!ChatInterface) return;
+    reportDropped();
     if (!ChatInterface->Connected()) {
         queue_.clear();
         resetQuota();
@@ -217,38 +219,57 @@ void TBnetChat::floodTick() {
         sendReady_ = true;
         return;
     }
-    trySendFirst();
+    pump(Trigger::Tick);
 }
 
 void TBnetChat::wake() {
     wakeTimer_->setEnabled(false);
-    if (!ChatInterface || !ChatInterface->Connected() || queue_.empty()) return;
-    // The flood interval stays the shortest gap; when it has not passed, the
-    // next tick sends.
-    if (now() - lastSentAt_ < FloodInterval()) return;
-    if (trySendFirst()) {
-        // The next queued line follows a full interval later.
+    if (!ChatInterface) return;
+    reportDropped();
+    if (!ChatInterface->Connected() || queue_.empty()) return;
+    pump(Trigger::Wake);
+}
+
+void TBnetChat::pump(Trigger trigger) {
+    // A tick, or a line after a quiet time, has kept the shortest gap.
+    bool gapKept = trigger != Trigger::Wake || now() - lastSentAt_ >= FloodInterval();
+    bool sent = false;
+    while (!queue_.empty()) {
+        const std::int64_t time = now();
+        const std::int64_t readyAt = pacer_.readyAt(queue_.front(), time);
+        if (readyAt > time) {
+            wakeAt(readyAt);
+            break;
+        }
+        // Short lines keep the flood interval: the next tick sends this one.
+        // Longer lines and the pieces of one are held by the quota alone.
+        if (pacer_.isShort(queue_.front()) && !gapKept) break;
+        sendFront(time);
+        gapKept = false;
+        sent = true;
+    }
+    if (sent && trigger == Trigger::Wake) {
+        // A short line follows a full interval later.
         floodTimer_->setEnabled(false);
         floodTimer_->setEnabled(true);
     }
 }
 
-bool TBnetChat::trySendFirst() {
-    const std::int64_t time = now();
-    const int units = rules_.unitsOf(queue_.front().text.size());
-    const std::int64_t readyAt = std::max(holdUntil_, budget_.freeAt(units, time));
-    if (readyAt > time) {
-        wakeAt(readyAt);
-        return false;
-    }
-    Outgoing line = std::move(queue_.front());
-    queue_.pop_front();
-    budget_.record(units, time);
+void TBnetChat::sendFront(std::int64_t time) {
+    SendQueue::Line& line = queue_.front();
+    SendQueue::Line piece;
+    piece.text = pacer_.take(line, time);
+    piece.endsWithReturn = line.endsWithReturn;
+    piece.sendClass = line.sendClass;
+    piece.timer = line.timer;
+    piece.resends = line.resends;
+    piece.started = line.started;
+    if (line.text.empty()) queue_.popFront();
     lastSentAt_ = time;
-    const std::string bytes = line.text + line.end;
-    lastSent_ = std::move(line);
+    std::string bytes = piece.text;
+    if (piece.endsWithReturn) bytes += '\r';
+    lastSent_ = std::move(piece);
     ChatInterface->SendString(bytes);
-    return true;
 }
 
 void TBnetChat::wakeAt(std::int64_t at) {
@@ -262,46 +283,45 @@ void TBnetChat::wakeAt(std::int64_t at) {
 }
 
 void TBnetChat::refused(bool forLength) {
-    // Lines leave seconds apart, so a refusal answers the last line sent.
+    // The budget keeps lines apart by seconds, so a refusal answers the last
+    // line sent.
     if (!lastSent_) return;
-    Outgoing line = std::move(*lastSent_);
+    SendQueue::Line line = std::move(*lastSent_);
     lastSent_.reset();
     if (forLength) {
-        budget_.forgetLast();  // the server did not count it
-        const auto step = static_cast<std::size_t>(rules_.unitBytes);
-        splitLength_ = std::max(step, splitLength_ > step ? splitLength_ - step : step);
+        pacer_.forgetLast();  // the server did not count it
+        pacer_.shortenPieces();
     }
     if (line.resends >= kMaxResends) return notDelivered(line);
     ++line.resends;
-    std::vector<Outgoing> again;
     if (forLength) {
-        const auto pieces = SplitOutgoingLine(line.text, splitLength_);
-        // A line that cannot get shorter would only be refused again.
-        if (!pieces || pieces->front().size() >= line.text.size()) return notDelivered(line);
-        for (const std::string& piece : *pieces)
-            again.push_back(Outgoing{piece, line.end, line.resends});
+        // A line that cannot get shorter would only be refused again; the
+        // pacer cuts the others to the shorter length as they leave.
+        const auto cut = CutOutgoingLine(line.text, pacer_.splitLength());
+        if (!cut || cut->first.size() >= line.text.size()) return notDelivered(line);
     } else {
-        holdUntil_ = now() + rules_.windowSeconds * 1000LL;
-        again.push_back(std::move(line));
+        pacer_.holdUntil(now() + Pacing().windowSeconds * 1000LL);
     }
-    queue_.insert(queue_.begin(), std::make_move_iterator(again.begin()),
-                  std::make_move_iterator(again.end()));
+    queue_.pushFront(std::move(line));
     sendReady_ = false;
-    const Outgoing& first = queue_.front();
-    wakeAt(std::max({holdUntil_, lastSentAt_ + FloodInterval(),
-                     budget_.freeAt(rules_.unitsOf(first.text.size()), now())}));
+    wakeAt(std::max(lastSentAt_ + FloodInterval(), pacer_.readyAt(queue_.front(), now())));
 }
 
-void TBnetChat::notDelivered(const Outgoing& line) {
+void TBnetChat::notDelivered(const SendQueue::Line& line) {
     raise(OnNotDelivered, std::string_view(line.text));
 }
 
+void TBnetChat::reportDropped() {
+    droppedUnreported_ += queue_.takeDropped();
+    if (droppedUnreported_ == 0 || now() - lastDropReport_ < kDropReportMilliseconds) return;
+    lastDropReport_ = now();
+    raise(OnLinesDropped, std::exchange(droppedUnreported_, 0));
+}
+
 void TBnetChat::resetQuota() {
-    budget_.clear();
+    pacer_.reset();
     lastSent_.reset();
     lastSentAt_ = std::numeric_limits<std::int64_t>::min() / 2;
-    holdUntil_ = 0;
-    splitLength_ = rules_.longestPassable();
     if (wakeTimer_) wakeTimer_->setEnabled(false);
 }
 

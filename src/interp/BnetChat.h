@@ -1,14 +1,14 @@
 // TBnetChat: the interpreter of the Battle.net chat gateway protocol. It turns
 // each received line into one typed event, builds the log-on bytes and paces
-// outgoing lines so that the server's flood protection is never tripped: a
-// flood timer gives the shortest gap between queued lines, and a budget of the
-// server's message quota holds back lines that would exceed it. Lines too long
-// for the quota are cut before they are queued, and a line the server refuses
-// is sent again.
+// outgoing lines so that the server's flood protection is never tripped: the
+// queue lets lines leave by class, a budget of the server's message quota holds
+// back lines that would exceed it and cuts long lines into pieces that fill
+// each quota window, and the flood timer gives the shortest gap before a short
+// line. A line the server refuses is sent again.
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -16,9 +16,11 @@
 
 #include "interp/BaseInterpreter.h"
 #include "interp/PacingRules.h"
-#include "interp/SendBudget.h"
+#include "interp/SendPacer.h"
+#include "interp/SendQueue.h"
 #include "platform/Clock.h"
 #include "platform/Timer.h"
+#include "protocol/SendClass.h"
 
 namespace verdo {
 
@@ -35,8 +37,13 @@ class TBnetChat final : public tBaseInterpreter {
     std::string_view ParseFlags(std::string_view line) const override;
     std::string_view ParseUserType(std::string_view line) const override;
     void Interpret(std::string_view line) override;
-    // `text` is the whole line, its carriage return included.
+    // `text` is the whole line, its carriage return included; it is sent as
+    // typed.
     void SendLine(const std::string& text) override;
+    // The same for a line of `sendClass`; `timer` is a timed message's index in
+    // the timer list. False when the line is not queued: a timed message whose
+    // previous copy still waits, or no connection.
+    bool SendLine(const std::string& text, SendClass sendClass, int timer = SendQueue::kNoTimer);
 
     bool Logon();
     int QueueCount() const { return static_cast<int>(queue_.size()); }
@@ -48,10 +55,10 @@ class TBnetChat final : public tBaseInterpreter {
     void setFloodInterval(int milliseconds);
 
     // The server's quota; setting it also resets the cut length.
-    const PacingRules& Pacing() const { return rules_; }
+    const PacingRules& Pacing() const { return pacer_.rules(); }
     void setPacing(const PacingRules& rules);
-    // Lines longer than this are cut before they are queued.
-    std::size_t SplitLength() const { return splitLength_; }
+    // No piece of a cut line is longer than this.
+    std::size_t SplitLength() const { return pacer_.splitLength(); }
     // Times the quota by `clock` and lets a held line leave, through
     // `wakeTimer`, as soon as the quota allows rather than at the next flood
     // tick. Without a clock the queue counts time in flood-timer periods.
@@ -63,40 +70,41 @@ class TBnetChat final : public tBaseInterpreter {
     // A line (without its carriage return) that the server refused every time
     // it was sent, or refused for a length it cannot lose; it is not sent again.
     tBaseEvent OnNotDelivered;
+    // Automatic or timed lines were dropped because too many lines waited; at
+    // most once a second, with the number dropped since the last time.
+    std::function<void(int count)> OnLinesDropped;
 
     // The code of a line: its first four characters as a number, 0 when they are
     // not one.
     static int lineCode(std::string_view line);
 
   private:
-    struct Outgoing {
-        std::string text;  // without the carriage return
-        std::string end;   // the carriage return, or nothing
-        int resends = 0;
-    };
+    static constexpr std::int64_t kDropReportMilliseconds = 1000;
+    enum class Trigger { Idle, Tick, Wake };
 
     void floodTick();
     void wake();
     void dispatch(int code, std::string_view line);
-    // Sends the first queued line when the quota allows; otherwise arranges to
-    // be woken when it will.
-    bool trySendFirst();
+    // Sends what the quota and the shortest gap allow now; arranges to be
+    // woken when the quota will allow the next line.
+    void pump(Trigger trigger);
+    void sendFront(std::int64_t time);
     void wakeAt(std::int64_t at);
     void refused(bool forLength);
-    void notDelivered(const Outgoing& line);
+    void notDelivered(const SendQueue::Line& line);
+    void reportDropped();
     void resetQuota();
     std::int64_t now() const;
 
     std::unique_ptr<Timer> floodTimer_;
-    std::deque<Outgoing> queue_;
+    SendQueue queue_;
     bool sendReady_ = true;
 
-    PacingRules rules_;
-    SendBudget budget_{rules_};
-    std::size_t splitLength_ = rules_.longestPassable();
-    std::optional<Outgoing> lastSent_;  // what a refusal refers to
+    SendPacer pacer_{PacingRules{}};
+    std::optional<SendQueue::Line> lastSent_;  // what a refusal refers to
     std::int64_t lastSentAt_ = std::numeric_limits<std::int64_t>::min() / 2;
-    std::int64_t holdUntil_ = 0;  // after a quota refusal
+    int droppedUnreported_ = 0;
+    std::int64_t lastDropReport_ = std::numeric_limits<std::int64_t>::min() / 2;
     // Pacing time: advanced at each flood tick by the clock's elapsed time, or
     // by the interval when there is no clock or it stood still.
     std::int64_t tickTime_ = 0;

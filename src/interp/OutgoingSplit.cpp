@@ -1,7 +1,9 @@
 // Cutting long outgoing lines (see OutgoingSplit.h).
 #include "interp/OutgoingSplit.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 
 #include "platform/AnsiText.h"
 #include "platform/Utf8.h"
@@ -34,47 +36,112 @@ std::optional<std::size_t> keptPrefix(std::string_view line) {
     static constexpr std::array<std::string_view, 4> kWhispers = {"/w", "/whisper", "/m", "/msg"};
     static constexpr std::array<std::string_view, 2> kEmotes = {"/me", "/emote"};
     const std::size_t end = wordEnd(line, 0);
-    const std::string word = lowerAZ(line.substr(0, end));
+    const std::string_view word = line.substr(0, end);
+    const auto isOneOf = [&](const auto& words) {
+        return std::any_of(words.begin(), words.end(), [&](std::string_view w) {
+            return w.size() == word.size() && equalsIgnoreCaseAZ(word, w);
+        });
+    };
     std::size_t prefix = std::string_view::npos;
-    for (std::string_view w : kEmotes)
-        if (word == w) prefix = end;
-    for (std::string_view w : kWhispers)
-        if (word == w) prefix = wordEnd(line, skipBlanks(line, end));
+    if (isOneOf(kEmotes)) prefix = end;
+    if (isOneOf(kWhispers)) prefix = wordEnd(line, skipBlanks(line, end));
     if (prefix == std::string_view::npos || prefix >= line.size()) return std::nullopt;
     return prefix + 1;  // the blank after the word or the name
 }
 
+std::string_view trimBlanksRight(std::string_view text) {
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Where the first piece of `rest` ends and where the next one starts, for a
+// piece of at most `room` bytes: at the last blank that fits, else at `room`
+// (never inside a character of a UTF-8 `line`). In talk, the next piece must
+// not start with "/", or the server would take it for a command.
+std::pair<std::size_t, std::size_t> cutPoint(std::string_view line, std::string_view rest,
+                                             std::size_t room, bool talk) {
+    const auto startsCommand = [&](std::size_t at) {
+        return talk && at < rest.size() && rest[at] == '/';
+    };
+    for (std::size_t blank = rest.substr(0, room + 1).rfind(' ');
+         blank != std::string_view::npos && blank > 0; blank = rest.substr(0, blank).rfind(' ')) {
+        const std::size_t next = skipBlanks(rest, blank + 1);
+        if (!startsCommand(next)) return {blank, next};
+    }
+    const bool utf8 = isUtf8BeyondAscii(line);
+    std::size_t cut = utf8 ? utf8Boundary(rest, room) : room;
+    if (cut == 0) cut = room;
+    // The "/" starts no piece: the cut moves before the character ahead of it.
+    while (startsCommand(skipBlanks(rest, cut)) && cut > 1)
+        cut = utf8 ? utf8Boundary(rest, cut - 1) : cut - 1;
+    if (cut == 0) cut = room;
+    return {cut, skipBlanks(rest, cut)};
+}
+
 }  // namespace
+
+std::optional<std::size_t> KeptPrefixLength(std::string_view line) {
+    return keptPrefix(line);
+}
+
+std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t limit) {
+    if (line.size() <= limit) return std::exchange(line, std::string());
+    const std::optional<std::size_t> prefix = keptPrefix(line);
+    if (!prefix) return std::nullopt;
+    return TakeFirstPiece(line, *prefix, limit);
+}
+
+std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t prefix,
+                                          std::size_t limit) {
+    if (line.size() <= limit) return std::exchange(line, std::string());
+    if (prefix >= limit) return std::nullopt;
+    const std::size_t room = limit - prefix;
+    const std::string_view whole = line;
+    std::size_t from = prefix;  // where the text not yet taken starts
+    while (from < whole.size()) {
+        const std::string_view rest = whole.substr(from);
+        std::string_view piece = rest;
+        std::size_t next = rest.size();
+        if (rest.size() > room) {
+            const auto [cut, after] = cutPoint(whole, rest, room, prefix == 0);
+            piece = rest.substr(0, cut);
+            next = after;
+        }
+        piece = trimBlanksRight(piece);
+        from += std::min(next, rest.size());
+        if (piece.empty()) continue;
+        std::string first;
+        first.reserve(prefix + piece.size());
+        first.append(whole.substr(0, prefix)).append(piece);
+        // The rest stays in place behind the prefix the pieces repeat.
+        if (from >= line.size()) {
+            line.clear();
+        } else {
+            line.erase(prefix, from - prefix);
+        }
+        return first;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::pair<std::string, std::string>> CutOutgoingLine(std::string_view line,
+                                                                   std::size_t limit) {
+    std::string rest(line);
+    std::optional<std::string> first = TakeFirstPiece(rest, limit);
+    if (!first) return std::nullopt;
+    return std::pair{std::move(*first), std::move(rest)};
+}
 
 std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
                                                           std::size_t limit) {
-    if (line.size() <= limit) return std::vector<std::string>{std::string(line)};
-    const std::optional<std::size_t> prefixLength = keptPrefix(line);
-    if (!prefixLength || *prefixLength >= limit) return std::nullopt;
-    const std::string_view prefix = line.substr(0, *prefixLength);
-    const std::size_t room = limit - prefix.size();
-    // A cut never falls inside a character of a UTF-8 line.
-    const bool utf8 = isUtf8BeyondAscii(line);
-    std::string_view rest = line.substr(prefix.size());
     std::vector<std::string> pieces;
-    const auto add = [&](std::string_view piece) {
-        while (!piece.empty() && isBlank(piece.back()))
-            piece.remove_suffix(1);
-        if (!piece.empty()) pieces.push_back(std::string(prefix) + std::string(piece));
-    };
-    while (rest.size() > room) {
-        std::size_t cut = rest.substr(0, room + 1).rfind(' ');
-        std::size_t next = cut + 1;
-        if (cut == std::string_view::npos || cut == 0) {
-            cut = utf8 ? utf8Boundary(rest, room) : room;
-            if (cut == 0) cut = room;
-            next = cut;
-        }
-        add(rest.substr(0, cut));
-        rest = rest.substr(skipBlanks(rest, next));
-    }
-    add(rest);
-    if (pieces.empty()) return std::nullopt;
+    std::string rest(line);
+    do {
+        std::optional<std::string> piece = TakeFirstPiece(rest, limit);
+        if (!piece) return pieces.empty() ? std::nullopt : std::optional(std::move(pieces));
+        pieces.push_back(std::move(*piece));
+    } while (!rest.empty());
     return pieces;
 }
 

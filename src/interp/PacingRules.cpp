@@ -7,12 +7,6 @@
 
 namespace verdo {
 
-int PacingRules::unitsOf(std::size_t length) const {
-    const auto unit = static_cast<std::size_t>(unitBytes);
-    if (length <= unit) return 1;
-    return static_cast<int>((length + unit - 1) / unit);
-}
-
 std::size_t PacingRules::longestPassable() const {
     return static_cast<std::size_t>(std::min((units - 1) * unitBytes, longestLine));
 }

@@ -19,7 +19,10 @@ struct PacingRules {
     int windowSeconds = 5;
     int longestLine = 200;
 
-    int unitsOf(std::size_t length) const;
+    int unitsOf(std::size_t length) const {
+        const auto unit = static_cast<std::size_t>(unitBytes);
+        return length <= unit ? 1 : static_cast<int>((length + unit - 1) / unit);
+    }
     // The longest line that can ever leave without a refusal: its units stay
     // one below the limit, and the server takes its length.
     std::size_t longestPassable() const;

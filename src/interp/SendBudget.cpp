@@ -37,6 +37,10 @@ std::int64_t SendBudget::freeAt(int units, std::int64_t now) const {
     return at;
 }
 
+int SendBudget::freeUnits(std::int64_t now) const {
+    return std::max(0, rules_.units - 1 - heldAt(now));
+}
+
 void SendBudget::record(int units, std::int64_t at) {
     while (!sent_.empty() && sent_.front().first <= at - spanMilliseconds())
         sent_.pop_front();

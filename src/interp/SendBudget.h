@@ -24,6 +24,8 @@ class SendBudget {
     bool fits(int units, std::int64_t now) const;
     // The earliest time from `now` on at which `units` fit; never before `now`.
     std::int64_t freeAt(int units, std::int64_t now) const;
+    // Units that may still leave at `now` while the total stays below the limit.
+    int freeUnits(std::int64_t now) const;
     void record(int units, std::int64_t at);
     // The last recorded line was not counted by the server after all.
     void forgetLast();

@@ -2,6 +2,8 @@
 // the chat pause.
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "chat/SessionFixture.h"
 #include "support/TempFolder.h"
 
@@ -68,6 +70,23 @@ TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) 
     form.document().options().setRespondToTimers(true);
     ticksThatSent(1);
     EXPECT_THAT(form.timed().TimerCounters, ElementsAre("1", "1"));
+}
+
+// The timer's lines reach the queue as timed lines of their message: a copy
+// that still waits is not queued or shown again, and its counter restarts.
+TEST_F(PeriodicTest, AMessageWhosePreviousCopyWaitsIsNotQueuedAgain) {
+    form.document().lists().TimerList = {"tick <user>"};
+    form.document().lists().IntervalList = {"0"};
+    form.session().sendLine("typed first");  // leaves at once; the timer's line must wait
+    for (int tick = 0; tick < 3; ++tick)
+        chatTimer->tick();
+    EXPECT_EQ(form.session().bcChat().QueueCount(), 1);
+    EXPECT_EQ(std::count_if(view.lines.begin(), view.lines.end(),
+                            [](const auto& line) { return line.text() == "<Verdo> tick Verdo"; }),
+              1);
+    EXPECT_THAT(form.timed().TimerCounters, ElementsAre("0"));
+    flood->tick();
+    EXPECT_EQ(peer->sent.substr(peer->sent.size() - 11), "tick Verdo\r");
 }
 
 // Connected but not yet logged on: a line sent now would reach the server.

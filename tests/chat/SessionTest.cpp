@@ -451,5 +451,15 @@ TEST_F(WelcomeTest, ALineTheServerNeverTookIsShownAsNotDelivered) {
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
 }
 
+TEST_F(WelcomeTest, DroppedAnswersAreShownAsAnInfoLine) {
+    logOn();
+    view.lines.clear();
+    for (int i = 0; i < 501; ++i)
+        form.session().bcChat().SendLine("answer\r", SendClass::Automatic);
+    ASSERT_TRUE(
+        view.hasLine("Too many lines waiting to be sent: dropped 1 automatic or timed line."));
+    EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().infoColor());
+}
+
 }  // namespace
 }  // namespace verdo::testing

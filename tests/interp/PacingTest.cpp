@@ -1,7 +1,10 @@
 // The quota-aware send queue: cutting long lines, the quota model and its
-// Chat.ini section, and the queue against a fake clock that runs its timers.
+// Chat.ini section, and the queue against a fake clock that runs its timers:
+// pieces that fill each quota window, classes, the bound and its reports.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 #include "interp/BnetChat.h"
 #include "interp/OutgoingSplit.h"
@@ -77,6 +80,36 @@ TEST(SplitOutgoingLine, NeverCutsInsideAUtf8Character) {
     const auto odd = cut("x" + text);  // the limit falls inside a character
     EXPECT_EQ(odd[0].size(), 159u);
     EXPECT_EQ(odd[0] + odd[1], "x" + text);
+}
+
+TEST(SplitOutgoingLine, NoPieceOfTalkStartsWithASlash) {
+    // Cut at the last blank, the second piece would be the command "/kick Bob".
+    const std::string talk = std::string(150, 'a') + " said /kick Bob";
+    const auto pieces = cut(talk);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0], std::string(150, 'a'));
+    EXPECT_EQ(pieces[1], "said /kick Bob");
+    // Without a blank to move to, the slash ends the first piece.
+    const auto hard = cut(std::string(160, 'b') + "/kick");
+    ASSERT_EQ(hard.size(), 2u);
+    EXPECT_NE(hard[1].front(), '/');
+    EXPECT_EQ(hard[0] + hard[1], std::string(160, 'b') + "/kick");
+    // A whisper's pieces are whispers: its text may start with a slash.
+    EXPECT_THAT(cut("/w Bob " + std::string(150, 'c') + " /kick", 160),
+                ElementsAre("/w Bob " + std::string(150, 'c'), "/w Bob /kick"));
+}
+
+TEST(CutOutgoingLine, GivesTheFirstPieceAndTheRestAsALine) {
+    const auto whisper = CutOutgoingLine("/w Bob one two three", 13);
+    ASSERT_TRUE(whisper);
+    EXPECT_EQ(whisper->first, "/w Bob one");
+    EXPECT_EQ(whisper->second, "/w Bob two three");
+    const auto whole = CutOutgoingLine("/ban Bob now", 40);
+    ASSERT_TRUE(whole);
+    EXPECT_EQ(whole->first, "/ban Bob now");
+    EXPECT_EQ(whole->second, "");
+    EXPECT_FALSE(CutOutgoingLine("/ban Bob now", 8));
+    EXPECT_FALSE(CutOutgoingLine("/w Bob one two", 7));  // no room beside the prefix
 }
 
 TEST(PacingRules, UnitsAndTheLongestLineThatCanPass) {
@@ -171,22 +204,26 @@ TEST_F(PacingQueueTest, ShortLinesKeepTheFixedIntervalAndAreNeverHeld) {
         EXPECT_EQ(times[i] - times[i - 1], 2500) << i;
 }
 
-TEST_F(PacingQueueTest, LongLinesWaitUntilTheirUnitsFitAndLeaveAsSoonAsTheyDo) {
+TEST_F(PacingQueueTest, LongLinesLeaveAsSoonAsTheirUnitsFitShortOnesKeepTheInterval) {
     send(words(150));  // 4 units
     send("short");
-    send(words(100));  // 3 units
+    send(words(80));  // 2 units
+    send("tail");
     run(20000);
-    ASSERT_THAT(lines, ElementsAre(words(150), "short", words(100)));
-    // "short" waits until the four units have been out for six seconds; then
-    // 1 + 3 units fit and only the interval holds the third.
-    EXPECT_THAT(times, ElementsAre(0, 6000, 8500));
+    ASSERT_THAT(lines, ElementsAre(words(150), "short", words(80), "tail"));
+    // "short" waits until the four units have been out for six seconds; the
+    // two units beside it fit at once, and "tail" waits for the next tick.
+    ASSERT_EQ(times.size(), 4u);
+    EXPECT_EQ(times[1], 6000);
+    EXPECT_EQ(times[2], 6000);
+    EXPECT_EQ(times[3] - times[2], 2500);
     EXPECT_EQ(chat->QueueCount(), 0);
 }
 
-TEST_F(PacingQueueTest, ALineTooLongForTheQuotaIsCutBeforeItIsQueued) {
+TEST_F(PacingQueueTest, ALineTooLongForTheQuotaLeavesInPieces) {
     const std::string text = words(250);
     send("/w Bob " + text);
-    EXPECT_EQ(chat->QueueCount(), 1);
+    EXPECT_EQ(chat->QueueCount(), 1);  // the rest
     run(20000);
     ASSERT_EQ(lines.size(), 2u);
     std::string joined;
@@ -197,6 +234,56 @@ TEST_F(PacingQueueTest, ALineTooLongForTheQuotaIsCutBeforeItIsQueued) {
     }
     EXPECT_EQ(joined, text);
 }
+
+// Five users say a phrase within a second and the bot answers each with a line
+// of the given length: the answers arrive whole and in order, no whole second
+// of the server's clock sees the quota exceeded, and the last piece leaves
+// within 1.3 times what the quota allows: the answers' units packed four to a
+// window of six seconds, the first window starting at once, and the second in
+// which the phrases arrive.
+class PacingTableTest : public PacingQueueTest,
+                        public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(PacingTableTest, FiveLongAnswersFillEveryQuotaWindow) {
+    const std::size_t length = GetParam();
+    std::vector<std::string> answers;
+    for (int k = 0; k < 5; ++k) {
+        answers.push_back(std::to_string(k) + " " + words(length - 2));
+        if (k > 0) run(200);
+        send(answers.back());
+    }
+    run(120000);
+    std::size_t next = 0;
+    for (const std::string& answer : answers) {
+        std::string joined;
+        while (next < lines.size() && joined.size() < answer.size())
+            joined += (joined.empty() ? "" : " ") + lines[next++];
+        EXPECT_EQ(joined, answer);
+    }
+    EXPECT_EQ(next, lines.size());
+    const PacingRules rules;
+    int total = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::int64_t second = (start + times[i]) / 1000;
+        int held = 0;
+        for (std::size_t j = 0; j <= i; ++j)
+            if ((start + times[j]) / 1000 > second - rules.windowSeconds)
+                held += rules.unitsOf(lines[j].size());
+        EXPECT_LT(held, rules.units) << lines[i];
+        EXPECT_LE(lines[i].size(), 160u);
+        total += rules.unitsOf(lines[i].size());
+    }
+    const int wholeUnits = 5 * rules.unitsOf(length);
+    const std::int64_t allowed = 6000 * ((wholeUnits + 3) / 4 - 1) + 1000;
+    EXPECT_LE(times.back() * 10, allowed * 13) << times.back() << " ms for " << allowed;
+    std::printf(
+        "%zu bytes: %zu pieces, %d units (whole lines %d), last at %.1f s, allowed "
+        "%.1f s, ratio %.2f\n",
+        length, lines.size(), total, wholeUnits, times.back() / 1000.0, allowed / 1000.0,
+        static_cast<double>(times.back()) / allowed);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerLengths, PacingTableTest, ::testing::Values(70, 110, 150, 190, 250));
 
 TEST_F(PacingQueueTest, AQuotaRefusalPutsTheLineBackAndWaitsAWindow) {
     send("first");
@@ -252,6 +339,64 @@ TEST_F(PacingQueueTest, ACommandTooHeavyForTheQuotaGoesAloneAndIsReportedWhenRef
     EXPECT_THAT(notDelivered, ElementsAre(ban));
     run(10000);
     EXPECT_THAT(lines, ElementsAre("short", ban, "after"));
+}
+
+TEST_F(PacingQueueTest, TypedLinesOvertakeWaitingAnswersAndATimerWaitsOnce) {
+    send("first");
+    for (const std::string text : {"answer 1", "answer 2"})
+        chat->SendLine(text + "\r", SendClass::Automatic);
+    EXPECT_TRUE(chat->SendLine("timer\r", SendClass::Timed, 0));
+    EXPECT_FALSE(chat->SendLine("timer again\r", SendClass::Timed, 0));
+    send("typed");
+    EXPECT_EQ(chat->QueueCount(), 4);
+    run(2500);
+    EXPECT_FALSE(chat->SendLine("timer late\r", SendClass::Timed, 0));  // the first still waits
+    run(20000);
+    EXPECT_THAT(lines, ElementsAre("first", "typed", "answer 1", "answer 2", "timer"));
+}
+
+TEST_F(PacingQueueTest, DroppedLinesAreReportedOnceASecondWithTheirNumber) {
+    std::vector<int> reports;
+    chat->OnLinesDropped = [&](int count) { reports.push_back(count); };
+    for (std::size_t i = 0; i < SendQueue::kMaxWaiting + 1; ++i)
+        chat->SendLine("answer " + std::to_string(i) + "\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre());  // the first left at once: 500 wait
+    chat->SendLine("one more\r", SendClass::Automatic);
+    chat->SendLine("and another\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre(1));
+    run(500);
+    chat->SendLine("a third\r", SendClass::Automatic);
+    EXPECT_THAT(reports, ElementsAre(1));
+    run(3000);  // the next flood tick tells the rest
+    EXPECT_THAT(reports, ElementsAre(1, 2));
+    EXPECT_EQ(chat->QueueCount(), static_cast<int>(SendQueue::kMaxWaiting) - 1);
+}
+
+// A bot with a one-second timer in a busy channel: the timer and three
+// answers a second ask for more than the quota lets out, yet the queue, and so
+// the memory, stays bounded and typed lines still leave first.
+TEST_F(PacingQueueTest, ABusyBotsQueueStaysBounded) {
+    int dropped = 0;
+    chat->OnLinesDropped = [&](int count) { dropped += count; };
+    int asked = 0;
+    int maxWaiting = 0;
+    for (int second = 0; second < 3600; ++second) {
+        asked += chat->SendLine("timed message\r", SendClass::Timed, 0);
+        for (int k = 0; k < 3; ++k, ++asked)
+            chat->SendLine("answer " + std::to_string(asked) + "\r", SendClass::Automatic);
+        maxWaiting = std::max(maxWaiting, chat->QueueCount());
+        run(1000);
+    }
+    EXPECT_LE(maxWaiting, static_cast<int>(SendQueue::kMaxWaiting));
+    run(5000);
+    EXPECT_EQ(asked, static_cast<int>(lines.size()) + dropped + chat->QueueCount());
+    const std::size_t before = lines.size();
+    send("typed");
+    run(2500);
+    ASSERT_GT(lines.size(), before);
+    EXPECT_EQ(lines[before], "typed");
+    std::printf("one hour: %d lines asked for, %zu sent, %d dropped, at most %d waiting\n", asked,
+                lines.size(), dropped, maxWaiting);
 }
 
 TEST_F(PacingQueueTest, ANewConnectionStartsWithAFreshQuota) {
