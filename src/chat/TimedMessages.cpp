@@ -5,7 +5,6 @@
 
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
-#include "chat/Session.h"
 #include "engine/ChatFunctions.h"
 
 namespace verdo {
@@ -26,8 +25,8 @@ void TimedMessages::tick() {
             continue;
         }
         const std::string text =
-            engine_.ExpandResponse(lists.TimerList[i], session_.UniqueName(), "");
-        session_.sendLine(text);
+            engine_.ExpandResponse(lists.TimerList[i], sender_.UniqueName(), "");
+        sender_.sendLine(text, SendClass::Timed);
         engine_.EchoOwnText(text);
         TimerCounters[i] = "0";
     }

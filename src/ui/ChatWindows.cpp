@@ -56,8 +56,6 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
         [this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); },
         [this] { return QString::fromStdString(form_.sounds().soundFolder()); }};
     users_ = std::make_unique<TfrmUsers>(document.users(), userHooks, &window_);
-    // After New the user information window is emptied and closed.
-    document.OnCleared = [this] { users_->EmptyAndClose(); };
 
     launch_ = std::make_unique<TfrmLaunch>(&window_);
     launch_->OnLaunch = [this](LaunchTarget target) {
@@ -68,9 +66,7 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
             launchServer(session.LoggedOn(), session.CurrentServer(), chat.lists().ServerList));
     };
 
-    whisper_.OnSendLine = [this](const std::string& line) {
-        form_.session().bcChat().SendLine(line);
-    };
+    whisper_.OnSendLine = [this](const std::string& line) { form_.sendBuiltLine(line); };
     whisper_.OnRegisterPane = [this](const std::string& user, PaneId pane) {
         form_.incoming().registerWhisperPane(user, pane);
     };
@@ -81,8 +77,10 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
     rebuildWindowMenu();
 }
 
-ChatWindows::~ChatWindows() {
-    form_.document().OnCleared = nullptr;
+ChatWindows::~ChatWindows() = default;
+
+void ChatWindows::userRecordsCleared() {
+    users_->EmptyAndClose();
 }
 
 void ChatWindows::markModified() {
@@ -164,20 +162,19 @@ void ChatWindows::textFile() {
     dialog.exec();
 }
 
-void ChatWindows::selectChannelAndSend(const std::string& command) {
-    const auto channel = TfrmChannel::SelectChannel(
+std::optional<std::string> ChatWindows::selectChannel() {
+    return TfrmChannel::SelectChannel(
         form_.roster().channelName(), form_.document().lists().ChannelList,
         {[this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); }},
         &window_);
-    if (channel) form_.session().bcChat().SendLine(command + *channel + "\r");
 }
 
 void ChatWindows::joinChannel() {
-    selectChannelAndSend("/Join ");
+    if (const auto channel = selectChannel()) form_.joinChannel(*channel);
 }
 
 void ChatWindows::listChannel() {
-    selectChannelAndSend("/who ");
+    if (const auto channel = selectChannel()) form_.listChannel(*channel);
 }
 
 void ChatWindows::launcher() {
@@ -199,13 +196,12 @@ void ChatWindows::reorderCustomList() {
     ChatDocument& document = form_.document();
     const std::optional<std::vector<std::string>> names = TfrmEditList::ReorderCustomList(
         document.lists().UserDef, [this] { markModified(); }, &window_);
-    if (names) form_.userCommands().replaceCustomList(*names);
+    if (names) form_.replaceCustomList(*names);
 }
 
 void ChatWindows::sendUrlTo(const std::string& name) {
     SendUrlTo(
-        name, &window_,
-        [this](const std::string& line) { form_.session().bcChat().SendLine(line); },
+        name, &window_, [this](const std::string& line) { form_.sendBuiltLine(line); },
         [this](const std::string& text) {
             addStatusLine(window_, text, form_.document().options().infoColor());
         });

@@ -74,7 +74,7 @@ TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) 
 TEST_F(PeriodicTest, NothingRunsWhileLoggedOff) {
     form.document().lists().TimerList = {"a"};
     form.document().lists().IntervalList = {"0"};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     connectAndAccept();
     ASSERT_FALSE(form.session().LoggedOn());
     peer->sent.clear();
@@ -193,7 +193,7 @@ TEST_F(PauseTest, HeldLinesAreAnsweredInOrderWhenThePauseEnds) {
 TEST_F(PauseTest, DisconnectWhilePausedDropsTheHeldLines) {
     form.pause().acPauseExecute();
     receive("1005 TALK Ann 0010 \"hello\"");
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "");
     EXPECT_FALSE(form.pause().paused());
@@ -209,7 +209,7 @@ TEST_F(PauseTest, ServerCloseWhilePausedEndsThePauseSoTheReconnectLogsOn) {
     form.pause().acPauseExecute();
     receive("1005 TALK Ann 0010 \"hello\"");
     peer->peerClose();
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
     EXPECT_FALSE(form.pause().paused());
     EXPECT_EQ(form.pause().heldLineCount(), 0u);
     EXPECT_FALSE(view.checked[ChatAction::Pause]);
@@ -217,7 +217,7 @@ TEST_F(PauseTest, ServerCloseWhilePausedEndsThePauseSoTheReconnectLogsOn) {
     receive("2010 NAME Verdo");
     receive("1018 INFO \"Welcome to the test gateway!\"");
     EXPECT_TRUE(form.session().LoggedOn());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     EXPECT_FALSE(view.hasLine("<Ann> hello"));
 }
 
