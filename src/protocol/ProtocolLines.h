@@ -29,9 +29,9 @@ inline constexpr char DndCommand[] = "/DND";
 inline constexpr char WhisperLongPrefix[] = "/whisper ";
 inline constexpr char EmoteLongPrefix[] = "/emote ";
 
-// A prefix without its blank: the command word.
+// A prefix without its closing blank: the command word.
 constexpr std::string_view commandWord(std::string_view prefix) {
-    return prefix.substr(0, prefix.find(' '));
+    return prefix.substr(0, prefix.size() - 1);
 }
 
 inline std::string prefixed(std::string_view prefix, std::string_view rest) {

@@ -37,6 +37,12 @@ class SessionFixture : public ::testing::Test {
         for (int i = 0; i < times; ++i)
             serverTimer->tick();
     }
+    // Everything sent once the paced queue has let every line go.
+    std::string sentOnceDrained() {
+        for (int i = 0; i < 10; ++i)
+            flood->tick();
+        return peer->sent;
+    }
     // What went to the server after the log-on bytes.
     std::string sentAfterLogon() const {
         const std::size_t end = peer->sent.find("\r\r\r");
