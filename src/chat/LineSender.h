@@ -17,7 +17,7 @@ class LineSender {
     virtual void sendLine(std::string_view text, SendClass cls) = 0;
     // Bytes as they are, without a carriage return (a playback "/char" line,
     // lines that carry their own).
-    virtual void sendRaw(std::string_view bytes, SendClass cls) = 0;
+    virtual void sendRaw(const std::string& bytes, SendClass cls) = 0;
     // Whether the session is logged on: lines typed while not are dropped.
     virtual bool LoggedOn() const = 0;
     // The name the server gave the program's user: what the lines are sent as.

@@ -102,8 +102,8 @@ void Session::sendLine(std::string_view text, SendClass cls) {
     sendRaw(line, cls);
 }
 
-void Session::sendRaw(std::string_view bytes, SendClass) {
-    bcChat_->SendLine(std::string(bytes));
+void Session::sendRaw(const std::string& bytes, SendClass) {
+    bcChat_->SendLine(bytes);
 }
 
 void Session::connectTo(const std::string& server) {

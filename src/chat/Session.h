@@ -52,7 +52,7 @@ class Session : public LineSender, public ReceivedLines {
     // chat file is loaded or the options are confirmed.
     void applyLogonOptions();
     void sendLine(std::string_view text, SendClass cls) override;
-    void sendRaw(std::string_view bytes, SendClass cls) override;
+    void sendRaw(const std::string& bytes, SendClass cls) override;
     void interpretLine(std::string_view line) override;
 
     // The connection's steps, taken by the connect loop.
