@@ -161,7 +161,7 @@ void ChatDocument::acNewExecute() {
     NewChatLists(lists_);
     if (ClearPlaybackLines) ClearPlaybackLines();
     replaced();
-    if (OnCleared) OnCleared();
+    controls_.userRecordsCleared();
     addStatusLine(view_, texts::SettingsCleared, options_.infoColor());
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "chat/SessionView.h"
+#include "chat/WindowControls.h"
 #include "chat/WindowLayout.h"
 #include "engine/ChatLists.h"
 #include "interp/PacingRules.h"
@@ -24,7 +25,7 @@ namespace verdo {
 
 class ChatDocument {
   public:
-    explicit ChatDocument(SessionView& view) : view_(view) {}
+    ChatDocument(SessionView& view, WindowControls& controls) : view_(view), controls_(controls) {}
 
     tOptions& options() { return options_; }
     const tOptions& options() const { return options_; }
@@ -48,8 +49,6 @@ class ChatDocument {
     std::function<void()> ClearPlaybackLines;
     // Called after a chat file was read (also when it had errors).
     std::function<void()> OnFileLoaded;
-    // Called after New emptied the settings and the user records.
-    std::function<void()> OnCleared;
 
     // Where Chat.ini lives; without one nothing is read or written there.
     void setSettingsFile(const std::filesystem::path& iniPath) { ini_.emplace(iniPath); }
@@ -97,6 +96,7 @@ class ChatDocument {
     void replaced();
 
     SessionView& view_;
+    WindowControls& controls_;
     tOptions options_;
     ChatLists lists_;
     tUserList users_;

@@ -2,13 +2,14 @@
 #include "chat/ChatEngineHost.h"
 
 #include "chat/ChatDocument.h"
+#include "chat/ConnectLoop.h"
 #include "chat/RosterEvents.h"
 #include "chat/Session.h"
 
 namespace verdo {
 
-void ChatEngineHost::SendLine(const std::string& text) {
-    session_.bcChat().SendLine(text);
+void ChatEngineHost::SendLine(const std::string& text, SendClass cls) {
+    sender_.sendRaw(text, cls);
 }
 
 void ChatEngineHost::addChatLine(const std::vector<EngineSegment>& segments) {
@@ -29,10 +30,10 @@ std::string ChatEngineHost::channelName() const {
     return roster_.channelName();
 }
 bool ChatEngineHost::connected() const {
-    return session_.ChatInterface().Connected();
+    return session_.connected();
 }
 void ChatEngineHost::disconnectByCommand() {
-    session_.acConnectExecute();
+    loop_.disconnectByCommand();
 }
 std::size_t ChatEngineHost::rosterCount() const {
     return roster_.roster().size();

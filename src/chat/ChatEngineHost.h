@@ -2,6 +2,7 @@
 // of the session, the roster and the chat file.
 #pragma once
 
+#include "chat/LineSender.h"
 #include "chat/SessionView.h"
 #include "engine/EngineHost.h"
 #include "platform/Platform.h"
@@ -9,20 +10,24 @@
 namespace verdo {
 
 class ChatDocument;
+class ConnectLoop;
 class RosterEvents;
 class Session;
 
 class ChatEngineHost : public EngineHost {
   public:
-    ChatEngineHost(Platform& platform, SessionView& view, Session& session, RosterEvents& roster,
+    ChatEngineHost(Platform& platform, SessionView& view, LineSender& sender,
+                   const Session& session, ConnectLoop& loop, RosterEvents& roster,
                    ChatDocument& document)
         : platform_(platform),
           view_(view),
+          sender_(sender),
           session_(session),
+          loop_(loop),
           roster_(roster),
           document_(document) {}
 
-    void SendLine(const std::string& text) override;
+    void SendLine(const std::string& text, SendClass cls) override;
     void addChatLine(const std::vector<EngineSegment>& segments) override;
     std::string UniqueName() const override;
     std::string CurrentServer() const override;
@@ -41,7 +46,9 @@ class ChatEngineHost : public EngineHost {
   private:
     Platform& platform_;
     SessionView& view_;
-    Session& session_;
+    LineSender& sender_;
+    const Session& session_;
+    ConnectLoop& loop_;
     RosterEvents& roster_;
     ChatDocument& document_;
 };

@@ -3,8 +3,10 @@
 // idle update.
 #include "chat/ChatForm.h"
 
+#include "chat/DecoderRoutes.h"
 #include "chat/MessageTexts.h"
 #include "engine/ChatFile.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -20,29 +22,28 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
       view_(view),
       controls_(controls),
       log_(platform.clock()),
-      document_(view),
+      document_(view, controls_),
       sounds_(platform.sound()),
-      engineHost_(platform, view, session_, roster_, document_),
+      session_(platform, view, controls_, events_, document_, log_, roster_, engine_, stream_,
+               pause_),
+      pause_(controls_, events_, session_),
+      connectLoop_(platform, view, controls_, events_, document_, session_),
+      engineHost_(platform, view, session_, session_, connectLoop_, roster_, document_),
       engine_(engineHost_),
-      roster_(view, platform.sound(), document_, log_, engine_, session_),
-      session_(platform, view, controls_, events_, document_, log_, roster_, engine_),
-      incoming_(platform, view, controls_, document_, log_, engine_, sounds_),
+      roster_(view, platform.sound(), document_, log_, engine_, session_, stream_),
+      away_(view, controls_, events_, document_, session_, stream_),
+      incoming_(platform, view, controls_, document_, log_, engine_, sounds_, stream_),
       text_(view, controls_, events_, session_, document_, log_, engine_, incoming_.replies(),
             sounds_),
       timed_(session_, document_, engine_),
       playback_(view, session_, document_),
       textPlayback_(playback_, view, document_),
-      pause_(controls_, events_, session_),
       userCommands_(view, controls_, events_, session_, document_) {
     events_.OnSettled = [this] {
-        session_.advanceConnectLoop();
+        connectLoop_.advanceConnectLoop();
         view_.requestIdleUpdate();
     };
-    session_.HoldLine = [this](std::string_view line) { return pause_.hold(line); };
-    // At once, not at the next idle update: an automatic reconnect starts
-    // inside the closing event, and the pause must not hold its log-on.
-    session_.OnSessionEnded = [this] { pause_.endWhenLoggedOff(); };
-    wireDecoder();
+    routeDecoderEvents(session_, roster_, incoming_);
     wireDocument();
     timer_ = platform_.createTimer();
     timer_->setInterval(1000);
@@ -56,58 +57,6 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
 ChatForm::ChatForm(Platform& platform, SessionView& view) : ChatForm(platform, view, noControls_) {}
 
 ChatForm::~ChatForm() = default;
-
-// Every event of the decoders, assigned here and nowhere else.
-void ChatForm::wireDecoder() {
-    TBnetChat& b = session_.bcChat();
-    b.OnInfo = [this](std::string_view m) { session_.bcChatInfo(m); };
-    b.OnError = [this](std::string_view m) { session_.bcChatError(m); };
-    b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
-    b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
-    b.OnNotDelivered = [this](std::string_view line) { session_.bcChatNotDelivered(line); };
-    b.OnLinesDropped = [this](int count) {
-        addStatusLine(view_,
-                      texts::QueueFull + std::to_string(count) +
-                          (count == 1 ? texts::DroppedLine : texts::DroppedLines),
-                      document_.options().infoColor());
-    };
-    b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
-    b.OnShowUser = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        roster_.bcChatShowUser(user, flags, product);
-    };
-    b.OnJoin = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        roster_.bcChatJoin(user, flags, product);
-    };
-    b.OnLeave = [this](std::string_view user, std::string_view flags, std::string_view product) {
-        roster_.bcChatLeave(user, flags, product);
-    };
-    b.OnUserFlags = [this](std::string_view user, std::string_view flags) {
-        roster_.bcChatUserFlags(user, flags);
-    };
-    b.OnTalk = [this](std::string_view u, std::string_view m) {
-        incoming_.bcChatTalk(std::string(u), std::string(m));
-    };
-    b.OnEmote = [this](std::string_view u, std::string_view m) {
-        incoming_.bcChatEmote(std::string(u), std::string(m));
-    };
-    b.OnWhisper = [this](std::string_view u, std::string_view m) {
-        incoming_.bcChatWhisper(std::string(u), std::string(m));
-    };
-    b.OnWhisperSent = [this](std::string_view u, std::string_view m) {
-        incoming_.bcChatWhisperSent(std::string(u), std::string(m));
-    };
-    b.OnBroadcast = [this](std::string_view m) { incoming_.bcChatBroadcast(std::string(m)); };
-    b.OnChannelFull = [this](std::string_view m) {
-        incoming_.channelRefused(texts::ChannelFull, m);
-    };
-    b.OnChanNotExist = [this](std::string_view m) {
-        incoming_.channelRefused(texts::ChannelDoesNotExist, m);
-    };
-    b.OnRestricted = [this](std::string_view m) {
-        incoming_.channelRefused(texts::ChannelRestricted, m);
-    };
-    session_.tcChat().OnData = [this](std::string_view line) { incoming_.tcChatData(line); };
-}
 
 void ChatForm::wireDocument() {
     document_.OnOptionsReplaced = [this] {
@@ -140,7 +89,15 @@ void ChatForm::reopenLog() {
 }
 
 void ChatForm::setStartServer(const std::optional<std::string>& server) {
-    session_.setStartServer(server);
+    connectLoop_.setStartServer(server);
+}
+
+void ChatForm::joinChannel(const std::string& channel) {
+    session_.sendLine(joinChannelLine(channel), SendClass::Typed);
+}
+
+void ChatForm::listChannel(const std::string& channel) {
+    session_.sendLine(listChannelLine(channel), SendClass::Typed);
 }
 
 std::optional<std::string> ChatForm::startPath() const {
@@ -211,11 +168,11 @@ void ChatForm::toggleSwitch(SwitchId id) {
 
 void ChatForm::ActionListUpdate() {
     // Never while the connect loop runs: its countdown stays in the status bar.
-    if (session_.connectLoopRunning()) return;
+    if (connectLoop_.connectLoopRunning()) return;
     TBnetChat& chat = session_.bcChat();
     chat.setFloodInterval(chat.QueueCount() < 3 ? 2500 : 4000);
-    pause_.endWhenLoggedOff();
     const bool loggedOn = session_.LoggedOn();
+    if (!loggedOn) pause_.end();
     const tOptions& options = document_.options();
     for (const ChatActionInfo& info : chatActions()) {
         if (info.enabling == Enabling::LoggedOn) controls_.setActionEnabled(info.id, loggedOn);

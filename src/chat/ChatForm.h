@@ -1,7 +1,10 @@
 // ChatForm: the main window's behaviour without any widget. It owns the parts
-// of the session and connects them: the chat file, the connection, incoming
-// and outgoing text, timed messages, playback and the pause. It talks to the
-// screen only through SessionView and, in the window, WindowControls.
+// of the session and connects them: the chat file, the connection and its
+// connect loop, the away modes, incoming and outgoing text, timed messages,
+// playback and the pause. It talks to the screen only through SessionView and,
+// in the window, WindowControls. The window and the headless runner come in
+// through its gestures (never the decoder); what happens goes out as data on
+// events() and as formatted lines on the view.
 #pragma once
 
 #include <cstdint>
@@ -9,17 +12,20 @@
 #include <optional>
 #include <string>
 
+#include "chat/AwayModes.h"
 #include "chat/ChatActions.h"
 #include "chat/ChatDocument.h"
 #include "chat/ChatEngineHost.h"
 #include "chat/ChatLog.h"
 #include "chat/ChatPause.h"
+#include "chat/ConnectLoop.h"
 #include "chat/EventScope.h"
 #include "chat/IncomingMessages.h"
 #include "chat/OutgoingText.h"
 #include "chat/Playback.h"
 #include "chat/RosterEvents.h"
 #include "chat/Session.h"
+#include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
 #include "chat/TextFilePlayback.h"
@@ -80,10 +86,37 @@ class ChatForm {
     // reopens the log. Settings it changed count as modified.
     void applySetup(const SetupValues& values);
 
+    // Gestures of the window and the headless runner. The Connect action
+    // connects, or disconnects while connected.
+    void connect() { connectLoop_.acConnectExecute(); }
+    void disconnect() {
+        if (connected()) connectLoop_.acConnectExecute();
+    }
+    void cancelConnect() { connectLoop_.btnCancelClick(); }
+    void nextServer() { connectLoop_.btnNextClick(); }
+    // The Join Channel and List Channel actions' choice.
+    void joinChannel(const std::string& channel);
+    void listChannel(const std::string& channel);
+    // Talk or a "/" command, as typed in the entry line.
+    void sendLine(const std::string& text) { text_.send(text); }
+    void whisper(const std::string& user, const std::string& text) { text_.whisper(user, text); }
+    // A line a window built, carriage return included (whisper windows, URLs).
+    void sendBuiltLine(const std::string& bytes) { session_.sendRaw(bytes, SendClass::Typed); }
+    // The custom user list's reorder dialog result.
+    void replaceCustomList(const tStringList& names) { userCommands_.replaceCustomList(names); }
+    bool LoggedOn() const { return session_.LoggedOn(); }
+    bool connected() const { return session_.connected(); }
+
+    // What happens in the session, as data.
+    SessionEvents& events() { return stream_; }
+
     ChatDocument& document() { return document_; }
     const ChatDocument& document() const { return document_; }
     Session& session() { return session_; }
     const Session& session() const { return session_; }
+    ConnectLoop& connectLoop() { return connectLoop_; }
+    const ConnectLoop& connectLoop() const { return connectLoop_; }
+    AwayModes& away() { return away_; }
     RosterEvents& roster() { return roster_; }
     const RosterEvents& roster() const { return roster_; }
     IncomingMessages& incoming() { return incoming_; }
@@ -104,7 +137,6 @@ class ChatForm {
     Timer& ChatTimer() { return *timer_; }
 
   private:
-    void wireDecoder();
     void wireDocument();
     void TimerTimer();
     void reopenLog();
@@ -114,19 +146,23 @@ class ChatForm {
     WindowControls noControls_;
     WindowControls& controls_;
     EventScope events_;
+    SessionEvents stream_;
     ChatLog log_;
     ChatDocument document_;
     SoundBoard sounds_;
+    // The session first: the parts after it send through it.
+    Session session_;
+    ChatPause pause_;
+    ConnectLoop connectLoop_;
     ChatEngineHost engineHost_;
     ChatFunctions engine_;
     RosterEvents roster_;
-    Session session_;
+    AwayModes away_;
     IncomingMessages incoming_;
     OutgoingText text_;
     TimedMessages timed_;
     Playback playback_;
     TextFilePlayback textPlayback_;
-    ChatPause pause_;
     UserCommands userCommands_;
     std::unique_ptr<Timer> timer_;
 

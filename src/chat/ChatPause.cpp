@@ -1,8 +1,6 @@
 // The chat pause (see ChatPause.h).
 #include "chat/ChatPause.h"
 
-#include "chat/Session.h"
-
 namespace verdo {
 
 void ChatPause::acPauseExecute() {
@@ -25,12 +23,12 @@ void ChatPause::drainHeldLines() {
     while (!held_.empty() && !paused_) {
         const std::string line = std::move(held_.front());
         held_.pop_front();
-        session_.interpretLine(line);
+        lines_.interpretLine(line);
     }
 }
 
-void ChatPause::endWhenLoggedOff() {
-    if (session_.LoggedOn() || (!paused_ && held_.empty())) return;
+void ChatPause::end() {
+    if (!paused_ && held_.empty()) return;
     held_.clear();
     paused_ = false;
     controls_.setActionChecked(ChatAction::Pause, false);

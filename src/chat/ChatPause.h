@@ -7,31 +7,30 @@
 #include <string_view>
 
 #include "chat/EventScope.h"
+#include "chat/ReceivedLines.h"
 #include "chat/WindowControls.h"
 
 namespace verdo {
 
-class Session;
-
 class ChatPause {
   public:
-    ChatPause(WindowControls& controls, EventScope& events, Session& session)
-        : controls_(controls), events_(events), session_(session) {}
+    ChatPause(WindowControls& controls, EventScope& events, ReceivedLines& lines)
+        : controls_(controls), events_(events), lines_(lines) {}
 
     void acPauseExecute();
     bool paused() const { return paused_; }
     std::size_t heldLineCount() const { return held_.size(); }
     // True when the line is held for later.
     bool hold(std::string_view line);
-    // Logged off: the pause ends and the held lines go.
-    void endWhenLoggedOff();
+    // The session is over: the pause ends and the held lines go.
+    void end();
 
   private:
     void drainHeldLines();
 
     WindowControls& controls_;
     EventScope& events_;
-    Session& session_;
+    ReceivedLines& lines_;
     bool paused_ = false;
     std::deque<std::string> held_;
 };

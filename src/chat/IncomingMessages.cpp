@@ -16,14 +16,25 @@ bool isSoundRequest(const std::string& text) {
 
 IncomingMessages::IncomingMessages(Platform& platform, SessionView& view, WindowControls& controls,
                                    ChatDocument& document, ChatLog& log, ChatFunctions& engine,
-                                   SoundBoard& sounds)
+                                   SoundBoard& sounds, SessionEvents& stream)
     : platform_(platform),
       view_(view),
       controls_(controls),
       document_(document),
       log_(log),
       engine_(engine),
-      sounds_(sounds) {}
+      sounds_(sounds),
+      stream_(stream) {}
+
+// Subscribers run before the automatic answers: Handled from any of them
+// leaves the phrase or whisper response out.
+EventResult IncomingMessages::publish(SessionEventKind kind, const std::string& user,
+                                      const std::string& text) {
+    SessionEvent event{kind};
+    event.user = user;
+    event.text = text;
+    return stream_.publish(event);
+}
 
 IncomingMessages::SpeakerColors IncomingMessages::speakerColors(const std::string& user,
                                                                 bool whisper) const {
@@ -51,13 +62,15 @@ void IncomingMessages::bcChatTalk(const std::string& user, const std::string& te
     } else {
         addLine(ChatPane, "<" + user + "> ", colors.name, text, colors.text);
     }
-    engine_.RespondToPhrase(user, text);
+    if (publish(SessionEventKind::Talk, user, text) == EventResult::Continue)
+        engine_.RespondToPhrase(user, text);
 }
 
 void IncomingMessages::bcChatEmote(const std::string& user, const std::string& text) {
     addStatusLine(view_, "<" + user + " " + text + ">", document_.options().emoteColor());
     log_.WriteChatLog("<" + user + " EMOTE> " + text, LogKind::Message, document_.options());
-    engine_.RespondToPhrase(user, text);
+    if (publish(SessionEventKind::Emote, user, text) == EventResult::Continue)
+        engine_.RespondToPhrase(user, text);
 }
 
 void IncomingMessages::bcChatWhisper(const std::string& user, const std::string& text) {
@@ -76,11 +89,13 @@ void IncomingMessages::bcChatWhisper(const std::string& user, const std::string&
     } else {
         addLine(target, "<FROM: " + user + "> ", colors.name, text, colors.text);
     }
-    engine_.RespondToWhisper(user, text);
+    if (publish(SessionEventKind::WhisperReceived, user, text) == EventResult::Continue)
+        engine_.RespondToWhisper(user, text);
 }
 
 void IncomingMessages::bcChatWhisperSent(const std::string& user, const std::string& text) {
     log_.WriteChatLog("<WHISPER TO " + user + "> " + text, LogKind::Event, document_.options());
+    publish(SessionEventKind::WhisperSent, user, text);
     const PaneId target = whisperTarget(user);
     const std::string shown = text.empty() ? std::string(" ") : text;
     if (isSoundRequest(shown) || startsWithIgnoreCaseAZ(shown, "/url")) return;

@@ -1,7 +1,8 @@
 // Incoming messages: talk, emotes, whispers and their confirmations,
 // broadcasts, channel refusals and the plain text dump, shown in their panes
-// and colours, logged, and offered to the automation engine in a fixed order;
-// the whisperers, the whisper panes and the URL bar.
+// and colours, logged, published on the session's stream and offered to the
+// automation engine in a fixed order; the whisperers, the whisper panes and the
+// URL bar.
 #pragma once
 
 #include <string>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "chat/ChatLog.h"
+#include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
 #include "chat/WhisperReplies.h"
@@ -25,7 +27,7 @@ class IncomingMessages {
   public:
     IncomingMessages(Platform& platform, SessionView& view, WindowControls& controls,
                      ChatDocument& document, ChatLog& log, ChatFunctions& engine,
-                     SoundBoard& sounds);
+                     SoundBoard& sounds, SessionEvents& stream);
 
     void bcChatTalk(const std::string& user, const std::string& text);
     void bcChatEmote(const std::string& user, const std::string& text);
@@ -54,6 +56,7 @@ class IncomingMessages {
     void addLine(PaneId pane, const std::string& first, std::uint32_t firstColor,
                  const std::string& second, std::uint32_t secondColor);
     void ShowUrlBar(const std::string& user, const std::string& text);
+    EventResult publish(SessionEventKind kind, const std::string& user, const std::string& text);
 
     Platform& platform_;
     SessionView& view_;
@@ -62,6 +65,7 @@ class IncomingMessages {
     ChatLog& log_;
     ChatFunctions& engine_;
     SoundBoard& sounds_;
+    SessionEvents& stream_;
     WhisperReplies replies_;
     std::string receivedUrl_;
     std::vector<std::pair<std::string, PaneId>> whisperPanes_;

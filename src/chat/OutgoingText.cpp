@@ -2,9 +2,9 @@
 #include "chat/OutgoingText.h"
 
 #include "chat/ChatDocument.h"
-#include "chat/Session.h"
 #include "engine/ChatFunctions.h"
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -22,12 +22,12 @@ std::string withoutAmpersands(std::string caption) {
 }  // namespace
 
 OutgoingText::OutgoingText(SessionView& view, WindowControls& controls, EventScope& events,
-                           Session& session, ChatDocument& document, ChatLog& log,
+                           LineSender& sender, ChatDocument& document, ChatLog& log,
                            ChatFunctions& engine, WhisperReplies& replies, SoundBoard& sounds)
     : view_(view),
       controls_(controls),
       events_(events),
-      session_(session),
+      sender_(sender),
       document_(document),
       log_(log),
       engine_(engine),
@@ -45,10 +45,10 @@ void OutgoingText::acLockExecute() {
 
 void OutgoingText::send(const std::string& text) {
     events_.run([this, &text] {
-        if (!session_.LoggedOn()) return;
+        if (!sender_.LoggedOn()) return;
         if (!text.empty()) {
             log_.WriteChatLog("[Sent] " + text, LogKind::Event, document_.options());
-            session_.sendLine(text);
+            sender_.sendLine(text, SendClass::Typed);
             controls_.addEntryHistory(text);
             echo(text);
             controls_.setEntryText("");
@@ -60,7 +60,7 @@ void OutgoingText::send(const std::string& text) {
 void OutgoingText::emote(const std::string& text) {
     events_.run([this, &text] {
         controls_.addEntryHistory(text);
-        session_.sendLine("/me " + text);
+        sender_.sendLine(emoteLine(text), SendClass::Typed);
         controls_.setEntryText("");
         controls_.focusEntry();
     });
@@ -72,7 +72,7 @@ void OutgoingText::whisper(const std::optional<std::string>& target, const std::
             addStatusLine(view_, "No User Selected.", document_.options().infoColor(), WhisperPane);
         } else {
             controls_.addEntryHistory(text);
-            session_.sendLine("/w " + *target + " " + text);
+            sender_.sendLine(whisperLine(*target, text), SendClass::Typed);
             controls_.setEntryText("");
         }
         controls_.focusEntry();
@@ -80,7 +80,7 @@ void OutgoingText::whisper(const std::optional<std::string>& target, const std::
 }
 
 void OutgoingText::btnSendClick(const std::string& entry, const UserSelection& selection) {
-    if (!session_.LoggedOn()) return;
+    if (!sender_.LoggedOn()) return;
     if (whisperLock_) {
         whisper(whisperTarget(selection), entry);
     } else {
@@ -107,7 +107,7 @@ void OutgoingText::CycleWhisperReply(const std::string& entry) {
 
 void OutgoingText::runMacros(char key, const std::string& entry, const UserSelection& selection) {
     events_.run([this, key, &entry, &selection] {
-        if (!session_.LoggedOn()) return;
+        if (!sender_.LoggedOn()) return;
         const std::string upperKey = upperAZ(std::string(1, key));
         const std::string name = selection.roster.value_or(selection.custom.value_or(""));
         const ChatLists& lists = document_.lists();
@@ -123,17 +123,17 @@ void OutgoingText::runMacros(char key, const std::string& entry, const UserSelec
             parameter.clear();
             controls_.setEntryText("");
             echo(expanded);
-            session_.sendLine(expanded);
+            sender_.sendLine(expanded, SendClass::Typed);
         }
     });
 }
 
 void OutgoingText::SendSoundToChannel(const SoundEntry& entry) {
     events_.run([this, &entry] {
-        if (!session_.LoggedOn()) return;
+        if (!sender_.LoggedOn()) return;
         const std::string name = withoutAmpersands(entry.caption);
         sounds_.playSent(entry, document_.options().playSoundsLocally());
-        session_.sendLine("~playsound " + name);
+        sender_.sendLine("~playsound " + name, SendClass::Typed);
         addStatusLine(view_, "Playing sound: " + name, document_.options().yourTextColor());
     });
 }
@@ -141,10 +141,10 @@ void OutgoingText::SendSoundToChannel(const SoundEntry& entry) {
 void OutgoingText::SendSoundToUser(const SoundEntry& entry,
                                    const std::optional<std::string>& user) {
     events_.run([this, &entry, &user] {
-        if (!session_.LoggedOn() || !user) return;
+        if (!sender_.LoggedOn() || !user) return;
         const std::string name = withoutAmpersands(entry.caption);
         sounds_.playSent(entry, document_.options().playSoundsLocally());
-        session_.sendLine("/w " + *user + " ~playsound " + name);
+        sender_.sendLine(whisperLine(*user, "~playsound " + name), SendClass::Typed);
         addStatusLine(view_, "Sending sound to " + *user + ": " + name,
                       document_.options().yourTextColor());
     });

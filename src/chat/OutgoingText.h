@@ -9,6 +9,7 @@
 
 #include "chat/ChatLog.h"
 #include "chat/EventScope.h"
+#include "chat/LineSender.h"
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
 #include "chat/WhisperReplies.h"
@@ -18,7 +19,6 @@ namespace verdo {
 
 class ChatDocument;
 class ChatFunctions;
-class Session;
 
 // The one selected row of the roster and of the custom user list.
 struct UserSelection {
@@ -28,8 +28,8 @@ struct UserSelection {
 
 class OutgoingText {
   public:
-    OutgoingText(SessionView& view, WindowControls& controls, EventScope& events, Session& session,
-                 ChatDocument& document, ChatLog& log, ChatFunctions& engine,
+    OutgoingText(SessionView& view, WindowControls& controls, EventScope& events,
+                 LineSender& sender, ChatDocument& document, ChatLog& log, ChatFunctions& engine,
                  WhisperReplies& replies, SoundBoard& sounds);
 
     // Talk, or a "/" command to the server, while logged on; echoed and logged.
@@ -63,7 +63,7 @@ class OutgoingText {
     SessionView& view_;
     WindowControls& controls_;
     EventScope& events_;
-    Session& session_;
+    LineSender& sender_;
     ChatDocument& document_;
     ChatLog& log_;
     ChatFunctions& engine_;

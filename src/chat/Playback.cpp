@@ -4,10 +4,10 @@
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
 #include "chat/MessageTexts.h"
-#include "chat/Session.h"
 #include "engine/TextLines.h"
 #include "platform/AnsiText.h"
 #include "platform/ReadFile.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -26,19 +26,19 @@ void Playback::tick() {
         line_ = 0;
         return;
     }
-    if (!batchUser_.empty()) line = "/w " + batchUser_ + " " + line;
+    if (!batchUser_.empty()) line = whisperLine(batchUser_, line);
     if (startsWithIgnoreCaseAZ(line, "/char ")) {
         // One bare character, without a carriage return.
         const int code = decimalOr(std::string_view(line).substr(6), 0);
-        session_.bcChat().SendLine(std::string(1, static_cast<char>(code)));
+        sender_.sendRaw(std::string(1, static_cast<char>(code)), SendClass::Playback);
     } else {
-        session_.sendLine(line);
+        sender_.sendLine(line, SendClass::Playback);
     }
     if (line.empty()) line = " ";
     if (line.front() != '/') {
         view_.addChatLine(
             ChatPane,
-            ChatLine{ChatSegment{"<" + session_.UniqueName() + "> ", options.yourNameColor()},
+            ChatLine{ChatSegment{"<" + sender_.UniqueName() + "> ", options.yourNameColor()},
                      ChatSegment{line, options.yourTextColor()}, ChatSegment{}});
     }
     ++line_;

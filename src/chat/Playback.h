@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "chat/LineSender.h"
 #include "chat/SessionView.h"
 
 namespace verdo {
 
 class ChatDocument;
-class Session;
 
 class Playback {
   public:
-    Playback(SessionView& view, Session& session, ChatDocument& document)
-        : view_(view), session_(session), document_(document) {}
+    Playback(SessionView& view, LineSender& sender, ChatDocument& document)
+        : view_(view), sender_(sender), document_(document) {}
 
     // Loads the file and starts at its first line; the whisper target, when
     // not empty, receives every line.
@@ -48,7 +48,7 @@ class Playback {
     bool load(const std::string& path);
 
     SessionView& view_;
-    Session& session_;
+    LineSender& sender_;
     ChatDocument& document_;
     std::vector<std::string> lines_;
     std::string batchFile_;

@@ -2,9 +2,9 @@
 #include "chat/RosterEvents.h"
 
 #include "chat/ChatDocument.h"
-#include "chat/Session.h"
 #include "engine/ChatFunctions.h"
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -19,13 +19,23 @@ void playUserSound(Sound& sound, const std::string& file) {
 }  // namespace
 
 RosterEvents::RosterEvents(SessionView& view, Sound& sound, ChatDocument& document, ChatLog& log,
-                           ChatFunctions& engine, Session& session)
+                           ChatFunctions& engine, LineSender& sender, SessionEvents& stream)
     : view_(view),
       sound_(sound),
       document_(document),
       log_(log),
       engine_(engine),
-      session_(session) {}
+      sender_(sender),
+      stream_(stream) {}
+
+EventResult RosterEvents::publish(SessionEventKind kind, std::string_view user, std::uint32_t flags,
+                                  std::string_view product) {
+    SessionEvent event{kind};
+    event.user = user;
+    event.flags = flags;
+    event.product = product;
+    return stream_.publish(event);
+}
 
 void RosterEvents::emptyRoster() {
     roster_.clear();
@@ -46,15 +56,21 @@ void RosterEvents::bcChatChannel(std::string_view channel) {
     roster_.startChannel();
     view_.rosterChanged();
     log_.WriteChatLog("[Joining] " + name, LogKind::Event, document_.options());
+    SessionEvent event{SessionEventKind::ChannelJoined};
+    event.text = name;
+    stream_.publish(event);
 }
 
 void RosterEvents::bcChatShowUser(std::string_view user, std::string_view flags,
                                   std::string_view product) {
     const std::string name(user);
     log_.WriteChatLog("[User in channel] " + name, LogKind::Event, document_.options());
-    roster_.add(name, shownProduct(name, product), parseFlags(flags));
+    const std::string shown(shownProduct(name, product));
+    const std::uint32_t bits = parseFlags(flags);
+    roster_.add(name, shown, bits);
     refreshChannelBox();
     view_.rosterChanged();
+    publish(SessionEventKind::UserInChannel, name, bits, shown);
 }
 
 void RosterEvents::bcChatJoin(std::string_view user, std::string_view flags,
@@ -68,22 +84,28 @@ void RosterEvents::bcChatJoin(std::string_view user, std::string_view flags,
     roster_.add(name, shown, bits);
     refreshChannelBox();
     view_.rosterChanged();
+    // Subscribers see the join before any answer; one that handles it takes
+    // the place of the join response and the product action. The greeting of
+    // the user database, the whois and the bans always run.
+    const bool handled =
+        publish(SessionEventKind::UserJoined, name, bits, shown) == EventResult::Handled;
     welcomeKnownUser(name);
-    if (document_.options().whoisOnJoin()) session_.sendLine("/whois " + name);
+    if (document_.options().whoisOnJoin()) sender_.sendLine(whoisLine(name), SendClass::Automatic);
     if (document_.options().enterLeaveNotifications())
         announceUser(name, " has joined the channel.");
     // The join automation comes last; each part checks its own switches.
-    engine_.RespondToJoin(name);
+    if (!handled) engine_.RespondToJoin(name);
     engine_.CheckBanList(name);
     engine_.CheckNoBanList(name);
-    engine_.RunProductAction(name, shown);
+    if (!handled) engine_.RunProductAction(name, shown);
 }
 
 void RosterEvents::welcomeKnownUser(const std::string& name) {
     const tUser* record = document_.users().Items(document_.users().IndexOfName(name));
     if (record == nullptr) return;
     const std::string greeting = record->Greeting();
-    if (!greeting.empty()) session_.sendLine(greeting);  // as stored: no placeholders here
+    if (!greeting.empty())
+        sender_.sendLine(greeting, SendClass::Automatic);  // as stored: no placeholders here
     playUserSound(sound_, record->JoinSound());
     const std::string notes = record->Notes();
     if (!notes.empty()) {
@@ -103,6 +125,7 @@ void RosterEvents::announceUser(const std::string& name, const std::string& what
 void RosterEvents::bcChatLeave(std::string_view user, std::string_view, std::string_view) {
     const std::string name(user);
     log_.WriteChatLog("[User Leave] " + name, LogKind::Event, document_.options());
+    publish(SessionEventKind::UserLeft, name);
     const std::optional<std::size_t> row = roster_.find(name);
     if (!row) return;
     if (const tUser* record = document_.users().Items(document_.users().IndexOfName(name)))
@@ -114,9 +137,10 @@ void RosterEvents::bcChatLeave(std::string_view user, std::string_view, std::str
 }
 
 void RosterEvents::bcChatUserFlags(std::string_view user, std::string_view flags) {
-    if (const std::optional<std::size_t> row = roster_.find(user))
-        roster_.updateFlags(*row, parseFlags(flags));
+    const std::uint32_t bits = parseFlags(flags);
+    if (const std::optional<std::size_t> row = roster_.find(user)) roster_.updateFlags(*row, bits);
     view_.rosterChanged();
+    publish(SessionEventKind::FlagsChanged, user, bits);
 }
 
 }  // namespace verdo

@@ -1,6 +1,7 @@
 // The channel roster's events: the channel, the users already in it, joins,
 // leaves and flag changes, with the greetings, sounds, notes, notifications and
-// log lines they bring. Owns the roster the user list shows.
+// log lines they bring, and the events of the session's stream. Owns the roster
+// the user list shows.
 #pragma once
 
 #include <string>
@@ -8,7 +9,9 @@
 #include <vector>
 
 #include "chat/ChatLog.h"
+#include "chat/LineSender.h"
 #include "chat/Roster.h"
+#include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "platform/Sound.h"
 
@@ -16,12 +19,11 @@ namespace verdo {
 
 class ChatDocument;
 class ChatFunctions;
-class Session;
 
 class RosterEvents {
   public:
     RosterEvents(SessionView& view, Sound& sound, ChatDocument& document, ChatLog& log,
-                 ChatFunctions& engine, Session& session);
+                 ChatFunctions& engine, LineSender& sender, SessionEvents& stream);
 
     const Roster& roster() const { return roster_; }
     const std::string& channelName() const { return roster_.ChannelName(); }
@@ -41,13 +43,16 @@ class RosterEvents {
     void refreshChannelBox();
     void welcomeKnownUser(const std::string& name);
     void announceUser(const std::string& name, const std::string& what);
+    EventResult publish(SessionEventKind kind, std::string_view user, std::uint32_t flags = 0,
+                        std::string_view product = {});
 
     SessionView& view_;
     Sound& sound_;
     ChatDocument& document_;
     ChatLog& log_;
     ChatFunctions& engine_;
-    Session& session_;
+    LineSender& sender_;
+    SessionEvents& stream_;
     Roster roster_;
 };
 

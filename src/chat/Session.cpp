@@ -10,28 +10,33 @@
 #include "chat/ServerEntry.h"
 #include "engine/ChatFunctions.h"
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
 namespace {
 constexpr int ErrorLineCode = 1019;
 
-std::string timeoutText(int seconds) {
-    return texts::TimeoutIn + std::to_string(seconds);
+// The name before `marker` ("Op kicked you out of the channel!"), when the
+// message holds the marker in any case.
+std::optional<std::string_view> nameBefore(std::string_view message, std::string_view marker) {
+    const std::size_t at = lowerAZ(message).find(marker);
+    if (at == std::string::npos) return std::nullopt;
+    return message.substr(0, at);
 }
 
-struct AwayMode {
-    const char* title;
-    const char* prompt;
-    const char* command;
-};
-constexpr AwayMode kAway{texts::AwayTitle, texts::AwayPrompt, "/away"};
-constexpr AwayMode kDND{texts::DNDTitle, texts::DNDPrompt, "/DND"};
+// The name after `lead` ("Me has been kicked by Op (reason)."), when the
+// message begins with it.
+std::optional<std::string_view> nameAfter(std::string_view message, const std::string& lead) {
+    if (!startsWithIgnoreCaseAZ(message, lead)) return std::nullopt;
+    const std::string_view rest = message.substr(lead.size());
+    return rest.substr(0, rest.find_first_of(" .(!"));
+}
 }  // namespace
 
 Session::Session(Platform& platform, SessionView& view, WindowControls& controls,
                  EventScope& events, ChatDocument& document, ChatLog& log, RosterEvents& roster,
-                 ChatFunctions& engine)
+                 ChatFunctions& engine, SessionEvents& stream, ChatPause& pause)
     : platform_(platform),
       view_(view),
       controls_(controls),
@@ -39,7 +44,9 @@ Session::Session(Platform& platform, SessionView& view, WindowControls& controls
       document_(document),
       log_(log),
       roster_(roster),
-      engine_(engine) {
+      engine_(engine),
+      stream_(stream),
+      pause_(pause) {
     chatInterface_ = std::make_unique<TChatInterface>(platform_.createTcpClient());
     chatInterface_->Port = DefaultGatewayPort;
     chatInterface_->setNoLineFeed(true);
@@ -48,9 +55,6 @@ Session::Session(Platform& platform, SessionView& view, WindowControls& controls
     bcChat_->ChatInterface = chatInterface_.get();
     tcChat_ = std::make_unique<TTextChat>();
     tcChat_->ChatInterface = chatInterface_.get();
-    serverTimer_ = platform_.createTimer();
-    serverTimer_->setInterval(1000);
-    serverTimer_->setEnabled(false);
     wireConnection();
 }
 
@@ -65,17 +69,24 @@ void Session::wireConnection() {
     TChatInterface& c = *chatInterface_;
     c.OnConnect = [this] { events_.run([this] { ChatInterfaceConnect(); }); };
     c.OnConnectFailed = [this](std::string_view reason) {
-        events_.run([this, reason] { ChatInterfaceConnectFailed(reason); });
+        events_.run([this, reason] {
+            if (listener_) listener_->connectFailed(reason);
+        });
     };
-    c.OnLogin = [this] { events_.run([this] { ChatInterfaceLogin(); }); };
+    c.OnLogin = [this] { events_.run([this] { controls_.setSendButtonsEnabled(true); }); };
     c.OnDataReceived = [this](std::string_view line) {
         events_.run([this, line] { ChatInterfaceDataReceived(line); });
     };
     c.OnDisconnect = [this] { events_.run([this] { ChatInterfaceDisconnect(); }); };
-    c.OnConnectClosed = [this] { events_.run([this] { ChatInterfaceConnectClosed(); }); };
+    c.OnConnectClosed = [this] {
+        events_.run([this] {
+            if (listener_) listener_->connectionClosed();
+        });
+    };
     c.OnSendError = [this] { events_.run([this] { ChatInterfaceSendError(); }); };
-    c.OnSocketError = [this] { events_.run([this] { ChatInterfaceSocketError(); }); };
-    serverTimer_->OnTimer = [this] { events_.run([this] { ServerTimerTimer(); }); };
+    c.OnSocketError = [this] {
+        events_.run([this] { view_.showMessage(texts::SocketError, MessageKind::Error); });
+    };
 }
 
 void Session::applyLogonOptions() {
@@ -83,168 +94,70 @@ void Session::applyLogonOptions() {
     bcChat_->Password = document_.options().password();
 }
 
-void Session::sendLine(const std::string& text) {
-    bcChat_->SendLine(text + '\r');
+namespace {
+std::string withReturn(std::string_view text) {
+    std::string line;
+    line.reserve(text.size() + 1);
+    line.append(text).push_back('\r');
+    return line;
+}
+}  // namespace
+
+// The decoder's send queue lets the classes leave in their order.
+void Session::sendLine(std::string_view text, SendClass cls) {
+    sendRaw(withReturn(text), cls);
 }
 
-void Session::acConnectExecute() {
-    events_.run([this] {
-        if (chatInterface_->Connected()) {
-            chatInterface_->Disconnect();
-            roster_.emptyRoster();
-            return;
-        }
-        addStatusLine(view_, texts::AttemptingToConnect, document_.options().infoColor());
-        startConnectLoop();
-    });
+void Session::sendRaw(const std::string& bytes, SendClass cls) {
+    bcChat_->SendLine(bytes, cls);
 }
 
-void Session::startConnectLoop() {
-    refusalsInRow_ = 0;
-    connectCancelled_ = false;
+bool Session::sendTimedLine(std::string_view text, int timerIndex) {
+    return bcChat_->SendLine(withReturn(text), SendClass::Timed, timerIndex);
+}
+
+void Session::connectTo(const std::string& server) {
     loggedOn_ = false;
-    connectPhase_ = true;
-    loopRunning_ = true;
-    controls_.setActionEnabled(ChatAction::Connect, false);
-    controls_.setMainInputEnabled(false);
-    controls_.showConnectDialog();
-    if (document_.lists().ServerList.empty())
-        document_.lists().ServerList.emplace_back(DefaultServerHost);
-    serverIndex_ = 0;
-    tryServer();
-}
-
-// The start server first, unless the list begins with it anyway; then the list.
-std::size_t Session::serverCount() const {
-    const tStringList& list = document_.lists().ServerList;
-    const bool extra = startServer_ && (list.empty() || list.front() != *startServer_);
-    return list.size() + (extra ? 1 : 0);
-}
-
-std::string Session::serverAt(std::size_t index) const {
-    const tStringList& list = document_.lists().ServerList;
-    if (serverCount() > list.size()) {
-        if (index == 0) return *startServer_;
-        --index;
-    }
-    return index < list.size() ? list[index] : std::string(DefaultServerHost);
-}
-
-void Session::tryServer() {
-    timeoutCount_ = 0;
-    controls_.setConnectTimeoutText(timeoutText(document_.options().connectionTimeout()));
-    if (serverIndex_ >= serverCount()) serverIndex_ = 0;
-    currentServer_ = serverAt(serverIndex_);
-    view_.setStatusText(StatusPanel::Step, texts::TryingServer + currentServer_);
-    controls_.setConnectServerText(texts::TryingServer + currentServer_);
+    currentServer_ = server;
     const ServerAddress address = parseServerEntry(currentServer_, DefaultGatewayPort);
     chatInterface_->Address = address.host;
     chatInterface_->Port = address.port;
     chatInterface_->Connect();
-    nextServer_ = false;
-    connectPhase_ = true;
-    serverTimer_->setEnabled(true);
 }
 
-void Session::advanceConnectLoop() {
-    while (loopRunning_) {
-        if (loggedOn_ || connectCancelled_) {
-            finishConnectLoop();
-            return;
-        }
-        if (!nextServer_) return;
-        // The attempt in progress is given up before the next server is tried,
-        // so that two connections never overlap.
-        chatInterface_->Disconnect();
-        chatInterface_->Connecting = false;
-        ++serverIndex_;
-        tryServer();
-    }
+void Session::logOn() {
+    bcChat_->Logon();
 }
 
-void Session::finishConnectLoop() {
-    loopRunning_ = false;
-    serverTimer_->setEnabled(false);
-    view_.setStatusText(StatusPanel::Detail, "");
-    if (connectCancelled_) {
-        view_.setStatusText(StatusPanel::Step, "");
-        loggedOn_ = false;
-        chatInterface_->Disconnect();
-    } else {
-        view_.setStatusText(StatusPanel::Detail, texts::ConnectedTo + currentServer_);
-    }
-    controls_.hideConnectDialog();
-    controls_.setActionEnabled(ChatAction::Connect, true);
-    connectPhase_ = false;
-    controls_.setMainInputEnabled(true);
-    controls_.focusEntry();
+void Session::abandonAttempt() {
+    chatInterface_->Disconnect();
+    chatInterface_->Connecting = false;
 }
 
-void Session::ServerTimerTimer() {
-    ++timeoutCount_;
-    if (connectPhase_) {
-        const std::string text =
-            timeoutText(document_.options().connectionTimeout() - timeoutCount_);
-        view_.setStatusText(StatusPanel::Detail, text);
-        controls_.setConnectTimeoutText(text);
-        if (timeoutCount_ >= document_.options().connectionTimeout()) {
-            chatInterface_->Disconnect();
-            chatInterface_->Connecting = false;
-            nextServer_ = true;
-            refusalsInRow_ = 0;  // the next round may go fast again
-            timeoutCount_ = 0;
-        }
-        return;
-    }
-    const std::string text = timeoutText(document_.options().loginTimeout() - timeoutCount_ + 1);
-    view_.setStatusText(StatusPanel::Detail, text);
-    controls_.setConnectTimeoutText(text);
-    if (timeoutCount_ > document_.options().loginTimeout()) {
-        chatInterface_->Connecting = false;
-        chatInterface_->Disconnect();
-        nextServer_ = true;
-        timeoutCount_ = 0;
-    }
+void Session::cancelAttempt() {
+    chatInterface_->CancelConnect();
 }
 
-void Session::btnCancelClick() {
-    events_.run([this] {
-        connectCancelled_ = true;
-        chatInterface_->CancelConnect();
-        controls_.hideConnectDialog();
-    });
+void Session::dropConnection() {
+    loggedOn_ = false;
+    chatInterface_->Disconnect();
 }
 
-void Session::btnNextClick() {
-    events_.run([this] { nextServer_ = true; });
+void Session::disconnect(bool userAsked) {
+    loggedOn_ = false;
+    disconnectAsked_ = userAsked;
+    chatInterface_->Disconnect();
+    disconnectAsked_ = false;
+    roster_.emptyRoster();
 }
 
 void Session::ChatInterfaceConnect() {
-    refusalsInRow_ = 0;
-    timeoutCount_ = 0;
-    view_.setStatusText(StatusPanel::Step, texts::AttemptingToLogOn + currentServer_);
-    controls_.setConnectServerText(texts::AttemptingToLogOn + currentServer_);
-    controls_.setConnectTimeoutText(timeoutText(document_.options().loginTimeout()));
-    bcChat_->Logon();
-    connectPhase_ = false;
-}
-
-void Session::ChatInterfaceConnectFailed(std::string_view reason) {
-    std::string line = "Unable to connect to " + currentServer_;
-    if (!reason.empty()) line += ": " + std::string(reason);
-    addStatusLine(view_, line + ".", document_.options().errorColor());
-    // The next server is tried at once, unless every server of the list has
-    // just refused: then the round waits for the connection time-out, so a
-    // list of dead servers is not retried as fast as the machine can go.
-    if (++refusalsInRow_ < serverCount()) nextServer_ = true;
-}
-
-void Session::ChatInterfaceLogin() {
-    controls_.setSendButtonsEnabled(true);
+    hadConnection_ = true;
+    if (listener_) listener_->connected();
 }
 
 void Session::ChatInterfaceDataReceived(std::string_view line) {
-    if (HoldLine && HoldLine(line)) return;
+    if (pause_.hold(line)) return;
     interpretLine(line);
 }
 
@@ -268,45 +181,52 @@ void Session::ChatInterfaceDisconnect() {
     greeting_ = false;
     controls_.setActionChecked(ChatAction::Connect, false);
     controls_.setSendButtonsEnabled(false);
-    if (OnSessionEnded) OnSessionEnded();
-}
-
-void Session::ChatInterfaceConnectClosed() {
-    nextServer_ = true;
-    addStatusLine(view_, texts::ConnectionTerminated, document_.options().errorColor());
-    acConnectExecute();
-    if (document_.options().autoReconnect() && !connectPhase_) acConnectExecute();
+    // At once, not at the next idle update: an automatic reconnect starts
+    // inside the closing event, and the pause must not hold its log-on.
+    pause_.end();
+    if (!hadConnection_) return;
+    hadConnection_ = false;
+    SessionEvent event{SessionEventKind::Disconnected};
+    event.userAsked = disconnectAsked_;
+    stream_.publish(event);
 }
 
 void Session::ChatInterfaceSendError() {
     addStatusLine(view_, texts::SendError, document_.options().errorColor());
-    if (loggedOn_) {
-        loggedOn_ = false;
-        acConnectExecute();
-        view_.setStatusText(StatusPanel::Step, "");
-        return;
-    }
-    nextServer_ = true;
+    const bool wasLoggedOn = loggedOn_;
+    loggedOn_ = false;
+    if (listener_) listener_->sendFailed(wasLoggedOn);
 }
 
-void Session::ChatInterfaceSocketError() {
-    view_.showMessage(texts::SocketError, MessageKind::Error);
+void Session::publish(SessionEventKind kind, std::string_view text, std::string_view user) {
+    SessionEvent event{kind};
+    event.text = text;
+    event.user = user;
+    stream_.publish(event);
 }
 
 void Session::handleWelcome() {
-    serverTimer_->setEnabled(false);
+    if (listener_) listener_->loggedOn();
     loggedOn_ = true;
     greeting_ = true;
     view_.setStatusText(StatusPanel::Step, texts::LoggedOnTo + currentServer_);
+    publish(SessionEventKind::LoggedOn, currentServer_, uniqueName_);
     const std::string home = document_.options().homeChannel();
-    sendLine("/join " + (home.empty() ? std::string(DefaultChannel) : home));
+    sendLine(joinLine(home.empty() ? std::string(DefaultChannel) : home), SendClass::Typed);
 }
 
-bool Session::isKickNotice(std::string_view message) const {
-    if (upperAZ(message).find("KICKED YOU OUT") != std::string::npos) return true;
+std::optional<std::string_view> Session::kickNotice(std::string_view message) const {
+    if (auto op = nameBefore(message, " kicked you out")) return op;
+    if (upperAZ(message).find("KICKED YOU OUT") != std::string::npos) return std::string_view();
     // Some servers only announce "<name> has been kicked by <op>" to everybody.
-    return !uniqueName_.empty() &&
-           startsWithIgnoreCaseAZ(message, uniqueName_ + " has been kicked by ");
+    if (uniqueName_.empty()) return std::nullopt;
+    return nameAfter(message, uniqueName_ + " has been kicked by ");
+}
+
+std::optional<std::string_view> Session::banNotice(std::string_view message) const {
+    if (auto op = nameBefore(message, " banned you from")) return op;
+    if (uniqueName_.empty()) return std::nullopt;
+    return nameAfter(message, uniqueName_ + " was banned by ");
 }
 
 void Session::bcChatInfo(std::string_view message) {
@@ -314,16 +234,16 @@ void Session::bcChatInfo(std::string_view message) {
     log_.WriteChatLog("[Info] " + text, LogKind::Event, document_.options());
     if (containsIgnoreCaseAZ(text, "welcome to")) handleWelcome();
     addStatusLine(view_, text, document_.options().infoColor());
-    if (upperAZ(text).find("YOU ARE NOW MARKED AS BEING AWAY") != std::string::npos) {
-        setAwayChecked(true);
-    }
-    if (lowerAZ(text).find("you are no longer marked as away") != std::string::npos) {
-        setAwayChecked(false);
-    }
-    if (document_.options().autoRejoin() && isKickNotice(text)) {
-        sendLine("/join " + roster_.channelName());
-        addStatusLine(view_, texts::Rejoining + roster_.channelName(),
-                      document_.options().infoColor());
+    publish(SessionEventKind::Info, text);
+    if (const std::optional<std::string_view> op = kickNotice(text)) {
+        if (document_.options().autoRejoin()) {
+            sendLine(joinLine(roster_.channelName()), SendClass::Typed);
+            addStatusLine(view_, texts::Rejoining + roster_.channelName(),
+                          document_.options().infoColor());
+        }
+        publish(SessionEventKind::Kicked, text, *op);
+    } else if (const std::optional<std::string_view> banner = banNotice(text)) {
+        publish(SessionEventKind::Banned, text, *banner);
     }
     engine_.TrackWhoisLine(text);
 }
@@ -338,6 +258,7 @@ void Session::bcChatError(std::string_view message) {
     const tOptions& options = document_.options();
     addStatusLine(view_, text, greeting ? options.infoColor() : options.errorColor());
     log_.WriteChatLog((greeting ? "[Info] " : "[Error] ") + text, LogKind::Event, options);
+    publish(greeting ? SessionEventKind::Info : SessionEventKind::Error, text);
 }
 
 void Session::bcChatUniqueName(std::string_view name) {
@@ -349,7 +270,7 @@ void Session::bcChatUnHandled(std::string_view line) {
     if (startsWithIgnoreCaseAZ(text, "LOGIN INCORRECT") ||
         startsWithIgnoreCaseAZ(text, "Login failed.") ||
         startsWithIgnoreCaseAZ(text, "Account has no bot access.")) {
-        refusedLogon();
+        if (listener_) listener_->logOnRefused();
     }
     log_.WriteChatLog(text, LogKind::Event, document_.options());
 }
@@ -358,61 +279,11 @@ void Session::bcChatNotDelivered(std::string_view line) {
     addStatusLine(view_, texts::NotDelivered + std::string(line), document_.options().infoColor());
 }
 
-void Session::refusedLogon() {
-    // The loop is ended before the message box opens, so that no time-out can
-    // move it to another server while the box waits for the user.
-    connectCancelled_ = true;
-    serverTimer_->setEnabled(false);
-    acConnectExecute();
-    advanceConnectLoop();
-    view_.showMessage(texts::LogOnFailed, MessageKind::Error);
-}
-
-void Session::setAwayChecked(bool checked) {
-    awayChecked_ = checked;
-    controls_.setActionChecked(ChatAction::Away, checked);
-}
-
-void Session::setDNDChecked(bool checked) {
-    dndChecked_ = checked;
-    controls_.setActionChecked(ChatAction::DND, checked);
-}
-
-void Session::acAwayExecute() {
-    events_.run([this] { toggleMode(/*dnd=*/false); });
-}
-
-void Session::acDNDExecute() {
-    events_.run([this] { toggleMode(/*dnd=*/true); });
-}
-
-// Switched on with a reason asked in an input box, off with the bare command.
-void Session::toggleMode(bool dnd) {
-    const AwayMode& mode = dnd ? kDND : kAway;
-    bool& on = dnd ? dndOn_ : awayOn_;
-    auto setChecked = [this, dnd](bool checked) {
-        dnd ? setDNDChecked(checked) : setAwayChecked(checked);
-    };
-    if (on) {
-        setChecked(false);
-        on = false;
-        sendLine(mode.command);
-        return;
-    }
-    tOptions& options = document_.options();
-    const std::string stored = dnd ? options.dndReason() : options.awayReason();
-    const std::optional<std::string> reason = view_.inputBox(mode.title, mode.prompt, stored);
-    if (!reason) {
-        setChecked(false);
-    } else if (!reason->empty()) {
-        on = true;
-        setChecked(true);
-        if (*reason != stored) document_.setModified(true);
-        dnd ? options.setDndReason(*reason) : options.setAwayReason(*reason);
-        sendLine(std::string(mode.command) + " " +
-                 (dnd ? options.dndReason() : options.awayReason()));
-    }
-    controls_.focusEntry();
+void Session::bcChatLinesDropped(int count) {
+    addStatusLine(view_,
+                  texts::QueueFull + std::to_string(count) +
+                      (count == 1 ? texts::DroppedLine : texts::DroppedLines),
+                  document_.options().infoColor());
 }
 
 }  // namespace verdo

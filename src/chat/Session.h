@@ -1,18 +1,21 @@
-// The session: the connection and its decoders, the Connect action, the
-// connect loop over the server list with its connect and log-on time-outs,
-// the server's info and error lines that move the session on, and the away and
-// do-not-disturb modes. The connect loop is a state machine: one step per
-// event, taken when the outermost event returns (see EventScope).
+// The session: the connection and its decoders, the log-on, the server's info
+// and error lines, and the kick and ban notices. The connect loop
+// (ConnectLoop) drives the connection through the steps below and hears back
+// through ConnectionListener; received lines pass the pause before the decoder.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "chat/ChatLog.h"
+#include "chat/ChatPause.h"
+#include "chat/ConnectionListener.h"
 #include "chat/EventScope.h"
+#include "chat/LineSender.h"
+#include "chat/ReceivedLines.h"
+#include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "chat/WindowControls.h"
 #include "interp/BnetChat.h"
@@ -26,53 +29,46 @@ class ChatDocument;
 class ChatFunctions;
 class RosterEvents;
 
-class Session {
+class Session : public LineSender, public ReceivedLines {
   public:
     Session(Platform& platform, SessionView& view, WindowControls& controls, EventScope& events,
-            ChatDocument& document, ChatLog& log, RosterEvents& roster, ChatFunctions& engine);
-    ~Session();
+            ChatDocument& document, ChatLog& log, RosterEvents& roster, ChatFunctions& engine,
+            SessionEvents& stream, ChatPause& pause);
+    ~Session() override;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
     TChatInterface& ChatInterface() { return *chatInterface_; }
+    const TChatInterface& ChatInterface() const { return *chatInterface_; }
     TBnetChat& bcChat() { return *bcChat_; }
     TTextChat& tcChat() { return *tcChat_; }  // the plain text dump
-    Timer& ServerTimer() { return *serverTimer_; }
 
-    bool LoggedOn() const { return loggedOn_; }
-    bool ConnectPhase() const { return connectPhase_; }
-    bool connectLoopRunning() const { return loopRunning_; }
-    bool AwayOn() const { return awayOn_; }
-    bool DNDOn() const { return dndOn_; }
-    bool awayChecked() const { return awayChecked_; }
-    bool dndChecked() const { return dndChecked_; }
-    int TimeoutCount() const { return timeoutCount_; }
-    const std::string& UniqueName() const { return uniqueName_; }
+    bool LoggedOn() const override { return loggedOn_; }
+    bool connected() const { return chatInterface_->Connected(); }
+    const std::string& UniqueName() const override { return uniqueName_; }
     const std::string& CurrentServer() const { return currentServer_; }
 
-    // A server for this run only (--server): each round of the connect loop
-    // tries it first, and the chat file's list never holds it.
-    void setStartServer(const std::optional<std::string>& server) { startServer_ = server; }
     // Copies the log-on name and password into the decoder; done whenever a
     // chat file is loaded or the options are confirmed.
     void applyLogonOptions();
-    // Sends one line through the paced sender with its carriage return.
-    void sendLine(const std::string& text);
-    // A received line goes here unless this returns true (the pause holds it).
-    std::function<bool(std::string_view line)> HoldLine;
-    // The connection went, whichever way: the session that was is over.
-    std::function<void()> OnSessionEnded;
-    // One received line through the decoder and, with the dump on, raw.
-    void interpretLine(std::string_view line);
-    // The connect loop's next step, once the outermost event has returned.
-    void advanceConnectLoop();
+    void sendLine(std::string_view text, SendClass cls) override;
+    void sendRaw(const std::string& bytes, SendClass cls) override;
+    bool sendTimedLine(std::string_view text, int timerIndex) override;
+    // The send queue was full and dropped automatic or timed lines.
+    void bcChatLinesDropped(int count);
+    void interpretLine(std::string_view line) override;
 
-    // Gestures.
-    void acConnectExecute();
-    void acAwayExecute();
-    void acDNDExecute();
-    void btnCancelClick();
-    void btnNextClick();
+    // The connection's steps, taken by the connect loop.
+    void setConnectionListener(ConnectionListener* listener) { listener_ = listener; }
+    void connectTo(const std::string& server);
+    void logOn();
+    // Gives up the attempt in progress, so that two connections never overlap.
+    void abandonAttempt();
+    void cancelAttempt();
+    // The loop was cancelled: whatever was reached goes.
+    void dropConnection();
+    // Ends the connection and empties the roster; userAsked: the user's gesture.
+    void disconnect(bool userAsked);
 
     // The decoder's events this part owns.
     void bcChatInfo(std::string_view message);
@@ -84,27 +80,16 @@ class Session {
 
   private:
     void wireConnection();
-    void startConnectLoop();
-    std::size_t serverCount() const;
-    std::string serverAt(std::size_t index) const;
-    void tryServer();
-    void finishConnectLoop();
-    void ServerTimerTimer();
     void ChatInterfaceConnect();
-    // The system's reason, when it gave one, follows the server's name.
-    void ChatInterfaceConnectFailed(std::string_view reason);
-    void ChatInterfaceLogin();
     void ChatInterfaceDataReceived(std::string_view line);
     void ChatInterfaceDisconnect();
-    void ChatInterfaceConnectClosed();
     void ChatInterfaceSendError();
-    void ChatInterfaceSocketError();
     void handleWelcome();
-    bool isKickNotice(std::string_view message) const;
-    void refusedLogon();
-    void setAwayChecked(bool checked);
-    void setDNDChecked(bool checked);
-    void toggleMode(bool dnd);
+    // Who threw the program's user out, when the notice is one ("" when it
+    // names nobody); nothing when it is not.
+    std::optional<std::string_view> kickNotice(std::string_view message) const;
+    std::optional<std::string_view> banNotice(std::string_view message) const;
+    void publish(SessionEventKind kind, std::string_view text, std::string_view user = {});
 
     Platform& platform_;
     SessionView& view_;
@@ -114,27 +99,19 @@ class Session {
     ChatLog& log_;
     RosterEvents& roster_;
     ChatFunctions& engine_;
+    SessionEvents& stream_;
+    ChatPause& pause_;
+    ConnectionListener* listener_ = nullptr;
     std::unique_ptr<TChatInterface> chatInterface_;
     std::unique_ptr<TBnetChat> bcChat_;
     std::unique_ptr<TTextChat> tcChat_;
-    std::unique_ptr<Timer> serverTimer_;
-    std::optional<std::string> startServer_;
 
     bool loggedOn_ = false;
-    bool greeting_ = false;  // the error lines right after a welcome greet
-    bool connectCancelled_ = false;
-    bool nextServer_ = false;
-    bool connectPhase_ = false;
-    bool loopRunning_ = false;
-    std::size_t serverIndex_ = 0;
-    std::size_t refusalsInRow_ = 0;  // attempts refused since the last connection
-    int timeoutCount_ = 0;
+    bool greeting_ = false;       // the error lines right after a welcome greet
+    bool hadConnection_ = false;  // a disconnect ends a connection, not an attempt
+    bool disconnectAsked_ = false;
     std::string currentServer_;
     std::string uniqueName_;
-    bool awayOn_ = false;
-    bool dndOn_ = false;
-    bool awayChecked_ = false;
-    bool dndChecked_ = false;
 };
 
 }  // namespace verdo

@@ -35,16 +35,15 @@ enum class SessionEventKind {
     Disconnected,     // userAsked: the user chose Disconnect
 };
 
-// Flags as the server sends them, read as hexadecimal (text that is not gives 0).
-inline constexpr std::uint32_t FlagRepresentative = 0x01;
-inline constexpr std::uint32_t FlagOperator = 0x02;
-inline constexpr std::uint32_t FlagSquelched = 0x20;
-
 struct SessionEvent {
+    explicit SessionEvent(SessionEventKind eventKind) : kind(eventKind) {}
+
     SessionEventKind kind;
     std::string_view user;
     std::string_view text;
     std::string_view product;  // the four-letter code as the roster shows it
+    // As the server sends them, read as hexadecimal (text that is not gives
+    // 0); the bits are named in Roster.h.
     std::uint32_t flags = 0;
     bool userAsked = false;
 };

@@ -5,10 +5,7 @@
 
 #include "chat/ChatDocument.h"
 #include "chat/DecimalText.h"
-#include "chat/Session.h"
 #include "engine/ChatFunctions.h"
-#include "interp/BnetChat.h"
-#include "protocol/SendClass.h"
 
 namespace verdo {
 
@@ -28,11 +25,10 @@ void TimedMessages::tick() {
             continue;
         }
         const std::string text =
-            engine_.ExpandResponse(lists.TimerList[i], session_.UniqueName(), "");
+            engine_.ExpandResponse(lists.TimerList[i], sender_.UniqueName(), "");
         // While its previous copy still waits to be sent, the message is not
         // queued again; its counter restarts as if it had been sent.
-        if (session_.bcChat().SendLine(text + '\r', SendClass::Timed, static_cast<int>(i)))
-            engine_.EchoOwnText(text);
+        if (sender_.sendTimedLine(text, static_cast<int>(i))) engine_.EchoOwnText(text);
         TimerCounters[i] = "0";
     }
 }

@@ -5,16 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "chat/LineSender.h"
+
 namespace verdo {
 
 class ChatDocument;
 class ChatFunctions;
-class Session;
 
 class TimedMessages {
   public:
-    TimedMessages(Session& session, ChatDocument& document, ChatFunctions& engine)
-        : session_(session), document_(document), engine_(engine) {}
+    TimedMessages(LineSender& sender, ChatDocument& document, ChatFunctions& engine)
+        : sender_(sender), document_(document), engine_(engine) {}
 
     // One second passed: counts, and sends what is due while the timer and
     // master switches are on.
@@ -24,7 +25,7 @@ class TimedMessages {
     std::vector<std::string> TimerCounters;
 
   private:
-    Session& session_;
+    LineSender& sender_;
     ChatDocument& document_;
     ChatFunctions& engine_;
 };

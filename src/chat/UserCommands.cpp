@@ -6,9 +6,9 @@
 #include "chat/ChatDocument.h"
 #include "chat/CustomUserList.h"
 #include "chat/EventScope.h"
-#include "chat/Session.h"
 #include "chat/SessionView.h"
 #include "chat/WindowControls.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -20,8 +20,8 @@ constexpr char EntryPrompt[] = "Enter a name to add to list:";
 }  // namespace
 
 UserCommands::UserCommands(SessionView& view, WindowControls& controls, EventScope& events,
-                           Session& session, ChatDocument& document)
-    : view_(view), controls_(controls), events_(events), session_(session), document_(document) {}
+                           LineSender& sender, ChatDocument& document)
+    : view_(view), controls_(controls), events_(events), sender_(sender), document_(document) {}
 
 bool UserCommands::perform(const UserDeed& deed, const UserTarget& target) {
     const std::optional<std::string>& name = target.name;
@@ -33,7 +33,7 @@ bool UserCommands::perform(const UserDeed& deed, const UserTarget& target) {
             send(deed.text);
             return true;
         case UserAct::SquelchToggle:
-            if (name) send((target.squelched ? "/unsquelch " : "/squelch ") + *name);
+            if (name) send(squelchLine(*name, !target.squelched));
             return true;
         case UserAct::UserInfo:
             userInformation(name);
@@ -60,7 +60,7 @@ bool UserCommands::perform(const UserDeed& deed, const UserTarget& target) {
 
 void UserCommands::send(const std::string& line) {
     events_.run([this, &line] {
-        if (session_.LoggedOn()) session_.sendLine(line);
+        if (sender_.LoggedOn()) sender_.sendLine(line, SendClass::Typed);
         controls_.focusEntry();
     });
 }
@@ -79,7 +79,7 @@ void UserCommands::userInformation(const std::optional<std::string>& name) {
             users.Sort();
             document_.setModified(true);
         }
-        if (OnShowUserInfo) OnShowUserInfo(user);
+        controls_.showUserInfo(user);
     });
 }
 
@@ -135,13 +135,13 @@ void UserCommands::dropWithin(std::optional<std::size_t> from, std::optional<std
 void UserCommands::replaceCustomList(const tStringList& names) {
     events_.run([this, &names] {
         document_.lists().UserDef = names;
-        if (OnCustomListChanged) OnCustomListChanged(std::nullopt);
+        controls_.customListChanged(std::nullopt);
     });
 }
 
 void UserCommands::changed(std::optional<std::size_t> selectRow) {
     document_.setModified(true);
-    if (OnCustomListChanged) OnCustomListChanged(selectRow);
+    controls_.customListChanged(selectRow);
 }
 
 }  // namespace verdo

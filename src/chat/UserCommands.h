@@ -6,10 +6,10 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "chat/LineSender.h"
 #include "chat/UserPopups.h"
 #include "engine/ChatLists.h"
 
@@ -17,7 +17,6 @@ namespace verdo {
 
 class ChatDocument;
 class EventScope;
-class Session;
 class SessionView;
 class WindowControls;
 
@@ -30,8 +29,8 @@ struct UserTarget {
 
 class UserCommands {
   public:
-    UserCommands(SessionView& view, WindowControls& controls, EventScope& events, Session& session,
-                 ChatDocument& document);
+    UserCommands(SessionView& view, WindowControls& controls, EventScope& events,
+                 LineSender& sender, ChatDocument& document);
 
     // Does `deed` when it belongs to the session; false leaves it to the window.
     bool perform(const UserDeed& deed, const UserTarget& target);
@@ -42,12 +41,6 @@ class UserCommands {
     void dropWithin(std::optional<std::size_t> from, std::optional<std::size_t> target);
     // The reorder dialog's result; its moves set the modified flag themselves.
     void replaceCustomList(const tStringList& names);
-
-    // The custom list changed; the window shows it again with `selectRow`
-    // selected (nothing: no selection in it).
-    std::function<void(std::optional<std::size_t> selectRow)> OnCustomListChanged;
-    // Opens the user information window at the name (empty: no user).
-    std::function<void(const std::string& name)> OnShowUserInfo;
 
   private:
     void send(const std::string& line);
@@ -60,7 +53,7 @@ class UserCommands {
     SessionView& view_;
     WindowControls& controls_;
     EventScope& events_;
-    Session& session_;
+    LineSender& sender_;
     ChatDocument& document_;
 };
 

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "protocol/ProtocolLines.h"
+
 namespace verdo {
 
 namespace {
@@ -14,7 +16,7 @@ using E = PopupEnabling;
 constexpr UserPopupEntry Entries[] = {
     // popup, object name, caption, act, text, suffix, enabling, separator before
     {P::Roster, "mnCopy", "&Copy", U::Copy, nullptr, nullptr, E::RosterSelected, false},
-    {P::Roster, "mnWhois", "&Whois", U::Send, "/whois ", "", E::RosterSelected, true},
+    {P::Roster, "mnWhois", "&Whois", U::Send, WhoisPrefix, "", E::RosterSelected, true},
     {P::Roster, "mnSCStats", "S&tarcraft Stats", U::Send, "/stats ", " star", E::RosterSelected,
      false},
     {P::Roster, "mnBWStats", "B&roodwar Stats", U::Send, "/stats ", " sexp", E::RosterSelected,
@@ -25,11 +27,13 @@ constexpr UserPopupEntry Entries[] = {
     {P::Roster, "mnUserAccount", "Account I&nformation", U::AccountInfo, nullptr, nullptr,
      E::Always, false},
     {P::Roster, "mnUserSound", "&Play Sound", U::PlaySound, nullptr, nullptr, E::PlaySound, false},
-    {P::Roster, "mnSquelch", "&Squelch", U::Send, "/squelch ", "", E::RosterSelected, true},
-    {P::Roster, "mnUnsquelch", "&Unsquelch", U::Send, "/unsquelch ", "", E::RosterSelected, false},
-    {P::Roster, "mnKick", "&Kick", U::Send, "/kick ", "", E::RosterSelected, false},
-    {P::Roster, "mnBan", "&Ban", U::Send, "/ban ", "", E::RosterSelected, false},
-    {P::Roster, "mnDesignate", "&Designate", U::Send, "/designate ", "", E::RosterSelected, false},
+    {P::Roster, "mnSquelch", "&Squelch", U::Send, SquelchPrefix, "", E::RosterSelected, true},
+    {P::Roster, "mnUnsquelch", "&Unsquelch", U::Send, UnsquelchPrefix, "", E::RosterSelected,
+     false},
+    {P::Roster, "mnKick", "&Kick", U::Send, KickPrefix, "", E::RosterSelected, false},
+    {P::Roster, "mnBan", "&Ban", U::Send, BanPrefix, "", E::RosterSelected, false},
+    {P::Roster, "mnDesignate", "&Designate", U::Send, DesignatePrefix, "", E::RosterSelected,
+     false},
     {P::Roster, "mnChatWindow", "C&hat Window", U::ChatWindow, nullptr, nullptr, E::RosterSelected,
      true},
     {P::Roster, "mnSendURL", "Send UR&L", U::SendUrl, nullptr, nullptr, E::RosterSelected, false},
@@ -37,7 +41,7 @@ constexpr UserPopupEntry Entries[] = {
      E::RosterSelected, true},
 
     {P::Custom, "mnDefCopy", "&Copy", U::Copy, nullptr, nullptr, E::CustomSelectedLoggedOn, false},
-    {P::Custom, "mnDefWhois", "&Whois", U::Send, "/whois ", "", E::CustomSelectedLoggedOn, true},
+    {P::Custom, "mnDefWhois", "&Whois", U::Send, WhoisPrefix, "", E::CustomSelectedLoggedOn, true},
     {P::Custom, "mnDefStarcraftStats", "S&tarcraft Stats", U::Send, "/stats ", " star",
      E::CustomSelectedLoggedOn, false},
     {P::Custom, "mnDefBroodwarStats", "B&roodwar Stats", U::Send, "/stats ", " sexp",
@@ -74,9 +78,9 @@ constexpr UserPopupEntry Entries[] = {
 constexpr std::array<std::array<UserDeed, 2>, 8> DoubleClicks = {{
     {{{U::SquelchToggle, nullptr, nullptr}, {U::Nothing, nullptr, nullptr}}},
     {{{U::Copy, nullptr, nullptr}, {U::Copy, nullptr, nullptr}}},
-    {{{U::Send, "/whois ", ""}, {U::Send, "/whois ", ""}}},
-    {{{U::Send, "/kick ", ""}, {U::Send, "/kick ", ""}}},
-    {{{U::Send, "/ban ", ""}, {U::Send, "/ban ", ""}}},
+    {{{U::Send, WhoisPrefix, ""}, {U::Send, WhoisPrefix, ""}}},
+    {{{U::Send, KickPrefix, ""}, {U::Send, KickPrefix, ""}}},
+    {{{U::Send, BanPrefix, ""}, {U::Send, BanPrefix, ""}}},
     {{{U::ChatWindow, nullptr, nullptr}, {U::ChatWindow, nullptr, nullptr}}},
     {{{U::UserInfo, nullptr, nullptr}, {U::UserInfo, nullptr, nullptr}}},
     {{{U::AccountInfo, nullptr, nullptr}, {U::AccountInfo, nullptr, nullptr}}},

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -36,7 +37,7 @@ std::optional<std::string> WhisperReplies::cycle(const std::string& entry) {
     } else {
         return std::nullopt;
     }
-    lastReplyText_ = "/msg " + whisperers_[static_cast<std::size_t>(replyIndex_)] + " ";
+    lastReplyText_ = msgLine(whisperers_[static_cast<std::size_t>(replyIndex_)], "");
     return lastReplyText_;
 }
 

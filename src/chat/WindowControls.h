@@ -1,9 +1,12 @@
 // The controls only a window has: action states, the connecting dialog, the
-// entry line's text, history and focus, and the URL bar. The session sets them
+// entry line's text, history and focus, the URL bar, the custom user list and
+// the user information window. The session sets them
 // and never reads them back. Without a window (headless, tests of the core)
 // this class itself stands in and does nothing.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "chat/ChatActions.h"
@@ -37,6 +40,15 @@ class WindowControls {
     // Shows the URL bar with its label and link (one bar; a new link replaces
     // the old one).
     virtual void showUrlBar(const std::string&, const std::string&) {}
+
+    // The custom user list changed: shown again with `selectRow` selected
+    // (nothing: no selection in it).
+    virtual void customListChanged(std::optional<std::size_t> /*selectRow*/) {}
+    // Opens the user information window at the name (empty: no user).
+    virtual void showUserInfo(const std::string& /*name*/) {}
+    // New emptied the user records: the user information window empties and
+    // closes.
+    virtual void userRecordsCleared() {}
 };
 
 }  // namespace verdo

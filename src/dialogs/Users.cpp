@@ -18,6 +18,7 @@
 
 #include "controls/ColorSwatch.h"
 #include "dialogs/DialogBoxes.h"
+#include "protocol/ProtocolLines.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -251,7 +252,7 @@ void TfrmUsers::showRecord(int index) {
     }
     const std::string name = user->Name();
     edGreeting->clear();
-    for (const char* command : {"/msg ", "/squelch ", "/ban ", "/kick ", "/designate "})
+    for (const char* command : {MsgPrefix, SquelchPrefix, BanPrefix, KickPrefix, DesignatePrefix})
         edGreeting->addItem(displayText(command + name + " "));
     edGreeting->addItem(displayText("/stats " + name + " star"));
     edGreeting->addItem(displayText("/stats " + name + " sexp"));

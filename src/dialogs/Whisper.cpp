@@ -17,6 +17,7 @@
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
 #include "dialogs/DialogBoxes.h"
+#include "protocol/ProtocolLines.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
 
@@ -111,7 +112,7 @@ void TfrmWhisper::addLine(std::span<const PaneSegment> segments) {
 
 void TfrmWhisper::btnSendClick() {
     const QString text = edWEnter->entryText();
-    if (OnSendLine) OnSendLine("/msg " + user_ + " " + typedBytes(text) + '\r');
+    if (OnSendLine) OnSendLine(msgLine(user_, typedBytes(text)) + '\r');
     edWEnter->addToHistory(text);
     edWEnter->setEditText(QString());
     focusEntry();

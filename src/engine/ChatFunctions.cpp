@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 namespace {
@@ -84,7 +85,7 @@ std::string ChatFunctions::PickResponse(std::size_t index, const tResponseLists&
 }
 
 void ChatFunctions::SendResponse(const std::string& text) {
-    host_.SendLine(text + "\r");
+    host_.SendLine(text + "\r", SendClass::Automatic);
 }
 
 void ChatFunctions::EchoOwnText(const std::string& text) {
@@ -162,7 +163,7 @@ bool ChatFunctions::mayAnswer(const std::string& user) {
 }
 
 void ChatFunctions::sendBan(const std::string& user) {
-    host_.SendLine("/ban " + user + " AutoBan\r");
+    host_.SendLine(banLine(user, "AutoBan") + "\r", SendClass::Automatic);
 }
 
 void ChatFunctions::CheckBanList(const std::string& user) {

@@ -10,6 +10,7 @@
 #include "engine/ChatLists.h"
 #include "platform/Clock.h"
 #include "platform/Random.h"
+#include "protocol/SendClass.h"
 #include "records/Options.h"
 
 namespace verdo {
@@ -24,8 +25,9 @@ class EngineHost {
   public:
     virtual ~EngineHost() = default;
 
-    // The paced sender; `text` already ends in the carriage return.
-    virtual void SendLine(const std::string& text) = 0;
+    // The paced sender; `text` already ends in the carriage return. The class
+    // says who asked: a remote command's replies, or an automatic answer.
+    virtual void SendLine(const std::string& text, SendClass cls) = 0;
     // Appends one line of one to three segments to the main chat view.
     virtual void addChatLine(const std::vector<EngineSegment>& segments) = 0;
 

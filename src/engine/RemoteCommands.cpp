@@ -6,6 +6,7 @@
 #include "engine/ChatFunctions.h"
 #include "engine/CommandTable.h"
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 #include "records/OptionSwitches.h"
 
 namespace verdo {
@@ -60,7 +61,7 @@ bool mayRun(const ChatLists& lists, std::size_t index, std::string_view user) {
 }
 
 void send(EngineHost& host, const std::string& line) {
-    host.SendLine(line + "\r");
+    host.SendLine(line + "\r", SendClass::Command);
 }
 
 std::string runSwitch(EngineHost& host, const OptionSwitch& command, const std::string& parameter) {
@@ -91,8 +92,8 @@ std::string deleteFromList(EngineHost& host, const ListCommand& command, const s
 // Whispers the names to `user` in lines of at most ListLineLimit characters.
 void whisperList(EngineHost& host, const std::string& user, std::string_view heading,
                  const tStringList& names) {
-    const std::string start = "/w " + user + " ";
-    std::string line = "/w " + user + std::string(heading);
+    const std::string start = whisperLine(user, "");
+    std::string line = WhisperPrefix + user + std::string(heading);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (line.size() + names[i].size() + 2 > ListLineLimit) {
             send(host, line);
@@ -106,14 +107,14 @@ void whisperList(EngineHost& host, const std::string& user, std::string_view hea
 }
 
 std::string massMessage(EngineHost& host, const std::string& user, const std::string& text) {
-    send(host, "/m " + user + " Sending Mass Mail.");
+    send(host, massLine(user, "Sending Mass Mail."));
     // Copies: the host may change the lists while lines are sent.
     const tStringList owners = host.lists().OwnerList;
     const tStringList members = host.lists().MemberList;
     for (const std::string& owner : owners)
-        send(host, "/m " + owner + " " + text);
+        send(host, massLine(owner, text));
     for (const std::string& member : members)
-        send(host, "/m " + member + " " + text);
+        send(host, massLine(member, text));
     return "Mass Mail Sent.";
 }
 
@@ -136,7 +137,7 @@ std::optional<std::string> RemoteCommands::runBuiltIn(std::string_view token,
                                                       const std::string& user,
                                                       const std::string& parameter) {
     if (token == "<join>") {
-        send(host_, "/join " + parameter);
+        send(host_, joinLine(parameter));
         return "Joining Channel " + parameter;
     }
     if (token == "<disconnect>") {
@@ -193,7 +194,7 @@ void RemoteCommands::ProcessCommand(const std::string& user, const std::string& 
         if (!responses_.mayAnswer(user)) return;
         runUserResponse(response, user, parameter);
     } else if (!reply->empty()) {
-        send(host_, "/w " + user + " " + *reply);
+        send(host_, whisperLine(user, *reply));
     }
     host_.addChatLine({{"Command from " + user + " " + message, host_.options().infoColor()}});
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "platform/AnsiText.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -31,7 +32,7 @@ std::string withHttpScheme(std::string_view address) {
 }
 
 std::string urlWhisperLine(std::string_view user, std::string_view address) {
-    return "/msg " + std::string(user) + " /url " + withHttpScheme(address) + '\r';
+    return msgLine(user, "/url " + withHttpScheme(address)) + '\r';
 }
 
 std::optional<std::string> webAddressOnClipboard(std::string_view text) {

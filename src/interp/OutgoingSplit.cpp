@@ -7,6 +7,7 @@
 
 #include "platform/AnsiText.h"
 #include "platform/Utf8.h"
+#include "protocol/ProtocolLines.h"
 
 namespace verdo {
 
@@ -33,8 +34,11 @@ std::size_t wordEnd(std::string_view text, std::size_t from) {
 // for a whisper or emote without text.
 std::optional<std::size_t> keptPrefix(std::string_view line) {
     if (line.empty() || line[0] != '/') return 0;
-    static constexpr std::array<std::string_view, 4> kWhispers = {"/w", "/whisper", "/m", "/msg"};
-    static constexpr std::array<std::string_view, 2> kEmotes = {"/me", "/emote"};
+    static constexpr std::array<std::string_view, 4> kWhispers = {
+        commandWord(WhisperPrefix), commandWord(WhisperLongPrefix), commandWord(MassPrefix),
+        commandWord(MsgPrefix)};
+    static constexpr std::array<std::string_view, 2> kEmotes = {commandWord(EmotePrefix),
+                                                                commandWord(EmoteLongPrefix)};
     const std::size_t end = wordEnd(line, 0);
     const std::string_view word = line.substr(0, end);
     const auto isOneOf = [&](const auto& words) {

@@ -44,8 +44,8 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
     splash_ = new SplashPanel(centralWidget());
     frmConnect_ = new TfrmConnect(this);
-    frmConnect_->OnCancel = [this] { form_->session().btnCancelClick(); };
-    frmConnect_->OnNext = [this] { form_->session().btnNextClick(); };
+    frmConnect_->OnCancel = [this] { form_->cancelConnect(); };
+    frmConnect_->OnNext = [this] { form_->nextServer(); };
     windows_ =
         std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
     widgets_->setTabOrder();
@@ -319,6 +319,18 @@ void TfrmChat::addEntryHistory(const std::string& text) {
 
 void TfrmChat::showUrlBar(const std::string& label, const std::string& link) {
     widgets_->pnlUrl->showLink(displayText(label), displayText(link));
+}
+
+void TfrmChat::customListChanged(std::optional<std::size_t> selectRow) {
+    widgets_->showCustomList(form_->document().lists().UserDef, selectRow);
+}
+
+void TfrmChat::showUserInfo(const std::string& name) {
+    if (windows_) windows_->showUserInfo(name);
+}
+
+void TfrmChat::userRecordsCleared() {
+    if (windows_) windows_->userRecordsCleared();
 }
 
 }  // namespace verdo

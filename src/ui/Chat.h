@@ -69,6 +69,9 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void setEntryText(const std::string& text) override;
     void addEntryHistory(const std::string& text) override;
     void showUrlBar(const std::string& label, const std::string& link) override;
+    void customListChanged(std::optional<std::size_t> selectRow) override;
+    void showUserInfo(const std::string& name) override;
+    void userRecordsCleared() override;
 
   protected:
     void showEvent(QShowEvent* event) override;

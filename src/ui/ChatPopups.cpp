@@ -61,12 +61,6 @@ ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
     mnuDef_ = buildMenu(UserPopup::Custom, "mnuDef");
     mnuChat_ = buildMenu(UserPopup::ChatView, "mnuChat");
 
-    UserCommands& commands = form.userCommands();
-    commands.OnCustomListChanged = [this](std::optional<std::size_t> row) {
-        widgets_.showCustomList(form_.document().lists().UserDef, row);
-    };
-    commands.OnShowUserInfo = [this](const std::string& name) { windows_.showUserInfo(name); };
-
     const std::pair<QListWidget*, UserPopup> lists[] = {{widgets.lstUser, UserPopup::Roster},
                                                         {widgets.lstDef, UserPopup::Custom}};
     for (const auto& [list, which] : lists) {
@@ -123,7 +117,7 @@ QMenu* ChatPopups::buildMenu(UserPopup popup, const char* name) {
 
 void ChatPopups::enableEntries(UserPopup popup) {
     const PopupState state{widgets_.selectedRosterName().has_value(),
-                           widgets_.selectedCustomName().has_value(), form_.session().LoggedOn(),
+                           widgets_.selectedCustomName().has_value(), form_.LoggedOn(),
                            form_.sounds().available()};
     for (const auto& [action, entry] : entries_) {
         if (entry->popup == popup && entry->enabling != PopupEnabling::ByAction)

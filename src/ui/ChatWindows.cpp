@@ -52,10 +52,6 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
     helpFile_ = findHelpFile(dataFolders(programFolder()));
     if (!std::ifstream(helpFile_).is_open()) help();
 
-    // After New the user information window, once made, is emptied and closed.
-    document.OnCleared = [this] {
-        if (users_) users_->EmptyAndClose();
-    };
 
     launcher_.OnWarning = [this](const std::string& message) {
         showMessage(launch_.get(), message, MessageKind::Warning);
@@ -69,9 +65,7 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
             launchServer(session.LoggedOn(), session.CurrentServer(), chat.lists().ServerList));
     };
 
-    whisper_.OnSendLine = [this](const std::string& line) {
-        form_.session().bcChat().SendLine(line);
-    };
+    whisper_.OnSendLine = [this](const std::string& line) { form_.sendBuiltLine(line); };
     whisper_.OnRegisterPane = [this](const std::string& user, PaneId pane) {
         form_.incoming().registerWhisperPane(user, pane);
     };
@@ -82,8 +76,11 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
     rebuildWindowMenu();
 }
 
-ChatWindows::~ChatWindows() {
-    form_.document().OnCleared = nullptr;
+ChatWindows::~ChatWindows() = default;
+
+void ChatWindows::userRecordsCleared() {
+    // Emptied and closed only once it was made.
+    if (users_) users_->EmptyAndClose();
 }
 
 void ChatWindows::markModified() {
@@ -192,20 +189,19 @@ void ChatWindows::textFile() {
     dialog.exec();
 }
 
-void ChatWindows::selectChannelAndSend(const std::string& command) {
-    const auto channel = TfrmChannel::SelectChannel(
+std::optional<std::string> ChatWindows::selectChannel() {
+    return TfrmChannel::SelectChannel(
         form_.roster().channelName(), form_.document().lists().ChannelList,
         {[this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); }},
         &window_);
-    if (channel) form_.session().bcChat().SendLine(command + *channel + "\r");
 }
 
 void ChatWindows::joinChannel() {
-    selectChannelAndSend("/Join ");
+    if (const auto channel = selectChannel()) form_.joinChannel(*channel);
 }
 
 void ChatWindows::listChannel() {
-    selectChannelAndSend("/who ");
+    if (const auto channel = selectChannel()) form_.listChannel(*channel);
 }
 
 void ChatWindows::launcher() {
@@ -227,13 +223,12 @@ void ChatWindows::reorderCustomList() {
     ChatDocument& document = form_.document();
     const std::optional<std::vector<std::string>> names = TfrmEditList::ReorderCustomList(
         document.lists().UserDef, [this] { markModified(); }, &window_);
-    if (names) form_.userCommands().replaceCustomList(*names);
+    if (names) form_.replaceCustomList(*names);
 }
 
 void ChatWindows::sendUrlTo(const std::string& name) {
     SendUrlTo(
-        name, &window_,
-        [this](const std::string& line) { form_.session().bcChat().SendLine(line); },
+        name, &window_, [this](const std::string& line) { form_.sendBuiltLine(line); },
         [this](const std::string& text) {
             addStatusLine(window_, text, form_.document().options().infoColor());
         });

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "dialogs/Help.h"
@@ -50,6 +51,9 @@ class ChatWindows {
     void sendUrlTo(const std::string& name);
     void openWhisperWindow(const std::string& name);
     void showUserInfo(const std::string& name);
+    // New emptied the user records: the user information window empties and
+    // closes.
+    void userRecordsCleared();
     void showAccountInfo(const std::string& name);
 
     // A chat file read while the user information window is open shows at once.
@@ -68,7 +72,8 @@ class ChatWindows {
     void rebuildWindowMenu();
     void markModified();
     // The channel dialog; sends `command` + the chosen channel.
-    void selectChannelAndSend(const std::string& command);
+    // The channel chosen in the channel dialog, nothing when cancelled.
+    std::optional<std::string> selectChannel();
 
     TfrmChat& window_;
     ChatForm& form_;

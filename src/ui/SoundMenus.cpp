@@ -77,7 +77,7 @@ void SoundMenus::build() {
 void SoundMenus::update() {
     const bool available = form_.sounds().available();
     sounds_.menuAction()->setEnabled(available);
-    playSound_.menuAction()->setEnabled(form_.session().LoggedOn() && available);
+    playSound_.menuAction()->setEnabled(form_.LoggedOn() && available);
 }
 
 }  // namespace verdo

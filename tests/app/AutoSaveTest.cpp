@@ -28,7 +28,7 @@ class AutoSaveTest : public ::testing::Test {
     }
 
     testing::RecordingView view;
-    ChatDocument document{view};
+    ChatDocument document{view, view};
     testing::FakeTimer* timer = nullptr;
     std::unique_ptr<AutoSave> autoSave;
     int saves = 0;

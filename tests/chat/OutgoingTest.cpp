@@ -47,7 +47,7 @@ TEST_F(OutgoingTest, AnEmptyLineIsNeitherSentNorKept) {
 }
 
 TEST_F(OutgoingTest, SendDoesNothingOffline) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     view.entry = "hello";
     form.text().btnSendClick(view.entry, view.selection());
     EXPECT_EQ(view.entry, "hello");

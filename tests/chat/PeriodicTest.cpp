@@ -93,7 +93,7 @@ TEST_F(PeriodicTest, AMessageWhosePreviousCopyWaitsIsNotQueuedAgain) {
 TEST_F(PeriodicTest, NothingRunsWhileLoggedOff) {
     form.document().lists().TimerList = {"a"};
     form.document().lists().IntervalList = {"0"};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     connectAndAccept();
     ASSERT_FALSE(form.session().LoggedOn());
     peer->sent.clear();
@@ -212,7 +212,7 @@ TEST_F(PauseTest, HeldLinesAreAnsweredInOrderWhenThePauseEnds) {
 TEST_F(PauseTest, DisconnectWhilePausedDropsTheHeldLines) {
     form.pause().acPauseExecute();
     receive("1005 TALK Ann 0010 \"hello\"");
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "");
     EXPECT_FALSE(form.pause().paused());
@@ -228,7 +228,7 @@ TEST_F(PauseTest, ServerCloseWhilePausedEndsThePauseSoTheReconnectLogsOn) {
     form.pause().acPauseExecute();
     receive("1005 TALK Ann 0010 \"hello\"");
     peer->peerClose();
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
     EXPECT_FALSE(form.pause().paused());
     EXPECT_EQ(form.pause().heldLineCount(), 0u);
     EXPECT_FALSE(view.checked[ChatAction::Pause]);
@@ -236,7 +236,7 @@ TEST_F(PauseTest, ServerCloseWhilePausedEndsThePauseSoTheReconnectLogsOn) {
     receive("2010 NAME Verdo");
     receive("1018 INFO \"Welcome to the test gateway!\"");
     EXPECT_TRUE(form.session().LoggedOn());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     EXPECT_FALSE(view.hasLine("<Ann> hello"));
 }
 

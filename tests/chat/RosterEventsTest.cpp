@@ -210,7 +210,7 @@ TEST_F(RosterEventsTest, LeaveOfAnAbsentNameChangesNothing) {
 
 TEST_F(RosterEventsTest, DisconnectEmptiesRowsAndBoxButKeepsTheChannelName) {
     receive("1001 USER bob 0010 [STAR]");
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_TRUE(roster().empty());
     EXPECT_EQ(view.channel, "");
     EXPECT_EQ(form.roster().channelName(), "Chat");

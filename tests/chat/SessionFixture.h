@@ -14,7 +14,7 @@ class SessionFixture : public ::testing::Test {
     SessionFixture() : form(platform, view, view) {
         form.FormShow();
         peer = platform.clients.at(0);
-        serverTimer = &FakePlatform::fake(form.session().ServerTimer());
+        serverTimer = &FakePlatform::fake(form.connectLoop().ServerTimer());
         chatTimer = &FakePlatform::fake(form.ChatTimer());
         flood = &FakePlatform::fake(form.session().bcChat().FloodTimer());
         form.document().lists().ServerList = {"alpha:6200", "beta"};
@@ -22,7 +22,7 @@ class SessionFixture : public ::testing::Test {
 
     // Runs the Connect action and lets the first server accept.
     void connectAndAccept() {
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         peer->accept();
     }
     void receive(const std::string& lines) { peer->receive(lines + "\r\n"); }
@@ -36,6 +36,12 @@ class SessionFixture : public ::testing::Test {
     void tickServerTimer(int times) {
         for (int i = 0; i < times; ++i)
             serverTimer->tick();
+    }
+    // Everything sent once the paced queue has let every line go.
+    std::string sentOnceDrained() {
+        for (int i = 0; i < 10; ++i)
+            flood->tick();
+        return peer->sent;
     }
     // What went to the server after the log-on bytes.
     std::string sentAfterLogon() const {

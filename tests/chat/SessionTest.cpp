@@ -13,7 +13,7 @@ using ::testing::ElementsAre;
 using ConnectLoopTest = SessionFixture;
 
 TEST_F(ConnectLoopTest, ConnectShowsTheDialogAndTriesTheFirstServer) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_TRUE(view.hasLine("Attempting to connect."));
     EXPECT_TRUE(view.dialogShown);
     EXPECT_FALSE(view.mainInputEnabled);
@@ -24,11 +24,11 @@ TEST_F(ConnectLoopTest, ConnectShowsTheDialogAndTriesTheFirstServer) {
     EXPECT_EQ(peer->lastHost, "alpha");
     EXPECT_EQ(peer->lastPort, 6200);
     EXPECT_TRUE(serverTimer->enabled());
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
 }
 
 TEST_F(ConnectLoopTest, ConnectPhaseCountsDownFourToZeroAndGivesUpOnTheFifthTick) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     tickServerTimer(4);
     EXPECT_EQ(peer->connectCalls, 1);
     tickServerTimer(1);
@@ -60,27 +60,27 @@ TEST_F(ConnectLoopTest, LogonPhaseCountsTwentyTwentyDownToZeroAndGivesUpOnTheTwe
 
 TEST_F(ConnectLoopTest, OneEntryListIsRetriedUntilCancelled) {
     form.document().lists().ServerList = {"only"};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     tickServerTimer(15);
     EXPECT_EQ(peer->connectCalls, 4);
     EXPECT_EQ(peer->lastHost, "only");
-    form.session().btnCancelClick();
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    form.connectLoop().btnCancelClick();
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     tickServerTimer(10);
     EXPECT_EQ(peer->connectCalls, 4);
 }
 
 TEST_F(ConnectLoopTest, EmptyServerListGetsTheDefaultWhichStays) {
     form.document().lists().ServerList.clear();
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_EQ(peer->lastHost, "battle.net");
-    form.session().btnCancelClick();
+    form.connectLoop().btnCancelClick();
     EXPECT_THAT(form.document().lists().ServerList, ElementsAre("battle.net"));
 }
 
 TEST_F(ConnectLoopTest, CancelEndsTheLoopOffline) {
-    form.session().acConnectExecute();
-    form.session().btnCancelClick();
+    form.connectLoop().acConnectExecute();
+    form.connectLoop().btnCancelClick();
     EXPECT_FALSE(view.dialogShown);
     EXPECT_TRUE(view.mainInputEnabled);
     EXPECT_TRUE(view.enabled[ChatAction::Connect]);
@@ -91,25 +91,25 @@ TEST_F(ConnectLoopTest, CancelEndsTheLoopOffline) {
     EXPECT_FALSE(peer->open);
     EXPECT_GT(view.focusCount, 0);
     // Cancel left nothing that refuses the next attempt.
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_EQ(peer->connectCalls, 2);
 }
 
 TEST_F(ConnectLoopTest, CancelDuringLogonDisconnects) {
     connectAndAccept();
-    form.session().btnCancelClick();
+    form.connectLoop().btnCancelClick();
     EXPECT_FALSE(form.session().ChatInterface().Connected());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
 }
 
 TEST_F(ConnectLoopTest, NextMovesOnAndDropsTheAttemptInProgress) {
     connectAndAccept();
-    form.session().btnNextClick();
+    form.connectLoop().btnNextClick();
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
     EXPECT_FALSE(form.session().ChatInterface().Connected());
     EXPECT_EQ(view.status[0], "Trying Server: beta");
-    form.session().btnNextClick();
+    form.connectLoop().btnNextClick();
     EXPECT_EQ(peer->lastHost, "alpha");  // back to the first after the last
 }
 
@@ -117,25 +117,25 @@ TEST_F(ConnectLoopTest, NextMovesOnAndDropsTheAttemptInProgress) {
 // hold it, and it is not tried twice when the list begins with it.
 TEST_F(ConnectLoopTest, StartServerIsTriedFirstInEveryRoundAndNeverListed) {
     form.setStartServer("127.0.0.1:6300");
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_EQ(peer->lastHost, "127.0.0.1");
     EXPECT_EQ(peer->lastPort, 6300);
     std::vector<std::string> tried;
     for (int i = 0; i < 3; ++i) {
-        form.session().btnNextClick();
+        form.connectLoop().btnNextClick();
         tried.push_back(peer->lastHost);
     }
     EXPECT_THAT(tried, ElementsAre("alpha", "beta", "127.0.0.1"));
     EXPECT_THAT(form.document().lists().ServerList, ElementsAre("alpha:6200", "beta"));
-    form.session().btnCancelClick();
+    form.connectLoop().btnCancelClick();
     form.document().lists().ServerList = {"127.0.0.1:6300", "beta"};
-    form.session().acConnectExecute();
-    form.session().btnNextClick();
+    form.connectLoop().acConnectExecute();
+    form.connectLoop().btnNextClick();
     EXPECT_EQ(peer->lastHost, "beta");
 }
 
 TEST_F(ConnectLoopTest, RefusedConnectionShowsAnErrorAndMovesOnAtOnce) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     peer->refuse("Connection refused");
     EXPECT_TRUE(view.hasLine("Unable to connect to alpha:6200: Connection refused."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
@@ -145,7 +145,7 @@ TEST_F(ConnectLoopTest, RefusedConnectionShowsAnErrorAndMovesOnAtOnce) {
 
 TEST_F(ConnectLoopTest, AListThatRefusesEverywhereIsRetriedOncePerTimeOut) {
     form.document().lists().ServerList = {"dead1", "dead2"};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     peer->refuse();  // dead1: on to dead2 at once
     EXPECT_EQ(peer->lastHost, "dead2");
     peer->refuse();  // every server refused: the round waits
@@ -160,7 +160,7 @@ TEST_F(ConnectLoopTest, AListThatRefusesEverywhereIsRetriedOncePerTimeOut) {
 }
 
 TEST_F(ConnectLoopTest, SendErrorWhileLoggingOnMovesToTheNextServer) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     peer->failSends = true;
     peer->accept();
     EXPECT_TRUE(view.hasLine("Send error:  Server may not be responding"));
@@ -255,7 +255,7 @@ TEST_F(WelcomeTest, InfoWithoutWelcomeDoesNotLogOn) {
     connectAndAccept();
     receive("1018 INFO \"Hello there\"");
     EXPECT_FALSE(form.session().LoggedOn());
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
 }
 
 TEST_F(WelcomeTest, IdleUpdateShowsTheSession) {
@@ -273,7 +273,7 @@ TEST_F(WelcomeTest, IdleUpdateShowsTheSession) {
 }
 
 TEST_F(WelcomeTest, IdleUpdateNeverRunsDuringTheConnectLoop) {
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     serverTimer->tick();
     form.ActionListUpdate();
     EXPECT_EQ(view.status[1], "Timeout in: 4");
@@ -303,7 +303,7 @@ using LostConnectionTest = SessionFixture;
 
 TEST_F(LostConnectionTest, ConnectActionWhileConnectedDisconnects) {
     logOn();
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     EXPECT_FALSE(form.session().ChatInterface().Connected());
     EXPECT_FALSE(form.session().LoggedOn());
     EXPECT_EQ(view.status[0], "");
@@ -317,7 +317,7 @@ TEST_F(LostConnectionTest, CloseInChatWithoutAutoReconnectGoesOffline) {
     peer->peerClose();
     EXPECT_TRUE(view.hasLine("Connection was terminated."));
     EXPECT_FALSE(form.session().ChatInterface().Connected());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 1);
 }
 
@@ -325,9 +325,9 @@ TEST_F(LostConnectionTest, CloseInChatWithAutoReconnectStartsFromTheFirstServer)
     form.document().options().setAutoReconnect(true);
     form.document().lists().ServerList = {"beta", "alpha:6200"};
     logOn();
-    form.session().btnNextClick();  // no loop: nothing happens
+    form.connectLoop().btnNextClick();  // no loop: nothing happens
     peer->peerClose();
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
     EXPECT_TRUE(view.hasLine("Attempting to connect."));
@@ -342,7 +342,7 @@ TEST_F(LostConnectionTest, CloseDuringLogonWithAutoReconnectLeavesExactlyOneLoop
     peer->accept();
     receive("1018 INFO \"Welcome to it\"");
     EXPECT_TRUE(form.session().LoggedOn());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     tickServerTimer(30);
     EXPECT_EQ(peer->connectCalls, 2);
 }
@@ -352,7 +352,7 @@ TEST_F(LostConnectionTest, CloseDuringLogonWithoutAutoReconnectTriesTheNextServe
     peer->peerClose();
     EXPECT_EQ(peer->connectCalls, 2);
     EXPECT_EQ(peer->lastHost, "beta");
-    EXPECT_TRUE(form.session().connectLoopRunning());
+    EXPECT_TRUE(form.connectLoop().connectLoopRunning());
 }
 
 TEST_F(LostConnectionTest, SendErrorInChatDisconnectsWithoutReconnecting) {
@@ -365,7 +365,7 @@ TEST_F(LostConnectionTest, SendErrorInChatDisconnectsWithoutReconnecting) {
     EXPECT_TRUE(view.hasLine("Send error:  Server may not be responding"));
     EXPECT_FALSE(form.session().LoggedOn());
     EXPECT_FALSE(form.session().ChatInterface().Connected());
-    EXPECT_FALSE(form.session().connectLoopRunning());
+    EXPECT_FALSE(form.connectLoop().connectLoopRunning());
     EXPECT_EQ(peer->connectCalls, 1);
     EXPECT_EQ(view.status[0], "");
 }
@@ -391,7 +391,7 @@ TEST_F(RefusedLogonTest, LoginIncorrectInAnyCaseEndsTheLoop) {
         EXPECT_EQ(view.messages[0],
                   "Log on failed.  Please check your name and password\nand be sure you are using "
                   "a name and password\nyou have already set up with Diablo or Starcraft");
-        EXPECT_FALSE(form.session().connectLoopRunning());
+        EXPECT_FALSE(form.connectLoop().connectLoopRunning());
         EXPECT_FALSE(form.session().ChatInterface().Connected());
         EXPECT_FALSE(serverTimer->enabled());
         EXPECT_FALSE(view.dialogShown);
@@ -438,7 +438,7 @@ TEST_F(KickTest, KickRejoinsOnlyWhenItNamesUsAndRejoinIsOn) {
         EXPECT_EQ(peer->sent, c.rejoins ? "/join Chat\r" : "");
         EXPECT_TRUE(view.hasLine(c.notice));
         EXPECT_EQ(view.hasLine("Rejoining Chat"), c.rejoins);
-        form.session().acConnectExecute();  // disconnects for the next case
+        form.connectLoop().acConnectExecute();  // disconnects for the next case
     }
 }
 

@@ -45,21 +45,13 @@ TEST(CustomUserListTest, NewNamesAreNeverEqualWithoutRegardToCase) {
 
 class UserCommandsTest : public testing::SessionFixture {
   protected:
-    UserCommandsTest() {
-        form.userCommands().OnCustomListChanged = [this](std::optional<std::size_t> row) {
-            shownWith.push_back(row);
-        };
-        form.userCommands().OnShowUserInfo = [this](const std::string& name) {
-            infoOpened.push_back(name);
-        };
-    }
     tStringList& custom() { return form.document().lists().UserDef; }
     void run(UserAct act, std::optional<std::string> name, std::optional<std::size_t> row = {}) {
         form.userCommands().perform({act, nullptr, nullptr}, {std::move(name), row, false});
     }
 
-    std::vector<std::optional<std::size_t>> shownWith;
-    std::vector<std::string> infoOpened;
+    std::vector<std::optional<std::size_t>>& shownWith = view.customListShownWith;
+    std::vector<std::string>& infoOpened = view.userInfoOpened;
 };
 
 TEST_F(UserCommandsTest, AddDeleteAndEditAskAndMarkTheSettingsModified) {

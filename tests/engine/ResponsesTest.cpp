@@ -180,6 +180,24 @@ TEST_F(JoinTest, GreetingsAreNotCapped) {
     EXPECT_EQ(host.sent.size(), 7u);
 }
 
+// The send queue gives what an owner commanded its turn before what the
+// program answers by itself.
+TEST_F(PhraseTest, AnswersAndBansGoAsAutomaticLinesCommandRepliesAsCommandLines) {
+    host.options_.setAutoBan(true);
+    host.lists_.BanList = {"pest"};
+    host.lists_.OwnerList = {"Boss"};
+    host.lists_.CommandList = {"/join"};
+    host.lists_.CommandRes = {"<join>"};
+    host.lists_.CommandLevel = {"1"};
+    engine.RespondToPhrase("Ann", "hi");
+    engine.CheckBanList("pest");
+    engine.ProcessCommand("Boss", "/join Lobby");
+    EXPECT_THAT(host.sent, ElementsAre("short:\r", "/ban pest AutoBan\r", "/join Lobby\r",
+                                       "/w Boss Joining Channel Lobby\r"));
+    EXPECT_THAT(host.classes, ElementsAre(SendClass::Automatic, SendClass::Automatic,
+                                          SendClass::Command, SendClass::Command));
+}
+
 TEST_F(JoinTest, SwitchesMustBeOn) {
     host.options_.setRespondToJoins(false);
     engine.RespondToJoin("Cid");

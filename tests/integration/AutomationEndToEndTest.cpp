@@ -45,7 +45,7 @@ class AutomationEndToEndTest : public ::testing::Test {
         form.session().applyLogonOptions();
         // Only the local gateway, never the built-in servers.
         form.document().lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         ASSERT_TRUE(waitFor([&] { return form.roster().channelName() == Home; }));
     }
 

@@ -64,7 +64,7 @@ class MessagesEndToEndTest : public ::testing::Test {
         ASSERT_TRUE(form.chatLog().open(logPath.string()));
         // Only the local gateway, never the built-in servers.
         form.document().lists().ServerList = {"127.0.0.1:" + std::to_string(server->port())};
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         ASSERT_TRUE(waitFor([&] { return form.roster().channelName() == "Op Verdo"; }));
     }
 

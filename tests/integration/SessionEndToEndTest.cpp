@@ -58,18 +58,18 @@ TEST_F(SessionEndToEndTest, EachGatewayStyleLogsOnAndEndsTheLoopOnARefusal) {
         SCOPED_TRACE(static_cast<int>(style));
         startGateway(style);
         form.document().lists().ServerList = {live};
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         ASSERT_TRUE(waitFor([&] { return view.channel == "Op Verdo (1)"; }));
         EXPECT_EQ(form.session().UniqueName(), "Verdo");
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         EXPECT_FALSE(form.session().ChatInterface().Connected());
 
         form.document().options().setPassword("wrong");
         form.session().applyLogonOptions();
         view.messages.clear();
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
         ASSERT_TRUE(waitFor([&] { return !view.messages.empty(); }));
-        EXPECT_FALSE(form.session().connectLoopRunning());
+        EXPECT_FALSE(form.connectLoop().connectLoopRunning());
         EXPECT_FALSE(form.session().LoggedOn());
     }
 }
@@ -78,7 +78,7 @@ TEST_F(SessionEndToEndTest, DeadEntryFirstThenTheLiveOne) {
     startGateway();
     const std::string dead = deadEntry();
     form.document().lists().ServerList = {dead, live};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     ASSERT_TRUE(waitFor([&] { return form.session().LoggedOn(); }));
     EXPECT_EQ(form.session().CurrentServer(), live);
 }
@@ -93,7 +93,7 @@ struct OtherClient {
         form.document().options().setHomeChannel("Op Verdo");
         form.session().applyLogonOptions();
         form.document().lists().ServerList = {server};
-        form.session().acConnectExecute();
+        form.connectLoop().acConnectExecute();
     }
     RecordingView view;
     ChatForm form;
@@ -102,7 +102,7 @@ struct OtherClient {
 TEST_F(SessionEndToEndTest, RosterFollowsOthersJoiningSquelchedAndLeaving) {
     startGateway();
     form.document().lists().ServerList = {live};
-    form.session().acConnectExecute();
+    form.connectLoop().acConnectExecute();
     ASSERT_TRUE(
         waitFor([&] { return form.roster().rosterNames() == std::vector<std::string>{"Verdo"}; }));
     EXPECT_EQ(form.roster().roster().row(0).icon, UserIcon::Gavel);  // first in: the operator

@@ -22,7 +22,10 @@ class FakeEngineHost : public EngineHost {
         lists_.ProductActions.fill("None");
     }
 
-    void SendLine(const std::string& text) override { sent.push_back(text); }
+    void SendLine(const std::string& text, SendClass cls) override {
+        sent.push_back(text);
+        classes.push_back(cls);
+    }
     void addChatLine(const std::vector<EngineSegment>& segments) override {
         shown.push_back(segments);
     }
@@ -56,6 +59,7 @@ class FakeEngineHost : public EngineHost {
     }
 
     std::vector<std::string> sent;
+    std::vector<SendClass> classes;  // one per sent line
     std::vector<std::vector<EngineSegment>> shown;
     std::string uniqueName = "Robot";
     std::string server = "127.0.0.1";

@@ -40,6 +40,11 @@ class RecordingView : public SessionView, public WindowControls {
         dialogTimeoutHistory.push_back(text);
     }
     void setMainInputEnabled(bool on) override { mainInputEnabled = on; }
+    void customListChanged(std::optional<std::size_t> row) override {
+        customListShownWith.push_back(row);
+    }
+    void showUserInfo(const std::string& name) override { userInfoOpened.push_back(name); }
+    void userRecordsCleared() override { ++userRecordsClears; }
     void setSendButtonsEnabled(bool on) override { sendButtonsEnabled = on; }
     void setChannelText(const std::string& text) override { channel = text; }
     void rosterChanged() override { ++rosterChanges; }
@@ -121,6 +126,9 @@ class RecordingView : public SessionView, public WindowControls {
     bool sendButtonsEnabled = false;
     std::string channel;
     int rosterChanges = 0;
+    std::vector<std::optional<std::size_t>> customListShownWith;
+    std::vector<std::string> userInfoOpened;
+    int userRecordsClears = 0;
     std::vector<std::string> messages;
     std::vector<std::string> inputBoxes;
     std::deque<std::optional<std::string>> answers;  // nullopt: the box is cancelled

@@ -119,7 +119,7 @@ class RosterListTest : public ::testing::Test {
         platform = services.get();
         window = std::make_unique<TfrmChat>(std::move(services));
         ASSERT_TRUE(testing::showActive(*window));
-        window->form().session().acConnectExecute();
+        window->form().connectLoop().acConnectExecute();
         platform->clients.at(0)->accept();
         receive("2010 NAME Verdo");
         receive("1018 INFO \"Welcome to the test gateway!\"");

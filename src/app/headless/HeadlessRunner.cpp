@@ -65,7 +65,7 @@ bool HeadlessRunner::start() {
         view_.note("Cannot load the chat file " + *path + ".");
         return false;
     }
-    form_->session().acConnectExecute();
+    form_->connect();
     return true;
 }
 
@@ -89,11 +89,11 @@ void HeadlessRunner::handleSignal(int number) {
 
 void HeadlessRunner::send(const std::string& bytes) {
     if (bytes.empty() || stopping_) return;
-    if (!form_->session().LoggedOn()) {
+    if (!form_->LoggedOn()) {
         view_.note("Not logged on: \"" + bytes + "\" was not sent.");
         return;
     }
-    form_->text().send(bytes);
+    form_->sendLine(bytes);
 }
 
 // What the file says now wins: changes made while running were saved a few
@@ -130,11 +130,10 @@ void HeadlessRunner::stop() {
     stopping_ = true;
     autoSave_->stop();
     const int status = saveChangedSettings() ? HeadlessStopped : HeadlessSaveFailed;
-    Session& session = form_->session();
-    if (session.connectLoopRunning()) {
-        session.btnCancelClick();
-    } else if (session.ChatInterface().Connected()) {
-        session.acConnectExecute();
+    if (form_->connectLoop().connectLoopRunning()) {
+        form_->cancelConnect();
+    } else {
+        form_->disconnect();
     }
     form_->FormClose();
     QCoreApplication::exit(status);
