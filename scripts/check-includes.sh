@@ -9,24 +9,27 @@ cd "$root/src"
 
 # folder: the folders it may include besides itself. protocol/ is header-only:
 # the outgoing command spellings and the send classes, shared by the decoder
-# and the automation engine.
+# and the automation engine. view/ is header-only too: the words the session
+# and its views share (panes, line segments, answers, user pictures), so that
+# controls and dialogs show them without including chat.
 declare -A allowed=(
     [platform]=""
     [protocol]=""
+    [view]=""
     [platform/qt]="platform"
     [net]="platform"
     [interp]="net platform protocol"
     [records]="platform"
     [engine]="records platform protocol"
-    [chat]="engine records interp net platform protocol"
-    [scripting]="chat engine records platform protocol"
+    [chat]="engine records interp net platform protocol view"
+    [scripting]="chat engine records platform protocol view"
     [text]="platform"
-    [controls]="text chat engine records platform protocol"
-    [dialogs]="controls text chat engine records platform protocol"
-    [ui]="controls dialogs text scripting chat engine records interp net platform protocol"
-    [app/headless]="text chat engine records interp net platform platform/qt protocol"
-    [app/chatfile]="text chat engine records platform platform/qt protocol"
-    [app]="app/headless app/chatfile ui controls dialogs text scripting chat engine records interp net platform platform/qt protocol"
+    [controls]="text engine records platform protocol view"
+    [dialogs]="controls text engine records platform protocol view"
+    [ui]="controls dialogs text scripting chat engine records interp net platform protocol view"
+    [app/headless]="text scripting chat engine records interp net platform platform/qt protocol view"
+    [app/chatfile]="text chat engine records platform platform/qt protocol view"
+    [app]="app/headless app/chatfile ui controls dialogs text scripting chat engine records interp net platform platform/qt protocol view"
 )
 
 # The folder a file or header path belongs to: the longest listed prefix.

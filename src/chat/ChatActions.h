@@ -1,7 +1,9 @@
 // The main window's actions, each declared once in one table: captions, key,
 // menu and tool-bar place, the switch it mirrors, when it is enabled and
-// checked, and the logic that runs it. The window builds its menus and tool
-// bar from the table, the idle update keeps the states from it.
+// checked, and the logic that runs it. A switch action's option is the row of
+// the options table (OptionFields.cpp) that names the action. The window
+// builds its menus and tool bar from the table, the idle update keeps the
+// states from it.
 //
 // Adding an action: one enumerator here, one row in ChatActions.cpp (in menu
 // order), and its handler: a `logic` function for what the session does, or a
@@ -9,10 +11,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <span>
-
-#include "records/OptionSwitches.h"
 
 namespace verdo {
 
@@ -86,8 +85,7 @@ struct ChatActionInfo {
     MenuId menu;
     bool separatorBefore;  // in its menu
     int toolBarGroup;      // 0: not on the tool bar; groups in order, separated
-    Check check;
-    std::optional<SwitchId> option;  // the switch it flips (Check::Option)
+    Check check;           // Check::Option: the switch whose options row names this action
     Enabling enabling;
     // What the session does; nullptr: the window handles it.
     void (*logic)(ChatForm& form);

@@ -7,6 +7,7 @@
 #include "chat/MessageTexts.h"
 #include "engine/ChatFile.h"
 #include "protocol/ProtocolLines.h"
+#include "records/OptionSwitches.h"
 
 namespace verdo {
 
@@ -148,22 +149,21 @@ void ChatForm::TimerTimer() {
 
 void ChatForm::runAction(ChatAction action) {
     const ChatActionInfo& info = actionInfo(action);
-    if (info.option) {
-        toggleSwitch(*info.option);
+    if (info.check == Check::Option) {
+        toggleSwitch(action);
     } else if (info.logic != nullptr) {
         info.logic(*this);
     }
 }
 
-void ChatForm::toggleSwitch(SwitchId id) {
-    const OptionSwitch& option = optionSwitch(id);
-    tOptions& options = document_.options();
-    const bool on = !(options.*option.get)();
-    (options.*option.set)(on);
+void ChatForm::toggleSwitch(ChatAction action) {
+    const OptionField* option = OptionSwitches::byAction(actionInfo(action).objectName);
+    if (option == nullptr) return;
+    std::uint8_t* options = document_.options().data();
+    const bool on = !option->isOn(options);
+    option->setOn(options, on);
     document_.setModified(true);
-    for (const ChatActionInfo& info : chatActions()) {
-        if (info.option == id) controls_.setActionChecked(info.id, on);
-    }
+    controls_.setActionChecked(action, on);
 }
 
 void ChatForm::ActionListUpdate() {
@@ -179,7 +179,8 @@ void ChatForm::ActionListUpdate() {
         std::optional<bool> checked;
         switch (info.check) {
             case Check::Option:
-                checked = (options.*optionSwitch(*info.option).get)();
+                if (const OptionField* option = OptionSwitches::byAction(info.objectName))
+                    checked = option->isOn(options.data());
                 break;
             case Check::LoggedOn:
                 checked = loggedOn;

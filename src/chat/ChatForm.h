@@ -80,7 +80,7 @@ class ChatForm {
     void ActionListUpdate();
     // An action of the table that the session runs.
     void runAction(ChatAction action);
-    void toggleSwitch(SwitchId id);
+    void toggleSwitch(ChatAction action);
     // The configuration dialog's "&Ok": stores its values, hands the log-on
     // texts and the server to the connection, shows the new options and
     // reopens the log. Settings it changed count as modified.

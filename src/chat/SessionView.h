@@ -5,37 +5,13 @@
 // colour values 0x00BBGGRR (top bit: system colour).
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "view/ViewTypes.h"
+
 namespace verdo {
-
-// Rich-text panes lines are appended to: the main chat view, the whisper pane,
-// and (from 2 on) whisper windows.
-using PaneId = int;
-inline constexpr PaneId ChatPane = 0;
-inline constexpr PaneId WhisperPane = 1;
-
-struct ChatSegment {
-    std::string text;
-    std::uint32_t color = 0;
-};
-using ChatLine = std::array<ChatSegment, 3>;
-
-enum class StatusPanel { Step = 0, Detail = 1 };
-
-enum class MessageKind { Information, Warning, Error };
-
-enum class Answer { Yes, No, Cancel };
-struct FileDialogRequest {
-    bool save = false;  // save: asks before overwriting; open: the file must exist
-    std::string title;
-    std::string filter;            // "Chat Files (*.ch5)|*.ch5"
-    std::string defaultExtension;  // without the dot
-    std::string startFolder;       // empty: the dialog's own choice
-};
 
 class SessionView {
   public:

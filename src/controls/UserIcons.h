@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <array>
 
-#include "chat/Roster.h"
+#include "view/UserIcon.h"
 
 namespace verdo {
 

@@ -12,15 +12,10 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "engine/ListEditing.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
-
-namespace {
-
-constexpr int ChannelLength = 240;
-
-}  // namespace
 
 TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& channel, Hooks hooks,
                          QWidget* parent)
@@ -31,7 +26,7 @@ TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& c
 
     edChannel = new QLineEdit(this);
     edChannel->setObjectName("edChannel");
-    edChannel->setMaxLength(ChannelLength);
+    edChannel->setMaxLength(static_cast<int>(ListEditing::limit("channels")));
     edChannel->setMinimumWidth(charWidth * 30);
     lstChannel = new QListWidget(this);
     lstChannel->setObjectName("lstChannel");

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "chat/SessionView.h"
+#include "view/ViewTypes.h"
 
 class QAbstractButton;
 class QPushButton;

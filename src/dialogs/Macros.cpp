@@ -10,13 +10,12 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "engine/ListEditing.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
 namespace {
-
-constexpr int ActionLength = 254;
 
 const char* const HelpText =
     "Variables:\n"
@@ -44,7 +43,7 @@ TfrmMacros::TfrmMacros(const std::vector<std::string>& keys,
         cmKey->addItem(QStringLiteral("Ctrl-Alt-") + QChar::fromLatin1(letter));
     edAction = new QLineEdit(this);
     edAction->setObjectName("edAction");
-    edAction->setMaxLength(ActionLength);
+    edAction->setMaxLength(static_cast<int>(ListEditing::limit("macros", "action")));
     edAction->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     auto* help = new QLabel(HelpText, this);
     help->setObjectName("lblHelp");

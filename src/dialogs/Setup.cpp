@@ -48,10 +48,16 @@ TfrmSetup::TfrmSetup(QWidget* parent, const tOptions& options, const ChatLists& 
     logPage->OnLogFileChosen = [this](const std::string& path) {
         if (OnLogFileChosen) OnLogFileChosen(path);
     };
-    pages_ = {new SetupGeneralPage(values_),   logPage,
-              new SetupResponsesPage(values_), new SetupUserJoinPage(values_),
-              new SetupBanningPage(values_),   new SetupProductsPage(values_),
-              new SetupCommandsPage(values_),  new SetupTimersPage(values_)};
+    auto* generalPage = new SetupGeneralPage(values_);
+    pages_ = {generalPage,
+              logPage,
+              new SetupResponsesPage(values_),
+              new SetupUserJoinPage(values_),
+              new SetupBanningPage(values_),
+              new SetupProductsPage(values_),
+              new SetupCommandsPage(values_),
+              new SetupTimersPage(values_)};
+    generalPage->addSwitchesShownNowhere(pages_);
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         pages_[i]->setObjectName(TabNames[i]);
         pcSetup->addTab(pages_[i], tr(TabCaptions[i]));

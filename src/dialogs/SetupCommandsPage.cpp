@@ -14,13 +14,13 @@
 
 #include "dialogs/DialogBoxes.h"
 #include "engine/AlignedLists.h"
-#include "engine/CommandTable.h"
+#include "engine/ListEditing.h"
+#include "engine/RemoteCommands.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 namespace {
 
-constexpr int ActionLength = 254;
 constexpr int CommandResponseRows = 30;
 constexpr std::array<const char*, 3> LevelNames = {"Any User", "Owners Only", "Members"};
 
@@ -50,13 +50,13 @@ SetupCommandsPage::SetupCommandsPage(SetupValues& values) : SetupPage(values) {
     lstCommand->setObjectName("lstCommand");
     edCommand = new QLineEdit(this);
     edCommand->setObjectName("edCommand");
-    edCommand->setMaxLength(ActionLength);
+    edCommand->setMaxLength(static_cast<int>(ListEditing::limit("commands")));
     cmCommandRes = new QComboBox(this);
     cmCommandRes->setObjectName("cmCommandRes");
     cmCommandRes->setEditable(true);
     cmCommandRes->setInsertPolicy(QComboBox::NoInsert);
     cmCommandRes->setMaxVisibleItems(CommandResponseRows);
-    for (const BuiltInCommand& command : BuiltInCommands)
+    for (const BuiltInCommand& command : RemoteCommands::builtIns())
         cmCommandRes->addItem(displayText(command.token));
     cmLevel = new QComboBox(this);
     cmLevel->setObjectName("cmLevel");

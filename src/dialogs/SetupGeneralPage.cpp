@@ -18,15 +18,16 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogs/DialogBoxes.h"
 #include "engine/AlignedLists.h"
+#include "records/OptionFields.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 namespace {
 
-constexpr int NameLength = 240;
 constexpr int DropDownRows = 20;
 
 const char* const MasterSwitchNote =
@@ -34,15 +35,6 @@ const char* const MasterSwitchNote =
     "execute if this is not checked.";
 const char* const MultiPasswordNote =
     "Note: Allowing multiple passwords will allow others to see your password above";
-
-// Spin edits whose value changes by the arrows (and arrow keys) only.
-QSpinBox* arrowsOnlySpin(const char* name, int minimum, int maximum, QWidget* parent) {
-    auto* spin = new QSpinBox(parent);
-    spin->setObjectName(name);
-    spin->setRange(minimum, maximum);
-    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setReadOnly(true);
-    return spin;
-}
 
 void fillBox(QComboBox* box, const tStringList& items, const std::string& text) {
     box->clear();
@@ -58,7 +50,7 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
     auto* logOn = new QGridLayout;
     cmUserName = makeNameBox("cmUserName");
     btnDeleteName = dialogButton("Delete", "btnDeleteName", this);
-    logOn->addWidget(caption("User Name:", cmUserName), 0, 0);
+    logOn->addWidget(fieldCaption(cmUserName), 0, 0);
     logOn->addWidget(cmUserName, 0, 1);
     logOn->addWidget(btnDeleteName, 0, 2);
 
@@ -67,10 +59,10 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
     edUniquePass->setObjectName("edUniquePass");
     edUniquePass->setEchoMode(QLineEdit::Password);
     edUniquePass->setStyleSheet("lineedit-password-character: 42");
-    edUniquePass->setMaxLength(NameLength);
+    edUniquePass->setMaxLength(static_cast<int>(field("cmPassword").limit));
     connect(edUniquePass, &QLineEdit::textEdited, this, &SetupGeneralPage::markModified);
     btnDeletePassword = dialogButton("Delete", "btnDeletePassword", this);
-    auto* passwordLabel = caption("Password:", cmPassword);
+    auto* passwordLabel = fieldCaption(cmPassword);
     logOn->addWidget(passwordLabel, 1, 0);
     // The masked edit lies over the drop-down; one of them is shown.
     logOn->addWidget(cmPassword, 1, 1);
@@ -83,7 +75,7 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
 
     cmChannel = makeNameBox("cmChannel");
     btnDeleteChannel = dialogButton("Delete", "btnDeleteChannel", this);
-    logOn->addWidget(caption("Home Channel:", cmChannel), 4, 0);
+    logOn->addWidget(fieldCaption(cmChannel), 4, 0);
     logOn->addWidget(cmChannel, 4, 1);
     logOn->addWidget(btnDeleteChannel, 4, 2);
     logOn->setColumnStretch(1, 1);
@@ -118,28 +110,28 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
     lstServer->setMinimumHeight(fontMetrics().height() * 8);
 
     auto* timing = new QFormLayout;
-    seDelay = arrowsOnlySpin("seDelay", 2, 100, this);
-    seConnect = arrowsOnlySpin("seConnect", 2, 100, this);
-    seLogin = arrowsOnlySpin("seLogin", 2, 100, this);
-    for (QSpinBox* spin : {seDelay, seConnect, seLogin})
+    seDelay = arrowsOnlySpin("seDelay");
+    seConnect = arrowsOnlySpin("seConnect");
+    seLogin = arrowsOnlySpin("seLogin");
+    for (QSpinBox* spin : {seDelay, seConnect, seLogin}) {
         connect(spin, &QSpinBox::valueChanged, this, &SetupGeneralPage::markModified);
-    timing->addRow(caption("Text file recite delay:", seDelay), seDelay);
-    timing->addRow(caption("Connection Timeout:", seConnect), seConnect);
-    timing->addRow(caption("Login Timeout:", seLogin), seLogin);
+        timing->addRow(fieldCaption(spin), spin);
+    }
 
-    auto* flags = new QVBoxLayout;
+    flags_ = new QVBoxLayout;
     for (const char* name : {"cbText", "cbWhois", "cbPics", "cbRejoin", "cbNotify", "cbSounds",
                              "cbEcho", "cbAutoConnect", "cbChangeServer"})
-        flags->addWidget(makeSwitch(name, this));
+        flags_->addWidget(makeSwitch(name, this));
     cmDouble = new QComboBox(this);
     cmDouble->setObjectName("cmDouble");
-    cmDouble->setToolTip(tr("Action to perform when user is double-clicked"));
-    for (std::string_view action : DoubleClickActionNames)
+    const OptionField& doubleClick = field("cmDouble");
+    cmDouble->setToolTip(displayText(doubleClick.hint));
+    for (std::string_view action : doubleClick.choices)
         cmDouble->addItem(displayText(action));
     connect(cmDouble, &QComboBox::activated, this, &SetupGeneralPage::markModified);
-    flags->addWidget(caption("Double-Clicking a User Should:", cmDouble));
-    flags->addWidget(cmDouble);
-    flags->addStretch();
+    flags_->addWidget(fieldCaption(cmDouble));
+    flags_->addWidget(cmDouble);
+    flags_->addStretch();
 
     QCheckBox* directSound = makeSwitch("cbDirectSound", this);
     QCheckBox* multiSound = makeSwitch("cbMultiSound", this);
@@ -159,11 +151,35 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
     left->addLayout(servers, 1);
     left->addLayout(timing);
     auto* right = new QVBoxLayout;
-    right->addLayout(flags, 1);
+    right->addLayout(flags_, 1);
     right->addWidget(pnlAllEvents);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 3);
     layout->addLayout(right, 2);
+}
+
+// A spin edit for a number option, in its row's range, whose value changes
+// by the arrows (and arrow keys) only.
+QSpinBox* SetupGeneralPage::arrowsOnlySpin(const char* name) {
+    const OptionField& number = field(name);
+    auto* spin = new QSpinBox(this);
+    spin->setObjectName(name);
+    spin->setRange(number.min, number.max);
+    if (auto* edit = spin->findChild<QLineEdit*>()) edit->setReadOnly(true);
+    return spin;
+}
+
+// A switch of the options table that no page places goes to the switch
+// column, after the others, so that a new switch needs no page of its own.
+void SetupGeneralPage::addSwitchesShownNowhere(std::span<SetupPage* const> pages) {
+    int at = flags_->indexOf(switchBox("cbChangeServer")) + 1;
+    for (const OptionField& option : OptionFields::options()) {
+        if (option.kind != OptionKind::Flag || option.control.empty()) continue;
+        const bool shown = std::any_of(pages.begin(), pages.end(), [&](const SetupPage* page) {
+            return page->showsSwitch(option.control);
+        });
+        if (!shown) flags_->insertWidget(at++, makeSwitch(option.control, this));
+    }
 }
 
 QComboBox* SetupGeneralPage::makeNameBox(const char* name) {
@@ -172,7 +188,7 @@ QComboBox* SetupGeneralPage::makeNameBox(const char* name) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(DropDownRows);
-    box->lineEdit()->setMaxLength(NameLength);
+    box->lineEdit()->setMaxLength(static_cast<int>(field(name).limit));
     box->setMinimumContentsLength(24);
     box->installEventFilter(this);
     connect(box->lineEdit(), &QLineEdit::textEdited, this, &SetupGeneralPage::markModified);

@@ -4,6 +4,7 @@
 // general switches with the "Master Event Switch".
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "dialogs/SetupPage.h"
@@ -12,6 +13,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace verdo {
 
@@ -21,12 +23,17 @@ class SetupGeneralPage : public SetupPage {
   public:
     explicit SetupGeneralPage(SetupValues& values);
 
+    // Adds the switches with a control that none of `pages` (this one
+    // included) shows to this page's switch column.
+    void addSwitchesShownNowhere(std::span<SetupPage* const> pages);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void fillFields() override;
     void storeFields() override;
 
   private:
+    QSpinBox* arrowsOnlySpin(const char* name);
     QComboBox* makeNameBox(const char* name);
     void commitNameBox(QComboBox* box, tStringList& list, const std::string& opening);
     void commitNameBoxes();
@@ -49,6 +56,7 @@ class SetupGeneralPage : public SetupPage {
     QSpinBox* seConnect = nullptr;
     QSpinBox* seLogin = nullptr;
     QComboBox* cmDouble = nullptr;
+    QVBoxLayout* flags_ = nullptr;
 };
 
 }  // namespace verdo

@@ -34,7 +34,7 @@ SetupLogPage::SetupLogPage(SetupValues& values, std::string programDirectory)
     file->addWidget(btnChange);
     auto* log = new QVBoxLayout(pnlLog);
     log->setContentsMargins(0, 0, 0, 0);
-    log->addWidget(caption("Log Filename:", edLogFIle));
+    log->addWidget(fieldCaption(edLogFIle));
     log->addLayout(file);
     log->addWidget(makeSwitch("cbTime", pnlLog));
     log->addWidget(makeSwitch("cbEvents", pnlLog));

@@ -8,8 +8,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <algorithm>
+#include <stdexcept>
 
 #include "controls/DSStringListEdit.h"
+#include "records/OptionFields.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -63,7 +65,7 @@ void SetupPage::fill() {
     const tOptions& options = values_.options;
     const ChatLists& lists = values_.lists;
     for (const auto& [entry, box] : switches_)
-        box->setChecked((options.*entry->get)());
+        box->setChecked(entry->isOn(options.data()));
     for (const auto& [entry, edit] : listEdits_)
         edit->setLists(lists.*entry->entries,
                        entry->responses != nullptr ? lists.*entry->responses : tResponseLists{});
@@ -75,7 +77,7 @@ void SetupPage::store() {
     tOptions& options = values_.options;
     ChatLists& lists = values_.lists;
     for (const auto& [entry, box] : switches_)
-        (options.*entry->set)(box->isChecked());
+        entry->setOn(options.data(), box->isChecked());
     for (const auto& [entry, edit] : listEdits_) {
         lists.*entry->entries = edit->entries();
         if (entry->responses != nullptr) lists.*entry->responses = edit->responses();
@@ -87,14 +89,21 @@ void SetupPage::markModified() {
     if (!filling_) values_.modified = true;
 }
 
+const OptionField& SetupPage::field(std::string_view control) {
+    const std::span<const OptionField> rows = OptionFields::options();
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [&](const OptionField& f) { return f.control == control; });
+    if (found == rows.end()) throw std::logic_error("no option row for " + std::string(control));
+    return *found;
+}
+
 QCheckBox* SetupPage::makeSwitch(std::string_view name, QWidget* parent) {
-    const auto entry = std::find_if(SetupSwitches.begin(), SetupSwitches.end(),
-                                    [&](const SetupSwitch& s) { return s.control == name; });
-    auto* box = new QCheckBox(displayText(entry->caption), parent);
+    const OptionField& entry = field(name);
+    auto* box = new QCheckBox(displayText(entry.caption), parent);
     box->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    if (!entry->hint.empty()) box->setToolTip(displayText(entry->hint));
+    if (!entry.hint.empty()) box->setToolTip(displayText(entry.hint));
     connect(box, &QCheckBox::toggled, this, &SetupPage::markModified);
-    switches_.emplace_back(&*entry, box);
+    switches_.emplace_back(&entry, box);
     return box;
 }
 
@@ -127,6 +136,13 @@ TDSStringListEdit* SetupPage::makeListEdit(std::string_view name, QWidget* paren
 
 QLabel* SetupPage::caption(const char* text, QWidget* buddy) {
     auto* label = new QLabel(tr(text), buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+QLabel* SetupPage::fieldCaption(QWidget* buddy) {
+    auto* label = new QLabel(displayText(field(buddy->objectName().toStdString()).caption),
+                             buddy->parentWidget());
     label->setBuddy(buddy);
     return label;
 }

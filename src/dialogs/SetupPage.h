@@ -19,6 +19,7 @@ class QListWidget;
 namespace verdo {
 
 class TDSStringListEdit;
+struct OptionField;
 struct SetupListEdit;
 
 class SetupPage : public QWidget {
@@ -32,6 +33,8 @@ class SetupPage : public QWidget {
     void fill();
     // Takes what the controls show into the working copies ("&Ok").
     void store();
+    // Whether the page shows the switch whose check box has this name.
+    bool showsSwitch(std::string_view name) const { return switchBox(name) != nullptr; }
 
   protected:
     // The page's own controls, after its switches and list editors.
@@ -39,11 +42,18 @@ class SetupPage : public QWidget {
     virtual void storeFields() {}
 
     void markModified();
+    // The options table's row of the control with this name; every control
+    // a page names has one.
+    static const OptionField& field(std::string_view control);
+    // The check box of the switch whose row names this control.
     QCheckBox* makeSwitch(std::string_view name, QWidget* parent);
     QCheckBox* switchBox(std::string_view name) const;
     TDSStringListEdit* makeListEdit(std::string_view name, QWidget* parent);
 
     static QLabel* caption(const char* text, QWidget* buddy);
+    // The caption of an option's control: its row's caption, for the row the
+    // buddy's object name names.
+    static QLabel* fieldCaption(QWidget* buddy);
     static QLabel* note(const char* text, QWidget* parent, const char* name);
     // The hint that `what` runs only with the "Master Event Switch" checked.
     static QLabel* reminder(const QString& what, QWidget* parent);
@@ -61,7 +71,7 @@ class SetupPage : public QWidget {
     bool filling_ = true;
 
   private:
-    std::vector<std::pair<const SetupSwitch*, QCheckBox*>> switches_;
+    std::vector<std::pair<const OptionField*, QCheckBox*>> switches_;
     std::vector<std::pair<const SetupListEdit*, TDSStringListEdit*>> listEdits_;
 };
 

@@ -8,12 +8,11 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "engine/ChatFileText.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 namespace {
-
-constexpr int ActionLength = 254;
 
 // One drop-down: where its text lives among the product actions, and the
 // preset it offers beside the common ones.
@@ -46,7 +45,7 @@ SetupProductsPage::SetupProductsPage(SetupValues& values) : SetupPage(values) {
         box->setObjectName(entry.name);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->lineEdit()->setMaxLength(ActionLength);
+        box->lineEdit()->setMaxLength(static_cast<int>(ProductActionLimit));
         box->setMinimumContentsLength(30);
         for (const char* preset : CommonProductPresets)
             box->addItem(preset);

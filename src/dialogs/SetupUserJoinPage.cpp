@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DSStringListEdit.h"
+#include "records/OptionField.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -15,12 +16,12 @@ namespace verdo {
 SetupUserJoinPage::SetupUserJoinPage(SetupValues& values) : SetupPage(values) {
     edJoin = new QLineEdit(this);
     edJoin->setObjectName("edJoin");
-    edJoin->setMaxLength(static_cast<int>(tOptions::TextCapacity));
+    edJoin->setMaxLength(static_cast<int>(field("edJoin").limit));
     connect(edJoin, &QLineEdit::textEdited, this, &SetupUserJoinPage::markModified);
     TDSStringListEdit* users = makeListEdit("slUserJoin", this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeSwitch("cbUserJoin", this));
-    layout->addWidget(caption("Response to ALL Users Joining the Channel:", edJoin));
+    layout->addWidget(fieldCaption(edJoin));
     layout->addWidget(edJoin);
     layout->addWidget(users, 1);
     layout->addWidget(reminder(tr("join responses"), this));

@@ -14,16 +14,11 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "engine/ListEditing.h"
 #include "engine/TextPlayback.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
-
-namespace {
-
-constexpr int NameLength = 240;
-
-}  // namespace
 
 TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent)
     : QDialog(parent), playback_(playback) {
@@ -40,7 +35,7 @@ TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent
     btnExecute->setCheckable(true);
     edUser = new QLineEdit(this);
     edUser->setObjectName("edUser");
-    edUser->setMaxLength(NameLength);
+    edUser->setMaxLength(static_cast<int>(ListEditing::limit("names")));
     btnReset = dialogButton("&Reset to Beginning", "btnReset", this);
     btnExit = new QPushButton("E&xit", this);
     btnExit->setObjectName("btnExit");

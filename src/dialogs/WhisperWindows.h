@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "chat/SessionView.h"
+#include "view/ViewTypes.h"
 
 namespace verdo {
 

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "engine/ChatLists.h"
+#include "engine/ListEditing.h"
 #include "records/Options.h"
 #include "records/UserList.h"
 
@@ -45,7 +46,7 @@ inline constexpr std::array<ProductActionField, 8> ProductActionFields = {{
     {"brood-war-action", "Brood War:"},
 }};
 // The longest product action the dialog accepts.
-inline constexpr std::size_t ProductActionLimit = 254;
+inline constexpr std::size_t ProductActionLimit = ListEditing::ActionLimit;
 
 enum class TextDetail {
     Complete,  // everything, residue included: what `export` writes

@@ -7,14 +7,17 @@
 
 #include "engine/AlignedLists.h"
 #include "platform/AnsiText.h"
+#include "records/OptionFields.h"
 
 namespace verdo {
 namespace {
 
-// Input fields of the dialog take at most 240 characters of a name or
-// channel and 254 of a command or macro action.
-constexpr std::size_t NameLimit = 240;
-constexpr std::size_t ActionLimit = 254;
+// A name or channel: as long as the log-on field of the options that the
+// same drop-down edits.
+std::size_t nameLimit() {
+    return OptionFields::find(OptionFields::options(), "user-name")->limit;
+}
+constexpr std::size_t ActionLimit = ListEditing::ActionLimit;
 
 #define VERDO_COLUMN(expr) +[](ChatLists& l) -> tStringList& { return expr; }
 
@@ -28,19 +31,23 @@ std::vector<ListColumn> withResponses(tStringList& (*entries)(ChatLists&),
 }
 
 std::vector<ChatListShape> makeShapes() {
+    const std::size_t names = nameLimit();
     return {
         {"custom", "Custom user list", ListOrder::Append, {{"entry", VERDO_COLUMN(l.UserDef)}}},
         {"names",
          "User Name:",
          ListOrder::AppendUnique,
-         {{"entry", VERDO_COLUMN(l.NameList), ColumnRule::Text, "", NameLimit},
-          {"password", VERDO_COLUMN(l.PasswordList), ColumnRule::Text, "", NameLimit}}},
+         {{"entry", VERDO_COLUMN(l.NameList), ColumnRule::Text, "", names},
+          {"password", VERDO_COLUMN(l.PasswordList), ColumnRule::Text, "", names}}},
         {"servers", "Server List:", ListOrder::First, {{"entry", VERDO_COLUMN(l.ServerList)}}},
         {"homes",
          "Home Channel:",
          ListOrder::AppendUnique,
-         {{"entry", VERDO_COLUMN(l.HomeList), ColumnRule::Text, "", NameLimit}}},
-        {"channels", "Channels", ListOrder::Append, {{"entry", VERDO_COLUMN(l.ChannelList)}}},
+         {{"entry", VERDO_COLUMN(l.HomeList), ColumnRule::Text, "", names}}},
+        {"channels",
+         "Channels",
+         ListOrder::Append,
+         {{"entry", VERDO_COLUMN(l.ChannelList), ColumnRule::Text, "", names}}},
         {"owners", "Owners:", ListOrder::Append, {{"entry", VERDO_COLUMN(l.OwnerList)}}},
         {"members", "Members:", ListOrder::Append, {{"entry", VERDO_COLUMN(l.MemberList)}}},
         {"accounts",
@@ -150,6 +157,15 @@ const ChatListShape* ListEditing::find(std::string_view name) {
         return equalsIgnoreCaseAZ(shape.name, name);
     });
     return found == all.end() ? nullptr : &*found;
+}
+
+std::size_t ListEditing::limit(std::string_view list, std::string_view column) {
+    const ChatListShape* shape = find(list);
+    if (shape == nullptr) return 0;
+    for (const ListColumn& each : shape->columns) {
+        if (each.name == column) return each.limit;
+    }
+    return 0;
 }
 
 std::size_t ListEditing::count(const ChatLists& lists, const ChatListShape& shape) {

@@ -33,7 +33,8 @@ struct ListColumn {
     ColumnRule rule = ColumnRule::Text;
     // The value of a column a person leaves out when adding.
     std::string_view fill = "";
-    // The longest value a person may enter; 0: no limit.
+    // The longest value a person may enter; 0: no limit. The dialogs' input
+    // fields for the column take it from here.
     std::size_t limit = 0;
 
     const tStringList& of(const ChatLists& lists) const;
@@ -56,10 +57,17 @@ struct ChatListShape {
 
 class ListEditing {
   public:
+    // The longest action (a command word, a macro's text, a product action)
+    // a person may enter. Names and channels take the limit of the log-on
+    // fields of the options table.
+    static constexpr std::size_t ActionLimit = 254;
+
     // Every list of a chat file, in the order of the ".ext" file.
     static std::span<const ChatListShape> lists();
     // By readable name (letters A to Z without case); null when unknown.
     static const ChatListShape* find(std::string_view name);
+    // The limit of a list's column by readable names; 0 when it has none.
+    static std::size_t limit(std::string_view list, std::string_view column = "entry");
 
     static std::size_t count(const ChatLists& lists, const ChatListShape& shape);
     // Item `index` as one value per column.

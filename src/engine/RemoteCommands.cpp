@@ -1,12 +1,14 @@
 // Remote commands (see RemoteCommands.h).
 #include "engine/RemoteCommands.h"
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "engine/ChatFunctions.h"
-#include "engine/CommandTable.h"
 #include "platform/AnsiText.h"
 #include "protocol/ProtocolLines.h"
+#include "records/OptionFields.h"
 #include "records/OptionSwitches.h"
 
 namespace verdo {
@@ -14,25 +16,6 @@ namespace {
 
 // Longest line a list whisper may reach before it is cut.
 constexpr std::size_t ListLineLimit = 254;
-
-struct ListCommand {
-    std::string_view addToken;
-    std::string_view deleteToken;
-    tStringList ChatLists::*list;
-    std::string_view added;
-    std::string_view deleted;
-    std::string_view absent;
-};
-constexpr std::array<ListCommand, 4> ListCommands = {{
-    {"<addowner>", "<deleteowner>", &ChatLists::OwnerList,
-     "Adding Owner: ", "Deleting Owner: ", "That user is not an owner."},
-    {"<addmember>", "<deletemember>", &ChatLists::MemberList,
-     "Adding Member: ", "Deleting Member: ", "That user is not a member."},
-    {"<addban>", "<deleteban>", &ChatLists::BanList,
-     "Adding User Ban: ", "Deleting Ban User: ", "That user is not on the ban list."},
-    {"<addnoban>", "<deletenoban>", &ChatLists::NoBanList,
-     "Adding User Exception: ", "Deleting Ban Exception: ", "That user is not on the No Ban list."},
-}};
 
 bool containsName(const tStringList& list, std::string_view name) {
     for (const std::string& item : list) {
@@ -64,29 +47,55 @@ void send(EngineHost& host, const std::string& line) {
     host.SendLine(line + "\r", SendClass::Command);
 }
 
-std::string runSwitch(EngineHost& host, const OptionSwitch& command, const std::string& parameter) {
+using Row = BuiltInCommand;
+
+std::string joinChannel(EngineHost& host, const Row& row, const std::string&,
+                        const std::string& parameter) {
+    send(host, joinLine(parameter));
+    return std::string(row.label) + parameter;
+}
+
+std::string disconnect(EngineHost& host, const Row& row, const std::string&, const std::string&) {
+    if (!host.connected()) return {};
+    host.disconnectByCommand();
+    return std::string(row.label);
+}
+
+std::string say(EngineHost& host, const Row& row, const std::string&,
+                const std::string& parameter) {
+    send(host, parameter);
+    const tOptions& options = host.options();
+    host.addChatLine({{"<" + host.UniqueName() + "> ", options.yourNameColor()},
+                      {parameter, options.yourTextColor()}});
+    return std::string(row.label) + parameter;
+}
+
+std::string setSwitch(EngineHost& host, const Row& row, const std::string&,
+                      const std::string& parameter) {
     const std::string state = lowerAZ(parameter);
     if (state != "on" && state != "off") return {};
-    (host.options().*command.set)(state == "on");
+    row.option->setOn(host.options().data(), state == "on");
     host.setSettingsModified();
-    return std::string(command.commandLabel) + state;
+    return std::string(row.label) + state;
 }
 
-std::string addToList(EngineHost& host, const ListCommand& command, const std::string& name) {
-    (host.lists().*command.list).push_back(name);
+std::string addToList(EngineHost& host, const Row& row, const std::string&,
+                      const std::string& name) {
+    (host.lists().*row.list).push_back(name);
     host.setSettingsModified();
-    return std::string(command.added) + name;
+    return std::string(row.label) + name;
 }
 
-std::string deleteFromList(EngineHost& host, const ListCommand& command, const std::string& name) {
-    tStringList& list = host.lists().*command.list;
+std::string deleteFromList(EngineHost& host, const Row& row, const std::string&,
+                           const std::string& name) {
+    tStringList& list = host.lists().*row.list;
     for (auto it = list.begin(); it != list.end(); ++it) {
         if (!equalsIgnoreCaseAZ(*it, name)) continue;
         list.erase(it);
         host.setSettingsModified();
-        return std::string(command.deleted) + name;
+        return std::string(row.label) + name;
     }
-    return std::string(command.absent);
+    return std::string(row.missing);
 }
 
 // Whispers the names to `user` in lines of at most ListLineLimit characters.
@@ -106,7 +115,14 @@ void whisperList(EngineHost& host, const std::string& user, std::string_view hea
     if (line != start) send(host, line);
 }
 
-std::string massMessage(EngineHost& host, const std::string& user, const std::string& text) {
+std::string whisperNames(EngineHost& host, const Row& row, const std::string& user,
+                         const std::string&) {
+    whisperList(host, user, row.label, host.lists().*row.list);
+    return {};
+}
+
+std::string massMessage(EngineHost& host, const Row& row, const std::string& user,
+                        const std::string& text) {
     send(host, massLine(user, "Sending Mass Mail."));
     // Copies: the host may change the lists while lines are sent.
     const tStringList owners = host.lists().OwnerList;
@@ -115,7 +131,69 @@ std::string massMessage(EngineHost& host, const std::string& user, const std::st
         send(host, massLine(owner, text));
     for (const std::string& member : members)
         send(host, massLine(member, text));
-    return "Mass Mail Sent.";
+    return std::string(row.label);
+}
+
+// A switch an owner sets on or off: its word, token and label are those of
+// its row in the options table.
+Row onOff(std::string_view optionName) {
+    const OptionField* option = OptionFields::find(OptionFields::options(), optionName);
+    const std::string_view token = option->remoteWord;
+    return {"/" + std::string(token.substr(1, token.size() - 2)),
+            token,
+            option->remoteLabel,
+            setSwitch,
+            {},
+            nullptr,
+            option};
+}
+
+// The built-in actions. Adding a remote command: one row here (its default
+// word, the token a command response names it by, its reply label and its
+// handler) and, unless an existing handler fits, the handler above; a new
+// chat file lists it, the configuration dialog offers its token and
+// ProcessCommand runs it for the users its level in the file allows. A
+// switch with a remote word in the options table needs no row: it follows
+// the rows here unless one names it.
+std::vector<Row> makeBuiltIns() {
+    std::vector<Row> rows = {
+        {"/join", "<join>", "Joining Channel ", joinChannel},
+        {"/disconnect", "<disconnect>", "Disconnecting", disconnect},
+        onOff("master-switch"),
+        {"/say", "<say>", "Saying ", say},
+        onOff("respond-to-joins"),
+        onOff("auto-ban"),
+        onOff("ban-everyone-except"),
+        onOff("respond-to-phrases"),
+        onOff("respond-to-whispers"),
+        onOff("respond-to-timers"),
+        {"/addowner", "<addowner>", "Adding Owner: ", addToList, {}, &ChatLists::OwnerList},
+        {"/deleteowner", "<deleteowner>", "Deleting Owner: ", deleteFromList,
+         "That user is not an owner.", &ChatLists::OwnerList},
+        {"/addmember", "<addmember>", "Adding Member: ", addToList, {}, &ChatLists::MemberList},
+        {"/deletemember", "<deletemember>", "Deleting Member: ", deleteFromList,
+         "That user is not a member.", &ChatLists::MemberList},
+        {"/addban", "<addban>", "Adding User Ban: ", addToList, {}, &ChatLists::BanList},
+        {"/deleteban", "<deleteban>", "Deleting Ban User: ", deleteFromList,
+         "That user is not on the ban list.", &ChatLists::BanList},
+        {"/addnoban",
+         "<addnoban>",
+         "Adding User Exception: ",
+         addToList,
+         {},
+         &ChatLists::NoBanList},
+        {"/deletenoban", "<deletenoban>", "Deleting Ban Exception: ", deleteFromList,
+         "That user is not on the No Ban list.", &ChatLists::NoBanList},
+        {"/owners", "<owners>", " Owner List: ", whisperNames, {}, &ChatLists::OwnerList},
+        {"/members", "<members>", " Member List: ", whisperNames, {}, &ChatLists::MemberList},
+        {"/massmessage", "<messagemembers>", "Mass Mail Sent.", massMessage},
+    };
+    for (const OptionField* option : OptionSwitches::remote()) {
+        const bool named = std::any_of(rows.begin(), rows.end(),
+                                       [option](const Row& row) { return row.option == option; });
+        if (!named) rows.push_back(onOff(option->name));
+    }
+    return rows;
 }
 
 // Splits at every "~"; a "~" at the very end adds no empty segment.
@@ -133,39 +211,17 @@ tStringList splitSegments(const std::string& response) {
 
 }  // namespace
 
+std::span<const BuiltInCommand> RemoteCommands::builtIns() {
+    static const std::vector<BuiltInCommand> rows = makeBuiltIns();
+    return rows;
+}
+
 std::optional<std::string> RemoteCommands::runBuiltIn(std::string_view token,
                                                       const std::string& user,
                                                       const std::string& parameter) {
-    if (token == "<join>") {
-        send(host_, joinLine(parameter));
-        return "Joining Channel " + parameter;
+    for (const BuiltInCommand& row : builtIns()) {
+        if (token == row.token) return row.run(host_, row, user, parameter);
     }
-    if (token == "<disconnect>") {
-        if (!host_.connected()) return std::string();
-        host_.disconnectByCommand();
-        return "Disconnecting";
-    }
-    if (token == "<say>") {
-        send(host_, parameter);
-        const tOptions& options = host_.options();
-        host_.addChatLine({{"<" + host_.UniqueName() + "> ", options.yourNameColor()},
-                           {parameter, options.yourTextColor()}});
-        return "Saying " + parameter;
-    }
-    for (const OptionSwitch& command : OptionSwitches) {
-        if (token == command.commandWord) return runSwitch(host_, command, parameter);
-    }
-    for (const ListCommand& command : ListCommands) {
-        if (token == command.addToken) return addToList(host_, command, parameter);
-        if (token == command.deleteToken) return deleteFromList(host_, command, parameter);
-    }
-    if (token == "<owners>" || token == "<members>") {
-        const bool owners = token == "<owners>";
-        whisperList(host_, user, owners ? " Owner List: " : " Member List: ",
-                    owners ? host_.lists().OwnerList : host_.lists().MemberList);
-        return std::string();
-    }
-    if (token == "<messagemembers>") return massMessage(host_, user, parameter);
     return std::nullopt;
 }
 

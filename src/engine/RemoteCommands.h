@@ -5,13 +5,15 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "engine/CommandTable.h"
 
 namespace verdo {
 
 class ChatFunctions;
-class EngineHost;
 
 class RemoteCommands {
   public:
@@ -22,6 +24,10 @@ class RemoteCommands {
     // Runs the command a whisper begins with when the whisperer has its
     // level, whatever the switches say.
     void ProcessCommand(const std::string& user, const std::string& message);
+
+    // The built-in actions, one row each, in the order of a new file's
+    // command list.
+    static std::span<const BuiltInCommand> builtIns();
 
   private:
     // The reply of a built-in action (empty: none); no value when `token` is

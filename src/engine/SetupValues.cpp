@@ -1,6 +1,8 @@
 // Storing the configuration dialog's working copies back.
 #include "engine/SetupValues.h"
 
+#include "records/OptionFields.h"
+
 namespace verdo {
 
 namespace {
@@ -23,19 +25,14 @@ constexpr tResponseLists ChatLists::*EditedResponses[] = {
 }  // namespace
 
 void SetupValues::storeTo(tOptions& target, ChatLists& targetLists) const {
-    target.setPassword(options.password());
-    target.setHomeChannel(options.homeChannel());
-    target.setUserName(options.userName());
-
-    target.setReciteDelay(options.reciteDelay());
-    for (const SetupSwitch& option : SetupSwitches)
-        (target.*option.set)((options.*option.get)());
+    for (const OptionField& field : OptionFields::options()) {
+        if (field.control.empty()) continue;
+        if (field.kind == OptionKind::Flag)
+            field.setOn(target.data(), field.isOn(options.data()));
+        else
+            field.store(target.data(), field.format(options.data()), OptionInput::Stored);
+    }
     target.setUseDirectSound(false);
-    target.setConnectionTimeout(options.connectionTimeout());
-    target.setLoginTimeout(options.loginTimeout());
-    target.setLogFileName(options.logFileName());
-    target.setDoubleClickAction(options.doubleClickAction());
-    target.setJoinResponse(options.joinResponse());
     for (tStringList ChatLists::*list : EditedLists)
         targetLists.*list = lists.*list;
     for (tResponseLists ChatLists::*responses : EditedResponses)

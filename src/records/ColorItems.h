@@ -19,33 +19,40 @@ struct ColorItem {
     std::string_view field;  // the readable name, "info-color"
     std::uint32_t (tOptions::*get)() const;
     void (tOptions::*set)(std::uint32_t);
+    std::string_view reset;  // File > New's colour, #rrggbb
 };
 
 inline constexpr std::array<ColorItem, 18> ColorItems = {{
-    {"Info Color", "info-color", &tOptions::infoColor, &tOptions::setInfoColor},
-    {"Text Color", "text-color", &tOptions::textColor, &tOptions::setTextColor},
-    {"Emote Color", "emote-color", &tOptions::emoteColor, &tOptions::setEmoteColor},
-    {"Error Color", "error-color", &tOptions::errorColor, &tOptions::setErrorColor},
-    {"Whisper Color", "whisper-color", &tOptions::whisperColor, &tOptions::setWhisperColor},
-    {"User List Color", "user-list-color", &tOptions::userListColor, &tOptions::setUserListColor},
+    {"Info Color", "info-color", &tOptions::infoColor, &tOptions::setInfoColor, "#00ffff"},
+    {"Text Color", "text-color", &tOptions::textColor, &tOptions::setTextColor, "#ffffff"},
+    {"Emote Color", "emote-color", &tOptions::emoteColor, &tOptions::setEmoteColor, "#00ff00"},
+    {"Error Color", "error-color", &tOptions::errorColor, &tOptions::setErrorColor, "#ff0000"},
+    {"Whisper Color", "whisper-color", &tOptions::whisperColor, &tOptions::setWhisperColor,
+     "#c0c0c0"},
+    {"User List Color", "user-list-color", &tOptions::userListColor, &tOptions::setUserListColor,
+     "#00ffff"},
     {"Custom User Color", "custom-user-color", &tOptions::customUserColor,
-     &tOptions::setCustomUserColor},
-    {"Entry Color", "entry-color", &tOptions::entryColor, &tOptions::setEntryColor},
-    {"Name Color", "name-color", &tOptions::nameColor, &tOptions::setNameColor},
-    {"Chat Background", "chat-background", &tOptions::chatBackground, &tOptions::setChatBackground},
+     &tOptions::setCustomUserColor, "#00ffff"},
+    {"Entry Color", "entry-color", &tOptions::entryColor, &tOptions::setEntryColor, "#00ffff"},
+    {"Name Color", "name-color", &tOptions::nameColor, &tOptions::setNameColor, "#ffff00"},
+    {"Chat Background", "chat-background", &tOptions::chatBackground, &tOptions::setChatBackground,
+     "#000000"},
     {"Whisper Background", "whisper-background", &tOptions::whisperBackground,
-     &tOptions::setWhisperBackground},
+     &tOptions::setWhisperBackground, "#000000"},
     {"Entry Background", "entry-background", &tOptions::entryBackground,
-     &tOptions::setEntryBackground},
+     &tOptions::setEntryBackground, "#000000"},
     {"User List Background", "user-list-background", &tOptions::userListBackground,
-     &tOptions::setUserListBackground},
+     &tOptions::setUserListBackground, "#000000"},
     {"Custom User Background", "custom-user-background", &tOptions::customUserBackground,
-     &tOptions::setCustomUserBackground},
-    {"Your Text Color", "your-text-color", &tOptions::yourTextColor, &tOptions::setYourTextColor},
-    {"Your Name Color", "your-name-color", &tOptions::yourNameColor, &tOptions::setYourNameColor},
-    {"Highlight Color", "highlight-color", &tOptions::highlightColor, &tOptions::setHighlightColor},
+     &tOptions::setCustomUserBackground, "#000000"},
+    {"Your Text Color", "your-text-color", &tOptions::yourTextColor, &tOptions::setYourTextColor,
+     "#ffffff"},
+    {"Your Name Color", "your-name-color", &tOptions::yourNameColor, &tOptions::setYourNameColor,
+     "#00ffff"},
+    {"Highlight Color", "highlight-color", &tOptions::highlightColor, &tOptions::setHighlightColor,
+     "#ffffff"},
     {"Highlight Background", "highlight-background", &tOptions::highlightBackground,
-     &tOptions::setHighlightBackground},
+     &tOptions::setHighlightBackground, "#0000ff"},
 }};
 
 // The item whose colour every font chosen in the dialog is stored with.

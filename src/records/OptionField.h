@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,16 @@ struct OptionField {
     std::int32_t min = 0;      // Number, Choice: the range a person may enter
     std::int32_t max = 0;
     std::span<const std::string_view> choices = {};  // Choice: the name of each value
+    // What File > New writes, as `store` reads it; none: the field keeps its value.
+    std::optional<std::string_view> reset = {};
+    std::string_view control = {};  // the configuration dialog's control ("cbWhois"); empty: none
+    std::string_view hint = {};     // the control's tool tip; empty: none
+    // Switches an owner may set by a whispered command: the response token
+    // that names the switch ("<userjoin>") and the answer's label, followed
+    // by "on" or "off". Empty for the others.
+    std::string_view remoteWord = {};
+    std::string_view remoteLabel = {};
+    std::string_view action = {};  // the main window's action that flips the switch ("acMaster")
 
     // The stored value as readable text (bytes as stored; a value outside the
     // kind's usual form, such as a flag byte of 2, as its number).
@@ -49,6 +60,10 @@ struct OptionField {
     std::size_t footprint(const std::uint8_t* record) const;
     // What `value` may be, for messages and help: "on or off", "2 to 100"...
     std::string describe() const;
+
+    // A Flag field: whether it is on, and switching it (stored as 1 or 0).
+    bool isOn(const std::uint8_t* record) const { return record[offset] != 0; }
+    void setOn(std::uint8_t* record, bool on) const { record[offset] = on ? 1 : 0; }
 };
 
 }  // namespace verdo

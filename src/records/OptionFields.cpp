@@ -15,17 +15,41 @@ namespace {
 
 constexpr std::array<std::string_view, 3> PitchNames = {"default", "variable", "fixed"};
 
-OptionField text(std::string_view name, std::string_view caption, std::size_t offset,
-                 std::size_t capacity, std::size_t limit) {
-    return {name, caption, OptionKind::Text, offset, capacity, limit};
+// A row being written: the field, then what else is said about it.
+struct Row {
+    OptionField field;
+
+    Row resets(std::string_view value) {
+        field.reset = value;
+        return *this;
+    }
+    Row shownBy(std::string_view control, std::string_view hint = {}) {
+        field.control = control;
+        field.hint = hint;
+        return *this;
+    }
+    // A switch an owner sets by whispering `word` on|off, answered with
+    // `label`, and that the main window's action `action` flips.
+    Row remote(std::string_view word, std::string_view label, std::string_view action) {
+        field.remoteWord = word;
+        field.remoteLabel = label;
+        field.action = action;
+        return *this;
+    }
+    operator OptionField() const { return field; }
+};
+
+Row text(std::string_view name, std::string_view caption, std::size_t offset, std::size_t capacity,
+         std::size_t limit) {
+    return {{name, caption, OptionKind::Text, offset, capacity, limit}};
 }
 
-OptionField flag(std::string_view name, std::string_view caption, std::size_t offset) {
-    return {name, caption, OptionKind::Flag, offset};
+Row flag(std::string_view name, std::string_view caption, std::size_t offset) {
+    return {{name, caption, OptionKind::Flag, offset}};
 }
 
-OptionField color(std::string_view name, std::string_view caption, std::size_t offset) {
-    return {name, caption, OptionKind::Color, offset};
+Row color(std::string_view name, std::string_view caption, std::size_t offset) {
+    return {{name, caption, OptionKind::Color, offset}};
 }
 
 // Where a colour item's field lies: the four bytes its setter writes.
@@ -41,15 +65,21 @@ std::size_t offsetOf(const ColorItem& item) {
 std::vector<OptionField> colorFields() {
     std::vector<OptionField> rows;
     for (const ColorItem& item : ColorItems)
-        rows.push_back(color(item.field, item.name, offsetOf(item)));
+        rows.push_back(color(item.field, item.name, offsetOf(item)).resets(item.reset));
     std::sort(rows.begin(), rows.end(),
               [](const OptionField& a, const OptionField& b) { return a.offset < b.offset; });
     return rows;
 }
 
-OptionField number(std::string_view name, std::string_view caption, std::size_t offset,
-                   std::int32_t min, std::int32_t max) {
-    return {name, caption, OptionKind::Number, offset, 0, 0, min, max};
+Row number(std::string_view name, std::string_view caption, std::size_t offset, std::int32_t min,
+           std::int32_t max) {
+    return {{name, caption, OptionKind::Number, offset, 0, 0, min, max}};
+}
+
+Row choice(std::string_view name, std::string_view caption, std::size_t offset,
+           std::span<const std::string_view> choices) {
+    const auto last = static_cast<std::int32_t>(choices.size()) - 1;
+    return {{name, caption, OptionKind::Choice, offset, 0, 0, 0, last, choices}};
 }
 
 }  // namespace
@@ -83,57 +113,138 @@ std::span<const OptionField> OptionFields::options() {
         for (std::size_t i = 0; i < 3; ++i) {
             const auto& font = fonts[i];
             rows.push_back(text(names[i][0], font.caption, font.at + F::FaceNameAt,
-                                F::FaceNameCapacity, F::FaceNameCapacity));
-            rows.push_back(color(names[i][1], font.caption, font.at + F::ColorAt));
-            rows.push_back({names[i][2], font.caption, OptionKind::Choice, font.at + F::PitchAt, 0,
-                            0, 0, 2, PitchNames});
-            rows.push_back(number(names[i][3], font.caption, font.at + F::SizeAt, 1, 1638));
+                                F::FaceNameCapacity, F::FaceNameCapacity)
+                               .resets("Arial"));
             rows.push_back(
-                {names[i][4], font.caption, OptionKind::FontStyle, font.at + F::StyleAt});
+                color(names[i][1], font.caption, font.at + F::ColorAt).resets("#00ffff"));
+            rows.push_back(choice(names[i][2], font.caption, font.at + F::PitchAt, PitchNames));
+            rows.push_back(
+                number(names[i][3], font.caption, font.at + F::SizeAt, 1, 1638).resets("10"));
+            rows.push_back(
+                Row{{names[i][4], font.caption, OptionKind::FontStyle, font.at + F::StyleAt}}
+                    .resets("plain"));
         }
+        // Adding a switch: its byte and accessors in tOptions (Options.h), one
+        // row here, and the code that acts on it. The row gives everything
+        // else: `chatfile` reads and sets it by name, File > New writes its
+        // reset value, a row with a control name becomes that check box of
+        // the configuration dialog (stored by SetupValues; a page places it
+        // by name, or the "General Options" tab lists it with the others),
+        // and a row with a remote word becomes a built-in remote command
+        // ("/" and the word) and, with an action name, a main-window action's
+        // switch (that action's row in the window's action table).
         const std::vector<OptionField> fields = {
-            flag("plain-text-dump", "Plain text dump", O::PlainTextDumpAt),
+            flag("plain-text-dump", "Plain text dump", O::PlainTextDumpAt)
+                .resets("off")
+                .shownBy("cbText", "Show raw battle.net data"),
             flag("enter-leave-notifications", "Enter/Leave Notifications",
-                 O::EnterLeaveNotificationsAt),
-            flag("include-chat-icons", "Include Chat Icons", O::IncludeChatIconsAt),
-            text("user-name", "User Name:", O::UserNameAt, Cap, Entry),
-            text("password", "Password:", O::PasswordAt, Cap, Entry),
-            text("server", "Server", O::ServerAt, Cap, Cap),
-            text("home-channel", "Home Channel:", O::HomeChannelAt, Cap, Entry),
+                 O::EnterLeaveNotificationsAt)
+                .resets("off")
+                .shownBy("cbNotify"),
+            flag("include-chat-icons", "Include Chat Icons", O::IncludeChatIconsAt)
+                .resets("on")
+                .shownBy("cbPics", "Show chat pictures on user list"),
+            text("user-name", "User Name:", O::UserNameAt, Cap, Entry)
+                .resets("Guest")
+                .shownBy("cmUserName"),
+            text("password", "Password:", O::PasswordAt, Cap, Entry)
+                .resets("")
+                .shownBy("cmPassword"),
+            text("server", "Server", O::ServerAt, Cap, Cap).resets(DefaultServerHost),
+            text("home-channel", "Home Channel:", O::HomeChannelAt, Cap, Entry)
+                .resets("")
+                .shownBy("cmChannel"),
             text("away-reason", "Away reason", O::AwayReasonAt, Cap, Cap),
             text("dnd-reason", "Do-not-disturb reason", O::DndReasonAt, Cap, Cap),
-            number("recite-delay", "Text file recite delay:", O::ReciteDelayAt, 2, 100),
-            {"double-click", "Double-Clicking a User Should:", OptionKind::Choice,
-             O::DoubleClickActionAt, 0, 0, 0, 7, DoubleClickActionNames},
-            flag("whois-on-join", "Whois on Join", O::WhoisOnJoinAt),
-            flag("auto-rejoin", "Auto-Rejoin when kicked", O::AutoRejoinAt),
-            flag("tool-bar", "Tool bar", O::ToolBarVisibleAt),
-            text("log-file", "Log Filename:", O::LogFileNameAt, Cap, Cap),
-            flag("log-time", "Log time of incoming messages/events", O::LogTimeAt),
-            flag("log-events", "Log incoming events (users joining/leaving, etc)", O::LogEventsAt),
-            flag("keep-log", "Keep a log of the chat session", O::KeepLogAt),
-            number("connection-timeout", "Connection Timeout:", O::ConnectionTimeoutAt, 2, 100),
-            number("login-timeout", "Login Timeout:", O::LoginTimeoutAt, 2, 100),
+            number("recite-delay", "Text file recite delay:", O::ReciteDelayAt, 2, 100)
+                .resets("4")
+                .shownBy("seDelay"),
+            choice("double-click", "Double-Clicking a User Should:", O::DoubleClickActionAt,
+                   DoubleClickActionNames)
+                .resets("Whois user")
+                .shownBy("cmDouble", "Action to perform when user is double-clicked"),
+            flag("whois-on-join", "Whois on Join", O::WhoisOnJoinAt)
+                .resets("off")
+                .shownBy("cbWhois", "Perform /whois when a user joins"),
+            flag("auto-rejoin", "Auto-Rejoin when kicked", O::AutoRejoinAt)
+                .resets("on")
+                .shownBy("cbRejoin"),
+            flag("tool-bar", "Tool bar", O::ToolBarVisibleAt).resets("on"),
+            text("log-file", "Log Filename:", O::LogFileNameAt, Cap, Cap)
+                .resets("")
+                .shownBy("edLogFIle"),
+            flag("log-time", "Log time of incoming messages/events", O::LogTimeAt)
+                .resets("off")
+                .shownBy("cbTime"),
+            flag("log-events", "Log incoming events (users joining/leaving, etc)", O::LogEventsAt)
+                .resets("off")
+                .shownBy("cbEvents"),
+            flag("keep-log", "Keep a log of the chat session", O::KeepLogAt)
+                .resets("off")
+                .shownBy("cbLog"),
+            number("connection-timeout", "Connection Timeout:", O::ConnectionTimeoutAt, 2, 100)
+                .resets("5")
+                .shownBy("seConnect"),
+            number("login-timeout", "Login Timeout:", O::LoginTimeoutAt, 2, 100)
+                .resets("20")
+                .shownBy("seLogin"),
             flag("allow-multiple-passwords", "Allow Multiple Passwords",
-                 O::AllowMultiplePasswordsAt),
-            flag("accept-incoming-sounds", "Accept incoming sounds", O::AcceptIncomingSoundsAt),
-            flag("respond-to-phrases", "Respond to phrases", O::RespondToPhrasesAt),
-            flag("respond-to-whispers", "Respond to Whispers", O::RespondToWhispersAt),
-            flag("master-switch", "Master Event Switch", O::MasterSwitchAt),
-            flag("auto-ban", "Automatically Ban These Users:", O::AutoBanAt),
-            flag("ban-everyone-except", "Ban Everyone EXCEPT These Users:", O::BanEveryoneExceptAt),
-            flag("respond-to-joins", "Respond to Users Joining the Channel", O::RespondToJoinsAt),
+                 O::AllowMultiplePasswordsAt)
+                .resets("off")
+                .shownBy("cbAllowMulti"),
+            flag("accept-incoming-sounds", "Accept incoming sounds", O::AcceptIncomingSoundsAt)
+                .resets("on")
+                .shownBy("cbSounds"),
+            flag("respond-to-phrases", "Respond to phrases", O::RespondToPhrasesAt)
+                .resets("off")
+                .shownBy("cbPhrases")
+                .remote("<phrase>", "Phrase Response: ", "acPhrase"),
+            flag("respond-to-whispers", "Respond to Whispers", O::RespondToWhispersAt)
+                .resets("off")
+                .shownBy("cbWhispers")
+                .remote("<whisper>", "Whisper Response: ", "acWhisper"),
+            flag("master-switch", "Master Event Switch", O::MasterSwitchAt)
+                .resets("off")
+                .shownBy("cbAllEvents")
+                .remote("<allevents>", "All Events: ", "acMaster"),
+            flag("auto-ban", "Automatically Ban These Users:", O::AutoBanAt)
+                .resets("off")
+                .shownBy("cbBan")
+                .remote("<ban>", "User Ban List: ", "acBan"),
+            flag("ban-everyone-except", "Ban Everyone EXCEPT These Users:", O::BanEveryoneExceptAt)
+                .resets("off")
+                .shownBy("cbNoBan")
+                .remote("<noban>", "User Ban Exception List: ", "acNoBan"),
+            flag("respond-to-joins", "Respond to Users Joining the Channel", O::RespondToJoinsAt)
+                .resets("off")
+                .shownBy("cbUserJoin")
+                .remote("<userjoin>", "User Join Response: ", "acJoinSwitch"),
             text("join-response", "Response to ALL Users Joining the Channel:", O::JoinResponseAt,
-                 Cap, Cap),
-            flag("respond-to-timers", "Respond to Timer Events", O::RespondToTimersAt),
-            flag("use-direct-sound", "Use DirectSound", O::UseDirectSoundAt),
+                 Cap, Cap)
+                .resets("")
+                .shownBy("edJoin"),
+            flag("respond-to-timers", "Respond to Timer Events", O::RespondToTimersAt)
+                .resets("off")
+                .shownBy("cbTimers")
+                .remote("<timers>", "Timer Response: ", "acTimer"),
+            flag("use-direct-sound", "Use DirectSound", O::UseDirectSoundAt)
+                .resets("off")
+                .shownBy("cbDirectSound"),
             flag("allow-simultaneous-playback", "Allow Simultaneous playback",
-                 O::AllowSimultaneousPlaybackAt),
+                 O::AllowSimultaneousPlaybackAt)
+                .resets("on")
+                .shownBy("cbMultiSound"),
             flag("play-sounds-locally", "Play sounds locally also when sent",
-                 O::PlaySoundsLocallyAt),
-            flag("auto-reconnect", "Auto-reconnect when connection lost", O::AutoReconnectAt),
+                 O::PlaySoundsLocallyAt)
+                .resets("on")
+                .shownBy("cbEcho"),
+            flag("auto-reconnect", "Auto-reconnect when connection lost", O::AutoReconnectAt)
+                .resets("off")
+                .shownBy("cbAutoConnect"),
             flag("use-verdochat-server", "Use VerdoChat server when launching battle.net programs",
-                 O::UseVerdoServerAt),
+                 O::UseVerdoServerAt)
+                .resets("off")
+                .shownBy("cbChangeServer"),
         };
         const std::vector<OptionField> colors = colorFields();
         rows.insert(rows.end(), colors.begin(), colors.end());

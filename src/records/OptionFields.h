@@ -1,7 +1,10 @@
 // OptionFields: the one table of every field a person edits in the options
-// record and in a user record, by readable name, in the record's order. The
-// configuration dialog, the colour dialog and the `chatfile` command all read
-// their names, kinds and limits from here.
+// record and in a user record, by readable name, in the record's order. Each
+// row says everything about its option (caption, limits, reset value, dialog
+// control, remote word and main-window action); the configuration and colour
+// dialogs, `SetupValues`, File > New, the remote commands, the main window's
+// switch actions and the `chatfile` command all read it. The recipe for adding
+// a switch is beside the rows (OptionFields.cpp).
 #pragma once
 
 #include <span>

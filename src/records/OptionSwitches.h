@@ -1,44 +1,24 @@
-// The seven switches of the options record: the option each one flips, and the
-// word and answer label of the remote command that sets it. The main window's
-// action table adds their captions and keys; nothing else describes them.
+// OptionSwitches: the switches of the options table that act from outside
+// the configuration dialog: the ones an owner sets by a whispered word and
+// the ones a main-window action flips. Their words, labels and action names
+// are those of their rows (OptionFields.cpp).
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include <span>
 #include <string_view>
 
-#include "records/Options.h"
+#include "records/OptionField.h"
 
 namespace verdo {
 
-enum class SwitchId { Master, Phrase, Whisper, Ban, NoBan, Timer, Join };
-
-struct OptionSwitch {
-    SwitchId id;
-    bool (tOptions::*get)() const;
-    void (tOptions::*set)(bool);
-    std::string_view commandWord;   // "<allevents> on|off" whispered by an owner
-    std::string_view commandLabel;  // the answer: label + "on" or "off"
+class OptionSwitches {
+  public:
+    // The rows with a remote word, in the table's order.
+    static std::span<const OptionField* const> remote();
+    // The row whose remote word is `word` (exactly), or null.
+    static const OptionField* byWord(std::string_view word);
+    // The row the main-window action of this object name flips, or null.
+    static const OptionField* byAction(std::string_view objectName);
 };
-
-inline constexpr std::array<OptionSwitch, 7> OptionSwitches = {{
-    {SwitchId::Master, &tOptions::masterSwitch, &tOptions::setMasterSwitch, "<allevents>",
-     "All Events: "},
-    {SwitchId::Phrase, &tOptions::respondToPhrases, &tOptions::setRespondToPhrases, "<phrase>",
-     "Phrase Response: "},
-    {SwitchId::Whisper, &tOptions::respondToWhispers, &tOptions::setRespondToWhispers, "<whisper>",
-     "Whisper Response: "},
-    {SwitchId::Ban, &tOptions::autoBan, &tOptions::setAutoBan, "<ban>", "User Ban List: "},
-    {SwitchId::NoBan, &tOptions::banEveryoneExcept, &tOptions::setBanEveryoneExcept, "<noban>",
-     "User Ban Exception List: "},
-    {SwitchId::Timer, &tOptions::respondToTimers, &tOptions::setRespondToTimers, "<timers>",
-     "Timer Response: "},
-    {SwitchId::Join, &tOptions::respondToJoins, &tOptions::setRespondToJoins, "<userjoin>",
-     "User Join Response: "},
-}};
-
-inline constexpr const OptionSwitch& optionSwitch(SwitchId id) {
-    return OptionSwitches[static_cast<std::size_t>(id)];
-}
 
 }  // namespace verdo

@@ -4,18 +4,17 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "records/OptionFields.h"
+
 namespace verdo {
 namespace {
 
 constexpr std::size_t ShortTextCapacity = 4;
 
-void resetFont(tFontRecord font) {
+// The bytes of a font record that no readable field names.
+void resetFontReserved(tFontRecord font) {
     font.setFirstReserved(0);
-    font.setColor(0x00FFFF00);
     font.setSecondReserved(-1);
-    font.setFaceName("Arial");
-    font.setSize(10);
-    font.setStyle(0);
 }
 
 std::size_t checkedSwitch(std::size_t index) {
@@ -42,67 +41,20 @@ void tOptions::setReservedSwitch(std::size_t index, bool on) {
     setFlag(ReservedSwitchesAt + checkedSwitch(index), on);
 }
 
+// The reset values are those of the readable fields' table; what it does not
+// name (the fonts' reserved bytes, the reserved colour and switches, the
+// format version and the tail) is written here.
 void ResetOptions(tOptions& options, tProductActions& productActions) {
-    resetFont(options.chatFont());
-    resetFont(options.whisperFont());
-    resetFont(options.userListFont());
-
-    options.setInfoColor(0x00FFFF00);
-    options.setErrorColor(0x000000FF);
-    options.setNameColor(0x0000FFFF);
-    options.setTextColor(0x00FFFFFF);
-    options.setYourTextColor(0x00FFFFFF);
-    options.setEmoteColor(0x0000FF00);
-    options.setUserListColor(0x00FFFF00);
-    options.setHighlightColor(0x00FFFFFF);
-    options.setHighlightBackground(0x00FF0000);
-    options.setWhisperColor(0x00C0C0C0);
+    for (const OptionField& field : OptionFields::options()) {
+        if (field.reset) field.store(options.data(), *field.reset, OptionInput::Stored);
+    }
+    resetFontReserved(options.chatFont());
+    resetFontReserved(options.whisperFont());
+    resetFontReserved(options.userListFont());
     options.setReservedColor(0);
-    options.setWhisperBackground(0);
-    options.setEntryBackground(0);
-    options.setEntryColor(0x00FFFF00);
-    options.setYourNameColor(0x00FFFF00);
-    options.setChatBackground(0);
-    options.setUserListBackground(0);
-    options.setCustomUserBackground(0);
-    options.setCustomUserColor(0x00FFFF00);
-
-    options.setPlainTextDump(false);
-    options.setEnterLeaveNotifications(false);
-    options.setIncludeChatIcons(true);
-    options.setUserName("Guest");
-    options.setPassword("");
-    options.setServer(DefaultServerHost);
-    options.setHomeChannel("");
-    options.setReciteDelay(4);
-    options.setDoubleClickAction(2);
-    options.setWhoisOnJoin(false);
-    options.setAutoRejoin(true);
-    options.setToolBarVisible(true);
-    options.setLogFileName("");
-    options.setLogTime(false);
-    options.setLogEvents(false);
-    options.setKeepLog(false);
     options.setFormatVersion(OptionsFormatVersion);
     for (std::size_t i = 0; i < tOptions::ReservedSwitchCount; ++i)
         options.setReservedSwitch(i, true);
-    options.setConnectionTimeout(5);
-    options.setLoginTimeout(20);
-    options.setAllowMultiplePasswords(false);
-    options.setAcceptIncomingSounds(true);
-    options.setRespondToPhrases(false);
-    options.setRespondToWhispers(false);
-    options.setMasterSwitch(false);
-    options.setAutoBan(false);
-    options.setBanEveryoneExcept(false);
-    options.setRespondToJoins(false);
-    options.setJoinResponse("");
-    options.setRespondToTimers(false);
-    options.setUseDirectSound(false);
-    options.setAllowSimultaneousPlayback(true);
-    options.setPlaySoundsLocally(true);
-    options.setAutoReconnect(false);
-    options.setUseVerdoServer(false);
     std::fill(options.bytes_.begin() + tOptions::ReservedTailAt, options.bytes_.end(), 0);
 
     productActions.fill("None");

@@ -52,7 +52,6 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
     helpFile_ = findHelpFile(dataFolders(programFolder()));
     if (!std::ifstream(helpFile_).is_open()) help();
 
-
     launcher_.OnWarning = [this](const std::string& message) {
         showMessage(launch_.get(), message, MessageKind::Warning);
     };

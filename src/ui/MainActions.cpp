@@ -92,7 +92,7 @@ void MainActions::setCheckedByLogic(ChatAction id, bool checked) {
 void MainActions::run(ChatAction id) {
     const ChatActionInfo& info = actionInfo(id);
     const auto index = static_cast<std::size_t>(id);
-    if (info.logic != nullptr || info.option) {
+    if (info.logic != nullptr || info.check == Check::Option) {
         if (info.check != Check::None) action(id)->setChecked(checkedByLogic_[index]);
         form_.runAction(id);
     } else if (windowHandlers_[index]) {

@@ -21,10 +21,14 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+#include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "controls/DSStringListEdit.h"
 #include "engine/CommandTable.h"
+#include "engine/ListEditing.h"
+#include "records/OptionFields.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -131,44 +135,56 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
     EXPECT_EQ(widget<QPushButton>("btnHelp")->text(), "&Help");
 }
 
-TEST_F(SetupDialogTest, ListEditorsCarryTheirCaptionsTextsAndPresets) {
+// Every list editor shows one list of the chat file and stores what it shows
+// back into that list; no two editors share a list.
+TEST_F(SetupDialogTest, EachListEditorShowsAndStoresItsOwnList) {
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        for (const ListColumn& column : shape.columns)
+            column.in(lists) = {std::string(shape.name)};
+    }
     open();
-    struct Expected {
-        const char* name;
-        const char* main;
-        const char* editCaption;
-        const char* newEntry;
-        const char* newResponse;
-        bool multi;
-        QStringList presets;
-    };
-    const QStringList a = {"/msg <user> ", "/squelch <user>", "/unsquelch <user>", "/kick <user> ",
-                           "/ban <user> ", "/unban <user>",   "/designate <user>"};
-    const QStringList b = {"/msg <user> ", "/squelch <user>", "/kick <user>", "/ban <user>",
-                           "/designate <user>"};
-    const std::vector<Expected> editors = {
-        {"slOwners", "Owners:", "Edit Owner Name:", "New User", "New", false, {}},
-        {"slMembers", "Members:", "Edit Member Name:", "New User", "New", false, {}},
-        {"slPhrase", "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true,
-         a},
-        {"slWhisper", "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response",
-         true, a},
-        {"slUserJoin", "User Name:", "Edit User Name:", "New User", "New Response", true, b},
-        {"slBan", "Ban These Users:", "Edit User Name:", "New", "New", false, {}},
-        {"slNoBan", "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, {}},
-    };
-    for (const Expected& e : editors) {
-        SCOPED_TRACE(e.name);
-        const auto* edit = widget<TDSStringListEdit>(e.name);
-        EXPECT_EQ(edit->mainCaption(), e.main);
-        EXPECT_EQ(edit->editCaption(), e.editCaption);
-        EXPECT_EQ(edit->newEntryText(), e.newEntry);
-        EXPECT_EQ(edit->newResponseText(), e.newResponse);
-        EXPECT_EQ(edit->multiList(), e.multi);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(edit->presets(i), e.presets);
-            EXPECT_EQ(edit->responseCaption(i), QString("Response #%1:").arg(i + 1));
-        }
+    const QList<TDSStringListEdit*> editors = dialog->findChildren<TDSStringListEdit*>();
+    ASSERT_FALSE(editors.isEmpty());
+    std::set<std::string> shown;
+    for (TDSStringListEdit* edit : editors) {
+        ASSERT_EQ(edit->entries().size(), 1u) << edit->objectName().toStdString();
+        const std::string list = edit->entries()[0];
+        EXPECT_TRUE(shown.insert(list).second) << list;
+        const tResponseLists responses = edit->responses();
+        edit->setLists({list + " edited"}, responses);
+    }
+    click("btnOk");
+    for (const std::string& list : shown) {
+        EXPECT_THAT(ListEditing::find(list)->columns[0].of(dialog->values().lists),
+                    ElementsAre(list + " edited"));
+    }
+}
+
+// Each option row that names a control has it on a page, with the row's
+// caption; a switch's check box stores into its option ("Use DirectSound"
+// always off).
+TEST_F(SetupDialogTest, EveryOptionWithAControlIsShownAndItsSwitchStored) {
+    open();
+    std::vector<std::pair<const OptionField*, bool>> flipped;
+    for (const OptionField& field : OptionFields::options()) {
+        if (field.control.empty()) continue;
+        const QString name =
+            QString::fromLatin1(field.control.data(), static_cast<qsizetype>(field.control.size()));
+        SCOPED_TRACE(name.toStdString());
+        auto* control = dialog->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr);
+        if (field.kind != OptionKind::Flag) continue;
+        auto* box = qobject_cast<QCheckBox*>(control);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text().toStdString(), field.caption);
+        box->setChecked(!box->isChecked());
+        flipped.emplace_back(&field, box->isChecked());
+    }
+    ASSERT_FALSE(flipped.empty());
+    click("btnOk");
+    for (const auto& [field, on] : flipped) {
+        const bool expected = on && field->control != "cbDirectSound";
+        EXPECT_EQ(field->isOn(dialog->values().options.data()), expected) << field->name;
     }
 }
 
@@ -416,10 +432,12 @@ TEST_F(SetupDialogTest, CommandsOfferTheTokensAndKeepTheirLevels) {
     auto* lstCommand = widget<QListWidget>("lstCommand");
     auto* edCommand = widget<QLineEdit>("edCommand");
     showTab(6);
-    ASSERT_EQ(cmCommandRes->count(), 21);
-    for (std::size_t i = 0; i < BuiltInCommands.size(); ++i)
-        EXPECT_EQ(cmCommandRes->itemText(static_cast<int>(i)).toStdString(),
-                  BuiltInCommands[i].token);
+    // The tokens offered are the responses of a new file's commands.
+    ChatLists fresh;
+    FillBuiltInCommands(fresh);
+    ASSERT_EQ(cmCommandRes->count(), static_cast<int>(fresh.CommandRes.size()));
+    for (std::size_t i = 0; i < fresh.CommandRes.size(); ++i)
+        EXPECT_EQ(cmCommandRes->itemText(static_cast<int>(i)).toStdString(), fresh.CommandRes[i]);
     EXPECT_EQ(cmCommandRes->maxVisibleItems(), 30);
     EXPECT_EQ(cmLevel->itemText(0), "Any User");
     EXPECT_EQ(cmLevel->itemText(1), "Owners Only");

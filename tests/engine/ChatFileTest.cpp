@@ -383,8 +383,10 @@ TEST_F(ChatFileTest, ChannelFileWithoutServerFileGivesBuiltInServers) {
     EXPECT_THAT(lists.ChannelList, ElementsAre("Zeta", "alpha", "Mid"));
     EXPECT_EQ(lists.ServerList, tStringList(DefaultServers.begin(), DefaultServers.end()));
     EXPECT_THAT(lists.HomeList, IsEmpty());
-    // Without a ".cm" the commands are the built-in table.
-    EXPECT_EQ(lists.CommandList.size(), BuiltInCommands.size());
+    // Without a ".cm" the commands are those of a new file.
+    ChatLists builtIn;
+    FillBuiltInCommands(builtIn);
+    EXPECT_EQ(lists.CommandList, builtIn.CommandList);
 }
 
 TEST_F(ChatFileTest, ShortProductActionFileFailsTheLoad) {
@@ -419,7 +421,9 @@ TEST(NewChatLists, StartsFromBuiltInListsAndNoneActions) {
     EXPECT_THAT(lists.ProductActions, ::testing::Each("None"));
     EXPECT_EQ(lists.ServerList.size(), 15u);
     EXPECT_EQ(lists.ChannelList.size(), 28u);
-    EXPECT_EQ(lists.CommandList.size(), BuiltInCommands.size());
+    ChatLists builtIn;
+    FillBuiltInCommands(builtIn);
+    EXPECT_EQ(lists.CommandRes, builtIn.CommandRes);
     EXPECT_THAT(lists.HomeList, IsEmpty());
     EXPECT_THAT(lists.NameList, IsEmpty());
     EXPECT_THAT(lists.UserDef, IsEmpty());

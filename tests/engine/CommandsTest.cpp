@@ -31,11 +31,26 @@ class CommandsTest : public ::testing::Test {
     ChatFunctions engine{host};
 };
 
-TEST_F(CommandsTest, BuiltInTableHasTwentyOneOwnerCommands) {
-    ASSERT_EQ(host.lists_.CommandList.size(), 21u);
-    EXPECT_EQ(host.lists_.CommandList[20], "/massmessage");
-    EXPECT_EQ(host.lists_.CommandRes[20], "<messagemembers>");
-    EXPECT_THAT(host.lists_.CommandLevel, ::testing::Each("1"));
+// Every command a new file lists runs an action for owners only: a stranger
+// gets nothing, and an owner never gets the token sent back as text.
+TEST_F(CommandsTest, EveryCommandOfANewFileIsAnOwnerOnlyAction) {
+    const ChatLists fresh = host.lists_;
+    ASSERT_FALSE(fresh.CommandList.empty());
+    host.isConnected = true;
+    for (std::size_t i = 0; i < fresh.CommandList.size(); ++i) {
+        const std::string& word = fresh.CommandList[i];
+        SCOPED_TRACE(word);
+        host.sent.clear();
+        host.shown.clear();
+        engine.ProcessCommand("Stranger", word + " on");
+        EXPECT_THAT(host.sent, IsEmpty());
+        EXPECT_THAT(host.shown, IsEmpty());
+        engine.ProcessCommand("Boss", word + " on");
+        for (const std::string& line : host.sent)
+            EXPECT_EQ(line.find(fresh.CommandRes[i]), std::string::npos) << line;
+        EXPECT_THAT(host.shownText().back(), ::testing::StartsWith("Command from Boss"));
+        host.lists_ = fresh;
+    }
 }
 
 TEST_F(CommandsTest, OwnerJoinInCapitalsJoinsAndReplies) {

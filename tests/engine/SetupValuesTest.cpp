@@ -4,6 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+#include <string_view>
+
+#include "engine/ListEditing.h"
+#include "records/OptionFields.h"
+
 namespace verdo {
 namespace {
 
@@ -42,40 +49,57 @@ TEST(SetupValues, StoresWhatTheDialogEditsAndNothingElse) {
     EXPECT_THAT(lists.AccountList, ElementsAre("before", "tracked"));
 }
 
-// Each list the dialog shows reaches the live lists, an emptied one too.
-TEST(SetupValues, EveryEditedListIsStored) {
-    tStringList ChatLists::*const edited[] = {
-        &ChatLists::ServerList,   &ChatLists::NameList,     &ChatLists::PasswordList,
-        &ChatLists::HomeList,     &ChatLists::IntervalList, &ChatLists::TimerList,
-        &ChatLists::CommandList,  &ChatLists::CommandLevel, &ChatLists::CommandRes,
-        &ChatLists::PhraseList,   &ChatLists::WhisperList,  &ChatLists::BanList,
-        &ChatLists::UserJoinList, &ChatLists::NoBanList,    &ChatLists::OwnerList,
-        &ChatLists::MemberList};
+// Every list reaches the live lists from the dialog, an emptied one too,
+// except the ones the session keeps changing while the dialog is open: the
+// custom user list, the channels, the accounts and the macros.
+TEST(SetupValues, EveryListButTheSessionsOwnIsStored) {
+    const std::set<std::string_view> sessionOwned = {"custom", "channels", "accounts", "macros"};
     tOptions live;
     ChatLists lists;
-    for (const auto list : edited)
-        lists.*list = {"old"};
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        for (const ListColumn& column : shape.columns)
+            column.in(lists) = {"old"};
+    }
     SetupValues values(live, lists, false);
-    for (const auto list : edited)
-        (values.lists.*list).clear();
-    values.lists.WhiserRes[1] = {"new"};
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        for (const ListColumn& column : shape.columns)
+            column.in(values.lists).clear();
+    }
     values.storeTo(live, lists);
-    for (const auto list : edited)
-        EXPECT_TRUE((lists.*list).empty());
-    EXPECT_THAT(lists.WhiserRes[1], ElementsAre("new"));
+    for (const ChatListShape& shape : ListEditing::lists()) {
+        const bool kept = sessionOwned.count(shape.name) != 0;
+        for (const ListColumn& column : shape.columns) {
+            EXPECT_EQ(column.of(lists).empty(), !kept) << shape.name << " " << column.name;
+        }
+    }
 }
 
-TEST(SetupValues, EverySwitchOfTheTableIsStored) {
+// What the dialog shows is stored (switches as on or off, "Use DirectSound"
+// always off); what it does not show keeps the live value.
+TEST(SetupValues, OnlyTheOptionsTheDialogShowsAreStored) {
     tOptions live;
     ChatLists lists;
     SetupValues values(live, lists, false);
-    for (const SetupSwitch& option : SetupSwitches)
-        (values.options.*option.set)(true);
+    std::fill_n(values.options.data(), tOptions::Size, std::uint8_t{2});
     values.storeTo(live, lists);
-    for (const SetupSwitch& option : SetupSwitches) {
-        const bool expected = option.control != "cbDirectSound";
-        EXPECT_EQ((live.*option.get)(), expected) << option.control;
-    }
+
+    // A flag byte of 2 is stored as on.
+    EXPECT_EQ(
+        live.data()[OptionFields::find(OptionFields::options(), "respond-to-phrases")->offset], 1);
+    EXPECT_TRUE(live.masterSwitch());
+    EXPECT_TRUE(live.keepLog());
+    EXPECT_TRUE(live.autoReconnect());
+    EXPECT_FALSE(live.useDirectSound());
+    EXPECT_EQ(live.userName(), "\x02\x02");
+    EXPECT_EQ(live.joinResponse(), "\x02\x02");
+    EXPECT_EQ(live.loginTimeout(), 0x02020202);
+    EXPECT_EQ(live.doubleClickAction(), 2);
+
+    EXPECT_FALSE(live.toolBarVisible());
+    EXPECT_EQ(live.awayReason(), "");
+    EXPECT_EQ(live.server(), "");
+    EXPECT_EQ(live.infoColor(), 0u);
+    EXPECT_EQ(live.chatFont().size(), 0);
 }
 
 }  // namespace
