@@ -11,7 +11,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-dejavu-core ccache
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils
-    libfile-mimeinfo-perl man-db gzip
+    libfile-mimeinfo-perl man-db gzip dbus-daemon
 )
 for option in "$@"; do
     case "$option" in

@@ -16,6 +16,7 @@
 #include "chat/WindowLayout.h"
 #include "engine/ChatLists.h"
 #include "interp/PacingRules.h"
+#include "chat/AlertSettings.h"
 #include "platform/IniFile.h"
 #include "records/Options.h"
 #include "records/UserList.h"
@@ -66,6 +67,9 @@ class ChatDocument {
     PacingRules readPacing() const;
     WindowLayout readLayout() const;
     void writeLayout(const WindowLayout& layout);
+    // [Alerts]; writing reports false when Chat.ini could not be written.
+    AlertSettings readAlerts() const;
+    bool writeAlerts(const AlertSettings& settings);
 
     // The built-in servers and channels, before any chat file is read.
     void fillBuiltInLists();

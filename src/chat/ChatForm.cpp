@@ -61,7 +61,10 @@ void ChatForm::wireDecoder() {
     TBnetChat& b = session_.bcChat();
     b.OnInfo = [this](std::string_view m) { session_.bcChatInfo(m); };
     b.OnError = [this](std::string_view m) { session_.bcChatError(m); };
-    b.OnUniqueName = [this](std::string_view name) { session_.bcChatUniqueName(name); };
+    b.OnUniqueName = [this](std::string_view name) {
+        session_.bcChatUniqueName(name);
+        incoming_.highlights().setOwnName(session_.UniqueName());
+    };
     b.OnUnHandled = [this](std::string_view line) { session_.bcChatUnHandled(line); };
     b.OnNotDelivered = [this](std::string_view line) { session_.bcChatNotDelivered(line); };
     b.OnChannel = [this](std::string_view channel) { roster_.bcChatChannel(channel); };
@@ -135,6 +138,14 @@ void ChatForm::setStartServer(const std::optional<std::string>& server) {
     session_.setStartServer(server);
 }
 
+bool ChatForm::applyAlerts(const AlertSettings& alerts) {
+    incoming_.setAlerts(alerts);
+    if (!document_.hasSettingsFile()) return true;
+    if (document_.writeAlerts(alerts)) return true;
+    view_.showMessage("The alert settings could not be written to Chat.ini.", MessageKind::Error);
+    return false;
+}
+
 void ChatForm::FormShow() {
     document_.fillBuiltInLists();
     std::optional<std::string> path;
@@ -152,6 +163,7 @@ void ChatForm::FormShow() {
         const auto [file, user] = document_.readBatch();
         playback_.setBatch(file, user);
         document_.setIgnorePrefix(document_.readIgnorePrefix());
+        incoming_.setAlerts(document_.readAlerts());
         session_.bcChat().setPacing(document_.readPacing());
         playback_.loadBatchAtStart();
     }

@@ -11,12 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "chat/SessionEvents.h"
+
 namespace verdo {
 
-// The server's user flags that the roster reads.
+// The server's user flags that the roster reads (FlagOperator and
+// FlagSquelched come with the session events).
 inline constexpr std::uint32_t FlagBlizzardRep = 0x01;
-inline constexpr std::uint32_t FlagOperator = 0x02;
-inline constexpr std::uint32_t FlagSquelched = 0x20;
 
 // Indexes of the 20 user icon pictures. 0 is blank and means "no icon" on a row.
 namespace UserIcon {

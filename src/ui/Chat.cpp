@@ -21,6 +21,7 @@
 #include "dialogs/DialogBoxes.h"
 #include "dialogs/Whisper.h"
 #include "text/DisplayText.h"
+#include "ui/ChatFind.h"
 #include "ui/ChatPopups.h"
 #include "ui/ChatWidgets.h"
 #include "ui/ChatWindows.h"
@@ -52,6 +53,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     sounds_ =
         std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), popups_->playSoundMenu(),
                                      *form_, [this] { return widgets_->selectedRosterName(); });
+    find_ = new ChatFind(*this, *widgets_);
     setWindowHandlers();
     widgets_->applyLayout(*this, ChatLayoutSizes{});
 }
@@ -81,6 +83,10 @@ void TfrmChat::setWindowHandlers() {
         {ChatAction::Copy, [this] { edit_->copy(); }},
         {ChatAction::Paste, [this] { edit_->paste(); }},
         {ChatAction::SelectAll, [this] { edit_->selectAll(); }},
+        {ChatAction::Find, [this] { find_->find(); }},
+        {ChatAction::FindNext, [this] { find_->findNext(); }},
+        {ChatAction::FindPrevious, [this] { find_->findPrevious(); }},
+        {ChatAction::JumpToMarker, [this] { find_->jumpToMarker(); }},
         {ChatAction::Toolbar, [this] { toggleToolBar(); }},
         {ChatAction::Reorder, dialog(&ChatWindows::reorderCustomList)},
         {ChatAction::RefreshSounds, [this] { sounds_->build(); }},
@@ -176,7 +182,8 @@ void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette())};
+        segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette()),
+                       line[i].background ? toQColor(*line[i].background, palette()) : QColor()};
     }
     if (window != nullptr) {
         window->addLine(segments);

@@ -18,6 +18,7 @@ class QAction;
 
 namespace verdo {
 
+class ChatFind;
 class ChatPopups;
 class ChatWidgets;
 class ChatWindows;
@@ -93,6 +94,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     std::unique_ptr<MessageControls> controls_;
     std::unique_ptr<ChatPopups> popups_;
     std::unique_ptr<SoundMenus> sounds_;
+    ChatFind* find_ = nullptr;  // a child of the window
     bool shown_ = false;
     bool idleUpdatePending_ = false;
 };
