@@ -15,7 +15,7 @@ packages=(
 )
 for option in "$@"; do
     case "$option" in
-        --gui-tools) packages+=(xvfb xauth xdotool imagemagick x11-apps) ;;
+        --gui-tools) packages+=(xvfb xauth xdotool imagemagick x11-apps dunst) ;;
         --packaging) packages+=(dpkg-dev fakeroot lintian adduser) ;;
     esac
 done

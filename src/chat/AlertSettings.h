@@ -16,10 +16,10 @@
 namespace verdo {
 
 struct AlertSettings {
-    std::string words;                           // highlight words, separated by blanks
-    std::uint32_t mentionColor = 0x00000000;     // black text ...
+    std::string words;                             // highlight words, separated by blanks
+    std::uint32_t mentionColor = 0x00000000;       // black text ...
     std::uint32_t mentionBackground = 0x0080FFFF;  // ... on light yellow (0x00BBGGRR)
-    std::string sound;                           // a file of the sound folder; empty: none
+    std::string sound;                             // a file of the sound folder; empty: none
     bool notifyWhispers = true;
     bool notifyHighlights = true;
     bool notifyKicked = true;  // kicked or banned

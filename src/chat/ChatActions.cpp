@@ -72,8 +72,8 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
     {A::FindPrevious, "acFindPrevious", "Find Pre&vious", nullptr, nullptr, nullptr, "Shift+F3",
      M::Edit, false, 0, C::None, NoSwitch, E::Always, nullptr},
     {A::JumpToMarker, "acJumpToMarker", "Jump to Marker", nullptr, nullptr,
-     "Show the first line that came while the window was in the background", nullptr, M::Edit,
-     true, 0, C::None, NoSwitch, E::Always, nullptr},
+     "Show the first line that came while the window was in the background", nullptr, M::Edit, true,
+     0, C::None, NoSwitch, E::Always, nullptr},
 
     {A::Master, "acMaster", "Master Event Switch", "Master", nullptr, "Toggle Master Event Switch",
      "Ctrl+F1", M::Options, false, 2, C::Option, SwitchId::Master, E::Always, nullptr},

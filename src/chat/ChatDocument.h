@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
+#include "chat/AlertSettings.h"
 #include "chat/SessionView.h"
 #include "chat/WindowLayout.h"
 #include "engine/ChatLists.h"
 #include "interp/PacingRules.h"
-#include "chat/AlertSettings.h"
 #include "platform/IniFile.h"
 #include "records/Options.h"
 #include "records/UserList.h"

@@ -26,8 +26,8 @@ void PaneSearch::search(const QTextDocument& document, const QString& text, int 
                 capped_ = true;
                 break;
             }
-            matches_.push_back({block.position() + static_cast<int>(at),
-                                static_cast<int>(text.size())});
+            matches_.push_back(
+                {block.position() + static_cast<int>(at), static_cast<int>(text.size())});
         }
         if (capped_) break;
     }

@@ -15,10 +15,15 @@
 #include <QTextEdit>
 #include <filesystem>
 #include <span>
+#include <utility>
 
 namespace verdo {
 
 struct PaneSegment {
+    PaneSegment() = default;
+    PaneSegment(QString text_, QColor color_, QColor background_ = QColor())
+        : text(std::move(text_)), color(color_), background(background_) {}
+
     QString text;
     QColor color;
     QColor background;  // invalid: the pane's own

@@ -31,7 +31,8 @@ SetupAlertsPage::SetupAlertsPage(const AlertSettings& settings, QWidget* parent)
         switch (field.kind()) {
             case AlertFieldKind::Text: {
                 auto* edit = new QLineEdit(this);
-                edit->setText(displayText(settings.*std::get<std::string AlertSettings::*>(field.member)));
+                edit->setText(
+                    displayText(settings.*std::get<std::string AlertSettings::*>(field.member)));
                 form->addRow(caption, edit);
                 control = edit;
                 break;

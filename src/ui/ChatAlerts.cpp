@@ -72,10 +72,10 @@ EventResult ChatAlerts::onEvent(const SessionEvent& event) {
 void ChatAlerts::alert(const SessionEvent& event) {
     if (event.kind == K::Disconnected) connectionLostShown_ = true;
     Notification notification;
-    notification.title = event.user.empty() ? std::string(ProgramName)
-                                            : displayText(event.user).toStdString();
-    notification.body =
-        notificationBody(event.kind == K::Disconnected ? ConnectionLostText : std::string(event.text));
+    notification.title =
+        event.user.empty() ? std::string(ProgramName) : displayText(event.user).toStdString();
+    notification.body = notificationBody(event.kind == K::Disconnected ? ConnectionLostText
+                                                                       : std::string(event.text));
     // The line is in its pane once the event has been handled: remember where
     // it starts, a position that moves with the lines trimmed above it.
     QPointer<RichPane> pane = paneFor ? paneFor(event) : nullptr;

@@ -12,15 +12,15 @@
 namespace verdo {
 
 ChatFind::ChatFind(QMainWindow& window, ChatWidgets& widgets)
-    : QObject(&window), window_(window), widgets_(widgets) {
+    : QObject(&window), window_(window), chat_(widgets.reChat), whisper_(widgets.reWhisper) {
     bar_ = new FindBar(window.centralWidget());
     // Under the panes, above the URL bar and the entry line.
     if (auto* layout = qobject_cast<QBoxLayout*>(window.centralWidget()->layout()))
         layout->insertWidget(1, bar_);
-    bar_->setPane(widgets_.reChat);
+    bar_->setPane(chat_);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        for (RichPane* pane : {widgets_.reChat, widgets_.reWhisper}) {
-            if (now == pane) {
+        for (RichPane* pane : {chat_.data(), whisper_.data()}) {
+            if (pane != nullptr && now == pane) {
                 lastPane_ = pane;
                 bar_->setPane(pane);
             }
@@ -30,7 +30,7 @@ ChatFind::ChatFind(QMainWindow& window, ChatWidgets& widgets)
 }
 
 RichPane* ChatFind::pane() const {
-    return lastPane_ != nullptr ? lastPane_.data() : widgets_.reChat;
+    return lastPane_ != nullptr ? lastPane_.data() : chat_.data();
 }
 
 void ChatFind::find() {
@@ -50,13 +50,15 @@ void ChatFind::findPrevious() {
 
 void ChatFind::jumpToMarker() {
     RichPane* first = pane();
-    RichPane* other = first == widgets_.reChat ? widgets_.reWhisper : widgets_.reChat;
-    if (!first->jumpToMarker()) other->jumpToMarker();
+    RichPane* other = first == chat_ ? whisper_.data() : chat_.data();
+    if (first != nullptr && first->jumpToMarker()) return;
+    if (other != nullptr) other->jumpToMarker();
 }
 
 void ChatFind::setMarkers() {
-    widgets_.reChat->setMarker();
-    widgets_.reWhisper->setMarker();
+    for (RichPane* pane : {chat_.data(), whisper_.data()}) {
+        if (pane != nullptr) pane->setMarker();
+    }
 }
 
 bool ChatFind::eventFilter(QObject* watched, QEvent* event) {

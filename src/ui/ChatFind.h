@@ -39,7 +39,9 @@ class ChatFind : public QObject {
     void setMarkers();
 
     QMainWindow& window_;
-    ChatWidgets& widgets_;
+    // The panes, held apart from the widget set, which goes before the window.
+    QPointer<RichPane> chat_;
+    QPointer<RichPane> whisper_;
     FindBar* bar_ = nullptr;
     QPointer<RichPane> lastPane_;
 };

@@ -21,7 +21,10 @@ TEST(HighlightWords, AWordCountsOnlyWhenNoLetterDigitOrHighByteTouchesIt) {
     EXPECT_FALSE(containsWholeWordAZ("bobby", "bob"));
     EXPECT_FALSE(containsWholeWordAZ("kabob", "bob"));
     EXPECT_FALSE(containsWholeWordAZ("bob2", "bob"));
-    EXPECT_FALSE(containsWholeWordAZ("\xE9" "bob", "bob"));  // a byte above 127 is a letter
+    EXPECT_FALSE(
+        containsWholeWordAZ("\xE9"
+                            "bob",
+                            "bob"));  // a byte above 127 is a letter
     EXPECT_FALSE(containsWholeWordAZ("bob\xC3\xA9", "bob"));
     // A later occurrence counts when the first is inside a word.
     EXPECT_TRUE(containsWholeWordAZ("bobby and bob", "bob"));

@@ -64,8 +64,7 @@ void DBusNotifier::send(const Notification& notification, std::function<void()> 
     if (capabilities_->actions && activated) actions << DefaultAction << tr("Show");
     QDBusMessage message = call(QStringLiteral("Notify"));
     message << QStringLiteral("VerdoChat") << 0u << iconName_
-            << QString::fromStdString(notification.title) << body << actions << QVariantMap()
-            << -1;
+            << QString::fromStdString(notification.title) << body << actions << QVariantMap() << -1;
     auto* watcher = new QDBusPendingCallWatcher(connection_.asyncCall(message), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, activated = std::move(activated),
