@@ -129,6 +129,19 @@ TEST(AlertSettingsFile, RoundTripsThroughChatIniAndDefaultsWhenMissing) {
     EXPECT_NE(readFile(ini.path()).find("[Alerts]"), std::string::npos);
 }
 
+TEST_F(HighlightedLines, NewAlertSettingsGoToChatIniAndLeaveTheChatFileUnmodified) {
+    TempFolder folder;
+    form.document().setSettingsFile(folder / "Chat.ini");
+    form.document().setModified(false);
+    AlertSettings alerts;
+    alerts.words = "zebra";
+    ASSERT_TRUE(form.applyAlerts(alerts));
+    EXPECT_FALSE(form.document().modified());
+    EXPECT_EQ(readAlertSettings(IniFile(folder / "Chat.ini")).words, "zebra");
+    receive("1005 TALK Bob 0010 \"a zebra\"");
+    EXPECT_TRUE(view.lines.back().segments[1].background);
+}
+
 TEST(AlertSettingsFile, AFailedWriteIsReported) {
     TempFolder folder;
     IniFile ini(folder.path() / "missing" / "Chat.ini");
