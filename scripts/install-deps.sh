@@ -11,11 +11,11 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-dejavu-core ccache
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils
-    libfile-mimeinfo-perl man-db gzip systemd
+    libfile-mimeinfo-perl man-db gzip systemd dbus-daemon
 )
 for option in "$@"; do
     case "$option" in
-        --gui-tools) packages+=(xvfb xauth xdotool imagemagick x11-apps) ;;
+        --gui-tools) packages+=(xvfb xauth xdotool imagemagick x11-apps dunst) ;;
         --packaging) packages+=(dpkg-dev fakeroot lintian adduser) ;;
     esac
 done

@@ -13,6 +13,7 @@
 #include "app/chatfile/ChatFileCommand.h"
 #include "app/headless/HeadlessRunner.h"
 #include "platform/IniFile.h"
+#include "platform/qt/DBusNotifier.h"
 #include "platform/qt/QtPlatform.h"
 #include "ui/Chat.h"
 
@@ -37,7 +38,9 @@ int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     });
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.verdochat.VerdoChat"));
+    verdo::DBusNotifier notifier(QDBusConnection::sessionBus(), QGuiApplication::desktopFileName());
     verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
+    frmChat.setNotifier(notifier);
     verdo::ChatForm& form = frmChat.form();
     form.setStartServer(options.server);
     const std::filesystem::path programFolder =

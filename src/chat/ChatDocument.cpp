@@ -95,6 +95,14 @@ void ChatDocument::writeLayout(const WindowLayout& layout) {
     if (ini_) WriteLayout(*ini_, layout);
 }
 
+AlertSettings ChatDocument::readAlerts() const {
+    return ini_ ? readAlertSettings(*ini_) : AlertSettings{};
+}
+
+bool ChatDocument::writeAlerts(const AlertSettings& settings) {
+    return ini_ && writeAlertSettings(*ini_, settings);
+}
+
 void ChatDocument::fillBuiltInLists() {
     ResetOptions(options_, lists_.ProductActions);
     FillBuiltInCommands(lists_);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/AlertSettings.h"
 #include "chat/SessionView.h"
 #include "chat/WindowControls.h"
 #include "chat/WindowLayout.h"
@@ -71,6 +72,9 @@ class ChatDocument {
     PacingRules readPacing() const;
     WindowLayout readLayout() const;
     void writeLayout(const WindowLayout& layout);
+    // [Alerts]; writing reports false when Chat.ini could not be written.
+    AlertSettings readAlerts() const;
+    bool writeAlerts(const AlertSettings& settings);
 
     // The built-in servers and channels, before any chat file is read.
     void fillBuiltInLists();

@@ -45,6 +45,12 @@ ChatForm::ChatForm(Platform& platform, SessionView& view, WindowControls& contro
         view_.requestIdleUpdate();
     };
     routeDecoderEvents(session_, roster_, incoming_);
+    // Highlights look for the name the server gave at log-on.
+    stream_.subscribe([this](const SessionEvent& event) {
+        if (event.kind == SessionEventKind::LoggedOn)
+            incoming_.highlights().setOwnName(std::string(event.user));
+        return EventResult::Continue;
+    });
     wireDocument();
     timer_ = platform_.createTimer();
     timer_->setInterval(1000);
@@ -93,6 +99,14 @@ void ChatForm::setStartServer(const std::optional<std::string>& server) {
     connectLoop_.setStartServer(server);
 }
 
+bool ChatForm::applyAlerts(const AlertSettings& alerts) {
+    incoming_.setAlerts(alerts);
+    if (!document_.hasSettingsFile()) return true;
+    if (document_.writeAlerts(alerts)) return true;
+    view_.showMessage("The alert settings could not be written to Chat.ini.", MessageKind::Error);
+    return false;
+}
+
 void ChatForm::joinChannel(const std::string& channel) {
     session_.sendLine(joinChannelLine(channel), SendClass::Typed);
 }
@@ -121,6 +135,7 @@ void ChatForm::openStartFiles() {
     }
     if (document_.hasSettingsFile()) {
         document_.setIgnorePrefix(document_.readIgnorePrefix());
+        incoming_.setAlerts(document_.readAlerts());
         session_.bcChat().setPacing(document_.readPacing());
     }
     session_.bcChat().setFloodInterval(2500);

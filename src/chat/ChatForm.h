@@ -85,6 +85,11 @@ class ChatForm {
     // texts and the server to the connection, shows the new options and
     // reopens the log. Settings it changed count as modified.
     void applySetup(const SetupValues& values);
+    // The "Alerts" tab's "&Ok": used at once and written to Chat.ini, which
+    // leaves the chat file unmodified; false (and a message) when Chat.ini
+    // could not be written.
+    bool applyAlerts(const AlertSettings& alerts);
+    const AlertSettings& alerts() const { return incoming_.alerts(); }
 
     // Gestures of the window and the headless runner. The Connect action
     // connects, or disconnects while connected.

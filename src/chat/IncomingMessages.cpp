@@ -54,20 +54,43 @@ void IncomingMessages::addLine(PaneId pane, const std::string& first, std::uint3
                                      ChatSegment{second, secondColor}, ChatSegment{}});
 }
 
+void IncomingMessages::setAlerts(const AlertSettings& alerts) {
+    alerts_ = alerts;
+    highlights_.setWords(alerts.wordList());
+}
+
+void IncomingMessages::addMessageLine(PaneId pane, SessionEventKind kind, const std::string& user,
+                                      const std::string& text, const ChatLine& line) {
+    if (!highlights_.highlights(kind, user, text)) {
+        view_.addChatLine(pane, line);
+        return;
+    }
+    ChatLine marked = line;
+    for (ChatSegment& segment : marked) {
+        if (segment.text.empty()) continue;
+        segment.color = alerts_.mentionColor;
+        segment.background = alerts_.mentionBackground;
+    }
+    view_.addChatLine(pane, marked);
+    if (!alerts_.sound.empty()) sounds_.playNamed(alerts_.sound);
+}
+
 void IncomingMessages::bcChatTalk(const std::string& user, const std::string& text) {
     log_.WriteChatLog("<" + user + "> " + text, LogKind::Message, document_.options());
     const SpeakerColors colors = speakerColors(user, /*whisper=*/false);
     if (document_.options().acceptIncomingSounds() && isSoundRequest(text)) {
         addStatusLine(view_, user + " played: " + sounds_.ReceiveSound(text), colors.name);
     } else {
-        addLine(ChatPane, "<" + user + "> ", colors.name, text, colors.text);
+        addMessageLine(ChatPane, SessionEventKind::Talk, user, text,
+                       {{{"<" + user + "> ", colors.name}, {text, colors.text}, {}}});
     }
     if (publish(SessionEventKind::Talk, user, text) == EventResult::Continue)
         engine_.RespondToPhrase(user, text);
 }
 
 void IncomingMessages::bcChatEmote(const std::string& user, const std::string& text) {
-    addStatusLine(view_, "<" + user + " " + text + ">", document_.options().emoteColor());
+    addMessageLine(ChatPane, SessionEventKind::Emote, user, text,
+                   {{{"<" + user + " " + text + ">", document_.options().emoteColor()}, {}, {}}});
     log_.WriteChatLog("<" + user + " EMOTE> " + text, LogKind::Message, document_.options());
     if (publish(SessionEventKind::Emote, user, text) == EventResult::Continue)
         engine_.RespondToPhrase(user, text);
@@ -87,7 +110,8 @@ void IncomingMessages::bcChatWhisper(const std::string& user, const std::string&
     if ((!text.empty() && text.front() == '/') || wasSound) {
         ShowUrlBar(user, text);
     } else {
-        addLine(target, "<FROM: " + user + "> ", colors.name, text, colors.text);
+        addMessageLine(target, SessionEventKind::WhisperReceived, user, text,
+                       {{{"<FROM: " + user + "> ", colors.name}, {text, colors.text}, {}}});
     }
     if (publish(SessionEventKind::WhisperReceived, user, text) == EventResult::Continue)
         engine_.RespondToWhisper(user, text);

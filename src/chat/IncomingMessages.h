@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "engine/AlertSettings.h"
 #include "chat/ChatLog.h"
+#include "chat/HighlightMatcher.h"
 #include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "chat/SoundBoard.h"
@@ -39,6 +41,11 @@ class IncomingMessages {
     void tcChatData(std::string_view line);
 
     WhisperReplies& replies() { return replies_; }
+    // Highlight words, colours and sound; the own name comes at each log-on.
+    void setAlerts(const AlertSettings& alerts);
+    const AlertSettings& alerts() const { return alerts_; }
+    HighlightMatcher& highlights() { return highlights_; }
+    const HighlightMatcher& highlights() const { return highlights_; }
     const std::vector<std::string>& Whisperers() const { return replies_.Whisperers(); }
     // The URL bar's link was clicked.
     void lblUrlClick();
@@ -57,6 +64,10 @@ class IncomingMessages {
                  const std::string& second, std::uint32_t secondColor);
     void ShowUrlBar(const std::string& user, const std::string& text);
     EventResult publish(SessionEventKind kind, const std::string& user, const std::string& text);
+    // A line of someone else's that mentions the user: in the mention colours,
+    // with the highlight sound.
+    void addMessageLine(PaneId pane, SessionEventKind kind, const std::string& user,
+                        const std::string& text, const ChatLine& line);
 
     Platform& platform_;
     SessionView& view_;
@@ -67,6 +78,8 @@ class IncomingMessages {
     SoundBoard& sounds_;
     SessionEvents& stream_;
     WhisperReplies replies_;
+    AlertSettings alerts_;
+    HighlightMatcher highlights_;
     std::string receivedUrl_;
     std::vector<std::pair<std::string, PaneId>> whisperPanes_;
 };

@@ -11,12 +11,16 @@ void SoundBoard::setProgramFolder(const std::string& folder) {
 
 std::string SoundBoard::ReceiveSound(const std::string& text) {
     const std::string name = text.size() > 11 ? text.substr(11) : std::string();
-    // A peer names a bare file; anything that could reach outside the folder
-    // plays nothing.
+    playNamed(name);
+    return name;
+}
+
+// A name from a peer or from Chat.ini must be a bare file: anything that could
+// reach outside the folder plays nothing.
+void SoundBoard::playNamed(const std::string& name) {
     if (available() && isBareFileName(name)) {
         if (const auto file = findSoundFile(soundFolder_, name)) sound_.play(file->string());
     }
-    return name;
 }
 
 SoundList SoundBoard::list() const {

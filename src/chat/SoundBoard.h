@@ -24,6 +24,8 @@ class SoundBoard {
     SoundList list() const;
     // Plays the sound a peer requested when it is found; returns its name.
     std::string ReceiveSound(const std::string& text);
+    // Plays the file `name` of the sound folder or one of its subfolders.
+    void playNamed(const std::string& name);
     // A sound this user sends, heard here too when `locally`.
     void playSent(const SoundEntry& entry, bool locally);
     // Silences every sound that is playing.

@@ -2,6 +2,7 @@
 #include "controls/RichPane.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCharFormat>
@@ -29,6 +30,10 @@ RichPane::RichPane(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // "&Clear" empties the document: the marker goes with the lines.
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        if (document()->isEmpty()) markerLine_ = -1;
+    });
 }
 
 int RichPane::lineCount() const {
@@ -57,6 +62,7 @@ void RichPane::appendLine(std::span<const PaneSegment> segments, const QFont& fo
         QTextCharFormat format;
         format.setFont(font);
         format.setForeground(segment.color);
+        if (segment.background.isValid()) format.setBackground(segment.background);
         end.insertText(segment.text, format);
     }
     end.endEditBlock();
@@ -108,6 +114,7 @@ void RichPane::trimOldLines() {
     start.movePosition(QTextCursor::Start);
     start.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, drop);
     start.removeSelectedText();
+    if (markerLine_ >= 0) markerLine_ = markerLine_ >= drop ? markerLine_ - drop : -1;
 }
 
 bool RichPane::saveText(const std::filesystem::path& path) const {
@@ -120,6 +127,63 @@ bool RichPane::saveText(const std::filesystem::path& path) const {
     }
     // A pane holds whispers: the saved copy is for its owner's eyes only.
     return writeFileSafely(path, contents, FileAccess::OwnerOnly);
+}
+
+}  // namespace verdo
+
+namespace verdo {
+
+void RichPane::showMatches(std::span<const PaneRange> matches, int current) {
+    QList<QTextEdit::ExtraSelection> marks;
+    marks.reserve(static_cast<qsizetype>(matches.size()));
+    QTextCharFormat found;
+    found.setBackground(QColor(255, 230, 120));
+    found.setForeground(Qt::black);
+    QTextCharFormat strong = found;
+    strong.setBackground(QColor(255, 150, 50));
+    for (std::size_t i = 0; i < matches.size(); ++i) {
+        QTextCursor cursor(document());
+        cursor.setPosition(matches[i].position);
+        cursor.setPosition(matches[i].position + matches[i].length, QTextCursor::KeepAnchor);
+        marks.append({cursor, static_cast<int>(i) == current ? strong : found});
+    }
+    setExtraSelections(marks);
+    if (current < 0 || current >= std::ssize(matches)) return;
+    const QTextBlock block = document()->findBlock(matches[current].position);
+    showLine(block.blockNumber());
+}
+
+void RichPane::setMarker() {
+    markerLine_ = lineCount() > 0 ? document()->blockCount() - 1 : -1;
+    viewport()->update();
+}
+
+bool RichPane::jumpToMarker() {
+    if (markerLine_ < 0) return false;
+    showLine(markerLine_);
+    return true;
+}
+
+void RichPane::showLine(int line) {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid()) return;
+    const QRectF box = document()->documentLayout()->blockBoundingRect(block);
+    QScrollBar* bar = verticalScrollBar();
+    const int height = viewport()->height();
+    if (box.top() >= bar->value() && box.bottom() <= bar->value() + height) return;
+    bar->setValue(static_cast<int>(box.center().y()) - height / 2);
+}
+
+void RichPane::paintEvent(QPaintEvent* event) {
+    QTextEdit::paintEvent(event);
+    if (markerLine_ < 0) return;
+    const QTextBlock block = document()->findBlockByNumber(markerLine_);
+    if (!block.isValid()) return;
+    const QRectF box = document()->documentLayout()->blockBoundingRect(block);
+    const int y = static_cast<int>(box.bottom()) - verticalScrollBar()->value();
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawLine(0, y, viewport()->width(), y);
 }
 
 }  // namespace verdo

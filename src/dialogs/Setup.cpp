@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/SetupAlertsPage.h"
 #include "dialogs/SetupBanningPage.h"
 #include "dialogs/SetupCommandsPage.h"
 #include "dialogs/SetupGeneralPage.h"
@@ -100,6 +101,17 @@ std::string TfrmSetup::helpTopic(int position) {
 
 bool TfrmSetup::modified() const {
     return result() == QDialog::Accepted ? values_.modified : openingModified_;
+}
+
+void TfrmSetup::addAlertsTab(const AlertSettings& settings) {
+    alertsPage_ = new SetupAlertsPage(settings);
+    alertsPage_->setObjectName("tsAlerts");
+    pcSetup->addTab(alertsPage_, tr("Alerts"));
+}
+
+std::optional<AlertSettings> TfrmSetup::alertSettings() const {
+    if (alertsPage_ == nullptr || result() != QDialog::Accepted) return std::nullopt;
+    return alertsPage_->settings();
 }
 
 void TfrmSetup::helpClick() {

@@ -8,14 +8,17 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "engine/AlertSettings.h"
 #include "engine/SetupValues.h"
 
 class QTabWidget;
 
 namespace verdo {
 
+class SetupAlertsPage;
 class SetupPage;
 
 class TfrmSetup : public QDialog {
@@ -41,6 +44,12 @@ class TfrmSetup : public QDialog {
     // had at opening after "&Cancel"; that value, or set by any edit, after "&Ok".
     bool modified() const;
 
+    // The "Alerts" tab after the eight tabs: the Chat.ini settings of the
+    // highlights and notifications. After "&Ok" `alertSettings` holds what it
+    // shows; they never mark the chat file modified.
+    void addAlertsTab(const AlertSettings& settings);
+    std::optional<AlertSettings> alertSettings() const;
+
     // The help topic of the tab at `position`.
     static std::string helpTopic(int position);
 
@@ -54,6 +63,7 @@ class TfrmSetup : public QDialog {
     const bool openingModified_;
     QTabWidget* pcSetup = nullptr;
     std::array<SetupPage*, TabCount> pages_{};
+    SetupAlertsPage* alertsPage_ = nullptr;
 };
 
 }  // namespace verdo

@@ -14,6 +14,7 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "controls/FindBar.h"
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
 #include "dialogs/DialogBoxes.h"
@@ -78,12 +79,22 @@ TfrmWhisper::TfrmWhisper(const std::string& user, const tOptions& options)
     entryRow->addWidget(btnSend);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scWhisper, 1);
+    findBar = new FindBar(this);
+    findBar->setPane(scWhisper);
+    layout->addWidget(findBar);
     layout->addLayout(entryRow);
     setTabOrder(edWEnter, btnSend);
     setTabOrder(btnSend, scWhisper);
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    const std::pair<QKeySequence, void (FindBar::*)()> findKeys[] = {
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), &FindBar::open},
+        {QKeySequence(Qt::Key_F3), &FindBar::findNext},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F3), &FindBar::findPrevious},
+    };
+    for (const auto& [keys, run] : findKeys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, findBar, run);
 
     const QFontMetrics metrics(font());
     resize(metrics.averageCharWidth() * 60, metrics.height() * 18);
@@ -133,6 +144,8 @@ void TfrmWhisper::focusEntry() {
 
 bool TfrmWhisper::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) focusEntry();
+    // What comes in while the person is elsewhere shows below this line.
+    if (event->type() == QEvent::WindowDeactivate) scWhisper->setMarker();
     return QWidget::event(event);
 }
 

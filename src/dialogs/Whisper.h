@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace verdo {
 
+class FindBar;
 class TTabEdit;
 class tOptions;
 
@@ -45,6 +46,7 @@ class TfrmWhisper : public QWidget {
     std::function<std::optional<QString>(QWidget* parent)> chooseSaveFile;
 
     RichPane* scWhisper = nullptr;
+    FindBar* findBar = nullptr;  // Ctrl+Shift+F, F3, Shift+F3
     TTabEdit* edWEnter = nullptr;
     QPushButton* btnSend = nullptr;
     QMenu* pmWhisper = nullptr;

@@ -3,12 +3,14 @@
 #include "ui/Chat.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
 #include <functional>
@@ -22,7 +24,10 @@
 #include "dialogs/DialogBoxes.h"
 #include "dialogs/Whisper.h"
 #include "text/DisplayText.h"
+#include "ui/ChatAlerts.h"
+#include "ui/ChatFind.h"
 #include "ui/ChatPopups.h"
+#include "ui/ChatTray.h"
 #include "ui/ChatWidgets.h"
 #include "ui/ChatWindows.h"
 #include "ui/EditActions.h"
@@ -34,6 +39,16 @@
 #include "ui/UrlBar.h"
 
 namespace verdo {
+
+namespace {
+
+// Until the program hands a desktop notifier over, alerts only reach the task bar.
+class SilentNotifier : public Notifier {
+  public:
+    void notify(const Notification&, std::function<void()>) override {}
+};
+
+}  // namespace
 
 TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     : QMainWindow(parent), platform_(std::move(platform)) {
@@ -55,6 +70,16 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     sounds_ =
         std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), popups_->playSoundMenu(),
                                      *form_, [this] { return widgets_->selectedRosterName(); });
+    find_ = new ChatFind(*this, *widgets_);
+    tray_ = new ChatTray(*this, *action(ChatAction::Connect), *action(ChatAction::Away),
+                         *action(ChatAction::DND), *action(ChatAction::Exit));
+    tray_->OnRestore = [this] { restoreFromTray(); };
+    silentNotifier_ = std::make_unique<SilentNotifier>();
+    createAlerts(*silentNotifier_);
+    form_->events().subscribe([this](const SessionEvent& event) {
+        alertOn(event);
+        return EventResult::Continue;
+    });
     setWindowHandlers();
     widgets_->applyLayout(*this, ChatLayoutSizes{});
 }
@@ -62,6 +87,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
 // The logic goes first: its connection may still report while it closes. The
 // windows that edit its data go before it.
 TfrmChat::~TfrmChat() {
+    alerts_.reset();
     windows_.reset();
     form_.reset();
 }
@@ -78,12 +104,20 @@ void TfrmChat::setWindowHandlers() {
         return [this, open] { (windows_.get()->*open)(); };
     };
     const std::pair<ChatAction, std::function<void()>> handlers[] = {
-        {ChatAction::Exit, [this] { close(); }},
+        {ChatAction::Exit,
+         [this] {
+             exiting_ = true;
+             if (!close()) exiting_ = false;
+         }},
         {ChatAction::Undo, [this] { edit_->undo(); }},
         {ChatAction::Cut, [this] { edit_->cut(); }},
         {ChatAction::Copy, [this] { edit_->copy(); }},
         {ChatAction::Paste, [this] { edit_->paste(); }},
         {ChatAction::SelectAll, [this] { edit_->selectAll(); }},
+        {ChatAction::Find, [this] { find_->find(); }},
+        {ChatAction::FindNext, [this] { find_->findNext(); }},
+        {ChatAction::FindPrevious, [this] { find_->findPrevious(); }},
+        {ChatAction::JumpToMarker, [this] { find_->jumpToMarker(); }},
         {ChatAction::Toolbar, [this] { toggleToolBar(); }},
         {ChatAction::Reorder, dialog(&ChatWindows::reorderCustomList)},
         {ChatAction::RefreshSounds, [this] { sounds_->build(); }},
@@ -91,6 +125,7 @@ void TfrmChat::setWindowHandlers() {
         {ChatAction::Setup,
          [this] {
              windows_->setup();
+             updateTray();
              sounds_->buildWhenOpened();
              focusEntry();
          }},
@@ -150,12 +185,18 @@ void TfrmChat::startUp() {
     readLayout();
     form_->loadStartBatch();
     ApplyAppearance();
+    updateTray();
     focusEntry();
     // No animation is played ("Splash.avi" is not shipped): the start is over.
     splash_->AnimateStop();
 }
 
 void TfrmChat::closeEvent(QCloseEvent* event) {
+    if (!exiting_ && tray_->shown()) {
+        event->ignore();
+        hideToTray();
+        return;
+    }
     if (!form_->FormCloseQuery()) {
         event->ignore();
         return;
@@ -164,6 +205,64 @@ void TfrmChat::closeEvent(QCloseEvent* event) {
     writeLayout();
     windows_->closeWhisperWindows();
     event->accept();
+}
+
+void TfrmChat::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && alerts_) {
+        alerts_->windowActivated();
+        tray_->setUnseen(0);
+    }
+}
+
+void TfrmChat::setNotifier(Notifier& notifier) {
+    createAlerts(notifier);
+}
+
+void TfrmChat::createAlerts(Notifier& notifier) {
+    alerts_ = std::make_unique<ChatAlerts>(notifier, *this, form_->alerts(),
+                                           form_->incoming().highlights());
+    alerts_->doNotDisturb = [this] { return form_->away().DNDOn(); };
+    alerts_->paneFor = [this](const SessionEvent& event) -> RichPane* {
+        if (event.kind != SessionEventKind::WhisperReceived) return widgets_->reChat;
+        const PaneId pane = form_->incoming().whisperTarget(std::string(event.user));
+        if (TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr)
+            return window->scWhisper;
+        return widgets_->reWhisper;
+    };
+    alerts_->OnUnseenChanged = [this](int unseen) { tray_->setUnseen(unseen); };
+}
+
+void TfrmChat::alertOn(const SessionEvent& event) {
+    alerts_->onEvent(event);
+}
+
+void TfrmChat::updateTray() {
+    tray_->setShown(form_->alerts().trayIcon && QSystemTrayIcon::isSystemTrayAvailable());
+    if (!tray_->shown() && !isVisible() && shown_) restoreFromTray();
+}
+
+// The whisper windows go with the main window and come back with it.
+void TfrmChat::hideToTray() {
+    hiddenToTray_.clear();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<TfrmWhisper*>(widget) != nullptr && widget->isVisible()) {
+            hiddenToTray_.emplace_back(widget);
+            widget->hide();
+        }
+    }
+    hide();
+}
+
+void TfrmChat::restoreFromTray() {
+    for (const QPointer<QWidget>& widget : hiddenToTray_) {
+        if (widget) widget->show();
+    }
+    hiddenToTray_.clear();
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 void TfrmChat::readLayout() {
@@ -203,7 +302,8 @@ void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette())};
+        segments[i] = {displayText(line[i].text, asUtf8), toQColor(line[i].color, palette()),
+                       line[i].background ? toQColor(*line[i].background, palette()) : QColor()};
     }
     if (window != nullptr) {
         window->addLine(segments);

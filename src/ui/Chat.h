@@ -5,9 +5,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "chat/ChatForm.h"
 #include "chat/SessionView.h"
@@ -18,6 +20,11 @@ class QAction;
 
 namespace verdo {
 
+class ChatAlerts;
+class ChatFind;
+class ChatTray;
+class Notifier;
+struct SessionEvent;
 class ChatPopups;
 class ChatWidgets;
 class ChatWindows;
@@ -41,6 +48,14 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     QAction* action(ChatAction id) const;
     // Fonts, colours and row heights of the options record, all at once.
     void ApplyAppearance();
+    // Desktop notifications go through `notifier` from now on; it must
+    // outlive the window.
+    void setNotifier(Notifier& notifier);
+    // The desktop alerts' subscriber: a notification and the task bar's
+    // attention for what needs the person while the program is in the
+    // background. Without a notifier only the task bar entry asks.
+    void alertOn(const SessionEvent& event);
+    ChatTray* tray() const { return tray_; }
 
     // SessionView
     void addChatLine(PaneId pane, const ChatLine& line) override;
@@ -76,11 +91,17 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;  // the exit question
+    void changeEvent(QEvent* event) override;
 
   private:
     // What the window does for the actions that have no logic.
     void setWindowHandlers();
     void toggleToolBar();
+    // The tray icon as the alert settings say; closing hides to it.
+    void updateTray();
+    void hideToTray();
+    void restoreFromTray();
+    void createAlerts(Notifier& notifier);
     // The Screen section of Chat.ini onto the window, and the window's layout
     // back into it.
     void readLayout();
@@ -100,6 +121,12 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     std::unique_ptr<ChatPopups> popups_;
     std::unique_ptr<SoundMenus> sounds_;
     SplashPanel* splash_ = nullptr;  // a child of the window
+    ChatFind* find_ = nullptr;       // a child of the window
+    ChatTray* tray_ = nullptr;       // a child of the window
+    std::unique_ptr<Notifier> silentNotifier_;
+    std::unique_ptr<ChatAlerts> alerts_;
+    std::vector<QPointer<QWidget>> hiddenToTray_;
+    bool exiting_ = false;  // Exit, not the close box: no hiding to the tray
     bool shown_ = false;
     bool idleUpdatePending_ = false;
 };

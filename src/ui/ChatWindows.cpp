@@ -142,7 +142,10 @@ void ChatWindows::setup() {
                     programFolder());
     setup.OnHelp = [this](const std::string& topic) { showHelpTopic(topic); };
     setup.OnLogFileChosen = [&document](const std::string& path) { document.chooseLogFile(path); };
-    if (setup.exec() == QDialog::Accepted) form_.applySetup(setup.values());
+    setup.addAlertsTab(form_.alerts());
+    if (setup.exec() != QDialog::Accepted) return;
+    form_.applySetup(setup.values());
+    if (const auto alerts = setup.alertSettings()) form_.applyAlerts(*alerts);
 }
 
 void ChatWindows::fonts() {

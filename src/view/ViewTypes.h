@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace verdo {
 
@@ -17,8 +19,15 @@ inline constexpr PaneId ChatPane = 0;
 inline constexpr PaneId WhisperPane = 1;
 
 struct ChatSegment {
+    ChatSegment() = default;
+    ChatSegment(std::string text_, std::uint32_t color_,
+                std::optional<std::uint32_t> background_ = std::nullopt)
+        : text(std::move(text_)), color(color_), background(background_) {}
+
     std::string text;
     std::uint32_t color = 0;
+    // Behind the text; none: the pane's own background.
+    std::optional<std::uint32_t> background;
 };
 using ChatLine = std::array<ChatSegment, 3>;
 

@@ -1,0 +1,69 @@
+// Find in the main window's panes and the marker line (see ChatFind.h).
+#include "ui/ChatFind.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QMainWindow>
+
+#include "controls/FindBar.h"
+#include "ui/ChatWidgets.h"
+
+namespace verdo {
+
+ChatFind::ChatFind(QMainWindow& window, ChatWidgets& widgets)
+    : QObject(&window), window_(window), chat_(widgets.reChat), whisper_(widgets.reWhisper) {
+    bar_ = new FindBar(window.centralWidget());
+    // Under the panes, above the URL bar and the entry line.
+    if (auto* layout = qobject_cast<QBoxLayout*>(window.centralWidget()->layout()))
+        layout->insertWidget(1, bar_);
+    bar_->setPane(chat_);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (RichPane* pane : {chat_.data(), whisper_.data()}) {
+            if (pane != nullptr && now == pane) {
+                lastPane_ = pane;
+                bar_->setPane(pane);
+            }
+        }
+    });
+    window.installEventFilter(this);
+}
+
+RichPane* ChatFind::pane() const {
+    return lastPane_ != nullptr ? lastPane_.data() : chat_.data();
+}
+
+void ChatFind::find() {
+    bar_->setPane(pane());
+    bar_->open();
+}
+
+void ChatFind::findNext() {
+    bar_->setPane(pane());
+    bar_->findNext();
+}
+
+void ChatFind::findPrevious() {
+    bar_->setPane(pane());
+    bar_->findPrevious();
+}
+
+void ChatFind::jumpToMarker() {
+    RichPane* first = pane();
+    RichPane* other = first == chat_ ? whisper_.data() : chat_.data();
+    if (first != nullptr && first->jumpToMarker()) return;
+    if (other != nullptr) other->jumpToMarker();
+}
+
+void ChatFind::setMarkers() {
+    for (RichPane* pane : {chat_.data(), whisper_.data()}) {
+        if (pane != nullptr) pane->setMarker();
+    }
+}
+
+bool ChatFind::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::WindowDeactivate) setMarkers();
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace verdo
