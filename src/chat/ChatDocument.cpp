@@ -88,13 +88,15 @@ void ChatDocument::replaced() {
     if (OnOptionsReplaced) OnOptionsReplaced();
 }
 
+// A failed load changed nothing, so there is nothing to apply.
 bool ChatDocument::LoadChatFile(const std::string& path) {
     const FileOutcome outcome = verdo::LoadChatFile(path, {options_, lists_, users_});
-    if (outcome.upgraded) modified_ = true;
     reportFileErrors(outcome.errors);
+    if (!outcome.ok) return false;
+    if (outcome.upgraded) modified_ = true;
     replaced();
     if (OnFileLoaded) OnFileLoaded();
-    return outcome.ok;
+    return true;
 }
 
 bool ChatDocument::SaveChatFile(const std::string& path) {
@@ -137,7 +139,6 @@ void ChatDocument::acOpenExecute() {
     const auto path = view_.chooseFile(
         {false, texts::OpenTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
     if (!path) return;
-    modified_ = false;
     if (LoadChatFile(*path)) {
         currentFile_ = *path;
         addStatusLine(view_, texts::SettingsLoaded, options_.infoColor());

@@ -46,7 +46,7 @@ class ChatDocument {
     std::function<void()> OnOptionsReplaced;
     // New also empties the playback lines, which live outside the chat file.
     std::function<void()> ClearPlaybackLines;
-    // Called after a chat file was read (also when it had errors).
+    // Called after a chat file was read whole and replaced the settings.
     std::function<void()> OnFileLoaded;
     // Called after New emptied the settings and the user records.
     std::function<void()> OnCleared;
@@ -73,6 +73,7 @@ class ChatDocument {
     void openAtStart(const std::string& path);
 
     // Load or save with their messages; true when everything was read/written.
+    // A failed load leaves the settings, the modified flag and the file name.
     bool LoadChatFile(const std::string& path);
     bool SaveChatFile(const std::string& path);
     void acNewExecute();

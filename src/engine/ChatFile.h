@@ -64,12 +64,15 @@ void NewChatLists(ChatLists& lists);
 // record, the lists of NewChatLists and no user records.
 void NewChatFile(ChatFileData data);
 
-// Reads the three files. A record shorter than 4096 bytes or missing leaves
-// the options and lists as they were; a missing ".usr" gives an empty database.
+// Reads the three files and replaces the options, lists and user records only
+// when every file that exists was read whole (a missing ".usr" is an empty
+// database). Otherwise nothing changes, and each message names the file and
+// the reason after the usual text.
 FileOutcome LoadChatFile(const std::filesystem::path& path, ChatFileData data);
-// Writes the three files, each safely (temporary file, then rename) and
-// readable by the owner only; the older companion files are deleted only once
-// the new files are written.
+// Writes the three files as one safe write (SafeFile.h), readable by the
+// owner only: all three or none are replaced. The older companion files are
+// deleted only once the new files stand. A failure gives both messages (the
+// settings and the user records were not saved), the first with the reason.
 FileOutcome SaveChatFile(const std::filesystem::path& path, const ChatFileData& data);
 
 }  // namespace verdo

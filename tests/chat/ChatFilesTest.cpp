@@ -85,7 +85,8 @@ TEST_F(ChatFilesTest, ACommandLineFileWinsOverChatIni) {
 TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + path("gone.ch5") + "\n");
     start();
-    EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5")));
+    EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5") + " (" +
+                                           path("gone.ch5") + ": no such file)"));
     EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
@@ -159,6 +160,33 @@ TEST_F(ChatFilesTest, ExitWritesLastFileOnlyWhenAFileIsCurrent) {
     form.document().acOpenExecute();
     form.FormClose();
     EXPECT_EQ(IniFile(dir / "Chat.ini").readString("Last File", "Last File", ""), path("bot.ch5"));
+}
+
+// File > Open of a chat file whose ".usr" is damaged: the open file, its
+// settings and its unsaved changes stay, and Save writes them to that file.
+TEST_F(ChatFilesTest, AFailedOpenKeepsTheOpenFileAndItsChanges) {
+    makeChatFile("bot.ch5", "Verdo");
+    makeChatFile("other.ch5", "Other");
+    writeFile(dir / "other.usr", std::string(5000, 'x'));
+    form.setStartChatFile(path("bot.ch5"));
+    start();
+    form.document().lists().OwnerList.push_back("Zed");
+    form.document().setModified(true);
+    view.questionAnswers = {Answer::No};
+    view.fileAnswers = {path("other.ch5")};
+    form.document().acOpenExecute();
+    EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
+    EXPECT_THAT(view.messages.back(), ::testing::StartsWith("Could not load user settings file ("));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("bot.ch5"));
+    EXPECT_EQ(form.document().options().userName(), "Verdo");
+    EXPECT_TRUE(form.document().modified());
+    form.document().acSaveExecute();
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ASSERT_TRUE(LoadChatFile(path("bot.ch5"), {options, lists, users}).ok);
+    EXPECT_THAT(lists.OwnerList, ElementsAre("Boss of Verdo", "Zed"));
+    EXPECT_EQ(readFile(dir / "other.usr"), std::string(5000, 'x'));
 }
 
 TEST_F(ChatFilesTest, ExitAsksWhenModified) {
@@ -253,8 +281,10 @@ TEST_F(ChatFilesTest, AFailedSaveSaysSo) {
     view.fileAnswers = {path("missing folder/bot.ch5")};
     form.document().setModified(true);
     form.document().acSaveAsExecute();
-    EXPECT_THAT(view.messages, ElementsAre("Error saving file: " + path("missing folder/bot.ch5"),
-                                           "Could not save user settings file"));
+    EXPECT_THAT(view.messages,
+                ElementsAre(::testing::StartsWith(
+                                "Error saving file: " + path("missing folder/bot.ch5") + " ("),
+                            "Could not save user settings file"));
     EXPECT_TRUE(view.hasLine("An Error occured saving chat settings."));
     EXPECT_TRUE(form.document().modified());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");

@@ -98,23 +98,42 @@ void HeadlessRunner::send(const std::string& bytes) {
 
 // What the file says now wins: changes made while running were saved a few
 // seconds after they happened, and only those of the last seconds are dropped.
+// A reload that fails changes nothing: the bot goes on with the settings it
+// has, and saves nothing over the files until a reload succeeds.
 void HeadlessRunner::reloadChatFile() {
     ChatDocument& document = form_->document();
     const std::string path = document.currentFile().value_or("");
-    if (document.modified())
-        view_.note("Re-reading " + path + " drops the changes of the last seconds, not yet saved.");
-    document.setModified(false);
+    const bool wasModified = document.modified();
     const tOptions& options = document.options();
     if (document.LoadChatFile(path)) {
+        if (wasModified)
+            view_.note("Re-reading " + path +
+                       " dropped the changes of the last seconds, not yet saved.");
+        document.setModified(false);
+        reloadFailed_ = false;
+        savesHeldNoted_ = false;
         addStatusLine(view_, "Chat file " + path + " re-read.", options.infoColor());
     } else {
+        reloadFailed_ = true;
         addStatusLine(view_, texts::LoadFailed, options.errorColor());
+        view_.note("The chat file " + path +
+                   " could not be re-read: the bot goes on with its previous settings.");
     }
 }
 
 bool HeadlessRunner::saveChangedSettings() {
     ChatDocument& document = form_->document();
     if (!document.modified()) return true;
+    if (reloadFailed_) {
+        // Saving now would write the old settings over the files that could
+        // not be read: the changes wait for a reload that succeeds.
+        if (!savesHeldNoted_)
+            view_.note(
+                "Not saving the changed settings: the chat file could not be re-read "
+                "(send SIGHUP to try again).");
+        savesHeldNoted_ = true;
+        return false;
+    }
     addStatusLine(
         view_,
         "Saving the settings changed while running to " + document.currentFile().value_or("") + ".",
