@@ -168,7 +168,13 @@ void ChatDocument::acSaveExecute() {
 void ChatDocument::acSaveAsExecute() {
     const auto path = view_.chooseFile(
         {true, texts::SaveTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
-    if (path) saveTo(*path);
+    if (!path) return;
+    if (const std::string problem = NewChatFileNameProblem(*path); !problem.empty()) {
+        view_.showMessage(problem, MessageKind::Error);
+        addStatusLine(view_, texts::SaveFailed, options_.errorColor());
+        return;
+    }
+    saveTo(*path);
 }
 
 // The merged lists count as modified, so that exit asks before they are lost.

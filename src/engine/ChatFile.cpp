@@ -196,6 +196,11 @@ fs::path ChatFileBaseName(const fs::path& path) {
     return text;
 }
 
+std::string NewChatFileNameProblem(const fs::path& path) {
+    if (path.string().find('*') == std::string::npos) return {};
+    return path.string() + ": a chat file's name cannot hold \"*\"";
+}
+
 fs::path companionPath(const fs::path& base, std::string_view suffix) {
     fs::path result = base;
     result += std::string(suffix);

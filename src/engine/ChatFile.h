@@ -43,6 +43,10 @@ inline constexpr std::string_view UserSaveErrorText = "Could not save user setti
 // The path with every "*" removed and the file name's own extension cut off:
 // "/a.b/chat.ch5" gives "/a.b/chat". The companion files are this + ".ext"...
 std::filesystem::path ChatFileBaseName(const std::filesystem::path& path);
+// Why `path` cannot name a chat file about to be made, or empty: the base
+// name drops every "*", so "a*b.ch5" would share "ab.ext" with "ab.ch5". An
+// existing file with "*" still opens.
+std::string NewChatFileNameProblem(const std::filesystem::path& path);
 // Base name + `suffix`, e.g. ".ext".
 std::filesystem::path companionPath(const std::filesystem::path& base, std::string_view suffix);
 

@@ -189,6 +189,19 @@ TEST_F(ChatFilesTest, AFailedOpenKeepsTheOpenFileAndItsChanges) {
     EXPECT_EQ(readFile(dir / "other.usr"), std::string(5000, 'x'));
 }
 
+// "a*b.ch5" would share "ab.ext" and "ab.usr" with "ab.ch5".
+TEST_F(ChatFilesTest, SaveAsRefusesANameWithAStar) {
+    start();
+    view.fileAnswers = {path("a*b.ch5")};
+    form.document().setModified(true);
+    form.document().acSaveAsExecute();
+    EXPECT_THAT(view.messages,
+                ElementsAre(path("a*b.ch5") + ": a chat file's name cannot hold \"*\""));
+    EXPECT_TRUE(view.hasLine("An Error occured saving chat settings."));
+    EXPECT_TRUE(form.document().modified());
+    EXPECT_TRUE(dir.entries().empty());
+}
+
 TEST_F(ChatFilesTest, ExitAsksWhenModified) {
     start();
     form.document().setModified(true);
