@@ -154,9 +154,16 @@ bool IniFile::writeString(std::string_view section, std::string_view key, std::s
     if (text.unreadable) return false;
     // A line break in a value would start a line of its own: another key, or
     // another section.
-    std::string line = std::string(key) + "=" + std::string(value);
+    std::string stored(value);
     std::replace_if(
-        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    // Blanks around a value and quotes around it are dropped by the reader:
+    // such a value goes in quotes, so it reads back as written.
+    if (!stored.empty() &&
+        (Blanks.find(stored.front()) != std::string_view::npos ||
+         Blanks.find(stored.back()) != std::string_view::npos || stored.front() == '"'))
+        stored = '"' + stored + '"';
+    std::string line = std::string(key) + "=" + stored;
     const SectionRange range = findSection(text.lines, section);
     if (const auto at = findKey(text.lines, range, key)) {
         text.lines[*at] = std::move(line);

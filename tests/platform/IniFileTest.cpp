@@ -192,6 +192,15 @@ TEST(IniFile, AFileThatCannotBeReadIsNeverWrittenOver) {
     EXPECT_EQ(std::filesystem::file_size(dir / "huge.ini"), std::uintmax_t{1} << 40);
 }
 
+TEST(IniFile, BlanksAndQuotesAroundAValueReadBackAsWritten) {
+    TempFolder dir;
+    IniFile ini(dir / "Chat.ini");
+    for (const std::string value : {" padded ", "\"quoted\"", "\"", "plain \"inner\""}) {
+        ASSERT_TRUE(ini.writeString("Response", "Ignore", value));
+        EXPECT_EQ(ini.readString("Response", "Ignore", "default"), value);
+    }
+}
+
 TEST(IniFile, ALineBreakInAValueCannotAddAKey) {
     TempFolder dir;
     IniFile ini(dir / "Chat.ini");
