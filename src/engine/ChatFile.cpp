@@ -207,6 +207,12 @@ fs::path companionPath(const fs::path& base, std::string_view suffix) {
     return result;
 }
 
+ChatFileStamps StampsOfChatFile(const fs::path& path) {
+    const fs::path base = ChatFileBaseName(path);
+    return {FileStamp::of(path), FileStamp::of(companionPath(base, ".ext")),
+            FileStamp::of(companionPath(base, ".usr"))};
+}
+
 std::vector<std::string_view> ExtFileKeys() {
     ChatLists scratch;
     std::vector<std::string_view> keys;

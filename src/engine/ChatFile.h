@@ -4,11 +4,13 @@
 // window shows; nothing here touches the screen.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/ChatLists.h"
+#include "platform/FileStamp.h"
 #include "records/Options.h"
 #include "records/UserList.h"
 
@@ -49,6 +51,11 @@ std::filesystem::path ChatFileBaseName(const std::filesystem::path& path);
 std::string NewChatFileNameProblem(const std::filesystem::path& path);
 // Base name + `suffix`, e.g. ".ext".
 std::filesystem::path companionPath(const std::filesystem::path& base, std::string_view suffix);
+
+// The record, ".ext" and ".usr" as they are now on disk: a change by another
+// program since the last load or save shows as a difference.
+using ChatFileStamps = std::array<FileStamp, 3>;
+ChatFileStamps StampsOfChatFile(const std::filesystem::path& path);
 
 // The list keys of the ".ext" file in the saver's order, "=" included.
 std::vector<std::string_view> ExtFileKeys();

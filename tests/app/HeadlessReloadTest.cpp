@@ -93,5 +93,28 @@ TEST_F(HeadlessReloadTest, TheNextReloadThatSucceedsAllowsSavesAgain) {
     EXPECT_EQ(users.Count(), 1);
 }
 
+// `verdochat chatfile add` changed the file while the bot ran: the bot's
+// save reads it again and makes its own edits on it, so neither is lost.
+TEST_F(HeadlessReloadTest, ASaveAfterAChangeOnDiskReplaysTheBotsEditsOnIt) {
+    ChatDocument& document = runner->form().document();
+    {
+        tOptions options;
+        ChatLists lists;
+        tUserList users;
+        ASSERT_TRUE(LoadChatFile(chatFile, {options, lists, users}).ok);
+        lists.OwnerList.push_back("Added");
+        ASSERT_TRUE(SaveChatFile(chatFile, {options, lists, users}).ok);
+    }
+    document.lists().OwnerList.push_back("Zed");
+    document.setModified(true);
+    runner->stop();
+    EXPECT_THAT(err.str(), HasSubstr("Replayed 1 of the bot's own edits"));
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ASSERT_TRUE(LoadChatFile(chatFile, {options, lists, users}).ok);
+    EXPECT_THAT(lists.OwnerList, ::testing::ElementsAre("Boss", "Added", "Zed"));
+}
+
 }  // namespace
 }  // namespace verdo

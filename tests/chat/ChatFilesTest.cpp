@@ -202,6 +202,46 @@ TEST_F(ChatFilesTest, SaveAsRefusesANameWithAStar) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
+// Another program changed the open chat file: Save asks whether to overwrite
+// it, keep the other version (read it), or do nothing.
+TEST_F(ChatFilesTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+    makeChatFile("bot.ch5", "Verdo");
+    form.setStartChatFile(path("bot.ch5"));
+    start();
+    const auto ownersOnDisk = [this] {
+        tOptions options;
+        ChatLists lists;
+        tUserList users;
+        EXPECT_TRUE(LoadChatFile(path("bot.ch5"), {options, lists, users}).ok);
+        return lists.OwnerList;
+    };
+    form.document().lists().OwnerList = {"Mine"};
+    form.document().setModified(true);
+    makeChatFile("bot.ch5", "Verdo");  // the other program's save
+    ASSERT_TRUE(form.document().changedOnDisk());
+
+    view.questionAnswers = {Answer::Cancel};
+    form.document().acSaveExecute();
+    EXPECT_THAT(view.questions.back(), ::testing::StartsWith("Another program changed the chat"));
+    EXPECT_THAT(ownersOnDisk(), ElementsAre("Boss of Verdo"));
+    EXPECT_TRUE(form.document().modified());
+
+    view.questionAnswers = {Answer::No};
+    form.document().acSaveExecute();
+    EXPECT_THAT(form.document().lists().OwnerList, ElementsAre("Boss of Verdo"));
+    EXPECT_FALSE(form.document().modified());
+    EXPECT_FALSE(form.document().changedOnDisk());
+
+    form.document().lists().OwnerList = {"Mine"};
+    makeChatFile("bot.ch5", "Verdo");
+    view.questionAnswers = {Answer::Yes};
+    form.document().acSaveExecute();
+    EXPECT_THAT(ownersOnDisk(), ElementsAre("Mine"));
+    EXPECT_EQ(view.questions.size(), 3u);
+    form.document().acSaveExecute();  // unchanged since: no question
+    EXPECT_EQ(view.questions.size(), 3u);
+}
+
 TEST_F(ChatFilesTest, ExitAsksWhenModified) {
     start();
     form.document().setModified(true);

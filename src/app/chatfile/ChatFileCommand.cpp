@@ -359,6 +359,7 @@ int ChatFileCommand::runImport(const Subcommand& command, const std::vector<std:
     if (std::string why = ChatFileText::read(text, chat.options, chat.lists, chat.users, input);
         !why.empty())
         return refuse(command, source + ", " + why);
+    chat.lock(file);
     if (!noBackup_) {
         if (std::string why = ChatFileOnDisk::backUp(file); !why.empty()) {
             err_ << "verdochat chatfile import: " << why << " (nothing was imported)\n";

@@ -102,8 +102,13 @@ std::string ChatFileOnDisk::backUp(const fs::path& path) {
     return {};
 }
 
+void ChatFileOnDisk::lock(const fs::path& path) {
+    if (!lock_.locked()) lock_ = FolderLock(path);
+}
+
 std::string ChatFileOnDisk::load(const fs::path& path) {
     if (std::string why = checkName(path); !why.empty()) return why;
+    lock(path);
     std::error_code error;
     if (!fs::exists(path, error)) return path.string() + ": no such file";
     if (!fs::is_regular_file(path, error) || !looksLikeRecord(path))
@@ -114,6 +119,7 @@ std::string ChatFileOnDisk::load(const fs::path& path) {
 }
 
 std::string ChatFileOnDisk::save(const fs::path& path) {
+    lock(path);
     const FileOutcome outcome = SaveChatFile(path, data());
     return outcome.ok ? std::string() : joined(outcome.errors);
 }

@@ -9,6 +9,7 @@
 
 #include "engine/ChatFile.h"
 #include "engine/ChatLists.h"
+#include "platform/FolderLock.h"
 #include "records/Options.h"
 #include "records/UserList.h"
 
@@ -29,6 +30,11 @@ class ChatFileOnDisk {
     // Empty, or why the backup failed.
     static std::string backUp(const std::filesystem::path& path);
 
+    // Locks the chat file's folder (FolderLock.h) until this object goes: a
+    // subcommand reads, changes and writes the files with no other writer
+    // in between. load() and save() lock by themselves.
+    void lock(const std::filesystem::path& path);
+
     // Loads the three files; empty, or why the file cannot be used.
     std::string load(const std::filesystem::path& path);
     // Saves the three files; empty, or the messages of the failure.
@@ -41,6 +47,9 @@ class ChatFileOnDisk {
     tUserList users;
 
     ChatFileData data() { return {options, lists, users}; }
+
+  private:
+    FolderLock lock_;
 };
 
 }  // namespace verdo

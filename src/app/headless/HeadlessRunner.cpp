@@ -96,20 +96,16 @@ void HeadlessRunner::send(const std::string& bytes) {
     form_->text().send(bytes);
 }
 
-// What the file says now wins: changes made while running were saved a few
-// seconds after they happened, and only those of the last seconds are dropped.
-// A reload that fails changes nothing: the bot goes on with the settings it
-// has, and saves nothing over the files until a reload succeeds.
+// What the file says now wins; the bot's own edits not yet saved are made
+// again on it by value. A reload that fails changes nothing: the bot goes on
+// with the settings it has, and saves nothing over the files until a reload
+// succeeds.
 void HeadlessRunner::reloadChatFile() {
     ChatDocument& document = form_->document();
     const std::string path = document.currentFile().value_or("");
-    const bool wasModified = document.modified();
     const tOptions& options = document.options();
-    if (document.LoadChatFile(path)) {
-        if (wasModified)
-            view_.note("Re-reading " + path +
-                       " dropped the changes of the last seconds, not yet saved.");
-        document.setModified(false);
+    if (const auto count = document.reloadKeepingEdits()) {
+        if (count->replayed + count->dropped > 0) noteReplayed(*count);
         reloadFailed_ = false;
         savesHeldNoted_ = false;
         addStatusLine(view_, "Chat file " + path + " re-read.", options.infoColor());
@@ -121,9 +117,23 @@ void HeadlessRunner::reloadChatFile() {
     }
 }
 
+void HeadlessRunner::noteReplayed(const ChatFileEdits::Count& count) {
+    view_.note("Replayed " + std::to_string(count.replayed) +
+               " of the bot's own edits on the chat file as it is on disk now, dropped " +
+               std::to_string(count.dropped) + ".");
+}
+
 bool HeadlessRunner::saveChangedSettings() {
     ChatDocument& document = form_->document();
     if (!document.modified()) return true;
+    if (reloadFailed_ && document.changedOnDisk()) {
+        // The files changed since the failed reload: try them again.
+        if (document.reloadKeepingEdits()) {
+            reloadFailed_ = false;
+            savesHeldNoted_ = false;
+            view_.note("The chat file could be read again.");
+        }
+    }
     if (reloadFailed_) {
         // Saving now would write the old settings over the files that could
         // not be read: the changes wait for a reload that succeeds.
@@ -133,6 +143,18 @@ bool HeadlessRunner::saveChangedSettings() {
                 "(send SIGHUP to try again).");
         savesHeldNoted_ = true;
         return false;
+    }
+    if (document.changedOnDisk()) {
+        // Another program (`verdochat chatfile`, an editor) changed the file:
+        // its version wins, and the bot's own edits are made again on it.
+        const auto count = document.reloadKeepingEdits();
+        if (!count) {
+            reloadFailed_ = true;
+            view_.note("The chat file was changed on disk and cannot be read: not saving.");
+            return false;
+        }
+        noteReplayed(*count);
+        if (!document.modified()) return true;
     }
     addStatusLine(
         view_,
