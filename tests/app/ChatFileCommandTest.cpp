@@ -283,7 +283,8 @@ TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
     EXPECT_THAT(chatfile({"set", "--help"}).out,
                 HasSubstr("connection-timeout: a number from 2 to 100"));
     EXPECT_THAT(chatfile({"add", "--help"}).out, HasSubstr("timers        ENTRY [INTERVAL]=60"));
-    EXPECT_THAT(chatfile({"--help"}).out, HasSubstr("import [--no-backup] [--stored] TEXT FILE.ch5"));
+    EXPECT_THAT(chatfile({"--help"}).out,
+                HasSubstr("import [--no-backup] [--stored] TEXT FILE.ch5"));
     EXPECT_EQ(chatfile({}).status, 2);
 }
 
