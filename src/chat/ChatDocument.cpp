@@ -9,6 +9,7 @@
 #include "engine/ChatFile.h"
 #include "engine/CommandTable.h"
 #include "engine/Import.h"
+#include "platform/FolderLock.h"
 
 namespace verdo {
 namespace {
@@ -24,6 +25,12 @@ constexpr std::size_t MaximumChosenLogFiles = 20;
 
 std::string logFileKey(int number) {
     return "File" + std::to_string(number);
+}
+
+std::string changedOnDiskQuestion(const std::string& path) {
+    return "Another program changed the chat file " + path +
+           " since it was read.\rYes: overwrite it with these settings.\rNo: keep the other "
+           "program's version and read it.\rCancel: do nothing.";
 }
 
 }  // namespace
@@ -129,17 +136,47 @@ void ChatDocument::replaced() {
     if (OnOptionsReplaced) OnOptionsReplaced();
 }
 
+// What was read or written last, to tell another program's change later.
+void ChatDocument::remember(const std::string& path) {
+    stamps_ = StampsOfChatFile(path);
+    baseOptions_ = options_;
+    baseLists_ = lists_;
+}
+
+bool ChatDocument::changedOnDisk() const {
+    return currentFile_ && StampsOfChatFile(*currentFile_) != stamps_;
+}
+
+std::optional<ChatFileEdits::Count> ChatDocument::reloadKeepingEdits() {
+    if (!currentFile_) return std::nullopt;
+    const ChatFileEdits edits = ChatFileEdits::between(baseOptions_, baseLists_, options_, lists_);
+    if (!LoadChatFile(*currentFile_)) return std::nullopt;
+    const ChatFileEdits::Count count = edits.replayOnto(options_, lists_);
+    modified_ = !edits.empty();
+    if (!edits.empty()) replaced();
+    return count;
+}
+
+// A failed load changed nothing, so there is nothing to apply. The folder
+// lock keeps another writer out while the three files are read.
 bool ChatDocument::LoadChatFile(const std::string& path) {
+    FolderLock lock(path);
     const FileOutcome outcome = verdo::LoadChatFile(path, {options_, lists_, users_});
-    if (outcome.upgraded) modified_ = true;
+    if (outcome.ok) remember(path);
+    lock.release();
     reportFileErrors(outcome.errors);
+    if (!outcome.ok) return false;
+    if (outcome.upgraded) modified_ = true;
     replaced();
     if (OnFileLoaded) OnFileLoaded();
-    return outcome.ok;
+    return true;
 }
 
 bool ChatDocument::SaveChatFile(const std::string& path) {
+    FolderLock lock(path);
     const FileOutcome outcome = verdo::SaveChatFile(path, {options_, lists_, users_});
+    if (outcome.ok) remember(path);
+    lock.release();
     reportFileErrors(outcome.errors);
     return outcome.ok;
 }
@@ -178,7 +215,6 @@ void ChatDocument::acOpenExecute() {
     const auto path = view_.chooseFile(
         {false, texts::OpenTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
     if (!path) return;
-    modified_ = false;
     if (LoadChatFile(*path)) {
         currentFile_ = *path;
         addStatusLine(view_, texts::SettingsLoaded, options_.infoColor());
@@ -188,7 +224,25 @@ void ChatDocument::acOpenExecute() {
     }
 }
 
+// Saving over a chat file that another program changed since it was read
+// would lose that program's edit: the user chooses.
 void ChatDocument::saveTo(const std::string& path) {
+    if (currentFile_ == path && changedOnDisk()) {
+        switch (view_.askYesNoCancel(changedOnDiskQuestion(path))) {
+            case Answer::Cancel:
+                return;
+            case Answer::No:
+                if (LoadChatFile(path)) {
+                    modified_ = false;
+                    addStatusLine(view_, texts::SettingsLoaded, options_.infoColor());
+                } else {
+                    addStatusLine(view_, texts::LoadFailed, options_.errorColor());
+                }
+                return;
+            case Answer::Yes:
+                break;
+        }
+    }
     if (SaveChatFile(path)) {
         currentFile_ = path;
         addStatusLine(view_, texts::SettingsSaved, options_.infoColor());
@@ -208,7 +262,13 @@ void ChatDocument::acSaveExecute() {
 void ChatDocument::acSaveAsExecute() {
     const auto path = view_.chooseFile(
         {true, texts::SaveTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
-    if (path) saveTo(*path);
+    if (!path) return;
+    if (const std::string problem = NewChatFileNameProblem(*path); !problem.empty()) {
+        view_.showMessage(problem, MessageKind::Error);
+        addStatusLine(view_, texts::SaveFailed, options_.errorColor());
+        return;
+    }
+    saveTo(*path);
 }
 
 // The merged lists count as modified, so that exit asks before they are lost.

@@ -16,6 +16,8 @@
 #include "chat/SessionView.h"
 #include "chat/WindowControls.h"
 #include "chat/WindowLayout.h"
+#include "engine/ChatFile.h"
+#include "engine/ChatFileEdits.h"
 #include "engine/ChatLists.h"
 #include "interp/PacingRules.h"
 #include "platform/IniFile.h"
@@ -48,7 +50,7 @@ class ChatDocument {
     std::function<void()> OnOptionsReplaced;
     // New also empties the playback lines, which live outside the chat file.
     std::function<void()> ClearPlaybackLines;
-    // Called after a chat file was read (also when it had errors).
+    // Called after a chat file was read whole and replaced the settings.
     std::function<void()> OnFileLoaded;
 
     // Where Chat.ini lives; without one nothing is read or written there.
@@ -82,8 +84,15 @@ class ChatDocument {
     void openAtStart(const std::string& path);
 
     // Load or save with their messages; true when everything was read/written.
+    // A failed load leaves the settings, the modified flag and the file name.
     bool LoadChatFile(const std::string& path);
     bool SaveChatFile(const std::string& path);
+    // Another program changed the current chat file's files since this
+    // program last read or wrote them.
+    bool changedOnDisk() const;
+    // Re-reads the current chat file and replays the edits made here since
+    // the last load or save onto it; nothing when the file cannot be read.
+    std::optional<ChatFileEdits::Count> reloadKeepingEdits();
     void acNewExecute();
     void acOpenExecute();
     void acSaveExecute();
@@ -95,6 +104,7 @@ class ChatDocument {
   private:
     bool askToSaveFirst();
     void saveTo(const std::string& path);
+    void remember(const std::string& path);
     void reportFileErrors(const std::vector<std::string>& errors);
     std::string settingsFolderPath() const;
     void replaced();
@@ -108,6 +118,10 @@ class ChatDocument {
     std::string ignorePrefix_;
     std::optional<std::string> currentFile_;
     std::optional<IniFile> ini_;
+    // The files and settings as last read or written.
+    ChatFileStamps stamps_{};
+    tOptions baseOptions_;
+    ChatLists baseLists_;
 };
 
 }  // namespace verdo

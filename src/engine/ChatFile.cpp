@@ -114,22 +114,48 @@ bool upgradeVersion(tOptions& options) {
     return older;
 }
 
-// The record is only taken when all 4096 bytes are there.
-bool readRecord(const fs::path& path, tOptions& options) {
+// "PATH: why", the reason a load names after its message.
+std::string failure(const fs::path& path, std::string_view why) {
+    return path.string() + ": " + std::string(why);
+}
+
+// The record is only taken when all 4096 bytes are there; `why` gets the
+// reason otherwise.
+bool readRecord(const fs::path& path, tOptions& options, std::string& why) {
     std::string bytes;
-    if (readRegularFile(path, bytes) != ReadStatus::Read || bytes.size() < tOptions::Size)
+    std::string reason;
+    switch (readRegularFile(path, bytes, &reason)) {
+        case ReadStatus::Missing:
+            why = failure(path, "no such file");
+            return false;
+        case ReadStatus::Failed:
+            why = failure(path, reason);
+            return false;
+        case ReadStatus::Read:
+            break;
+    }
+    if (bytes.size() < tOptions::Size) {
+        why = failure(path, std::to_string(bytes.size()) + " bytes, a chat file has " +
+                                std::to_string(tOptions::Size));
         return false;
+    }
     std::memcpy(options.data(), bytes.data(), tOptions::Size);
     return true;
 }
 
-bool readLists(const fs::path& base, ChatLists& lists) {
+bool readLists(const fs::path& base, ChatLists& lists, std::string& why) {
     const fs::path ext = companionPath(base, ".ext");
     std::string text;
-    switch (readRegularFile(ext, text)) {
+    std::string reason;
+    switch (readRegularFile(ext, text, &reason)) {
         case ReadStatus::Missing:
-            return LoadCompanionFiles(base, lists);
+            if (LoadCompanionFiles(base, lists)) return true;
+            why = failure(companionPath(base, ".*"),
+                          "an older companion file cannot be read, or the product actions "
+                          "file has fewer than eight lines");
+            return false;
         case ReadStatus::Failed:
+            why = failure(ext, reason);
             return false;
         case ReadStatus::Read:
             break;
@@ -170,20 +196,27 @@ fs::path ChatFileBaseName(const fs::path& path) {
     return text;
 }
 
+std::string NewChatFileNameProblem(const fs::path& path) {
+    if (path.string().find('*') == std::string::npos) return {};
+    return path.string() + ": a chat file's name cannot hold \"*\"";
+}
+
 fs::path companionPath(const fs::path& base, std::string_view suffix) {
     fs::path result = base;
     result += std::string(suffix);
     return result;
 }
 
-std::uintmax_t ChatFileSize(const fs::path& path) {
+ChatFileStamps StampsOfChatFile(const fs::path& path) {
     const fs::path base = ChatFileBaseName(path);
+    return {FileStamp::of(path), FileStamp::of(companionPath(base, ".ext")),
+            FileStamp::of(companionPath(base, ".usr"))};
+}
+
+std::uintmax_t ChatFileSize(const fs::path& path) {
     std::uintmax_t total = 0;
-    for (const fs::path& file : {path, companionPath(base, ".ext"), companionPath(base, ".usr")}) {
-        std::error_code error;
-        const std::uintmax_t size = fs::file_size(file, error);
-        if (!error) total += size;
-    }
+    for (const FileStamp& stamp : StampsOfChatFile(path))
+        total += stamp.size;
     return total;
 }
 
@@ -245,36 +278,55 @@ void NewChatFile(ChatFileData data) {
     data.users.Clear();
 }
 
+// Everything is read into a fresh set first; the caller's settings are
+// replaced only when every file that exists was read whole, so a failed load
+// changes nothing.
 FileOutcome LoadChatFile(const fs::path& path, ChatFileData data) {
     FileOutcome outcome;
     const fs::path base = ChatFileBaseName(path);
-    if (readRecord(path, data.options)) {
-        outcome.upgraded = upgradeVersion(data.options);
-        ClearChatLists(data.lists);
-        if (!readLists(base, data.lists)) outcome.fail(std::string(LoadErrorText) + path.string());
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    std::string why;
+    if (!readRecord(path, options, why)) {
+        outcome.fail(std::string(LoadErrorText) + path.string() + " (" + why + ")");
     } else {
-        outcome.fail(std::string(LoadErrorText) + path.string());
+        ClearChatLists(lists);
+        if (!readLists(base, lists, why))
+            outcome.fail(std::string(LoadErrorText) + path.string() + " (" + why + ")");
     }
-    PadAlignedLists(data.lists);
-    if (!data.users.LoadFromFile(companionPath(base, ".usr")))
-        outcome.fail(std::string(UserLoadErrorText));
+    const fs::path usr = companionPath(base, ".usr");
+    if (!users.LoadFromFile(usr, &why))
+        outcome.fail(std::string(UserLoadErrorText) + " (" + failure(usr, why) + ")");
+    if (!outcome.ok) return outcome;
+    outcome.upgraded = upgradeVersion(options);
+    PadAlignedLists(lists);
+    data.options = options;
+    data.lists = std::move(lists);
+    data.users = std::move(users);
     return outcome;
 }
 
+// The three files are written as one (see writeFilesSafely): the user file
+// first and the record last, so a crash between two renames leaves at worst
+// new lists beside the old record, never a record without its lists.
 FileOutcome SaveChatFile(const fs::path& path, const ChatFileData& data) {
     FileOutcome outcome;
     const fs::path base = ChatFileBaseName(path);
+    const std::string users = data.users.FileBytes();
+    const std::string lists = ExtFileText(data.lists);
     const std::string_view record(reinterpret_cast<const char*>(data.options.data()),
                                   tOptions::Size);
-    const bool written = writeFileSafely(path, record, FileAccess::OwnerOnly) &&
-                         writeFileSafely(companionPath(base, ".ext"), ExtFileText(data.lists),
-                                         FileAccess::OwnerOnly);
-    if (written)
-        deleteCompanionFiles(base);
-    else
-        outcome.fail(std::string(SaveErrorText) + path.string());
-    if (!data.users.SaveToFile(companionPath(base, ".usr"), FileAccess::OwnerOnly))
+    const SafeWrite writes[] = {
+        {companionPath(base, ".usr"), users}, {companionPath(base, ".ext"), lists}, {path, record}};
+    std::string why;
+    if (!writeFilesSafely(writes, FileAccess::OwnerOnly, &why)) {
+        outcome.fail(std::string(SaveErrorText) + path.string() + " (" + why + ")");
         outcome.fail(std::string(UserSaveErrorText));
+        return outcome;
+    }
+    // Only now is the ".ext" file the one copy of the lists.
+    deleteCompanionFiles(base);
     return outcome;
 }
 

@@ -4,12 +4,14 @@
 // window shows; nothing here touches the screen.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/ChatLists.h"
+#include "platform/FileStamp.h"
 #include "records/Options.h"
 #include "records/UserList.h"
 
@@ -44,11 +46,20 @@ inline constexpr std::string_view UserSaveErrorText = "Could not save user setti
 // The path with every "*" removed and the file name's own extension cut off:
 // "/a.b/chat.ch5" gives "/a.b/chat". The companion files are this + ".ext"...
 std::filesystem::path ChatFileBaseName(const std::filesystem::path& path);
+// Why `path` cannot name a chat file about to be made, or empty: the base
+// name drops every "*", so "a*b.ch5" would share "ab.ext" with "ab.ch5". An
+// existing file with "*" still opens.
+std::string NewChatFileNameProblem(const std::filesystem::path& path);
 // Base name + `suffix`, e.g. ".ext".
 std::filesystem::path companionPath(const std::filesystem::path& base, std::string_view suffix);
 // The bytes LoadChatFile reads for `path`: the file and its ".ext" and ".usr"
 // companions together, a missing one counting nothing.
 std::uintmax_t ChatFileSize(const std::filesystem::path& path);
+
+// The record, ".ext" and ".usr" as they are now on disk: a change by another
+// program since the last load or save shows as a difference.
+using ChatFileStamps = std::array<FileStamp, 3>;
+ChatFileStamps StampsOfChatFile(const std::filesystem::path& path);
 
 // The list keys of the ".ext" file in the saver's order, "=" included.
 std::vector<std::string_view> ExtFileKeys();
@@ -68,12 +79,15 @@ void NewChatLists(ChatLists& lists);
 // record, the lists of NewChatLists and no user records.
 void NewChatFile(ChatFileData data);
 
-// Reads the three files. A record shorter than 4096 bytes or missing leaves
-// the options and lists as they were; a missing ".usr" gives an empty database.
+// Reads the three files and replaces the options, lists and user records only
+// when every file that exists was read whole (a missing ".usr" is an empty
+// database). Otherwise nothing changes, and each message names the file and
+// the reason after the usual text.
 FileOutcome LoadChatFile(const std::filesystem::path& path, ChatFileData data);
-// Writes the three files, each safely (temporary file, then rename) and
-// readable by the owner only; the older companion files are deleted only once
-// the new files are written.
+// Writes the three files as one safe write (SafeFile.h), readable by the
+// owner only: all three or none are replaced. The older companion files are
+// deleted only once the new files stand. A failure gives both messages (the
+// settings and the user records were not saved), the first with the reason.
 FileOutcome SaveChatFile(const std::filesystem::path& path, const ChatFileData& data);
 
 }  // namespace verdo

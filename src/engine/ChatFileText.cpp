@@ -201,8 +201,15 @@ std::string lineError(std::size_t number, std::string_view why) {
     return "line " + std::to_string(number) + ": " + std::string(why);
 }
 
+// Bytes of a record that no residue line may change: the options record's
+// format version, which only the loader and saver set.
+struct Locked {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+};
+
 // A "residue-OFFSET = hex" line into `record`; empty or why not.
-std::string applyResidue(const Line& line, std::uint8_t* record, std::size_t size) {
+std::string applyResidue(const Line& line, std::uint8_t* record, std::size_t size, Locked locked) {
     const std::string_view offsetText = std::string_view(line.name).substr(ResiduePrefix.size());
     std::size_t offset = 0;
     for (const char c : offsetText) {
@@ -212,6 +219,8 @@ std::string applyResidue(const Line& line, std::uint8_t* record, std::size_t siz
     const std::string& hex = line.value;
     if (offsetText.empty() || hex.size() % 2 != 0 || offset + hex.size() / 2 > size)
         return "residue does not fit the record";
+    if (offset < locked.end && offset + hex.size() / 2 > locked.begin)
+        return "residue cannot change the format version";
     for (std::size_t i = 0; i < hex.size(); i += 2) {
         const auto byte = hexByte(std::string_view(hex).substr(i, 2));
         if (!byte) return "residue is not hex bytes";
@@ -222,17 +231,18 @@ std::string applyResidue(const Line& line, std::uint8_t* record, std::size_t siz
 
 // The lines of one record: residue first, then the values, which win.
 std::string applyRecord(const std::vector<Line>& lines, std::span<const OptionField> fields,
-                        std::uint8_t* record, std::size_t size) {
+                        std::uint8_t* record, std::size_t size, OptionInput input,
+                        Locked locked = {}) {
     for (const Line& line : lines) {
         if (!startsWithIgnoreCaseAZ(line.name, ResiduePrefix)) continue;
-        if (std::string why = applyResidue(line, record, size); !why.empty())
+        if (std::string why = applyResidue(line, record, size, locked); !why.empty())
             return lineError(line.number, why);
     }
     for (const Line& line : lines) {
         if (startsWithIgnoreCaseAZ(line.name, ResiduePrefix)) continue;
         const OptionField* field = OptionFields::find(fields, line.name);
         if (field == nullptr) return lineError(line.number, "unknown name \"" + line.name + "\"");
-        if (std::string why = field->store(record, line.value, OptionInput::Stored); !why.empty())
+        if (std::string why = field->store(record, line.value, input); !why.empty())
             return lineError(line.number, why);
     }
     return {};
@@ -276,7 +286,8 @@ std::string splitSections(std::string_view text, std::vector<Section>& sections)
     return {};
 }
 
-std::string readOptions(const Section& section, tOptions& options, ChatLists& lists) {
+std::string readOptions(const Section& section, tOptions& options, ChatLists& lists,
+                        OptionInput input) {
     std::set<std::string> seen;
     std::vector<Line> recordLines;
     for (const Line& line : section.lines) {
@@ -291,7 +302,10 @@ std::string readOptions(const Section& section, tOptions& options, ChatLists& li
             return lineError(line.number, "a line break cannot be stored in a product action");
         lists.ProductActions[static_cast<std::size_t>(action)] = line.value;
     }
-    return applyRecord(recordLines, OptionFields::options(), options.data(), tOptions::Size);
+    constexpr Locked version{tOptions::FormatVersionOffset,
+                             tOptions::FormatVersionOffset + tOptions::FormatVersionSize};
+    return applyRecord(recordLines, OptionFields::options(), options.data(), tOptions::Size, input,
+                       version);
 }
 
 std::string readList(const Section& section, const ChatListShape& shape, ChatLists& lists) {
@@ -322,9 +336,12 @@ std::string readList(const Section& section, const ChatListShape& shape, ChatLis
     return {};
 }
 
-std::string readUsers(const Section& section, tUserList& users) {
+std::string readUsers(const Section& section, tUserList& users, OptionInput input) {
     std::vector<std::vector<Line>> records;
     for (const Line& line : section.lines) {
+        if (line.name == "name" && records.size() == tUserList::MaxRecords)
+            return lineError(line.number, "more than " + std::to_string(tUserList::MaxRecords) +
+                                              " user records");
         if (line.name == "name")
             records.emplace_back();
         else if (records.empty())
@@ -334,7 +351,7 @@ std::string readUsers(const Section& section, tUserList& users) {
     for (const auto& lines : records) {
         auto user = std::make_unique<tUser>();
         if (std::string why =
-                applyRecord(lines, OptionFields::userRecord(), user->data(), tUser::Size);
+                applyRecord(lines, OptionFields::userRecord(), user->data(), tUser::Size, input);
             !why.empty())
             return why;
         users.Add(std::move(user));
@@ -389,9 +406,12 @@ std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
 }
 
 std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLists& lists,
-                               tUserList& users) {
+                               tUserList& users, OptionInput input) {
     std::vector<Section> sections;
     if (std::string why = splitSections(text, sections); !why.empty()) return why;
+    // An empty or cut-off text, or some other file, must never become a chat
+    // file of new settings.
+    if (sections.empty()) return "no [section] line: not a chat file document";
 
     tOptions newRecord;
     ChatLists newLists;
@@ -403,9 +423,9 @@ std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLis
             return lineError(section.number, "section [" + section.name + "] is given twice");
         std::string why;
         if (equalsIgnoreCaseAZ(section.name, OptionsSection))
-            why = readOptions(section, newRecord, newLists);
+            why = readOptions(section, newRecord, newLists, input);
         else if (equalsIgnoreCaseAZ(section.name, UsersSection))
-            why = readUsers(section, newUsers);
+            why = readUsers(section, newUsers, input);
         else if (const ChatListShape* shape = ListEditing::find(section.name))
             why = readList(section, *shape, newLists);
         else

@@ -24,6 +24,7 @@
 
 #include "engine/ChatLists.h"
 #include "engine/ListEditing.h"
+#include "records/OptionField.h"
 #include "records/Options.h"
 #include "records/UserList.h"
 
@@ -66,9 +67,12 @@ class ChatFileText {
                              std::string_view section = {});
     // Reads a document. Options left out keep the values of a new chat file,
     // lists left out get a new chat file's lists, users left out are none.
-    // Returns an empty text, or "line N: why" and leaves the three untouched.
+    // `input` says whose values they are: Editor keeps the configuration
+    // dialog's limits, Stored takes what a chat file can hold. Returns an
+    // empty text, or "line N: why" (or why the whole text is no document)
+    // and leaves the three untouched.
     static std::string read(std::string_view text, tOptions& options, ChatLists& lists,
-                            tUserList& users);
+                            tUserList& users, OptionInput input = OptionInput::Editor);
 
     // The index of the product action named `name`, or -1.
     static int productActionIndex(std::string_view name);

@@ -2,6 +2,7 @@
 // every call, as the system's profile functions do; Chat.ini is a few lines.
 #include "platform/IniFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <optional>
@@ -29,12 +30,16 @@ std::string_view trimmed(std::string_view text) {
 struct IniText {
     std::vector<std::string> lines;
     std::string lineEnd = "\n";
+    // The file exists but could not be read: writing it would lose it.
+    bool unreadable = false;
 };
 
 IniText readLines(const fs::path& path) {
     IniText text;
     std::string contents;
-    if (readRegularFile(path, contents) != ReadStatus::Read) return text;
+    const ReadStatus status = readRegularFile(path, contents);
+    text.unreadable = status == ReadStatus::Failed;
+    if (status != ReadStatus::Read) return text;
     std::istringstream in(std::move(contents));
     std::string line;
     while (std::getline(in, line)) {
@@ -146,7 +151,19 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
 
 bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     IniText text = readLines(path_);
-    std::string line = std::string(key) + "=" + std::string(value);
+    if (text.unreadable) return false;
+    // A line break in a value would start a line of its own: another key, or
+    // another section.
+    std::string stored(value);
+    std::replace_if(
+        stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    // Blanks around a value and quotes around it are dropped by the reader:
+    // such a value goes in quotes, so it reads back as written.
+    if (!stored.empty() &&
+        (Blanks.find(stored.front()) != std::string_view::npos ||
+         Blanks.find(stored.back()) != std::string_view::npos || stored.front() == '"'))
+        stored = '"' + stored + '"';
+    std::string line = std::string(key) + "=" + stored;
     const SectionRange range = findSection(text.lines, section);
     if (const auto at = findKey(text.lines, range, key)) {
         text.lines[*at] = std::move(line);

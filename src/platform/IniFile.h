@@ -25,7 +25,9 @@ class IniFile {
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
     // Each write replaces the file safely (temporary file, then rename) and
-    // reports false when the file could not be written.
+    // reports false when the file could not be written. A file that exists
+    // but cannot be read is never written over. A line break in a value is
+    // stored as a blank, so a value can never add a key or a section.
     bool writeString(std::string_view section, std::string_view key, std::string_view value);
     bool writeInteger(std::string_view section, std::string_view key, int value);
     bool writeBool(std::string_view section, std::string_view key, bool value);

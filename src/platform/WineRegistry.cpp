@@ -16,10 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A registry file larger than this is not a registry Wine wrote; reading
-// stops there, so no file can take more memory.
-constexpr std::size_t MaximumFileSize = 64u * 1024 * 1024;
-
 constexpr std::string_view SoftwarePrefix = "Software\\";
 constexpr std::string_view Wow64Prefix = "Software\\Wow6432Node\\";
 
@@ -296,7 +292,7 @@ std::optional<StoredString> stringData(std::string_view data) {
 
 std::optional<std::string> readWholeFile(const fs::path& path) {
     std::string text;
-    if (readRegularFile(path, text, MaximumFileSize) != ReadStatus::Read) return std::nullopt;
+    if (readRegularFile(path, text) != ReadStatus::Read) return std::nullopt;
     return text;
 }
 

@@ -180,6 +180,10 @@ class tOptions {
     void setUseVerdoServer(bool on) { setFlag(UseVerdoServerAt, on); }
     void setReservedSwitch(std::size_t index, bool on);
 
+    // Where the format version lies: a length byte and up to four characters.
+    static constexpr std::size_t FormatVersionOffset = 2704;
+    static constexpr std::size_t FormatVersionSize = 5;
+
   private:
     friend class OptionFields;
     friend void ResetOptions(tOptions& options, tProductActions& productActions);
@@ -224,7 +228,7 @@ class tOptions {
     static constexpr std::size_t LogTimeAt = 2701;
     static constexpr std::size_t LogEventsAt = 2702;
     static constexpr std::size_t KeepLogAt = 2703;
-    static constexpr std::size_t FormatVersionAt = 2704;
+    static constexpr std::size_t FormatVersionAt = FormatVersionOffset;
     static constexpr std::size_t ReservedSwitchesAt = 2709;
     static constexpr std::size_t ConnectionTimeoutAt = 2713;
     static constexpr std::size_t LoginTimeoutAt = 2717;

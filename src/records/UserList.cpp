@@ -2,28 +2,12 @@
 #include "records/UserList.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "platform/AnsiText.h"
 #include "platform/ReadFile.h"
 #include "platform/SafeFile.h"
 
 namespace verdo {
-namespace {
-
-// Reads the records of an open file; false when a read comes up short.
-bool readRecords(std::istream& in, std::vector<std::unique_ptr<tUser>>& users) {
-    while (true) {
-        auto user = std::make_unique<tUser>();
-        in.read(reinterpret_cast<char*>(user->data()), tUser::Size);
-        const auto got = in.gcount();
-        if (got == 0 && in.eof() && !in.bad()) return true;
-        if (got != static_cast<std::streamsize>(tUser::Size)) return false;
-        users.push_back(std::move(user));
-    }
-}
-
-}  // namespace
 
 tUser* tUserList::Items(int index) const {
     if (index < 0 || index >= Count()) return nullptr;
@@ -56,24 +40,44 @@ void tUserList::Clear() {
     users_.clear();
 }
 
-bool tUserList::SaveToFile(const std::filesystem::path& path, FileAccess access) const {
+std::string tUserList::FileBytes() const {
     std::string contents;
     contents.reserve(users_.size() * tUser::Size);
     for (const auto& user : users_)
         contents.append(reinterpret_cast<const char*>(user->data()), tUser::Size);
-    return writeFileSafely(path, contents, access);
+    return contents;
 }
 
-bool tUserList::LoadFromFile(const std::filesystem::path& path) {
-    Clear();
+bool tUserList::SaveToFile(const std::filesystem::path& path, FileAccess access) const {
+    return writeFileSafely(path, FileBytes(), access);
+}
+
+// The records are read into a list of their own and swapped in only when the
+// whole file was read, so a damaged file never empties the database.
+bool tUserList::LoadFromFile(const std::filesystem::path& path, std::string* why) {
     std::string contents;
-    const ReadStatus status = readRegularFile(path, contents);
-    if (status == ReadStatus::Missing) return true;
+    const ReadStatus status =
+        readRegularFile(path, contents, why, std::uint64_t{MaxRecords} * tUser::Size);
+    if (status == ReadStatus::Missing) {
+        Clear();
+        return true;
+    }
     if (status != ReadStatus::Read) return false;
-    std::istringstream in(std::move(contents));
+    if (contents.size() % tUser::Size != 0) {
+        if (why != nullptr)
+            *why = "its size, " + std::to_string(contents.size()) +
+                   " bytes, is not a whole number of " + std::to_string(tUser::Size) +
+                   "-byte records";
+        return false;
+    }
     std::vector<std::unique_ptr<tUser>> loaded;
-    if (!readRecords(in, loaded)) return false;
-    users_ = std::move(loaded);
+    loaded.reserve(contents.size() / tUser::Size);
+    for (std::size_t at = 0; at < contents.size(); at += tUser::Size) {
+        auto user = std::make_unique<tUser>();
+        std::copy_n(contents.data() + at, tUser::Size, reinterpret_cast<char*>(user->data()));
+        loaded.push_back(std::move(user));
+    }
+    users_.swap(loaded);
     return true;
 }
 

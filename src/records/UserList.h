@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,14 +29,20 @@ class tUserList {
     void Sort();
     void Clear();
 
-    // Writes every record in list order (an empty list gives an empty file)
-    // through a temporary file, so a failed save leaves the old file whole.
+    // The most records a ".usr" file may hold; a larger file is refused.
+    static constexpr std::size_t MaxRecords = 100000;
+
+    // Every record in list order, as the ".usr" file holds them.
+    std::string FileBytes() const;
+    // Writes FileBytes() (an empty list gives an empty file) through a
+    // temporary file, so a failed save leaves the old file whole.
     bool SaveToFile(const std::filesystem::path& path,
                     FileAccess access = FileAccess::Default) const;
     // Replaces the contents with the file's records. A missing file gives an
-    // empty list and true; an unreadable file or one whose size is not a
-    // multiple of the record size gives an empty list and false.
-    bool LoadFromFile(const std::filesystem::path& path);
+    // empty list and true. A file that cannot be read, whose size is not a
+    // multiple of the record size or that holds more than MaxRecords records
+    // gives false, leaves the list as it was and says why in `why`.
+    bool LoadFromFile(const std::filesystem::path& path, std::string* why = nullptr);
 
   private:
     std::vector<std::unique_ptr<tUser>> users_;

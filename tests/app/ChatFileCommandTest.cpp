@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <tuple>
 
 #include "engine/ChatFile.h"
 #include "support/TempFolder.h"
@@ -34,12 +36,15 @@ std::string shellQuoted(const std::string& argument) {
 
 class ChatFileCommandTest : public ::testing::Test {
   protected:
-    Outcome chatfile(const std::vector<std::string>& arguments) {
+    // `redirect` gives standard input and output (and may go on with more
+    // shell); errors go to err.txt.
+    Outcome chatfile(const std::vector<std::string>& arguments,
+                     const std::string& redirect = ">out.txt </dev/null") {
         std::string line = "cd " + shellQuoted(dir.path()) + " && env -u DISPLAY " +
                            shellQuoted(VERDOCHAT_PROGRAM) + " chatfile";
         for (const std::string& argument : arguments)
             line += " " + shellQuoted(argument);
-        line += " >out.txt 2>err.txt </dev/null";
+        line += " 2>err.txt " + redirect;
         const int status = std::system(line.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir / "out.txt"),
                 readFile(dir / "err.txt")};
@@ -124,6 +129,7 @@ TEST_F(ChatFileCommandTest, RefusesBadInputAndWritesNothing) {
         {{"show", "bot.ch5", "friends"}, "unknown section \"friends\""},
         {{"set", "bot.ch5", "user-name"}, "usage: verdochat chatfile set FILE.ch5 OPTION VALUE"},
         {{"new", "bot.ch5"}, "bot.ch5: already exists"},
+        {{"new", "b*ot.ch5"}, "b*ot.ch5: a chat file's name cannot hold \"*\""},
         {{"frobnicate"}, "unknown subcommand \"frobnicate\""},
     };
     for (const auto& [arguments, message] : refused) {
@@ -156,6 +162,101 @@ TEST_F(ChatFileCommandTest, ANonChatFileIsRefusedUntouched) {
                                                                "out.txt", "err.txt"));
 }
 
+TEST_F(ChatFileCommandTest, NewRefusesWhenAnyOfTheThreeFilesExists) {
+    std::ofstream(dir / "bot.usr", std::ios::binary) << std::string(4096, 'u');
+    const Outcome run = chatfile({"new", "bot.ch5"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_THAT(run.err, HasSubstr("bot.usr: already exists"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "bot.ch5"));
+    EXPECT_EQ(readFile(dir / "bot.usr"), std::string(4096, 'u'));
+}
+
+// What is not a chat file document never replaces the chat file: every user
+// record would be gone.
+TEST_F(ChatFileCommandTest, ImportRefusesWhatIsNotADocumentAndWritesNothing) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    ASSERT_EQ(chatfile({"add", "bot.ch5", "users", "Zed"}).status, 0);
+    const std::string before = botFiles();
+    std::ofstream(dir / "empty.txt") << "";
+    std::ofstream(dir / "notes.txt") << "just some notes\n";
+    std::filesystem::create_directory(dir / "folder");
+    // Standard input, then the refusal.
+    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> refused = {
+        {{"import", "-", "bot.ch5"}, "", "standard input: empty"},
+        {{"import", "empty.txt", "bot.ch5"}, "", "empty.txt: empty"},
+        {{"import", "folder", "bot.ch5"}, "", "folder: a folder, not a document"},
+        {{"import", "/dev/zero", "bot.ch5"}, "", "/dev/zero: a device, not a document"},
+        {{"import", "gone.txt", "bot.ch5"}, "", "gone.txt: no such file"},
+        {{"import", "notes.txt", "bot.ch5"}, "", "line 1: expected \"name = value\""},
+        {{"import", "-", "bot.ch5"}, "# nothing but a comment\n", "no [section] line"},
+        {{"import", "-", "bot.ch5"},
+         "[options]\nlogin-timeout = 101\n",
+         "line 2: login-timeout: expected a number from 2 to 100"},
+        {{"import", "-", "a*b.ch5"}, "[options]\n", "cannot hold \"*\""},
+    };
+    for (const auto& [arguments, input, message] : refused) {
+        std::ofstream(dir / "in.txt") << input;
+        const Outcome run = chatfile(arguments, ">out.txt <in.txt");
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_THAT(run.err, HasSubstr(message));
+    }
+    EXPECT_EQ(botFiles(), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "bot.ch5.bak"));
+    // --stored takes a value a chat file may hold beyond the dialog's limits.
+    std::ofstream(dir / "in.txt") << "[options]\nlogin-timeout = 101\n";
+    const Outcome stored =
+        chatfile({"import", "--stored", "--no-backup", "-", "bot.ch5"}, ">out.txt <in.txt");
+    EXPECT_EQ(stored.status, 0) << stored.err;
+    load();
+    EXPECT_EQ(options.loginTimeout(), 101);
+}
+
+// A FIFO is read like standard input; the chat file it replaces is kept as
+// backups that belong together, owner only, with the replaced file's owner.
+TEST_F(ChatFileCommandTest, ImportFromAPipeKeepsTheReplacedFilesAsBackups) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    ASSERT_EQ(chatfile({"add", "bot.ch5", "users", "Zed"}).status, 0);
+    const std::string record = readFile(dir / "bot.ch5");
+    const std::string userFile = readFile(dir / "bot.usr");
+    const bool root = ::geteuid() == 0;  // only root may give a file to another user
+    if (root) {
+        ASSERT_EQ(::chown((dir / "bot.usr").c_str(), 65534, 65534), 0);
+    }
+    std::ofstream(dir / "bot.ext.bak") << "an older backup";
+    ASSERT_EQ(::mkfifo((dir / "doc.fifo").c_str(), 0600), 0);
+    const Outcome run = chatfile({"import", "doc.fifo", "bot.ch5"},
+                                 ">out.txt </dev/null & printf '[owners]\\nentry = Boss\\n' >" +
+                                     shellQuoted((dir / "doc.fifo").string()) + "; wait $!");
+    ASSERT_EQ(run.status, 0) << run.err;
+    load();
+    EXPECT_THAT(lists.OwnerList, ElementsAre("Boss"));
+    EXPECT_EQ(users.Count(), 0);
+    EXPECT_EQ(readFile(dir / "bot.ch5.bak"), record);
+    EXPECT_EQ(readFile(dir / "bot.usr.bak"), userFile);
+    EXPECT_THAT(readFile(dir / "bot.ext.bak"), HasSubstr("ServerList="));
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "bot.usr.bak").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 65534u);
+    }
+
+    std::ofstream(dir / "in.txt") << "[owners]\n";
+    ASSERT_EQ(chatfile({"import", "--no-backup", "-", "bot.ch5"}, ">out.txt <in.txt").status, 0);
+    EXPECT_EQ(readFile(dir / "bot.ch5.bak"), record);  // untouched by --no-backup
+}
+
+// A full disk behind standard output: the document is incomplete, so the
+// command must not report success (`export > f && import f` would lose data).
+TEST_F(ChatFileCommandTest, ExportAndShowFailWhenStandardOutputCannotBeWritten) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    for (const char* command : {"export", "show"}) {
+        const Outcome run = chatfile({command, "bot.ch5"}, ">/dev/full </dev/null");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_THAT(run.err, HasSubstr("standard output could not be written")) << command;
+    }
+}
+
 TEST_F(ChatFileCommandTest, ExportThenImportGivesTheDemoFileBack) {
     const auto demo = std::filesystem::path(VERDO_SOURCE_DIR) / "resources" / "demo";
     for (const char* suffix : {".ch5", ".ext", ".usr"})
@@ -182,7 +283,8 @@ TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
     EXPECT_THAT(chatfile({"set", "--help"}).out,
                 HasSubstr("connection-timeout: a number from 2 to 100"));
     EXPECT_THAT(chatfile({"add", "--help"}).out, HasSubstr("timers        ENTRY [INTERVAL]=60"));
-    EXPECT_THAT(chatfile({"--help"}).out, HasSubstr("import TEXT FILE.ch5"));
+    EXPECT_THAT(chatfile({"--help"}).out,
+                HasSubstr("import [--no-backup] [--stored] TEXT FILE.ch5"));
     EXPECT_EQ(chatfile({}).status, 2);
 }
 

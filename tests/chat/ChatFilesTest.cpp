@@ -101,7 +101,8 @@ TEST_F(ChatFilesTest, ACommandLineFileWinsOverChatIni) {
 TEST_F(ChatFilesTest, AFailedStartSaysSoAndHasNoFile) {
     writeFile(dir / "Chat.ini", "[Last File]\nLast File=" + path("gone.ch5") + "\n");
     start();
-    EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5")));
+    EXPECT_THAT(view.messages, ElementsAre("Error loading file: " + path("gone.ch5") + " (" +
+                                           path("gone.ch5") + ": no such file)"));
     EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
     EXPECT_EQ(view.lines.back().segments[0].color, form.document().options().errorColor());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");
@@ -175,6 +176,86 @@ TEST_F(ChatFilesTest, ExitWritesLastFileOnlyWhenAFileIsCurrent) {
     form.document().acOpenExecute();
     form.FormClose();
     EXPECT_EQ(IniFile(dir / "Chat.ini").readString("Last File", "Last File", ""), path("bot.ch5"));
+}
+
+// File > Open of a chat file whose ".usr" is damaged: the open file, its
+// settings and its unsaved changes stay, and Save writes them to that file.
+TEST_F(ChatFilesTest, AFailedOpenKeepsTheOpenFileAndItsChanges) {
+    makeChatFile("bot.ch5", "Verdo");
+    makeChatFile("other.ch5", "Other");
+    writeFile(dir / "other.usr", std::string(5000, 'x'));
+    form.setStartChatFile(path("bot.ch5"));
+    start();
+    form.document().lists().OwnerList.push_back("Zed");
+    form.document().setModified(true);
+    view.questionAnswers = {Answer::No};
+    view.fileAnswers = {path("other.ch5")};
+    form.document().acOpenExecute();
+    EXPECT_TRUE(view.hasLine("An Error occured loading chat settings."));
+    EXPECT_THAT(view.messages.back(), ::testing::StartsWith("Could not load user settings file ("));
+    EXPECT_EQ(form.document().currentFile().value_or("None"), path("bot.ch5"));
+    EXPECT_EQ(form.document().options().userName(), "Verdo");
+    EXPECT_TRUE(form.document().modified());
+    form.document().acSaveExecute();
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ASSERT_TRUE(LoadChatFile(path("bot.ch5"), {options, lists, users}).ok);
+    EXPECT_THAT(lists.OwnerList, ElementsAre("Boss of Verdo", "Zed"));
+    EXPECT_EQ(readFile(dir / "other.usr"), std::string(5000, 'x'));
+}
+
+// "a*b.ch5" would share "ab.ext" and "ab.usr" with "ab.ch5".
+TEST_F(ChatFilesTest, SaveAsRefusesANameWithAStar) {
+    start();
+    view.fileAnswers = {path("a*b.ch5")};
+    form.document().setModified(true);
+    form.document().acSaveAsExecute();
+    EXPECT_THAT(view.messages,
+                ElementsAre(path("a*b.ch5") + ": a chat file's name cannot hold \"*\""));
+    EXPECT_TRUE(view.hasLine("An Error occured saving chat settings."));
+    EXPECT_TRUE(form.document().modified());
+    EXPECT_TRUE(dir.entries().empty());
+}
+
+// Another program changed the open chat file: Save asks whether to overwrite
+// it, keep the other version (read it), or do nothing.
+TEST_F(ChatFilesTest, SaveAsksBeforeOverwritingAFileChangedOnDisk) {
+    makeChatFile("bot.ch5", "Verdo");
+    form.setStartChatFile(path("bot.ch5"));
+    start();
+    const auto ownersOnDisk = [this] {
+        tOptions options;
+        ChatLists lists;
+        tUserList users;
+        EXPECT_TRUE(LoadChatFile(path("bot.ch5"), {options, lists, users}).ok);
+        return lists.OwnerList;
+    };
+    form.document().lists().OwnerList = {"Mine"};
+    form.document().setModified(true);
+    makeChatFile("bot.ch5", "Verdo");  // the other program's save
+    ASSERT_TRUE(form.document().changedOnDisk());
+
+    view.questionAnswers = {Answer::Cancel};
+    form.document().acSaveExecute();
+    EXPECT_THAT(view.questions.back(), ::testing::StartsWith("Another program changed the chat"));
+    EXPECT_THAT(ownersOnDisk(), ElementsAre("Boss of Verdo"));
+    EXPECT_TRUE(form.document().modified());
+
+    view.questionAnswers = {Answer::No};
+    form.document().acSaveExecute();
+    EXPECT_THAT(form.document().lists().OwnerList, ElementsAre("Boss of Verdo"));
+    EXPECT_FALSE(form.document().modified());
+    EXPECT_FALSE(form.document().changedOnDisk());
+
+    form.document().lists().OwnerList = {"Mine"};
+    makeChatFile("bot.ch5", "Verdo");
+    view.questionAnswers = {Answer::Yes};
+    form.document().acSaveExecute();
+    EXPECT_THAT(ownersOnDisk(), ElementsAre("Mine"));
+    EXPECT_EQ(view.questions.size(), 3u);
+    form.document().acSaveExecute();  // unchanged since: no question
+    EXPECT_EQ(view.questions.size(), 3u);
 }
 
 TEST_F(ChatFilesTest, ExitAsksWhenModified) {
@@ -269,8 +350,10 @@ TEST_F(ChatFilesTest, AFailedSaveSaysSo) {
     view.fileAnswers = {path("missing folder/bot.ch5")};
     form.document().setModified(true);
     form.document().acSaveAsExecute();
-    EXPECT_THAT(view.messages, ElementsAre("Error saving file: " + path("missing folder/bot.ch5"),
-                                           "Could not save user settings file"));
+    EXPECT_THAT(view.messages,
+                ElementsAre(::testing::StartsWith(
+                                "Error saving file: " + path("missing folder/bot.ch5") + " ("),
+                            "Could not save user settings file"));
     EXPECT_TRUE(view.hasLine("An Error occured saving chat settings."));
     EXPECT_TRUE(form.document().modified());
     EXPECT_EQ(form.document().currentFile().value_or("None"), "None");

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "engine/BuiltInLists.h"
 #include "engine/ChatFileFixture.h"
@@ -26,6 +27,7 @@ using testing::permissionsOf;
 using testing::readFile;
 using testing::recordBytes;
 using testing::returnsWithoutWaiting;
+using ::testing::StartsWith;
 using testing::writeFile;
 
 void expectSameLists(const ChatLists& a, const ChatLists& b) {
@@ -142,7 +144,9 @@ TEST_F(ChatFileTest, SaveIntoAMissingFolderReportsTheError) {
     const auto path = dir / "gone" / "bot.ch5";
     const FileOutcome outcome = SaveChatFile(path, data());
     EXPECT_FALSE(outcome.ok);
-    EXPECT_THAT(outcome.errors, ElementsAre("Error saving file: " + path.string(),
+    EXPECT_THAT(outcome.errors, ElementsAre("Error saving file: " + path.string() + " (" +
+                                                (dir / "gone" / "bot.usr").string() +
+                                                ": No such file or directory)",
                                             "Could not save user settings file"));
 }
 
@@ -160,6 +164,21 @@ TEST_F(ChatFileTest, FailedSaveKeepsTheOldFilesWhole) {
     EXPECT_EQ(readFile(file("bot.ch5")), recordBytes("6.20"));
     EXPECT_EQ(readFile(file("bot.ext")), "NameList=old\r\n");
     EXPECT_EQ(readFile(file("bot.srv")), "old.server\r\n");
+}
+
+// The ".usr" and ".ext" are renamed before the record; when the record
+// cannot replace what holds its name, they are put back, so the three files
+// on disk still belong together.
+TEST_F(ChatFileTest, AFailedRecordKeepsTheListsAndUsersThatWereWrittenFirst) {
+    writeFile(file("bot.ext"), "NameList=old\r\n");
+    writeFile(file("bot.usr"), std::string(4096, 'u'));
+    std::filesystem::create_directory(file("bot.ch5"));
+    writeFile(file("bot.ch5") / "inside", "x");
+    lists.NameList = {"new"};
+    EXPECT_FALSE(SaveChatFile(file("bot.ch5"), data()).ok);
+    EXPECT_EQ(readFile(file("bot.ext")), "NameList=old\r\n");
+    EXPECT_EQ(readFile(file("bot.usr")), std::string(4096, 'u'));
+    EXPECT_THAT(dir.entries(), ::testing::UnorderedElementsAre("bot.ch5", "bot.ext", "bot.usr"));
 }
 
 TEST_F(ChatFileTest, AFailedListFileKeepsTheCompanionFiles) {
@@ -239,20 +258,58 @@ TEST_F(ChatFileTest, ShortRecordFailsAndLeavesTheOptionsAndLists) {
     writeFile(file("bot.ext"), "PhraseList=new\r\n");
     const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
     EXPECT_FALSE(outcome.ok);
-    EXPECT_THAT(outcome.errors, ElementsAre("Error loading file: " + file("bot.ch5").string()));
+    EXPECT_THAT(outcome.errors,
+                ElementsAre("Error loading file: " + file("bot.ch5").string() + " (" +
+                            file("bot.ch5").string() + ": 4095 bytes, a chat file has 4096)"));
     EXPECT_EQ(options.userName(), "Before");
     EXPECT_THAT(lists.PhraseList, ElementsAre("kept"));
 }
 
-TEST_F(ChatFileTest, MissingFileFailsButStillReadsTheUserFile) {
-    auto user = std::make_unique<tUser>();
-    user->setName("Friend");
-    tUserList saved;
-    saved.Add(std::move(user));
-    ASSERT_TRUE(saved.SaveToFile(file("bot.usr")));
-    const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
-    EXPECT_THAT(outcome.errors, ElementsAre("Error loading file: " + file("bot.ch5").string()));
-    ASSERT_EQ(users.Count(), 1);
+// Whichever file fails, the options, lists and user records in memory stay
+// exactly as they were, and the message names the file and the reason.
+TEST_F(ChatFileTest, AFailedLoadChangesNothingAndSaysWhichFileAndWhy) {
+    const std::string loadError = std::string(LoadErrorText) + file("bot.ch5").string() + " (";
+    const std::string userError = std::string(UserLoadErrorText) + " (";
+    struct Case {
+        const char* name;
+        std::function<void()> damage;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"missing record", [&] { std::filesystem::remove(file("bot.ch5")); },
+         loadError + file("bot.ch5").string() + ": no such file)"},
+        {"user file being copied in", [&] { writeFile(file("bot.usr"), std::string(5000, 'u')); },
+         userError + file("bot.usr").string() +
+             ": its size, 5000 bytes, is not a whole number of 4096-byte records)"},
+        {"folder in place of the lists",
+         [&] {
+             std::filesystem::remove(file("bot.ext"));
+             std::filesystem::create_directory(file("bot.ext"));
+         },
+         loadError + file("bot.ext").string() + ": a folder, not a file)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(dir.path());
+        std::filesystem::create_directories(dir.path());
+        writeFile(file("bot.ch5"), recordBytes("5.00"));  // an upgrade would mark it modified
+        writeFile(file("bot.ext"), "PhraseList=new\r\n");
+        c.damage();
+        options.setUserName("Before");
+        lists.PhraseList = {"kept"};
+        users.Clear();
+        auto user = std::make_unique<tUser>();
+        user->setName("Friend");
+        users.Add(std::move(user));
+        const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_FALSE(outcome.upgraded);
+        EXPECT_THAT(outcome.errors, ElementsAre(c.message));
+        EXPECT_EQ(options.userName(), "Before");
+        EXPECT_THAT(lists.PhraseList, ElementsAre("kept"));
+        ASSERT_EQ(users.Count(), 1);
+        EXPECT_EQ(users.Items(0)->Name(), "Friend");
+    }
 }
 
 TEST_F(ChatFileTest, UserFileMissingIsEmptyDamagedFails) {
@@ -265,7 +322,7 @@ TEST_F(ChatFileTest, UserFileMissingIsEmptyDamagedFails) {
     writeFile(file("bot.usr"), "not a whole record");
     const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
     EXPECT_FALSE(outcome.ok);
-    EXPECT_THAT(outcome.errors, ElementsAre("Could not load user settings file"));
+    EXPECT_THAT(outcome.errors, ElementsAre(StartsWith("Could not load user settings file (")));
 }
 
 // Something that is not a regular file, named like one of the chat file's
@@ -289,7 +346,7 @@ TEST_F(ChatFileTest, AFifoInPlaceOfAnyFileFailsTheLoadWithoutWaiting) {
         EXPECT_TRUE(returnsWithoutWaiting(
             file(name), [&] { outcome = LoadChatFile(file("bot.ch5"), data()); }));
         EXPECT_FALSE(outcome.ok);
-        EXPECT_THAT(outcome.errors, ElementsAre(error));
+        EXPECT_THAT(outcome.errors, ElementsAre(StartsWith(error + " (")));
     }
 }
 
@@ -394,7 +451,8 @@ TEST_F(ChatFileTest, ShortProductActionFileFailsTheLoad) {
     writeFile(file("bot.pro"), "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
     writeFile(file("bot.phr"), "not read after the failure\r\n");
     const FileOutcome outcome = LoadChatFile(file("bot.ch5"), data());
-    EXPECT_THAT(outcome.errors, ElementsAre("Error loading file: " + file("bot.ch5").string()));
+    EXPECT_THAT(outcome.errors,
+                ElementsAre(StartsWith("Error loading file: " + file("bot.ch5").string() + " (")));
     EXPECT_THAT(lists.PhraseList, IsEmpty());
 }
 

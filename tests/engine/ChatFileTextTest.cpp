@@ -92,7 +92,9 @@ void expectRoundTrip(ChatFileState& state, const std::string& what) {
     ASSERT_TRUE(LoadChatFile(dir / "state.ch5", loaded.data()).ok) << what;
     ASSERT_TRUE(SaveChatFile(dir / "a.ch5", loaded.data()).ok) << what;
     ChatFileState imported;
-    ASSERT_EQ(ChatFileText::read(loaded.text(), imported.options, imported.lists, imported.users),
+    // Random bytes hold values no person could enter: what --stored is for.
+    ASSERT_EQ(ChatFileText::read(loaded.text(), imported.options, imported.lists, imported.users,
+                                 OptionInput::Stored),
               "")
         << what;
     ASSERT_TRUE(SaveChatFile(dir / "b.ch5", imported.data()).ok) << what;
@@ -168,6 +170,10 @@ TEST(ChatFileTextTest, AFaultyDocumentChangesNothing) {
         {"[users]\ngreeting = hi\n", "line 2: a user record starts with \"name\""},
         {"[users]\nname = 12345678901234567\n", "line 2: name: too long"},
         {"[options]\nnothing here\n", "line 2: expected \"name = value\""},
+        {"", "no [section] line: not a chat file document"},
+        {"# VerdoChat chat file as text\n", "no [section] line"},
+        {"[options]\nresidue-2706 = 39\n", "line 2: residue cannot change the format version"},
+        {"[options]\nresidue-2700 = 00000000000000\n", "line 2: residue cannot change the form"},
     };
     for (const auto& [text, error] : faulty) {
         ChatFileState state;
@@ -179,6 +185,32 @@ TEST(ChatFileTextTest, AFaultyDocumentChangesNothing) {
             << text;
         EXPECT_EQ(state.text(), before) << text;
     }
+}
+
+// A person's document keeps the configuration dialog's limits; a document
+// exported from a file that already held other values comes back with
+// Stored, exactly.
+TEST(ChatFileTextTest, ValuesOutsideTheDialogsLimitsNeedStoredInput) {
+    const std::string text = "[options]\nlogin-timeout = 101\n";
+    ChatFileState state;
+    EXPECT_EQ(ChatFileText::read(text, state.options, state.lists, state.users),
+              "line 2: login-timeout: expected a number from 2 to 100");
+    ASSERT_EQ(
+        ChatFileText::read(text, state.options, state.lists, state.users, OptionInput::Stored), "");
+    EXPECT_EQ(state.options.loginTimeout(), 101);
+}
+
+// Each user record costs a whole record however short its lines, so their
+// number is bounded.
+TEST(ChatFileTextTest, MoreThanTheUserRecordLimitIsRefused) {
+    std::string text = "[users]\n";
+    for (std::size_t i = 0; i <= tUserList::MaxRecords; ++i)
+        text += "name=u\n";
+    ChatFileState state;
+    EXPECT_EQ(
+        ChatFileText::read(text, state.options, state.lists, state.users),
+        "line " + std::to_string(tUserList::MaxRecords + 2) + ": more than 100000 user records");
+    EXPECT_EQ(state.users.Count(), 0);
 }
 
 TEST(ChatFileTextTest, BytesThatAreNotTextAreEscaped) {

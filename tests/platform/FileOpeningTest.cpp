@@ -36,9 +36,9 @@ TEST(ReadRegularFile, AFileBeyondTheBoundIsRefused) {
     TempFolder dir;
     writeFile(dir / "ten", "0123456789");
     std::string contents;
-    EXPECT_EQ(readRegularFile(dir / "ten", contents, 10), ReadStatus::Read);
+    EXPECT_EQ(readRegularFile(dir / "ten", contents, nullptr, 10), ReadStatus::Read);
     EXPECT_EQ(contents, "0123456789");
-    EXPECT_EQ(readRegularFile(dir / "ten", contents, 9), ReadStatus::Failed);
+    EXPECT_EQ(readRegularFile(dir / "ten", contents, nullptr, 9), ReadStatus::Failed);
 }
 
 TEST(ReadRegularFile, MissingIsToldApartFromUnreadable) {

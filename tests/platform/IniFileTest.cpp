@@ -171,5 +171,45 @@ TEST(SettingsFolder, UserConfigHomeFollowsTheEnvironment) {
     EXPECT_EQ(userConfigHome(), std::filesystem::path("/home/someone/.config"));
 }
 
+// Root reads every file, so "cannot be read" here is something that is no
+// regular file, and a file beyond the size bound (sparse: refused from its
+// size at once). Either stays exactly as it was.
+TEST(IniFile, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempFolder dir;
+    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0600), 0);
+    IniFile fifo(dir / "fifo.ini");
+    EXPECT_EQ(fifo.readString("Last File", "Last File", "None"), "None");
+    EXPECT_FALSE(fifo.writeString("Last File", "Last File", "/bots/a.ch5"));
+    struct stat info {};
+    ASSERT_EQ(::stat((dir / "fifo.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    writeFile(dir / "huge.ini", "[Screen]\nTop=1\n");
+    std::filesystem::resize_file(dir / "huge.ini", std::uintmax_t{1} << 40);  // 1 TB, sparse
+    IniFile huge(dir / "huge.ini");
+    EXPECT_EQ(huge.readInteger("Screen", "Top", 7), 7);
+    EXPECT_FALSE(huge.writeInteger("Screen", "Top", 2));
+    EXPECT_EQ(std::filesystem::file_size(dir / "huge.ini"), std::uintmax_t{1} << 40);
+}
+
+TEST(IniFile, BlanksAndQuotesAroundAValueReadBackAsWritten) {
+    TempFolder dir;
+    IniFile ini(dir / "Chat.ini");
+    for (const std::string value : {" padded ", "\"quoted\"", "\"", "plain \"inner\""}) {
+        ASSERT_TRUE(ini.writeString("Response", "Ignore", value));
+        EXPECT_EQ(ini.readString("Response", "Ignore", "default"), value);
+    }
+}
+
+TEST(IniFile, ALineBreakInAValueCannotAddAKey) {
+    TempFolder dir;
+    IniFile ini(dir / "Chat.ini");
+    ASSERT_TRUE(ini.writeString("Batch File", "Batch User", "Pal\r\n[Last File]\nLast File=/x"));
+    EXPECT_EQ(ini.readString("Last File", "Last File", "None"), "None");
+    EXPECT_EQ(ini.readString("Batch File", "Batch User", ""), "Pal  [Last File] Last File=/x");
+    EXPECT_EQ(readFile(dir / "Chat.ini"),
+              "[Batch File]\nBatch User=Pal  [Last File] Last File=/x\n");
+}
+
 }  // namespace
 }  // namespace verdo

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <functional>
 
 #include "support/TempFolder.h"
 
@@ -202,20 +203,35 @@ TEST_F(UserFileTest, AFileOfExactlyTwoRecordsGivesTwoUsers) {
     EXPECT_THAT(namesOf(list), ElementsAre("x", "y"));
 }
 
-TEST_F(UserFileTest, ATrailingPartShorterThanARecordFailsAndEmptiesTheList) {
-    writeFile(file, std::string(8192 + 100, '\0'));
-    EXPECT_FALSE(list.LoadFromFile(file));
-    EXPECT_EQ(list.Count(), 0);
+// A file being copied in, a folder, a file larger than 100,000 records (here
+// a sparse one, refused from its size before anything is read): the load
+// fails, says why, and the records in memory stay.
+TEST_F(UserFileTest, AFileThatCannotBeReadWholeFailsAndKeepsTheList) {
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] { writeFile(file, std::string(8192 + 100, '\0')); },
+         "its size, 8292 bytes, is not a whole number of 4096-byte records"},
+        {[&] { std::filesystem::create_directory(file); }, "a folder, not a file"},
+        {[&] {
+             writeFile(file, "");
+             std::filesystem::resize_file(file, (tUserList::MaxRecords + 1) * tUser::Size);
+         },
+         "larger than 409600000 bytes"},
+    };
+    for (const auto& [damage, reason] : cases) {
+        SCOPED_TRACE(reason);
+        std::filesystem::remove_all(file);
+        damage();
+        list.Clear();
+        list.Add(userNamed("kept"));
+        std::string why;
+        EXPECT_FALSE(list.LoadFromFile(file, &why));
+        EXPECT_EQ(why, reason);
+        EXPECT_THAT(namesOf(list), ElementsAre("kept"));
+    }
 }
 
 TEST_F(UserFileTest, AMissingFileGivesAnEmptyList) {
     EXPECT_TRUE(list.LoadFromFile(dir / "absent.usr"));
-    EXPECT_EQ(list.Count(), 0);
-}
-
-TEST_F(UserFileTest, AFileThatCannotBeReadFailsAndEmptiesTheList) {
-    std::filesystem::create_directory(file);
-    EXPECT_FALSE(list.LoadFromFile(file));
     EXPECT_EQ(list.Count(), 0);
 }
 

@@ -3,12 +3,11 @@
 #include "app/chatfile/ChatFileCommand.h"
 
 #include <algorithm>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <sstream>
 
 #include "app/chatfile/ChatFileOnDisk.h"
+#include "app/chatfile/ImportSource.h"
 #include "engine/ChatFileText.h"
 #include "engine/ListEditing.h"
 #include "platform/AnsiText.h"
@@ -84,7 +83,8 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
     static const std::vector<Subcommand> table = {
         {"new", "FILE.ch5", "make a chat file with the settings of File > New",
          "Writes FILE.ch5, FILE.ext and FILE.usr: the reset options, the built-in server,\n"
-         "channel and command lists, no user records. An existing file is left alone.\n",
+         "channel and command lists, no user records. Refused when any of the three\n"
+         "files exists already.\n",
          1, 1, &ChatFileCommand::runNew},
         {"show", "FILE.ch5 [SECTION]", "print every option and list by readable name",
          "Prints the chat file as the text of `export`, items numbered, without the\n"
@@ -106,9 +106,16 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "The document holds every option, list and user record, and the bytes no option\n"
          "shows, so `import` gives back byte-identical files. Its first lines explain it.\n",
          1, 1, &ChatFileCommand::runExport},
-        {"import", "TEXT FILE.ch5", "make the chat file from a text document (- reads stdin)",
+        {"import", "[--no-backup] [--stored] TEXT FILE.ch5",
+         "make the chat file from a text document (- reads stdin)",
          "Options left out keep the values of a new chat file, lists left out get the\n"
-         "lists of a new chat file. A document with an error writes nothing.\n",
+         "lists of a new chat file. A document with an error writes nothing; so does an\n"
+         "empty one, a folder or device, one that cannot be read whole, and one without\n"
+         "a [section] line. A pipe is read like standard input.\n"
+         "Values outside the configuration dialog's limits are refused; --stored takes\n"
+         "them as a chat file stored them (a document exported from such a file).\n"
+         "The chat file replaced is kept as BASE.ch5.bak, BASE.ext.bak and BASE.usr.bak\n"
+         "(older backups are replaced) unless --no-backup is given.\n",
          2, 2, &ChatFileCommand::runImport},
     };
     return table;
@@ -131,7 +138,15 @@ int ChatFileCommand::run(const std::vector<std::string>& arguments) {
              << "\" (see verdochat chatfile --help)\n";
         return Refused;
     }
-    const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+    if (command->name == "import") {
+        for (const std::string_view flag : {"--no-backup", "--stored"}) {
+            const auto at = std::find(rest.begin(), rest.end(), flag);
+            if (at == rest.end()) continue;
+            (flag == "--stored" ? storedValues_ : noBackup_) = true;
+            rest.erase(at);
+        }
+    }
     if (std::any_of(rest.begin(), rest.end(), [](const auto& a) { return isHelp(a); }) &&
         !(rest.size() > 1 && command->name == "set")) {
         printHelp(*command);
@@ -180,11 +195,10 @@ void ChatFileCommand::printOverview() {
 
 int ChatFileCommand::runNew(const Subcommand& command, const std::vector<std::string>& args) {
     const std::filesystem::path file = args[0];
-    if (std::string why = ChatFileOnDisk::checkName(file); !why.empty())
+    if (std::string why = ChatFileOnDisk::checkNewName(file); !why.empty())
         return refuse(command, why);
-    std::error_code error;
-    if (std::filesystem::exists(file, error))
-        return refuse(command, file.string() + ": already exists");
+    if (const auto existing = ChatFileOnDisk::existingFiles(file); !existing.empty())
+        return refuse(command, existing.front().string() + ": already exists");
     ChatFileOnDisk chat;
     chat.makeNew();
     const int status = saveTo(file, chat);
@@ -203,7 +217,7 @@ int ChatFileCommand::runShow(const Subcommand& command, const std::vector<std::s
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
     out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Readable,
                                 section);
-    return Done;
+    return checkOutput(command);
 }
 
 int ChatFileCommand::runSet(const Subcommand& command, const std::vector<std::string>& args) {
@@ -328,29 +342,42 @@ int ChatFileCommand::runExport(const Subcommand& command, const std::vector<std:
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
     out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Complete);
-    return Done;
+    return checkOutput(command);
 }
 
 int ChatFileCommand::runImport(const Subcommand& command, const std::vector<std::string>& args) {
     const std::string& source = args[0];
     const std::filesystem::path file = args[1];
-    if (std::string why = ChatFileOnDisk::checkName(file); !why.empty())
+    if (std::string why = ChatFileOnDisk::checkNewName(file); !why.empty())
         return refuse(command, why);
     std::string text;
-    if (source == "-") {
-        text.assign(std::istreambuf_iterator<char>(in_), {});
-    } else {
-        std::ifstream stream(source, std::ios::binary);
-        if (!stream) return refuse(command, source + ": cannot be read");
-        text.assign(std::istreambuf_iterator<char>(stream), {});
-    }
+    if (std::string why = source == "-" ? readDocument(in_, text) : readDocument(source, text);
+        !why.empty())
+        return refuse(command, (source == "-" ? "standard input" : source) + ": " + why);
     ChatFileOnDisk chat;
-    if (std::string why = ChatFileText::read(text, chat.options, chat.lists, chat.users);
+    const OptionInput input = storedValues_ ? OptionInput::Stored : OptionInput::Editor;
+    if (std::string why = ChatFileText::read(text, chat.options, chat.lists, chat.users, input);
         !why.empty())
         return refuse(command, source + ", " + why);
+    chat.lock(file);
+    if (!noBackup_) {
+        if (std::string why = ChatFileOnDisk::backUp(file); !why.empty()) {
+            err_ << "verdochat chatfile import: " << why << " (nothing was imported)\n";
+            return WriteFailed;
+        }
+    }
     const int status = saveTo(file, chat);
     if (status == Done) out_ << file.string() << ": imported from " << source << "\n";
     return status;
+}
+
+// What was printed may still sit in a buffer: a full disk or a closed pipe
+// shows only when it is flushed.
+int ChatFileCommand::checkOutput(const Subcommand& command) {
+    out_.flush();
+    if (out_) return Done;
+    err_ << "verdochat chatfile " << command.name << ": standard output could not be written\n";
+    return WriteFailed;
 }
 
 }  // namespace verdo

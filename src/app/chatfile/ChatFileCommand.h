@@ -26,6 +26,7 @@ class ChatFileCommand {
     static const std::vector<Subcommand>& subcommands();
 
     int refuse(const Subcommand& command, const std::string& why);
+    int checkOutput(const Subcommand& command);
     int saveTo(const std::string& file, class ChatFileOnDisk& chat);
     void printHelp(const Subcommand& command);
     void printOverview();
@@ -41,6 +42,9 @@ class ChatFileCommand {
     std::ostream& out_;
     std::ostream& err_;
     std::istream& in_;
+    // import's --no-backup and --stored.
+    bool noBackup_ = false;
+    bool storedValues_ = false;
 };
 
 }  // namespace verdo

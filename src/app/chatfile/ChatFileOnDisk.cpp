@@ -6,15 +6,17 @@
 #include <system_error>
 
 #include "platform/AnsiText.h"
+#include "platform/ReadFile.h"
+#include "platform/SafeFile.h"
 
 namespace verdo {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A chat file's record holds its format version, e.g. "6.20", at this offset:
-// a length byte of 1 to 4, then digits and dots.
-constexpr std::size_t VersionAt = 2704;
+// A chat file's record holds its format version, e.g. "6.20": a length byte
+// of 1 to 4, then digits and dots.
+constexpr std::size_t VersionAt = tOptions::FormatVersionOffset;
 
 bool looksLikeRecord(const fs::path& path) {
     std::error_code error;
@@ -49,8 +51,64 @@ std::string ChatFileOnDisk::checkName(const fs::path& path) {
     return {};
 }
 
+std::string ChatFileOnDisk::checkNewName(const fs::path& path) {
+    if (std::string why = checkName(path); !why.empty()) return why;
+    return NewChatFileNameProblem(path);
+}
+
+namespace {
+
+// The three files of a chat file, record first.
+std::vector<fs::path> chatFiles(const fs::path& path) {
+    const fs::path base = ChatFileBaseName(path);
+    return {path, companionPath(base, ".ext"), companionPath(base, ".usr")};
+}
+
+}  // namespace
+
+std::vector<fs::path> ChatFileOnDisk::existingFiles(const fs::path& path) {
+    std::vector<fs::path> existing;
+    for (const fs::path& file : chatFiles(path)) {
+        std::error_code error;
+        if (fs::exists(fs::symlink_status(file, error))) existing.push_back(file);
+    }
+    return existing;
+}
+
+std::string ChatFileOnDisk::backUp(const fs::path& path) {
+    const fs::path base = ChatFileBaseName(path);
+    const std::vector<fs::path> files = chatFiles(path);
+    const std::string_view suffixes[] = {".ch5.bak", ".ext.bak", ".usr.bak"};
+    std::vector<std::string> contents(files.size());
+    std::vector<SafeWrite> writes;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const fs::path backup = companionPath(base, suffixes[i]);
+        std::string why;
+        switch (readRegularFile(files[i], contents[i], &why,
+                                i == 2 ? tUserList::MaxRecords * tUser::Size : ReadLimit)) {
+            case ReadStatus::Missing: {
+                std::error_code ignored;
+                fs::remove(backup, ignored);
+                continue;
+            }
+            case ReadStatus::Failed:
+                return files[i].string() + ": " + why;
+            case ReadStatus::Read:
+                writes.push_back({backup, contents[i], files[i]});
+        }
+    }
+    std::string why;
+    if (!writeFilesSafely(writes, FileAccess::OwnerOnly, &why)) return "backup " + why;
+    return {};
+}
+
+void ChatFileOnDisk::lock(const fs::path& path) {
+    if (!lock_.locked()) lock_ = FolderLock(path);
+}
+
 std::string ChatFileOnDisk::load(const fs::path& path) {
     if (std::string why = checkName(path); !why.empty()) return why;
+    lock(path);
     std::error_code error;
     if (!fs::exists(path, error)) return path.string() + ": no such file";
     if (!fs::is_regular_file(path, error) || !looksLikeRecord(path))
@@ -61,6 +119,7 @@ std::string ChatFileOnDisk::load(const fs::path& path) {
 }
 
 std::string ChatFileOnDisk::save(const fs::path& path) {
+    lock(path);
     const FileOutcome outcome = SaveChatFile(path, data());
     return outcome.ok ? std::string() : joined(outcome.errors);
 }

@@ -96,25 +96,66 @@ void HeadlessRunner::send(const std::string& bytes) {
     form_->sendLine(bytes);
 }
 
-// What the file says now wins: changes made while running were saved a few
-// seconds after they happened, and only those of the last seconds are dropped.
+// What the file says now wins; the bot's own edits not yet saved are made
+// again on it by value. A reload that fails changes nothing: the bot goes on
+// with the settings it has, and saves nothing over the files until a reload
+// succeeds.
 void HeadlessRunner::reloadChatFile() {
     ChatDocument& document = form_->document();
     const std::string path = document.currentFile().value_or("");
-    if (document.modified())
-        view_.note("Re-reading " + path + " drops the changes of the last seconds, not yet saved.");
-    document.setModified(false);
     const tOptions& options = document.options();
-    if (document.LoadChatFile(path)) {
+    if (const auto count = document.reloadKeepingEdits()) {
+        if (count->replayed + count->dropped > 0) noteReplayed(*count);
+        reloadFailed_ = false;
+        savesHeldNoted_ = false;
         addStatusLine(view_, "Chat file " + path + " re-read.", options.infoColor());
     } else {
+        reloadFailed_ = true;
         addStatusLine(view_, texts::LoadFailed, options.errorColor());
+        view_.note("The chat file " + path +
+                   " could not be re-read: the bot goes on with its previous settings.");
     }
+}
+
+void HeadlessRunner::noteReplayed(const ChatFileEdits::Count& count) {
+    view_.note("Replayed " + std::to_string(count.replayed) +
+               " of the bot's own edits on the chat file as it is on disk now, dropped " +
+               std::to_string(count.dropped) + ".");
 }
 
 bool HeadlessRunner::saveChangedSettings() {
     ChatDocument& document = form_->document();
     if (!document.modified()) return true;
+    if (reloadFailed_ && document.changedOnDisk()) {
+        // The files changed since the failed reload: try them again.
+        if (document.reloadKeepingEdits()) {
+            reloadFailed_ = false;
+            savesHeldNoted_ = false;
+            view_.note("The chat file could be read again.");
+        }
+    }
+    if (reloadFailed_) {
+        // Saving now would write the old settings over the files that could
+        // not be read: the changes wait for a reload that succeeds.
+        if (!savesHeldNoted_)
+            view_.note(
+                "Not saving the changed settings: the chat file could not be re-read "
+                "(send SIGHUP to try again).");
+        savesHeldNoted_ = true;
+        return false;
+    }
+    if (document.changedOnDisk()) {
+        // Another program (`verdochat chatfile`, an editor) changed the file:
+        // its version wins, and the bot's own edits are made again on it.
+        const auto count = document.reloadKeepingEdits();
+        if (!count) {
+            reloadFailed_ = true;
+            view_.note("The chat file was changed on disk and cannot be read: not saving.");
+            return false;
+        }
+        noteReplayed(*count);
+        if (!document.modified()) return true;
+    }
     addStatusLine(
         view_,
         "Saving the settings changed while running to " + document.currentFile().value_or("") + ".",

@@ -46,7 +46,9 @@ class HeadlessRunner {
 
     // A line typed on standard input: talk, or a "/" command to the server.
     void send(const std::string& bytes);
-    // SIGHUP: the chat file as it is now on disk.
+    // SIGHUP: the chat file as it is now on disk, with the bot's own edits
+    // not yet saved made again on it. When it cannot be read the bot keeps
+    // its settings and saves nothing until a reload succeeds.
     void reloadChatFile();
     // SIGINT, SIGTERM: saves changed settings, disconnects, writes Chat.ini
     // and ends the event loop with the exit status.
@@ -57,6 +59,7 @@ class HeadlessRunner {
   private:
     void handleSignal(int number);
     bool saveChangedSettings();
+    void noteReplayed(const ChatFileEdits::Count& count);
 
     HeadlessOptions options_;
     HeadlessPlatform platform_;
@@ -66,6 +69,9 @@ class HeadlessRunner {
     std::unique_ptr<FdLineReader> input_;
     std::unique_ptr<SignalPipe> signals_;
     bool stopping_ = false;
+    // The last reload failed: nothing is saved until one succeeds.
+    bool reloadFailed_ = false;
+    bool savesHeldNoted_ = false;
 };
 
 // main() of `verdochat --headless`: QCoreApplication, no window system.
