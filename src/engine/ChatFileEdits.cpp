@@ -49,9 +49,9 @@ ChatFileEdits ChatFileEdits::between(const tOptions& baseOptions, const ChatList
         for (const std::string& added : without(lists.*list, base.*list))
             edits.lists_.push_back({list, true, added});
     }
-    for (const OptionSwitch& option : OptionSwitches) {
-        const bool on = (options.*option.get)();
-        if (on != (baseOptions.*option.get)()) edits.switches_.push_back({&option, on});
+    for (const OptionField* option : OptionSwitches::remote()) {
+        const bool on = option->isOn(options.data());
+        if (on != option->isOn(baseOptions.data())) edits.switches_.push_back({option, on});
     }
     for (std::size_t i = 0; i < lists.AccountList.size(); ++i) {
         const std::string& account = lists.AccountList[i];
@@ -79,7 +79,7 @@ ChatFileEdits::Count ChatFileEdits::replayOnto(tOptions& options, ChatLists& lis
         }
     }
     for (const SwitchEdit& edit : switches_) {
-        (options.*edit.option->set)(edit.on);
+        edit.option->setOn(options.data(), edit.on);
         ++count.replayed;
     }
     for (const NumberEdit& edit : numbers_) {

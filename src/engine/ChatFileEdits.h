@@ -37,7 +37,7 @@ class ChatFileEdits {
         std::string name;
     };
     struct SwitchEdit {
-        const OptionSwitch* option;
+        const OptionField* option;
         bool on;
     };
     struct NumberEdit {
