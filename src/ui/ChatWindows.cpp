@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <fstream>
 
 #include "chat/ChatForm.h"
@@ -108,7 +107,7 @@ TfrmHelp& ChatWindows::help() {
         help_ = std::make_unique<TfrmHelp>(
             &window_, helpFile_,
             [this](const QString& text) {
-                QMessageBox::critical(&window_, window_.windowTitle(), text);
+                showMessage(&window_, typedBytes(text), MessageKind::Error);
             },
             [this](const std::string& url) { platform_.openLink(url); });
     }
