@@ -1,0 +1,60 @@
+// Markup from the server and from other users, through the main window's
+// surfaces a remote user reaches: the URL bar, the status panels, a message
+// box. It shows as the characters it is, never laid out.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QTextDocumentFragment>
+
+#include "controls/DSHyperLink.h"
+#include "ui/MainWindowParts.h"
+#include "ui/WindowFixture.h"
+
+namespace verdo {
+namespace {
+
+using namespace testing;
+
+class RemoteTextWindowTest : public WindowFixture {};
+
+TEST_F(RemoteTextWindowTest, AWhisperedUrlShowsItsMarkupAsText) {
+    logOn();
+    receive(
+        R"(1004 WHISPER <i>Ann</i> 0010 "/url <b>BOLD</b> <i>italic</i> <font color=red>red</font>")");
+    auto* sender = named<QLabel>(*window, "lblUserUrl");
+    auto* link = named<TDSHyperLink>(*window, "lblUrl");
+    ASSERT_TRUE(link->isVisible());
+    EXPECT_EQ(sender->textFormat(), Qt::PlainText);
+    EXPECT_EQ(sender->text(), QStringLiteral("<i>Ann</i> has sent the following URL: "));
+    EXPECT_EQ(link->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(
+        link->text().contains(QStringLiteral("<b>BOLD</b> <i>italic</i> <font color=red>")));
+    EXPECT_TRUE(QTextDocumentFragment::fromHtml(link->toolTip())
+                    .toPlainText()
+                    .contains(QStringLiteral("<b>BOLD</b>")));
+}
+
+TEST_F(RemoteTextWindowTest, StatusPanelsAndMessagesShowMarkupAsText) {
+    window->setStatusText(StatusPanel::Step, "Logged on to <img src=\"/dev/zero\">");
+    QLabel* panel = statusPanel(*window, 0);
+    EXPECT_EQ(panel->textFormat(), Qt::PlainText);
+    EXPECT_EQ(panel->text(), QStringLiteral("Logged on to <img src=\"/dev/zero\">"));
+    EXPECT_EQ(statusPanel(*window, 1)->textFormat(), Qt::PlainText);
+
+    Qt::TextFormat format = Qt::AutoText;
+    QString text;
+    answerNextModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        text = box->text();
+        box->accept();
+    });
+    window->showMessage("<b>Ann</b> is banned", MessageKind::Warning);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(text, QStringLiteral("<b>Ann</b> is banned"));
+}
+
+}  // namespace
+}  // namespace verdo
