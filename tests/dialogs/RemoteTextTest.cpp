@@ -22,7 +22,10 @@
 namespace verdo {
 namespace {
 
-const std::string Markup = "<b>Ann</b><img src=\"/dev/zero\">";
+// The picture is a missing file: laid out as markup, a box would try to read it
+// (a device such as /dev/zero would exhaust memory), so a fault fails the test
+// instead of exhausting the machine.
+const std::string Markup = "<b>Ann</b><img src=\"no-such-picture.png\">";
 const QString Shown = QString::fromStdString(Markup);
 
 // What a tool tip shows: markup is laid out, anything else is shown as it is.
