@@ -1,13 +1,16 @@
 // Markup from the server and from other users, through the main window's
 // surfaces a remote user reaches: the URL bar, the status panels, a message
-// box. It shows as the characters it is, never laid out.
+// box, the panes, the channel. It shows as the characters it is, never laid out.
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 #include "controls/DSHyperLink.h"
+#include "controls/RichPane.h"
 #include "ui/MainWindowParts.h"
 #include "ui/WindowFixture.h"
 
@@ -33,6 +36,18 @@ TEST_F(RemoteTextWindowTest, AWhisperedUrlShowsItsMarkupAsText) {
     EXPECT_TRUE(QTextDocumentFragment::fromHtml(link->toolTip())
                     .toPlainText()
                     .contains(QStringLiteral("<b>BOLD</b>")));
+}
+
+TEST_F(RemoteTextWindowTest, PanesAndTheChannelShowMarkupAsText) {
+    logOn();
+    receive(R"(1004 WHISPER Ann 0010 "<b>hi</b> <img src=no-such-picture.png>")");
+    receive(R"(1005 TALK Bob 0010 "<font color=red>red</font>")");
+    receive(R"(1007 CHANNEL "<i>Chan</i>")");
+    EXPECT_TRUE(reWhisper(*window)->document()->toPlainText().contains(
+        QStringLiteral("<b>hi</b> <img src=no-such-picture.png>")));
+    EXPECT_TRUE(reChat(*window)->document()->toPlainText().contains(
+        QStringLiteral("<font color=red>red</font>")));
+    EXPECT_TRUE(edChannel(*window)->text().startsWith(QStringLiteral("<i>Chan</i> (")));
 }
 
 TEST_F(RemoteTextWindowTest, StatusPanelsAndMessagesShowMarkupAsText) {
