@@ -12,13 +12,14 @@
 #include "controls/PlainLabel.h"
 #include "engine/UrlMessage.h"
 #include "text/DisplayText.h"
+#include "text/PlainWindowTitle.h"
 
 namespace verdo {
 
 TfrmUrl::TfrmUrl(const std::string& user, const std::string& address, QWidget* parent)
     : QDialog(parent), user_(user) {
     setObjectName("frmUrl");
-    setWindowTitle(displayText("Send URL to " + user));
+    setWindowTitle(plainWindowTitle(displayText("Send URL to " + user)));
 
     // The label names the field for its Alt key, so an "&" in the name is doubled
     // to show as itself rather than make a mnemonic.

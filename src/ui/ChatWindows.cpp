@@ -117,13 +117,15 @@ void ChatWindows::showHelpTopic(const std::string& topic) {
     help().ShowHelpTopic(topic);
 }
 
-// The Window menu lists the open whisper windows by their titles. The menu
+// The Window menu lists the open whisper windows by their users' names, each
+// "&" doubled to show as itself rather than make a mnemonic. The menu
 // itself is disabled when empty, so that enabling the menu bar again after
 // the connecting dialog leaves it so.
 void ChatWindows::rebuildWindowMenu() {
     windowMenu_.clear();
     for (TfrmWhisper* whisper : whisper_.windows()) {
-        QAction* entry = windowMenu_.addAction(whisper->windowTitle());
+        QAction* entry = windowMenu_.addAction(
+            displayText(whisper->user()).replace(QChar('&'), QStringLiteral("&&")));
         QObject::connect(entry, &QAction::triggered, &windowMenu_,
                          [this, user = whisper->user()] { openWhisperWindow(user); });
     }

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QTextDocumentFragment>
+#include <QWindow>
 
 #include "controls/DSHyperLink.h"
 #include "dialogs/Channel.h"
@@ -63,6 +64,12 @@ TEST(RemoteTextTest, WindowTitlesAndListRowsShowMarkupAsText) {
     tOptions options;
     TfrmWhisper whisper(Markup, options);
     EXPECT_EQ(whisper.windowTitle(), Shown);
+    // What the window system is given: the mark of unsaved changes is not
+    // taken from a name.
+    TfrmWhisper marked("Ann[*]Bob", options);
+    marked.winId();
+    ASSERT_NE(marked.windowHandle(), nullptr);
+    EXPECT_EQ(marked.windowHandle()->title(), QStringLiteral("Ann[*]Bob"));
 
     TfrmChannel channels({Markup, "Chat"}, "Chat", {}, nullptr);
     auto* list = channels.findChild<QListWidget*>("lstChannel");

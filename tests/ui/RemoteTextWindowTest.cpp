@@ -3,14 +3,21 @@
 // box, the panes, the channel. It shows as the characters it is, never laid out.
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QWindow>
 
 #include "controls/DSHyperLink.h"
 #include "controls/RichPane.h"
+#include "dialogs/Whisper.h"
 #include "ui/MainWindowParts.h"
 #include "ui/WindowFixture.h"
 
@@ -48,6 +55,27 @@ TEST_F(RemoteTextWindowTest, PanesAndTheChannelShowMarkupAsText) {
     EXPECT_TRUE(reChat(*window)->document()->toPlainText().contains(
         QStringLiteral("<font color=red>red</font>")));
     EXPECT_TRUE(edChannel(*window)->text().startsWith(QStringLiteral("<i>Chan</i> (")));
+}
+
+// A name's "&" and "[*]" are characters in the Window menu and the window's title.
+TEST_F(RemoteTextWindowTest, AWhisperWindowShowsItsUsersNameAsIs) {
+    logOn();
+    receive("1002 JOIN A&B[*] 0010 [CHAT]");
+    QListWidget* roster = lstUser(*window);
+    const QList<QListWidgetItem*> rows = roster->findItems("A&B[*]", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    rows.first()->setSelected(true);
+    named<QAction>(*window, "mnChatWindow")->trigger();
+    const QList<QAction*> entries = window->menuBar()->findChild<QMenu*>("mnWindow")->actions();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.first()->text(), QStringLiteral("A&&B[*]"));
+    TfrmWhisper* whisper = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* shown = qobject_cast<TfrmWhisper*>(top); shown && shown->isVisible())
+            whisper = shown;
+    ASSERT_NE(whisper, nullptr);
+    ASSERT_NE(whisper->windowHandle(), nullptr);
+    EXPECT_EQ(whisper->windowHandle()->title(), QStringLiteral("A&B[*]"));
 }
 
 TEST_F(RemoteTextWindowTest, StatusPanelsAndMessagesShowMarkupAsText) {
