@@ -4,18 +4,25 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "text/PlainToolTip.h"
+
 namespace verdo {
 
 TDSHyperLink::TDSHyperLink(const QString& text, std::string link, OpenLink openLink,
                            QWidget* parent)
-    : QLabel(text, parent), link_(std::move(link)), openLink_(std::move(openLink)) {
+    : TPlainLabel(text, parent), openLink_(std::move(openLink)) {
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setToolTip(QString::fromStdString(link_));
+    setLink(std::move(link));
     setHovered(false);
+}
+
+void TDSHyperLink::setLink(std::string link) {
+    link_ = std::move(link);
+    setToolTip(plainToolTip(QString::fromStdString(link_)));
 }
 
 void TDSHyperLink::setSelectedColor(const QColor& color) {

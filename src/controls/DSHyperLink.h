@@ -2,17 +2,19 @@
 // hand cursor, shown in its selected colour while the mouse is over it, and
 // opening its link when a mouse button is released over it (or Space or
 // Enter when it has the keyboard focus). The link is opened through the
-// program's open-link service, given as a function.
+// program's open-link service, given as a function. Its text and its tool tip
+// (the link) show as plain text: both may come from another user.
 #pragma once
 
 #include <QColor>
-#include <QLabel>
 #include <functional>
 #include <string>
 
+#include "controls/PlainLabel.h"
+
 namespace verdo {
 
-class TDSHyperLink : public QLabel {
+class TDSHyperLink : public TPlainLabel {
     Q_OBJECT
 
   public:
@@ -21,7 +23,8 @@ class TDSHyperLink : public QLabel {
     TDSHyperLink(const QString& text, std::string link, OpenLink openLink, QWidget* parent);
 
     const std::string& link() const { return link_; }
-    void setLink(std::string link) { link_ = std::move(link); }
+    // The link, shown as the tool tip too.
+    void setLink(std::string link);
     QColor normalColor() const { return QColor(0, 0, 255); }
     // The colour while the mouse is over the label; red by default.
     QColor selectedColor() const { return selectedColor_; }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "controls/PlainLabel.h"
 #include "dialogs/DialogBoxes.h"
 #include "engine/ListBoxOrder.h"
 #include "platform/AnsiText.h"
@@ -87,7 +88,7 @@ void TfrmAccount::build() {
     QLabel** labels[] = {&lbl1, &lbl2, &lbl3};
     QListWidget** lists[] = {&lst1, &lst2, &lst3};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new TPlainLabel(this);
         label->setObjectName(QStringLiteral("lbl%1").arg(i + 1));
         label->setWordWrap(true);
         auto* list = new QListWidget(this);
@@ -108,7 +109,7 @@ void TfrmAccount::build() {
     pbProgress->setObjectName("pbProgress");
     pbProgress->setTextVisible(false);
     auto* progress = new QHBoxLayout(pnlProgress);
-    progress->addWidget(new QLabel("Generating Lists...", pnlProgress));
+    progress->addWidget(new TPlainLabel("Generating Lists...", pnlProgress));
     progress->addWidget(pbProgress, 1);
     pnlProgress->hide();
 

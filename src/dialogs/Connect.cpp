@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/PlainLabel.h"
+
 namespace verdo {
 
 TfrmConnect::TfrmConnect(QWidget* parent) : QDialog(parent) {
@@ -14,9 +16,9 @@ TfrmConnect::TfrmConnect(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Connecting to Battle.net"));
     setModal(false);
 
-    lblServer = new QLabel(tr("Trying Server:"), this);
+    lblServer = new TPlainLabel(tr("Trying Server:"), this);
     lblServer->setObjectName("lblServer");
-    lblTimeout = new QLabel(tr("Timeout in:"), this);
+    lblTimeout = new TPlainLabel(tr("Timeout in:"), this);
     lblTimeout->setObjectName("lblTimeout");
     // Wide enough for a long host name without the dialog jumping in size.
     lblServer->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);

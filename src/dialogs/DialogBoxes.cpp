@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -23,6 +24,18 @@ QString questionText(const std::string& question) {
 
 QString titleOf(QWidget* parent) {
     return parent->window()->windowTitle();
+}
+
+// Every box's text is plain text: it often holds a user's name or a server's
+// words, which must never be laid out as markup.
+QMessageBox::StandardButton runBox(QWidget* parent, const QString& text, QMessageBox::Icon icon,
+                                   QMessageBox::StandardButtons buttons,
+                                   QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, titleOf(parent), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    box.exec();
+    return box.standardButton(box.clickedButton());
 }
 
 // "Chat Files (*.ch5)|*.ch5" in Qt's form: "Chat Files (*.ch5)".
@@ -58,27 +71,24 @@ QPushButton* dialogButton(const QString& caption, const char* name, QWidget* par
 }
 
 bool askYesNo(QWidget* parent, const std::string& question) {
-    return QMessageBox::question(parent, titleOf(parent), questionText(question),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    return runBox(parent, questionText(question), QMessageBox::Question,
+                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 Answer askYesNoCancel(QWidget* parent, const std::string& question) {
-    const auto answer = QMessageBox::question(
-        parent, titleOf(parent), questionText(question),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer =
+        runBox(parent, questionText(question), QMessageBox::Question,
+               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) return Answer::Yes;
     return answer == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
 void showMessage(QWidget* parent, const std::string& text, MessageKind kind) {
-    QMessageBox box(parent);
-    box.setWindowTitle(titleOf(parent));
-    box.setText(displayText(text));
-    box.setIcon(kind == MessageKind::Error     ? QMessageBox::Critical
-                : kind == MessageKind::Warning ? QMessageBox::Warning
-                                               : QMessageBox::Information);
-    box.exec();
+    runBox(parent, displayText(text),
+           kind == MessageKind::Error     ? QMessageBox::Critical
+           : kind == MessageKind::Warning ? QMessageBox::Warning
+                                          : QMessageBox::Information,
+           QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 void showError(QWidget* parent, const std::string& text) {
@@ -87,11 +97,15 @@ void showError(QWidget* parent, const std::string& text) {
 
 std::optional<std::string> inputLine(QWidget* parent, const std::string& title,
                                      const std::string& prompt, const std::string& initial) {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(parent, displayText(title), displayText(prompt),
-                                                 QLineEdit::Normal, displayText(initial), &ok);
-    if (!ok) return std::nullopt;
-    return typedBytes(answer);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(displayText(title));
+    dialog.setLabelText(displayText(prompt));
+    // The prompt may name a user: its label shows plain text too.
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    dialog.setTextValue(displayText(initial));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return typedBytes(dialog.textValue());
 }
 
 std::optional<QString> chooseOpenFile(QWidget* parent, const FileRequest& request) {

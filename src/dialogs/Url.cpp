@@ -9,17 +9,22 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controls/PlainLabel.h"
 #include "engine/UrlMessage.h"
 #include "text/DisplayText.h"
+#include "text/PlainWindowTitle.h"
 
 namespace verdo {
 
 TfrmUrl::TfrmUrl(const std::string& user, const std::string& address, QWidget* parent)
     : QDialog(parent), user_(user) {
     setObjectName("frmUrl");
-    setWindowTitle(displayText("Send URL to " + user));
+    setWindowTitle(plainWindowTitle(displayText("Send URL to " + user)));
 
-    lblUrl = new QLabel(displayText("Send URL to " + user + ":"), this);
+    // The label names the field for its Alt key, so an "&" in the name is doubled
+    // to show as itself rather than make a mnemonic.
+    lblUrl = new TPlainLabel(
+        "Send URL to " + displayText(user).replace(QChar('&'), QStringLiteral("&&")) + ":", this);
     lblUrl->setObjectName("lblUrl");
     edUrl = new QLineEdit(displayText(address), this);
     edUrl->setObjectName("edUrl");

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "controls/ColorSwatch.h"
+#include "controls/PlainLabel.h"
 #include "dialogs/DialogBoxes.h"
 #include "protocol/ProtocolLines.h"
 #include "text/DisplayText.h"
@@ -103,7 +104,7 @@ void TfrmUsers::build() {
     btnDelete = dialogButton("&Delete", "btnDelete", this);
     btnClear = dialogButton("&Clear", "btnClear", this);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("User Name:", this));
+    top->addWidget(new TPlainLabel("User Name:", this));
     top->addWidget(cmUser, 1);
     top->addWidget(btnAdd);
     top->addWidget(btnDelete);
@@ -122,9 +123,9 @@ void TfrmUsers::build() {
     edGreeting->lineEdit()->setMaxLength(static_cast<int>(tUser::GreetingCapacity));
     edGreeting->setMinimumWidth(charWidth * 48);
     auto* notes = new QGridLayout(pnlNotes);
-    notes->addWidget(new QLabel("Notes:", pnlNotes), 0, 0, Qt::AlignTop);
+    notes->addWidget(new TPlainLabel("Notes:", pnlNotes), 0, 0, Qt::AlignTop);
     notes->addWidget(mNotes, 0, 1);
-    notes->addWidget(new QLabel("Greeting/Action:", pnlNotes), 1, 0);
+    notes->addWidget(new TPlainLabel("Greeting/Action:", pnlNotes), 1, 0);
     notes->addWidget(edGreeting, 1, 1);
     notes->setColumnStretch(1, 1);
 
@@ -154,7 +155,7 @@ void TfrmUsers::build() {
         sound.edit->setReadOnly(true);
         sound.change = dialogButton("Change...", sound.names[1], pnlSounds);
         sound.none = dialogButton("None", sound.names[2], pnlSounds);
-        sounds->addWidget(new QLabel(sound.caption, pnlSounds), row, 0);
+        sounds->addWidget(new TPlainLabel(sound.caption, pnlSounds), row, 0);
         sounds->addWidget(sound.edit, row, 1);
         sounds->addWidget(sound.change, row, 2);
         sounds->addWidget(sound.none, row, 3);
@@ -174,7 +175,7 @@ void TfrmUsers::build() {
         auto* swatch = new TColorSwatch(pnlColors);
         swatch->setObjectName(swatches[i].second);
         *targets[i] = swatch;
-        colors->addWidget(new QLabel(swatches[i].first, pnlColors));
+        colors->addWidget(new TPlainLabel(swatches[i].first, pnlColors));
         colors->addWidget(swatch);
         colors->addStretch();
     }

@@ -21,6 +21,7 @@
 #include "protocol/ProtocolLines.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
+#include "text/PlainWindowTitle.h"
 
 namespace verdo {
 
@@ -42,7 +43,7 @@ std::optional<QString> askForTextFile(QWidget* parent) {
 TfrmWhisper::TfrmWhisper(const std::string& user, const tOptions& options)
     : QWidget(nullptr, Qt::Window), user_(user), options_(options) {
     setObjectName("frmWhisper");
-    setWindowTitle(displayText(user));
+    setWindowTitle(plainWindowTitle(displayText(user)));
     chooseSaveFile = askForTextFile;
 
     scWhisper = new RichPane(this);

@@ -15,6 +15,7 @@
 
 #include "chat/ChatForm.h"
 #include "controls/OptionsStyle.h"
+#include "controls/PlainLabel.h"
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 #include "ui/CustomListDelegate.h"
@@ -148,7 +149,7 @@ void ChatWidgets::createStatusBar(QMainWindow& window) {
     StatusBar->setObjectName("StatusBar");
     StatusBar->setSizeGripEnabled(true);
     for (std::size_t i = 0; i < statusPanels.size(); ++i) {
-        statusPanels[i] = new QLabel(StatusBar);
+        statusPanels[i] = new TPlainLabel(StatusBar);
         statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
     }
     statusPanels[0]->setFixedWidth(400);

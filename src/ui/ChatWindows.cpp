@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMessageBox>
 #include <fstream>
 
 #include "chat/ChatForm.h"
@@ -46,7 +45,6 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
       store_(defaultWinePrefix()),
       launcher_(store_, platform.processes(),
                 [&platform](const std::string& url) { platform.openLink(url); }) {
-    ChatDocument& document = form_.document();
     // The help text is read when help is first asked for, so the main window
     // comes up sooner; a help file that cannot be read is reported at start.
     helpFile_ = findHelpFile(dataFolders(programFolder()));
@@ -108,7 +106,7 @@ TfrmHelp& ChatWindows::help() {
         help_ = std::make_unique<TfrmHelp>(
             &window_, helpFile_,
             [this](const QString& text) {
-                QMessageBox::critical(&window_, window_.windowTitle(), text);
+                showMessage(&window_, typedBytes(text), MessageKind::Error);
             },
             [this](const std::string& url) { platform_.openLink(url); });
     }
@@ -119,13 +117,15 @@ void ChatWindows::showHelpTopic(const std::string& topic) {
     help().ShowHelpTopic(topic);
 }
 
-// The Window menu lists the open whisper windows by their titles. The menu
+// The Window menu lists the open whisper windows by their users' names, each
+// "&" doubled to show as itself rather than make a mnemonic. The menu
 // itself is disabled when empty, so that enabling the menu bar again after
 // the connecting dialog leaves it so.
 void ChatWindows::rebuildWindowMenu() {
     windowMenu_.clear();
     for (TfrmWhisper* whisper : whisper_.windows()) {
-        QAction* entry = windowMenu_.addAction(whisper->windowTitle());
+        QAction* entry = windowMenu_.addAction(
+            displayText(whisper->user()).replace(QChar('&'), QStringLiteral("&&")));
         QObject::connect(entry, &QAction::triggered, &windowMenu_,
                          [this, user = whisper->user()] { openWhisperWindow(user); });
     }

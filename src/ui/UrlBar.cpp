@@ -5,14 +5,14 @@
 #include <QToolButton>
 
 #include "controls/DSHyperLink.h"
+#include "controls/PlainLabel.h"
 
 namespace verdo {
 
 UrlBar::UrlBar(QWidget* parent) : QWidget(parent) {
     setObjectName("pnlUrl");
-    lblUserUrl = new QLabel(this);
+    lblUserUrl = new TPlainLabel(this);
     lblUserUrl->setObjectName("lblUserUrl");
-    lblUserUrl->setTextFormat(Qt::PlainText);
     // The link opens through the session, which knows the address it received.
     lblUrl = new TDSHyperLink(
         QString(), std::string(), [this](const std::string&) { emit linkClicked(); }, this);
