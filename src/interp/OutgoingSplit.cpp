@@ -83,6 +83,19 @@ std::pair<std::size_t, std::size_t> cutPoint(std::string_view line, std::string_
     return {cut, skipBlanks(rest, cut)};
 }
 
+// Whether every character of the text behind `prefix` fits in `room` bytes,
+// so that no piece has to hold part of one. Only a UTF-8 line has characters
+// longer than a byte, and none is longer than four.
+bool charactersFit(std::string_view line, std::size_t prefix, std::size_t room) {
+    if (room >= 4 || !isUtf8BeyondAscii(line)) return true;
+    for (std::size_t at = prefix; at < line.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8SequenceLength(line, at), 1);
+        if (length > room) return false;
+        at += length;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::size_t> KeptPrefixLength(std::string_view line) {
@@ -101,6 +114,7 @@ std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t prefix,
     if (line.size() <= limit) return std::exchange(line, std::string());
     if (prefix >= limit) return std::nullopt;
     const std::size_t room = limit - prefix;
+    if (!charactersFit(line, prefix, room)) return std::nullopt;
     const std::string_view whole = line;
     std::size_t from = prefix;  // where the text not yet taken starts
     while (from < whole.size()) {

@@ -82,6 +82,16 @@ TEST(SplitOutgoingLine, NeverCutsInsideAUtf8Character) {
     EXPECT_EQ(odd[0] + odd[1], "x" + text);
 }
 
+TEST(SplitOutgoingLine, ACharacterLongerThanTheRoomLeftIsNeverCut) {
+    const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC";  // two three-byte characters
+    EXPECT_THAT(cut("/w Bob " + euros, 9), ElementsAre("(cannot)"));
+    EXPECT_THAT(cut("/w Bob " + euros, 10),
+                ElementsAre("/w Bob \xE2\x82\xAC", "/w Bob \xE2\x82\xAC"));
+    EXPECT_THAT(cut(euros, 2), ElementsAre("(cannot)"));
+    // Windows-1252 text has only one-byte characters.
+    EXPECT_THAT(cut("\xE9\xE9\xE9", 1), ElementsAre("\xE9", "\xE9", "\xE9"));
+}
+
 TEST(SplitOutgoingLine, NoPieceOfTalkStartsWithASlash) {
     // Cut at the last blank, the second piece would be the command "/kick Bob".
     const std::string talk = std::string(150, 'a') + " said /kick Bob";
