@@ -10,6 +10,7 @@
 #include "interp/OutgoingSplit.h"
 #include "interp/PacingRules.h"
 #include "interp/SendBudget.h"
+#include "interp/SendPacer.h"
 #include "net/ChatInterface.h"
 #include "platform/IniFile.h"
 #include "support/TempFolder.h"
@@ -157,6 +158,20 @@ TEST(SendBudget, HoldsUnitsForTheWindowAndOneSecondMore) {
     EXPECT_EQ(budget.freeAt(3, 7000), 7000);
     budget.forgetLast();
     EXPECT_TRUE(budget.fits(4, 7000));
+}
+
+TEST(SendPacer, ALongestLineBelowAUnitBoundsEveryPiece) {
+    PacingRules rules;
+    rules.longestLine = 30;  // below the 40 bytes of a unit
+    SendPacer pacer(rules);
+    SendQueue::Line line;
+    line.text = words(35);
+    line.keptPrefix = 0;
+    const std::string first = pacer.take(line, 0);
+    EXPECT_LE(first.size(), 30u);
+    EXPECT_FALSE(line.text.empty());
+    pacer.shortenPieces();  // a unit is longer than the pieces: they stay as they are
+    EXPECT_EQ(pacer.splitLength(), 30u);
 }
 
 class PacingQueueTest : public ::testing::Test {
