@@ -83,6 +83,16 @@ TEST(SplitOutgoingLine, NeverCutsInsideAUtf8Character) {
     EXPECT_EQ(odd[0] + odd[1], "x" + text);
 }
 
+TEST(SplitOutgoingLine, TalkThatNoCutKeepsFromStartingWithASlashIsNotCut) {
+    // Every piece after the first would be a command of slashes; the text
+    // was dropped when the rest of the line became one.
+    EXPECT_THAT(cut("x" + std::string(200, '/')), ElementsAre("(cannot)"));
+    EXPECT_THAT(cut("xy" + std::string(20, '/'), 1), ElementsAre("(cannot)"));
+    std::string rest = "a" + std::string(20, '/');
+    EXPECT_EQ(TakeFirstPiece(rest, 0, 4), std::nullopt);
+    EXPECT_EQ(rest, "a" + std::string(20, '/'));
+}
+
 TEST(SplitOutgoingLine, ACharacterLongerThanTheRoomLeftIsNeverCut) {
     const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC";  // two three-byte characters
     EXPECT_THAT(cut("/w Bob " + euros, 9), ElementsAre("(cannot)"));
