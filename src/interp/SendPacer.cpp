@@ -53,7 +53,13 @@ std::string SendPacer::take(SendQueue::Line& line, std::int64_t now) {
         const auto room = static_cast<std::size_t>(budget_.freeUnits(now) * rules_.unitBytes);
         const std::size_t limit = std::min(splitLength_, room);
         if (line.text.size() > limit) {
-            piece = TakeFirstPiece(line.text, static_cast<std::size_t>(line.keptPrefix), limit);
+            const auto prefix = static_cast<std::size_t>(line.keptPrefix);
+            piece = TakeFirstPiece(line.text, prefix, limit);
+            // No piece fits the free units (a character or a run of slashes
+            // longer than them): a piece of the cut length is better than the
+            // whole line, which the server would refuse for its length.
+            if (!piece && limit < splitLength_)
+                piece = TakeFirstPiece(line.text, prefix, splitLength_);
             if (piece && !line.text.empty()) line.started = true;
         }
     }

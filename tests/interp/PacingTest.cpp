@@ -184,6 +184,20 @@ TEST(SendPacer, ALongestLineBelowAUnitBoundsEveryPiece) {
     EXPECT_EQ(pacer.splitLength(), 30u);
 }
 
+TEST(SendPacer, ALineNoPieceOfTheFreeUnitsCanHoldLeavesInPiecesOfTheCutLength) {
+    PacingRules rules;
+    rules.unitBytes = 4;
+    rules.units = 4;  // pieces of 12 bytes
+    SendPacer pacer(rules);
+    SendQueue::Line first;
+    first.text = "abcdefgh";  // two units
+    pacer.take(first, 0);
+    SendQueue::Line line;
+    line.text = "x" + std::string(7, '/') + " " + std::string(20, 'a');
+    line.keptPrefix = 0;
+    EXPECT_EQ(pacer.take(line, 0), "x" + std::string(7, '/'));
+}
+
 class PacingQueueTest : public ::testing::Test {
   protected:
     PacingQueueTest() {
