@@ -8,6 +8,7 @@
 // automatic and timed lines than its bound.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "interp/BnetChat.h"
+#include "interp/OutgoingSplit.h"
 #include "net/ChatInterface.h"
 #include "platform/Utf8.h"
 #include "support/TimerClock.h"
@@ -24,8 +26,11 @@ namespace {
 
 using verdo::SendClass;
 
-void require(bool condition) {
-    if (!condition) std::abort();
+// Names the broken promise before the crash.
+void require(bool condition, int line = __builtin_LINE()) {
+    if (condition) return;
+    std::fprintf(stderr, "fuzz_sending.cpp:%d: promise broken\n", line);
+    std::abort();
 }
 
 // Reads the input a byte at a time; zeros once it is used up.
@@ -42,14 +47,17 @@ class Bytes {
 };
 
 // Text of `length` bytes or about, in an alphabet that tells talk (lower case)
-// from whispers (upper case) on the wire; both have blanks, slashes and "é".
+// from whispers (upper case) on the wire; both have blanks, slashes, "é" and
+// "€".
 std::string text(Bytes& in, std::size_t length, bool upper) {
     static constexpr std::string_view lower = "ab /c", capital = "AB /C";
     std::string out;
     while (out.size() < length) {
-        const unsigned pick = in.next() % 6;
+        const unsigned pick = in.next() % 7;
         if (pick == 5)
             out += "\xC3\xA9";
+        else if (pick == 6)
+            out += "\xE2\x82\xAC";
         else
             out += (upper ? capital : lower)[pick];
     }
@@ -108,10 +116,9 @@ struct Conversation {
         require(waiting <= std::max(verdo::SendQueue::kMaxWaiting, kept) + 1);
     }
 
-    // A short line that leaves as it is.
-    void sendWhole(const std::string& line, SendClass sendClass) {
+    // A short line of talk ("auto N"), one of many.
+    void sendAutomatic(const std::string& line, SendClass sendClass) {
         ++droppable;
-        wholeLines.insert(line);
         chat->SendLine(line + "\r", sendClass);
         collect();
     }
@@ -120,7 +127,16 @@ struct Conversation {
     void check(std::string_view piece, bool onWire) {
         if (wholeLines.count(std::string(piece))) return;  // whole, as it was sent
         require(!piece.empty());
-        if (onWire) require(piece.size() <= chat->Pacing().longestPassable());
+        // A piece of an automatic line, or of talk in the same letters.
+        if (piece.find_first_not_of("auto 0123456789") == std::string_view::npos &&
+            piece[0] != ' ') {
+            if (onWire) require(piece.size() <= chat->Pacing().longestPassable());
+            return;
+        }
+        // Longer only when the line, or the rest of it, cannot be cut (a
+        // character longer than the room its prefix leaves).
+        if (onWire && piece.size() > chat->Pacing().longestPassable())
+            require(!verdo::CutOutgoingLine(piece, chat->SplitLength()));
         require(utf8OrAscii(piece));
         if (piece.rfind("/w W#", 0) == 0) {
             // Its own prefix, then a part of that whisper's text.
@@ -163,13 +179,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const unsigned op = in.next();
         const auto sendClass = static_cast<SendClass>(op / 16 % 5);
         const std::size_t length = 1 + in.next() * 2;
-        switch (op % 10) {
+        switch (op % 11) {
             case 0:
             case 1:
                 c.send(text(in, length, false), sendClass);
                 break;
             case 2:
-                c.send("/w W#" + std::to_string(++serial) + " " + text(in, length, true),
+                // Names of any length, so that some leave little room.
+                c.send("/w W#" + std::to_string(++serial) + std::string(in.next() % 48, 'N') + " " +
+                           text(in, length, true),
                        sendClass);
                 break;
             case 3:
@@ -177,8 +195,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             case 4:  // a flood of short automatic or timed lines
                 for (std::size_t i = 0; i < length * 4; ++i)
-                    c.sendWhole("auto " + std::to_string(++serial),
-                                op & 1 ? SendClass::Automatic : SendClass::Timed);
+                    c.sendAutomatic("auto " + std::to_string(++serial),
+                                    op & 1 ? SendClass::Automatic : SendClass::Timed);
                 break;
             case 5:
                 c.chat->Interpret("1019 ERROR \"Your message quota has been exceeded!\"");
@@ -197,6 +215,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     c.peer->accept();
                 }
                 break;
+            case 9: {  // a quota from Chat.ini, as small as it may be
+                verdo::PacingRules rules;
+                rules.unitBytes = 1 + static_cast<int>(in.next() % 64);
+                rules.units = 2 + static_cast<int>(in.next() % 8);
+                rules.longestLine = 1 + static_cast<int>(length);
+                c.chat->setPacing(rules);
+                break;
+            }
             default:
                 c.clock.advanceBy(static_cast<std::int64_t>(length) * 40, [&] { c.collect(); });
                 break;
