@@ -62,16 +62,18 @@ std::string_view trimBlanksRight(std::string_view text) {
 // Where the first piece of `rest` ends and where the next one starts, for a
 // piece of at most `room` bytes: at the last blank that fits, else at `room`
 // (never inside a character of a UTF-8 `line`). In talk, the next piece must
-// not start with "/", or the server would take it for a command.
-std::pair<std::size_t, std::size_t> cutPoint(std::string_view line, std::string_view rest,
-                                             std::size_t room, bool talk) {
+// not start with "/", or the server would take it for a command: nothing when
+// no cut avoids that (a run of slashes longer than the room).
+std::optional<std::pair<std::size_t, std::size_t>> cutPoint(std::string_view line,
+                                                            std::string_view rest, std::size_t room,
+                                                            bool talk) {
     const auto startsCommand = [&](std::size_t at) {
         return talk && at < rest.size() && rest[at] == '/';
     };
     for (std::size_t blank = rest.substr(0, room + 1).rfind(' ');
          blank != std::string_view::npos && blank > 0; blank = rest.substr(0, blank).rfind(' ')) {
         const std::size_t next = skipBlanks(rest, blank + 1);
-        if (!startsCommand(next)) return {blank, next};
+        if (!startsCommand(next)) return std::pair{blank, next};
     }
     const bool utf8 = isUtf8BeyondAscii(line);
     std::size_t cut = utf8 ? utf8Boundary(rest, room) : room;
@@ -80,7 +82,22 @@ std::pair<std::size_t, std::size_t> cutPoint(std::string_view line, std::string_
     while (startsCommand(skipBlanks(rest, cut)) && cut > 1)
         cut = utf8 ? utf8Boundary(rest, cut - 1) : cut - 1;
     if (cut == 0) cut = room;
-    return {cut, skipBlanks(rest, cut)};
+    const std::size_t next = skipBlanks(rest, cut);
+    if (startsCommand(next)) return std::nullopt;
+    return std::pair{cut, next};
+}
+
+// Whether every character of the text behind `prefix` fits in `room` bytes,
+// so that no piece has to hold part of one. Only a UTF-8 line has characters
+// longer than a byte, and none is longer than four.
+bool charactersFit(std::string_view line, std::size_t prefix, std::size_t room) {
+    if (room >= 4 || !isUtf8BeyondAscii(line)) return true;
+    for (std::size_t at = prefix; at < line.size();) {
+        const std::size_t length = std::max<std::size_t>(utf8SequenceLength(line, at), 1);
+        if (length > room) return false;
+        at += length;
+    }
+    return true;
 }
 
 }  // namespace
@@ -101,6 +118,7 @@ std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t prefix,
     if (line.size() <= limit) return std::exchange(line, std::string());
     if (prefix >= limit) return std::nullopt;
     const std::size_t room = limit - prefix;
+    if (!charactersFit(line, prefix, room)) return std::nullopt;
     const std::string_view whole = line;
     std::size_t from = prefix;  // where the text not yet taken starts
     while (from < whole.size()) {
@@ -108,9 +126,10 @@ std::optional<std::string> TakeFirstPiece(std::string& line, std::size_t prefix,
         std::string_view piece = rest;
         std::size_t next = rest.size();
         if (rest.size() > room) {
-            const auto [cut, after] = cutPoint(whole, rest, room, prefix == 0);
-            piece = rest.substr(0, cut);
-            next = after;
+            const auto cut = cutPoint(whole, rest, room, prefix == 0);
+            if (!cut) return std::nullopt;
+            piece = rest.substr(0, cut->first);
+            next = cut->second;
         }
         piece = trimBlanksRight(piece);
         from += std::min(next, rest.size());
@@ -139,11 +158,16 @@ std::optional<std::pair<std::string, std::string>> CutOutgoingLine(std::string_v
 
 std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line,
                                                           std::size_t limit) {
+    if (line.size() <= limit) return std::vector{std::string(line)};
+    // Every piece repeats the line's own prefix: the rest of talk that starts
+    // with "/" is still talk. A line that cannot be cut to the end is not cut.
+    const std::optional<std::size_t> prefix = keptPrefix(line);
+    if (!prefix) return std::nullopt;
     std::vector<std::string> pieces;
     std::string rest(line);
     do {
-        std::optional<std::string> piece = TakeFirstPiece(rest, limit);
-        if (!piece) return pieces.empty() ? std::nullopt : std::optional(std::move(pieces));
+        std::optional<std::string> piece = TakeFirstPiece(rest, *prefix, limit);
+        if (!piece) return std::nullopt;
         pieces.push_back(std::move(*piece));
     } while (!rest.empty());
     return pieces;

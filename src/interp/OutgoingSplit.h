@@ -16,7 +16,8 @@ namespace verdo {
 // `line` without its carriage return. Gives the line itself when it is at most
 // `limit` bytes long; otherwise the pieces, each at most `limit` bytes, cut at
 // the last blank at or before the limit (or at the limit when there is none);
-// nothing when the line cannot be cut.
+// nothing when the line cannot be cut, or when a character of its text is
+// longer than the room its prefix leaves (a piece never holds part of one).
 std::optional<std::vector<std::string>> SplitOutgoingLine(std::string_view line, std::size_t limit);
 
 // Takes the first piece of `line` that is at most `limit` bytes long; `line`

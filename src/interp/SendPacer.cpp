@@ -16,8 +16,9 @@ void SendPacer::setRules(const PacingRules& rules) {
 }
 
 void SendPacer::shortenPieces() {
+    // Never longer than before, even when the longest line is below a unit.
     const auto step = static_cast<std::size_t>(rules_.unitBytes);
-    splitLength_ = std::max(step, splitLength_ > step ? splitLength_ - step : step);
+    if (splitLength_ > step) splitLength_ = std::max(step, splitLength_ - step);
 }
 
 bool SendPacer::isShort(const SendQueue::Line& line) const {
@@ -45,12 +46,20 @@ std::int64_t SendPacer::readyAt(const SendQueue::Line& line, std::int64_t now) c
 
 std::string SendPacer::take(SendQueue::Line& line, std::int64_t now) {
     std::optional<std::string> piece;
-    // A line of one unit is never cut, so it needs no look at the budget.
-    if (line.keptPrefix >= 0 && line.text.size() > static_cast<std::size_t>(rules_.unitBytes)) {
+    // A line of one unit within the cut length is never cut, so it needs no
+    // look at the budget.
+    const std::size_t uncut = std::min(static_cast<std::size_t>(rules_.unitBytes), splitLength_);
+    if (line.keptPrefix >= 0 && line.text.size() > uncut) {
         const auto room = static_cast<std::size_t>(budget_.freeUnits(now) * rules_.unitBytes);
         const std::size_t limit = std::min(splitLength_, room);
         if (line.text.size() > limit) {
-            piece = TakeFirstPiece(line.text, static_cast<std::size_t>(line.keptPrefix), limit);
+            const auto prefix = static_cast<std::size_t>(line.keptPrefix);
+            piece = TakeFirstPiece(line.text, prefix, limit);
+            // No piece fits the free units (a character or a run of slashes
+            // longer than them): a piece of the cut length is better than the
+            // whole line, which the server would refuse for its length.
+            if (!piece && limit < splitLength_)
+                piece = TakeFirstPiece(line.text, prefix, splitLength_);
             if (piece && !line.text.empty()) line.started = true;
         }
     }

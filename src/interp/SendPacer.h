@@ -30,7 +30,8 @@ class SendPacer {
     const PacingRules& rules() const { return rules_; }
     // No piece is longer than this.
     std::size_t splitLength() const { return splitLength_; }
-    // After a refusal for length: pieces get one unit shorter, never below one.
+    // After a refusal for length: pieces get one unit shorter, never below one
+    // unit and never longer than they were.
     void shortenPieces();
 
     // A line of one unit of which nothing has left yet: it keeps the shortest

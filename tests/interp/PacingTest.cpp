@@ -10,6 +10,7 @@
 #include "interp/OutgoingSplit.h"
 #include "interp/PacingRules.h"
 #include "interp/SendBudget.h"
+#include "interp/SendPacer.h"
 #include "net/ChatInterface.h"
 #include "platform/IniFile.h"
 #include "support/TempFolder.h"
@@ -82,6 +83,26 @@ TEST(SplitOutgoingLine, NeverCutsInsideAUtf8Character) {
     EXPECT_EQ(odd[0] + odd[1], "x" + text);
 }
 
+TEST(SplitOutgoingLine, TalkThatNoCutKeepsFromStartingWithASlashIsNotCut) {
+    // Every piece after the first would be a command of slashes; the text
+    // was dropped when the rest of the line became one.
+    EXPECT_THAT(cut("x" + std::string(200, '/')), ElementsAre("(cannot)"));
+    EXPECT_THAT(cut("xy" + std::string(20, '/'), 1), ElementsAre("(cannot)"));
+    std::string rest = "a" + std::string(20, '/');
+    EXPECT_EQ(TakeFirstPiece(rest, 0, 4), std::nullopt);
+    EXPECT_EQ(rest, "a" + std::string(20, '/'));
+}
+
+TEST(SplitOutgoingLine, ACharacterLongerThanTheRoomLeftIsNeverCut) {
+    const std::string euros = "\xE2\x82\xAC\xE2\x82\xAC";  // two three-byte characters
+    EXPECT_THAT(cut("/w Bob " + euros, 9), ElementsAre("(cannot)"));
+    EXPECT_THAT(cut("/w Bob " + euros, 10),
+                ElementsAre("/w Bob \xE2\x82\xAC", "/w Bob \xE2\x82\xAC"));
+    EXPECT_THAT(cut(euros, 2), ElementsAre("(cannot)"));
+    // Windows-1252 text has only one-byte characters.
+    EXPECT_THAT(cut("\xE9\xE9\xE9", 1), ElementsAre("\xE9", "\xE9", "\xE9"));
+}
+
 TEST(SplitOutgoingLine, NoPieceOfTalkStartsWithASlash) {
     // Cut at the last blank, the second piece would be the command "/kick Bob".
     const std::string talk = std::string(150, 'a') + " said /kick Bob";
@@ -147,6 +168,34 @@ TEST(SendBudget, HoldsUnitsForTheWindowAndOneSecondMore) {
     EXPECT_EQ(budget.freeAt(3, 7000), 7000);
     budget.forgetLast();
     EXPECT_TRUE(budget.fits(4, 7000));
+}
+
+TEST(SendPacer, ALongestLineBelowAUnitBoundsEveryPiece) {
+    PacingRules rules;
+    rules.longestLine = 30;  // below the 40 bytes of a unit
+    SendPacer pacer(rules);
+    SendQueue::Line line;
+    line.text = words(35);
+    line.keptPrefix = 0;
+    const std::string first = pacer.take(line, 0);
+    EXPECT_LE(first.size(), 30u);
+    EXPECT_FALSE(line.text.empty());
+    pacer.shortenPieces();  // a unit is longer than the pieces: they stay as they are
+    EXPECT_EQ(pacer.splitLength(), 30u);
+}
+
+TEST(SendPacer, ALineNoPieceOfTheFreeUnitsCanHoldLeavesInPiecesOfTheCutLength) {
+    PacingRules rules;
+    rules.unitBytes = 4;
+    rules.units = 4;  // pieces of 12 bytes
+    SendPacer pacer(rules);
+    SendQueue::Line first;
+    first.text = "abcdefgh";  // two units
+    pacer.take(first, 0);
+    SendQueue::Line line;
+    line.text = "x" + std::string(7, '/') + " " + std::string(20, 'a');
+    line.keptPrefix = 0;
+    EXPECT_EQ(pacer.take(line, 0), "x" + std::string(7, '/'));
 }
 
 class PacingQueueTest : public ::testing::Test {
