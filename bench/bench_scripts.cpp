@@ -52,9 +52,12 @@ void runLines(benchmark::State& state, const char* script) {
     testing::FakeScriptContext context;
     ScriptHost scripts(context);
     if (script) scripts.loadSource("bench.lua", script);
+    SessionEvent talk{SessionEventKind::Talk};
+    talk.user = "Amy";
     for (auto _ : state) {
         for (const std::string& line : talkLines()) {
-            if (script) scripts.onEvent({SessionEventKind::Talk, "Amy", line, {}, 0, false});
+            talk.text = line;
+            if (script) scripts.onEvent(talk);
             automation.engine.RespondToPhrase("Amy", line);
         }
     }

@@ -80,7 +80,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
              {SessionEventKind::LoggedOn, SessionEventKind::UserJoined, SessionEventKind::Talk,
               SessionEventKind::WhisperReceived, SessionEventKind::FlagsChanged,
               SessionEventKind::UserLeft, SessionEventKind::Disconnected}) {
-            host.onEvent({kind, user, text, cut[3], static_cast<std::uint32_t>(size), false});
+            SessionEvent event{kind};
+            event.user = user;
+            event.text = text;
+            event.product = cut[3];
+            event.flags = static_cast<std::uint32_t>(size);
+            host.onEvent(event);
         }
         host.tryCommand(user, text);
         time.advanceBy(3500);

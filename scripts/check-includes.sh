@@ -22,9 +22,9 @@ declare -A allowed=(
     [scripting]="chat engine records platform protocol"
     [text]="platform"
     [controls]="text chat engine records platform protocol"
-    [dialogs]="controls text chat engine records platform protocol"
+    [dialogs]="controls text scripting chat engine records platform protocol"
     [ui]="controls dialogs text scripting chat engine records interp net platform protocol"
-    [app/headless]="text chat engine records interp net platform platform/qt protocol"
+    [app/headless]="text scripting chat engine records interp net platform platform/qt protocol"
     [app/chatfile]="text chat engine records platform platform/qt protocol"
     [app]="app/headless app/chatfile ui controls dialogs text scripting chat engine records interp net platform platform/qt protocol"
 )

@@ -127,6 +127,7 @@ bool ChatDocument::LoadChatFile(const std::string& path) {
     reportFileErrors(outcome.errors);
     replaced();
     if (OnFileLoaded) OnFileLoaded();
+    if (OnFileRead) OnFileRead(path);
     return outcome.ok;
 }
 
@@ -155,6 +156,7 @@ bool ChatDocument::askToSaveFirst() {
 
 void ChatDocument::acNewExecute() {
     if (!askToSaveFirst()) return;
+    if (BeforeFileChange) BeforeFileChange();
     modified_ = false;
     ResetOptions(options_, lists_.ProductActions);
     users_.Clear();
@@ -200,7 +202,9 @@ void ChatDocument::acSaveExecute() {
 void ChatDocument::acSaveAsExecute() {
     const auto path = view_.chooseFile(
         {true, texts::SaveTitle, std::string(ChatFilter), "ch5", settingsFolderPath()});
-    if (path) saveTo(*path);
+    if (!path) return;
+    if (BeforeFileChange) BeforeFileChange();
+    saveTo(*path);
 }
 
 // The merged lists count as modified, so that exit asks before they are lost.

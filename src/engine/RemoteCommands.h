@@ -22,6 +22,9 @@ class RemoteCommands {
     // Runs the command a whisper begins with when the whisperer has its
     // level, whatever the switches say.
     void ProcessCommand(const std::string& user, const std::string& message);
+    // Whether any item of the command table begins the message, whatever its
+    // level: such an item shadows the bot scripts' commands.
+    bool matchesAnyCommand(std::string_view message) const;
 
   private:
     // The reply of a built-in action (empty: none); no value when `token` is

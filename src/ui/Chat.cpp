@@ -21,6 +21,7 @@
 #include "dialogs/Connect.h"
 #include "dialogs/DialogBoxes.h"
 #include "dialogs/Whisper.h"
+#include "scripting/SessionScripts.h"
 #include "text/DisplayText.h"
 #include "ui/ChatPopups.h"
 #include "ui/ChatWidgets.h"
@@ -40,6 +41,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     setObjectName("frmChat");
     setWindowTitle(QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle)));
     form_ = std::make_unique<ChatForm>(*platform_, *this, *this);
+    scripts_ = std::make_unique<SessionScripts>(*platform_, *form_, *this);
     actions_ = new MainActions(*this, *form_);
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
     splash_ = new SplashPanel(centralWidget());
@@ -63,6 +65,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
 // windows that edit its data go before it.
 TfrmChat::~TfrmChat() {
     windows_.reset();
+    scripts_.reset();
     form_.reset();
 }
 
@@ -146,6 +149,7 @@ void TfrmChat::startUp() {
     // The batch file comes last, so that a message about it shows over the
     // window in its saved place and size.
     form_->openStartFiles();
+    scripts_->loadIfNoChatFile();
     sounds_->buildWhenOpened();
     readLayout();
     form_->loadStartBatch();

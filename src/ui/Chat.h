@@ -24,6 +24,7 @@ class ChatWindows;
 class EditActions;
 class MainActions;
 class MessageControls;
+class SessionScripts;
 class SoundMenus;
 class SplashPanel;
 class TfrmConnect;
@@ -37,6 +38,8 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     ~TfrmChat() override;
 
     ChatForm& form() { return *form_; }
+    // The bot scripts of the session.
+    SessionScripts& scripts() { return *scripts_; }
     // The action of the table (see chat/ChatActions.h).
     QAction* action(ChatAction id) const;
     // Fonts, colours and row heights of the options record, all at once.
@@ -90,6 +93,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
+    std::unique_ptr<SessionScripts> scripts_;
     MainActions* actions_ = nullptr;  // a child: its actions outlive the logic
     std::unique_ptr<ChatWidgets> widgets_;
     TfrmConnect* frmConnect_ = nullptr;
