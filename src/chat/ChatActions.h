@@ -50,6 +50,8 @@ enum class ChatAction {
     Setup,
     Fonts,
     Macros,
+    Scripts,
+    ReloadScripts,
     UserInfo,
     Accounts,
     Reorder,

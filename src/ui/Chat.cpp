@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <functional>
 #include <utility>
 
@@ -20,6 +21,7 @@
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/Scripts.h"
 #include "dialogs/Whisper.h"
 #include "scripting/SessionScripts.h"
 #include "text/DisplayText.h"
@@ -99,6 +101,8 @@ void TfrmChat::setWindowHandlers() {
          }},
         {ChatAction::Fonts, dialog(&ChatWindows::fonts)},
         {ChatAction::Macros, dialog(&ChatWindows::macros)},
+        {ChatAction::Scripts, [this] { showScripts(); }},
+        {ChatAction::ReloadScripts, [this] { scripts_->reload(); }},
         {ChatAction::UserInfo, window(&ChatWindows::userInfo)},
         {ChatAction::Accounts, window(&ChatWindows::accounts)},
         {ChatAction::Text, dialog(&ChatWindows::textFile)},
@@ -110,6 +114,23 @@ void TfrmChat::setWindowHandlers() {
     };
     for (const auto& [id, handler] : handlers)
         actions_->setWindowHandler(id, handler);
+}
+
+void TfrmChat::showScripts() {
+    TfrmScripts dialog(*scripts_, this);
+    dialog.OnOpenFolder = [this](const std::filesystem::path& folder) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            showMessage("Cannot make the folder " + folder.string() + ": " + error.message(),
+                        MessageKind::Error);
+            return;
+        }
+        platform_->openLink(
+            QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
+    };
+    dialog.exec();
+    focusEntry();
 }
 
 void TfrmChat::toggleToolBar() {

@@ -84,6 +84,8 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     // What the window does for the actions that have no logic.
     void setWindowHandlers();
     void toggleToolBar();
+    // Options > Scripts...
+    void showScripts();
     // The Screen section of Chat.ini onto the window, and the window's layout
     // back into it.
     void readLayout();

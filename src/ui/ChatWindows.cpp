@@ -46,12 +46,10 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
       store_(defaultWinePrefix()),
       launcher_(store_, platform.processes(),
                 [&platform](const std::string& url) { platform.openLink(url); }) {
-    ChatDocument& document = form_.document();
     // The help text is read when help is first asked for, so the main window
     // comes up sooner; a help file that cannot be read is reported at start.
     helpFile_ = findHelpFile(dataFolders(programFolder()));
     if (!std::ifstream(helpFile_).is_open()) help();
-
 
     launcher_.OnWarning = [this](const std::string& message) {
         showMessage(launch_.get(), message, MessageKind::Warning);
