@@ -1,7 +1,9 @@
 // Bot scripts on the talk path: 10,000 talk lines through the automation
 // (10 phrases that never match) alone, then with the script host beside it
 // holding one script whose talk handler does a string.find, or does nothing.
-// The ratios against the first are what the scripts cost a busy channel. A
+// The ratios against the first are what the scripts cost a busy channel. The
+// Session runs do the same through the whole session: the lines arrive from
+// the server, are shown, published on the event stream and answered. A
 // last run reloads a script 1,000 times and reports how much the resident
 // size grew.
 #include <benchmark/benchmark.h>
@@ -11,10 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "chat/ChatForm.h"
 #include "engine/ChatFunctions.h"
 #include "scripting/ScriptHost.h"
+#include "scripting/SessionScripts.h"
 #include "support/FakeEngineHost.h"
+#include "support/FakePlatform.h"
 #include "support/FakeScriptContext.h"
+#include "support/RecordingView.h"
 
 namespace {
 
@@ -52,15 +58,83 @@ void runLines(benchmark::State& state, const char* script) {
     testing::FakeScriptContext context;
     ScriptHost scripts(context);
     if (script) scripts.loadSource("bench.lua", script);
+    SessionEvent talk{SessionEventKind::Talk};
+    talk.user = "Amy";
     for (auto _ : state) {
         for (const std::string& line : talkLines()) {
-            if (script) scripts.onEvent({SessionEventKind::Talk, "Amy", line, {}, 0, false});
+            talk.text = line;
+            if (script) scripts.onEvent(talk);
             automation.engine.RespondToPhrase("Amy", line);
         }
     }
     if (!automation.host.sent.empty() || !context.sent.empty() || !context.errors.empty())
         state.SkipWithError("something answered or failed");
     state.SetItemsProcessed(state.iterations() * kLines);
+}
+
+// A logged-on session on fakes with the 10 phrases that never match.
+struct SessionBench {
+    testing::FakePlatform platform;
+    testing::RecordingView view;
+    ChatForm form{platform, view, view};
+    SessionScripts scripts{platform, form, view};
+    testing::FakeTcpClient* peer = nullptr;
+
+    SessionBench() {
+        form.FormShow();
+        peer = platform.clients.at(0);
+        tOptions& options = form.document().options();
+        ChatLists& lists = form.document().lists();
+        lists.ServerList = {"alpha:6200"};
+        options.setMasterSwitch(true);
+        options.setRespondToPhrases(true);
+        for (int i = 0; i < 10; ++i)
+            lists.PhraseList.push_back("phrase " + std::to_string(i) + "#");
+        lists.PhraseRes.fill(tStringList(lists.PhraseList.size(), "answer"));
+        form.connect();
+        peer->accept();
+        peer->receive("2010 NAME Verdo\r\n1007 CHANNEL \"Chat\"\r\n");
+        peer->sent.clear();
+    }
+};
+
+const std::vector<std::string>& serverTalkLines() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> out;
+        for (const std::string& text : talkLines())
+            out.push_back("1005 TALK Amy 0010 \"" + text + "\"\r\n");
+        return out;
+    }();
+    return lines;
+}
+
+void runSession(benchmark::State& state, const char* script) {
+    SessionBench bench;
+    if (script) bench.scripts.host().loadSource("bench.lua", script);
+    for (auto _ : state) {
+        for (const std::string& line : serverTalkLines())
+            bench.peer->receive(line);
+        state.PauseTiming();
+        bench.view.lines.clear();
+        state.ResumeTiming();
+    }
+    if (!bench.peer->sent.empty()) state.SkipWithError("something answered");
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+
+void BM_SessionTalkAlone(benchmark::State& state) {
+    runSession(state, nullptr);
+}
+
+void BM_SessionTalkWithFindScript(benchmark::State& state) {
+    runSession(state, R"(
+        verdo.on("talk", function(user, text)
+            if text:find("!trivia", 1, true) or text:find("^!%a+") then verdo.say("x") end
+        end))");
+}
+
+void BM_SessionTalkWithEmptyHandler(benchmark::State& state) {
+    runSession(state, R"(verdo.on("talk", function() end))");
 }
 
 void BM_TalkAutomationAlone(benchmark::State& state) {
@@ -114,6 +188,9 @@ void BM_Reload1000(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_TalkAutomationAlone)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SessionTalkAlone)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SessionTalkWithFindScript)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SessionTalkWithEmptyHandler)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TalkWithFindScript)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TalkWithEmptyHandler)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Reload1000)->Unit(benchmark::kMillisecond)->Iterations(1);

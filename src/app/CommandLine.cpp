@@ -53,6 +53,12 @@ StartOptions parseCommandLine(const QStringList& arguments) {
         "events and commands it registers; exit with 1 on an error.",
         "FILE");
     parser.addOption(checkScript);
+    const QCommandLineOption script(
+        "script",
+        "Run the bot script FILE too, after those of the chat file's scripts folder (may be "
+        "repeated).",
+        "FILE");
+    parser.addOption(script);
 
     parser.addPositionalArgument("CHATFILE", "A chat file (.ch5) to open at start.", "[CHATFILE]");
     if (!parser.parse(arguments)) return failure(parser.errorText());
@@ -77,6 +83,8 @@ StartOptions parseCommandLine(const QStringList& arguments) {
         return options;
     }
     options.headless = parser.isSet(headless);
+    for (const QString& file : parser.values(script))
+        options.scripts.emplace_back(QFileInfo(file).absoluteFilePath().toStdString());
     if (parser.isSet(server)) {
         const std::string entry = typedBytes(parser.value(server));
         if (parseServerEntry(entry).host.empty())

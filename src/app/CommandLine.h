@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace verdo {
 
@@ -21,6 +22,9 @@ struct StartOptions {
     bool headless = false;
     // --check-script FILE: the bot script to check, for CheckScript.
     std::filesystem::path checkScript;
+    // --script FILE (may be repeated): bot scripts added for this run, as
+    // absolute paths, loaded after the chat file's own.
+    std::vector<std::filesystem::path> scripts;
 };
 
 // `arguments` includes the program name first, as QCoreApplication::arguments().

@@ -15,6 +15,7 @@
 #include "platform/IniFile.h"
 #include "platform/qt/DBusNotifier.h"
 #include "platform/qt/QtPlatform.h"
+#include "scripting/SessionScripts.h"
 #include "ui/Chat.h"
 
 namespace {
@@ -45,8 +46,11 @@ int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     form.setStartServer(options.server);
     const std::filesystem::path programFolder =
         QCoreApplication::applicationDirPath().toStdString();
-    form.document().setSettingsFile(verdo::settingsFolder(programFolder, verdo::userConfigHome()) /
-                                    "Chat.ini");
+    const std::filesystem::path settingsFile =
+        verdo::settingsFolder(programFolder, verdo::userConfigHome()) / "Chat.ini";
+    form.document().setSettingsFile(settingsFile);
+    frmChat.scripts().setSettingsFile(settingsFile);
+    frmChat.scripts().setExtraFiles(options.scripts);
     if (options.chatFile) form.setStartChatFile(*options.chatFile);
     frmChat.show();
     return QApplication::exec();
@@ -82,6 +86,7 @@ int main(int argc, char** argv) {
             break;
     }
     // Headless: QCoreApplication only, so no window system is ever needed.
-    if (options.headless) return verdo::runHeadless(argc, argv, options.chatFile, options.server);
+    if (options.headless)
+        return verdo::runHeadless(argc, argv, options.chatFile, options.server, options.scripts);
     return runWindow(argc, argv, options);
 }

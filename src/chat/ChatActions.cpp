@@ -97,6 +97,12 @@ constexpr std::array<ChatActionInfo, ChatActionCount> Table = {{
      nullptr},
     {A::Macros, "acMacros", "Edit &Macros", nullptr, nullptr, nullptr, "F11", M::Options, false, 0,
      C::None, E::Always, nullptr},
+    {A::Scripts, "acScripts", "S&cripts...", nullptr, nullptr,
+     "List the bot scripts, switch them on or off", nullptr, M::Options, true, 0, C::None,
+     E::Always, nullptr},
+    {A::ReloadScripts, "acReloadScripts", "&Reload Scripts", nullptr, nullptr,
+     "Load the bot scripts again; their stored data stays", nullptr, M::Options, false, 0, C::None,
+     E::Always, nullptr},
 
     {A::UserInfo, "acUserInfo", "&User Information...", nullptr, nullptr, nullptr, "Ctrl+U",
      M::Users, false, 0, C::None, E::Always, nullptr},

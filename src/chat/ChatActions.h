@@ -53,6 +53,8 @@ enum class ChatAction {
     Setup,
     Fonts,
     Macros,
+    Scripts,
+    ReloadScripts,
     UserInfo,
     Accounts,
     Reorder,

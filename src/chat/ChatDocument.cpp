@@ -169,6 +169,7 @@ bool ChatDocument::LoadChatFile(const std::string& path) {
     if (outcome.upgraded) modified_ = true;
     replaced();
     if (OnFileLoaded) OnFileLoaded();
+    if (OnFileRead) OnFileRead(path);
     return true;
 }
 
@@ -200,6 +201,7 @@ bool ChatDocument::askToSaveFirst() {
 
 void ChatDocument::acNewExecute() {
     if (!askToSaveFirst()) return;
+    if (BeforeFileChange) BeforeFileChange();
     modified_ = false;
     ResetOptions(options_, lists_.ProductActions);
     users_.Clear();
@@ -268,6 +270,7 @@ void ChatDocument::acSaveAsExecute() {
         addStatusLine(view_, texts::SaveFailed, options_.errorColor());
         return;
     }
+    if (BeforeFileChange) BeforeFileChange();
     saveTo(*path);
 }
 

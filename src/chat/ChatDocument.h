@@ -52,6 +52,12 @@ class ChatDocument {
     std::function<void()> ClearPlaybackLines;
     // Called after a chat file was read whole and replaced the settings.
     std::function<void()> OnFileLoaded;
+    // Called with the path of a chat file just read, after OnFileLoaded: what
+    // lives beside the chat file (the bot scripts) follows it.
+    std::function<void(const std::string& path)> OnFileRead;
+    // Called before New and Save As: what lives beside the chat file writes
+    // its data first.
+    std::function<void()> BeforeFileChange;
 
     // Where Chat.ini lives; without one nothing is read or written there.
     void setSettingsFile(const std::filesystem::path& iniPath) { ini_.emplace(iniPath); }

@@ -107,6 +107,7 @@ void IncomingMessages::bcChatWhisper(const std::string& user, const std::string&
         wasSound = true;
     }
     engine_.ProcessCommand(user, text);
+    if (OnUnmatchedCommand && !engine_.commandTableMatches(text)) OnUnmatchedCommand(user, text);
     if ((!text.empty() && text.front() == '/') || wasSound) {
         ShowUrlBar(user, text);
     } else {

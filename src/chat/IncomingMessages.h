@@ -5,6 +5,7 @@
 // URL bar.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,10 @@ class IncomingMessages {
     IncomingMessages(Platform& platform, SessionView& view, WindowControls& controls,
                      ChatDocument& document, ChatLog& log, ChatFunctions& engine,
                      SoundBoard& sounds, SessionEvents& stream);
+
+    // A whisper that no item of the command table matches, offered to the bot
+    // scripts' commands before it goes on to the whisper answers.
+    std::function<void(const std::string& user, const std::string& text)> OnUnmatchedCommand;
 
     void bcChatTalk(const std::string& user, const std::string& text);
     void bcChatEmote(const std::string& user, const std::string& text);

@@ -51,6 +51,10 @@ class ChatFunctions {
     // A whisper matched against the command table; runs the command when the
     // whisperer has its level, whatever the switches say.
     void ProcessCommand(const std::string& user, const std::string& message);
+    // Whether an item of the command table matches the whisper, whatever its level.
+    bool commandTableMatches(std::string_view message) const {
+        return commands_.matchesAnyCommand(message);
+    }
     // Remembers the name and account number of a whois answer and reports
     // what is known about both; other lines are ignored.
     void TrackWhoisLine(const std::string& message);

@@ -234,6 +234,10 @@ void RemoteCommands::runUserResponse(const std::string& response, const std::str
     }
 }
 
+bool RemoteCommands::matchesAnyCommand(std::string_view message) const {
+    return findCommand(host_.lists().CommandList, message).has_value();
+}
+
 void RemoteCommands::ProcessCommand(const std::string& user, const std::string& message) {
     const ChatLists& lists = host_.lists();
     const std::optional<std::size_t> index = findCommand(lists.CommandList, message);

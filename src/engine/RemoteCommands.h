@@ -24,6 +24,9 @@ class RemoteCommands {
     // Runs the command a whisper begins with when the whisperer has its
     // level, whatever the switches say.
     void ProcessCommand(const std::string& user, const std::string& message);
+    // Whether any item of the command table begins the message, whatever its
+    // level: such an item shadows the bot scripts' commands.
+    bool matchesAnyCommand(std::string_view message) const;
 
     // The built-in actions, one row each, in the order of a new file's
     // command list.

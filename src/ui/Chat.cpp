@@ -13,6 +13,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <functional>
 #include <utility>
 
@@ -22,7 +23,9 @@
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/Scripts.h"
 #include "dialogs/Whisper.h"
+#include "scripting/SessionScripts.h"
 #include "text/DisplayText.h"
 #include "ui/ChatAlerts.h"
 #include "ui/ChatFind.h"
@@ -55,6 +58,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     setObjectName("frmChat");
     setWindowTitle(QString::fromLatin1(ProgramTitle.data(), std::ssize(ProgramTitle)));
     form_ = std::make_unique<ChatForm>(*platform_, *this, *this);
+    scripts_ = std::make_unique<SessionScripts>(*platform_, *form_, *this);
     actions_ = new MainActions(*this, *form_);
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
     splash_ = new SplashPanel(centralWidget());
@@ -89,6 +93,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
 TfrmChat::~TfrmChat() {
     alerts_.reset();
     windows_.reset();
+    scripts_.reset();
     form_.reset();
 }
 
@@ -131,6 +136,8 @@ void TfrmChat::setWindowHandlers() {
          }},
         {ChatAction::Fonts, dialog(&ChatWindows::fonts)},
         {ChatAction::Macros, dialog(&ChatWindows::macros)},
+        {ChatAction::Scripts, [this] { showScripts(); }},
+        {ChatAction::ReloadScripts, [this] { scripts_->reload(); }},
         {ChatAction::UserInfo, window(&ChatWindows::userInfo)},
         {ChatAction::Accounts, window(&ChatWindows::accounts)},
         {ChatAction::Text, dialog(&ChatWindows::textFile)},
@@ -142,6 +149,23 @@ void TfrmChat::setWindowHandlers() {
     };
     for (const auto& [id, handler] : handlers)
         actions_->setWindowHandler(id, handler);
+}
+
+void TfrmChat::showScripts() {
+    TfrmScripts dialog(*scripts_, this);
+    dialog.OnOpenFolder = [this](const std::filesystem::path& folder) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            showMessage("Cannot make the folder " + folder.string() + ": " + error.message(),
+                        MessageKind::Error);
+            return;
+        }
+        platform_->openLink(
+            QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
+    };
+    dialog.exec();
+    focusEntry();
 }
 
 void TfrmChat::toggleToolBar() {
@@ -181,6 +205,7 @@ void TfrmChat::startUp() {
     // The batch file comes last, so that a message about it shows over the
     // window in its saved place and size.
     form_->openStartFiles();
+    scripts_->loadIfNoChatFile();
     sounds_->buildWhenOpened();
     readLayout();
     form_->loadStartBatch();

@@ -31,6 +31,7 @@ class ChatWindows;
 class EditActions;
 class MainActions;
 class MessageControls;
+class SessionScripts;
 class SoundMenus;
 class SplashPanel;
 class TfrmConnect;
@@ -44,6 +45,8 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     ~TfrmChat() override;
 
     ChatForm& form() { return *form_; }
+    // The bot scripts of the session.
+    SessionScripts& scripts() { return *scripts_; }
     // The action of the table (see chat/ChatActions.h).
     QAction* action(ChatAction id) const;
     // Fonts, colours and row heights of the options record, all at once.
@@ -102,6 +105,8 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void hideToTray();
     void restoreFromTray();
     void createAlerts(Notifier& notifier);
+    // Options > Scripts...
+    void showScripts();
     // The Screen section of Chat.ini onto the window, and the window's layout
     // back into it.
     void readLayout();
@@ -111,6 +116,7 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
+    std::unique_ptr<SessionScripts> scripts_;
     MainActions* actions_ = nullptr;  // a child: its actions outlive the logic
     std::unique_ptr<ChatWidgets> widgets_;
     TfrmConnect* frmConnect_ = nullptr;

@@ -80,6 +80,13 @@ TEST(CommandLineTest, AChatFileIsOpenedByItsAbsolutePath) {
               std::filesystem::current_path() / "bot.ch5");
 }
 
+TEST(CommandLineTest, ScriptsMayBeRepeatedAndAreMadeAbsolute) {
+    const StartOptions options = parse({"--script", "dice.lua", "--script", "/srv/seen.lua"});
+    ASSERT_EQ(options.action, StartOptions::Action::Run);
+    EXPECT_EQ(options.scripts, (std::vector<std::filesystem::path>{
+                                   std::filesystem::current_path() / "dice.lua", "/srv/seen.lua"}));
+}
+
 TEST(CommandLineTest, MistakesFail) {
     for (const QStringList& arguments :
          {QStringList{"--bogus"}, QStringList{"--headless", "--bogus"}, QStringList{"--server"},

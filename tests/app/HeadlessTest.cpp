@@ -8,6 +8,9 @@
 #include <QProcess>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "GatewayServer.h"
 #include "GatewayTestSupport.h"
@@ -194,6 +197,27 @@ TEST_F(HeadlessTest, SighupReReadsTheChatFile) {
         << out;
     signal(SIGTERM);
     EXPECT_EQ(waitForExit(), 0) << err;
+}
+
+// The scripts follow the chat file: SIGHUP loads them anew, their stored data
+// stays, and the data is written when the bot stops.
+TEST_F(HeadlessTest, SighupReloadsTheScriptsAndTheirDataSurvives) {
+    folder.write("bot.scripts/count.lua",
+                 "local n = (verdo.fetch('n') or 0) + 1\n"
+                 "verdo.store('n', n)\n"
+                 "verdo.log('load ' .. n)\n");
+    const fs::path extra = folder.write("extra/extra.lua", "verdo.log('extra here')\n");
+    start({"--headless", "--script", QString::fromStdString(extra.string()),
+           QString::fromStdString(chatFile.string())});
+    ASSERT_TRUE(waitForOutput("[count] load 1")) << out << err;
+    EXPECT_TRUE(waitForOutput("[extra] extra here")) << out << err;
+    signal(SIGHUP);
+    ASSERT_TRUE(waitForOutput("[count] load 2")) << out << err;
+    signal(SIGTERM);
+    EXPECT_EQ(waitForExit(), 0) << err;
+    std::ifstream data(folder.path() / "bot.scripts" / "count.data");
+    const std::string text{std::istreambuf_iterator<char>(data), {}};
+    EXPECT_NE(text.find("\nn = 2\n"), std::string::npos) << text;
 }
 
 // The bot saves a remote change by itself within seconds, so a reload (or a

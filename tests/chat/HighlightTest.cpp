@@ -53,7 +53,10 @@ TEST(HighlightWords, OwnNameAndListWordsMatchOnlyInWhatOthersSay) {
     }
     for (K kind : {K::WhisperSent, K::Info, K::Error, K::Kicked, K::UserJoined})
         EXPECT_FALSE(matcher.highlights(kind, "Ann", "lobby"));
-    EXPECT_TRUE(matcher.highlights(SessionEvent{K::Talk, "Ann", "ask verdo#2", "", 0, false}));
+    SessionEvent talk(K::Talk);
+    talk.user = "Ann";
+    talk.text = "ask verdo#2";
+    EXPECT_TRUE(matcher.highlights(talk));
 }
 
 class HighlightedLines : public SessionFixture {

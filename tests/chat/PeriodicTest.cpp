@@ -77,7 +77,8 @@ TEST_F(PeriodicTest, CountersKeepWhileSwitchedOffAndRestartWhenAMessageIsAdded) 
 TEST_F(PeriodicTest, AMessageWhosePreviousCopyWaitsIsNotQueuedAgain) {
     form.document().lists().TimerList = {"tick <user>"};
     form.document().lists().IntervalList = {"0"};
-    form.session().sendLine("typed first");  // leaves at once; the timer's line must wait
+    form.session().sendLine("typed first",
+                            SendClass::Typed);  // leaves at once; the timer's line must wait
     for (int tick = 0; tick < 3; ++tick)
         chatTimer->tick();
     EXPECT_EQ(form.session().bcChat().QueueCount(), 1);

@@ -22,11 +22,16 @@ struct ScriptTestBench {
         return host.scripts().back().state == ScriptState::Running;
     }
     EventResult talk(std::string_view user, std::string_view text) {
-        return host.onEvent({SessionEventKind::Talk, user, text, {}, 0, false});
+        return event(SessionEventKind::Talk, user, text);
     }
     EventResult event(SessionEventKind kind, std::string_view user = {}, std::string_view text = {},
                       std::string_view product = {}, std::uint32_t flags = 0) {
-        return host.onEvent({kind, user, text, product, flags, false});
+        SessionEvent happened{kind};
+        happened.user = user;
+        happened.text = text;
+        happened.product = product;
+        happened.flags = flags;
+        return host.onEvent(happened);
     }
     // Runs `code` in a new script and returns what it logs with verdo.log.
     std::string eval(std::string_view code) {

@@ -94,7 +94,11 @@ class ChatAlertsOnTheBus : public ::testing::Test {
         QDBusConnection::disconnectFromBus("service");
     }
     void send(K kind, const char* user, const char* text, bool userAsked = false) {
-        alerts->onEvent(SessionEvent{kind, user, text, "", 0, userAsked});
+        SessionEvent event(kind);
+        event.user = user;
+        event.text = text;
+        event.userAsked = userAsked;
+        alerts->onEvent(event);
     }
     bool shownCount(std::size_t count) {
         return waitFor([&] { return service.shown.size() >= count; }) &&

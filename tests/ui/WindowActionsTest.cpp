@@ -26,7 +26,9 @@
 #include "dialogs/Users.h"
 #include "dialogs/Whisper.h"
 #include "dialogs/WhisperWindows.h"
+#include "scripting/SessionScripts.h"
 #include "support/FakePlatform.h"
+#include "support/TempFolder.h"
 #include "ui/Chat.h"
 #include "ui/MainWindowParts.h"
 #include "ui/WidgetTestSupport.h"
@@ -68,16 +70,26 @@ TEST_F(WindowActionsTest, EachModalActionOpensItsDialog) {
         ChatAction action;
         const char* dialog;
     } cases[] = {
-        {ChatAction::Setup, "frmSetup"},   {ChatAction::Fonts, "frmColor"},
-        {ChatAction::Macros, "frmMacros"}, {ChatAction::Accounts, "frmAccount"},
-        {ChatAction::Text, "frmText"},     {ChatAction::Join, "frmChannel"},
-        {ChatAction::List, "frmChannel"},  {ChatAction::About, "frmAbout"},
+        {ChatAction::Setup, "frmSetup"},     {ChatAction::Fonts, "frmColor"},
+        {ChatAction::Macros, "frmMacros"},   {ChatAction::Accounts, "frmAccount"},
+        {ChatAction::Text, "frmText"},       {ChatAction::Join, "frmChannel"},
+        {ChatAction::List, "frmChannel"},    {ChatAction::About, "frmAbout"},
+        {ChatAction::Scripts, "frmScripts"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(modalOf(c.action), c.dialog) << actionInfo(c.action).objectName;
         EXPECT_TRUE(window->isEnabled());
     }
     EXPECT_EQ(sent(), "");  // cancelled channel dialogs send nothing
+}
+
+TEST_F(WindowActionsTest, ReloadScriptsLoadsTheScriptsAgain) {
+    testing::TempFolder folder;
+    const std::filesystem::path script = folder.write("hello.lua", "verdo.log('hello')");
+    window->scripts().setExtraFiles({script});
+    window->action(ChatAction::ReloadScripts)->trigger();
+    ASSERT_EQ(window->scripts().host().scripts().size(), 1u);
+    EXPECT_EQ(window->scripts().host().scripts()[0].path, script);
 }
 
 TEST_F(WindowActionsTest, ModelessWindowsAreShownAndHelpAndUserInformationMadeAtFirstUse) {

@@ -14,6 +14,7 @@
 #include "platform/IniFile.h"
 #include "platform/qt/FdLineReader.h"
 #include "platform/qt/SignalPipe.h"
+#include "scripting/SessionScripts.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -29,6 +30,10 @@ bool isOpen(int fd) {
 HeadlessRunner::HeadlessRunner(HeadlessOptions options, ConsoleOutput output)
     : options_(std::move(options)), view_(std::move(output)) {
     form_ = std::make_unique<ChatForm>(platform_, view_, view_);
+    // The scripts follow the chat file: reading it (the start, SIGHUP) reloads them.
+    scripts_ = std::make_unique<SessionScripts>(platform_, *form_, view_);
+    scripts_->setSettingsFile(options_.settingsFile);
+    scripts_->setExtraFiles(options_.scripts);
     autoSave_ = std::make_unique<AutoSave>(form_->document(), platform_.createTimer(),
                                            [this] { return saveChangedSettings(); });
     view_.OnIdleUpdate = [this] {
@@ -43,6 +48,7 @@ HeadlessRunner::HeadlessRunner(HeadlessOptions options, ConsoleOutput output)
 // The logic goes first: its connection may still report while it closes.
 HeadlessRunner::~HeadlessRunner() {
     autoSave_.reset();
+    scripts_.reset();
     form_.reset();
 }
 
@@ -177,6 +183,7 @@ void HeadlessRunner::stop() {
         form_->disconnect();
     }
     form_->FormClose();
+    scripts_->host().saveData();
     QCoreApplication::exit(status);
 }
 
@@ -194,7 +201,8 @@ bool colorOutput() {
 }  // namespace
 
 int runHeadless(int argc, char** argv, const std::optional<std::string>& chatFile,
-                const std::optional<std::string>& server) {
+                const std::optional<std::string>& server,
+                const std::vector<std::filesystem::path>& scripts) {
     // A reader of standard output that went away (a closed pipe, a stopped
     // journal) must not end the bot before it saves: writes fail instead, and
     // the bot goes on without output.
@@ -203,6 +211,7 @@ int runHeadless(int argc, char** argv, const std::optional<std::string>& chatFil
     HeadlessOptions options;
     options.chatFile = chatFile;
     options.server = server;
+    options.scripts = scripts;
     options.programFolder = QCoreApplication::applicationDirPath().toStdString();
     options.settingsFile = settingsFolder(options.programFolder, userConfigHome()) / "Chat.ini";
     HeadlessRunner runner(std::move(options),

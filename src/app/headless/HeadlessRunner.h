@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/headless/ConsoleView.h"
 #include "app/headless/HeadlessPlatform.h"
@@ -15,6 +16,7 @@
 namespace verdo {
 
 class AutoSave;
+class SessionScripts;
 class FdLineReader;
 class SignalPipe;
 
@@ -22,7 +24,8 @@ struct HeadlessOptions {
     std::optional<std::string> chatFile;  // otherwise the last one of Chat.ini
     std::optional<std::string> server;    // tried before the chat file's servers
     std::filesystem::path programFolder;
-    std::filesystem::path settingsFile;  // Chat.ini
+    std::filesystem::path settingsFile;          // Chat.ini
+    std::vector<std::filesystem::path> scripts;  // --script files
 };
 
 // Exit statuses of the headless program.
@@ -65,6 +68,7 @@ class HeadlessRunner {
     HeadlessPlatform platform_;
     ConsoleView view_;
     std::unique_ptr<ChatForm> form_;
+    std::unique_ptr<SessionScripts> scripts_;
     std::unique_ptr<AutoSave> autoSave_;
     std::unique_ptr<FdLineReader> input_;
     std::unique_ptr<SignalPipe> signals_;
@@ -76,6 +80,7 @@ class HeadlessRunner {
 
 // main() of `verdochat --headless`: QCoreApplication, no window system.
 int runHeadless(int argc, char** argv, const std::optional<std::string>& chatFile,
-                const std::optional<std::string>& server);
+                const std::optional<std::string>& server,
+                const std::vector<std::filesystem::path>& scripts);
 
 }  // namespace verdo
