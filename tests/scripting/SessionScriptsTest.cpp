@@ -88,7 +88,8 @@ TEST_F(SessionScriptsTest, ScriptsFollowTheChatFileAndKeepTheirData) {
     std::filesystem::copy_file(example("seen.lua"), scriptsFolder / "seen.lua");
     // A --script of the same name as a folder script is refused.
     start({folder.write("elsewhere/seen.lua", "verdo.on('talk', function() end)")});
-    form.document().LoadChatFile(chatFile.string());
+    ASSERT_TRUE(form.document().SaveChatFile(chatFile.string()));
+    ASSERT_TRUE(form.document().LoadChatFile(chatFile.string()));
     form.document().options().setMasterSwitch(true);
     ASSERT_EQ(scripts->host().scripts().size(), 1u);
     EXPECT_EQ(scripts->host().scripts()[0].path, scriptsFolder / "seen.lua");
