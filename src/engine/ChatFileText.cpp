@@ -12,6 +12,7 @@
 #include "engine/ChatFile.h"
 #include "engine/ListEditing.h"
 #include "platform/AnsiText.h"
+#include "platform/PrintableText.h"
 #include "platform/Utf8.h"
 #include "records/OptionFields.h"
 
@@ -50,6 +51,12 @@ std::optional<unsigned char> hexByte(std::string_view two) {
             return std::nullopt;
     }
     return static_cast<unsigned char>(value);
+}
+
+// A UTF-8 character the document writes as it is: the C1 and bidirectional
+// controls are written as escapes, so no viewer reorders or steers by them.
+bool isPrintableSequence(std::string_view sequence) {
+    return printableText(sequence, true) == sequence;
 }
 
 bool isBlank(char c) {
@@ -111,7 +118,9 @@ std::optional<std::string> unquote(std::string_view raw) {
     return value;
 }
 
-void writeLine(std::string& out, std::string_view name, std::string_view value) {
+// A listing for a person shows what could steer the terminal or reorder the
+// line as "?"; the document keeps every byte as an escape.
+void writeLine(std::string& out, std::string_view name, std::string_view value, TextDetail detail) {
     out.append(name);
     out += " =";
     if (value.empty()) {
@@ -119,7 +128,8 @@ void writeLine(std::string& out, std::string_view name, std::string_view value) 
         return;
     }
     out += ' ';
-    out += ChatFileText::quote(value);
+    out += ChatFileText::quote(detail == TextDetail::Readable ? printableText(value)
+                                                              : std::string(value));
     out += '\n';
 }
 
@@ -162,13 +172,13 @@ std::vector<std::pair<std::size_t, std::string_view>> residueOf(std::span<const 
 void writeRecord(std::string& out, std::span<const OptionField> fields, const std::uint8_t* record,
                  const std::uint8_t* base, std::size_t size, TextDetail detail) {
     for (const OptionField& field : fields)
-        writeLine(out, field.name, field.format(record));
+        writeLine(out, field.name, field.format(record), detail);
     if (detail != TextDetail::Complete) return;
     for (const auto& [offset, bytes] : residueOf(fields, record, base, size)) {
         std::string hex;
         for (const char byte : bytes)
             appendHexByte(hex, static_cast<unsigned char>(byte));
-        writeLine(out, std::string(ResiduePrefix) + std::to_string(offset), hex);
+        writeLine(out, std::string(ResiduePrefix) + std::to_string(offset), hex, detail);
     }
 }
 
@@ -185,7 +195,7 @@ void writeList(std::string& out, const ChatListShape& shape, const ChatLists& li
         writeNumber(out, detail, i);
         for (const ListColumn& column : shape.columns) {
             const tStringList& items = column.of(lists);
-            if (i < items.size()) writeLine(out, column.name, items[i]);
+            if (i < items.size()) writeLine(out, column.name, items[i], detail);
         }
     }
 }
@@ -386,7 +396,7 @@ std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
         writeRecord(out, OptionFields::options(), options.data(), base.data(), tOptions::Size,
                     detail);
         for (std::size_t i = 0; i < ProductActionFields.size(); ++i)
-            writeLine(out, ProductActionFields[i].name, lists.ProductActions[i]);
+            writeLine(out, ProductActionFields[i].name, lists.ProductActions[i], detail);
     }
     for (const ChatListShape& shape : ListEditing::lists()) {
         if (!all && !equalsIgnoreCaseAZ(section, shape.name)) continue;
@@ -468,7 +478,7 @@ std::string ChatFileText::quote(std::string_view value, bool alwaysQuoted) {
         } else if (c >= 0x20 && c < 0x7F) {
             out += static_cast<char>(c);
         } else if (const std::size_t length = c >= 0x80 ? utf8SequenceLength(value, i) : 0;
-                   length > 0) {
+                   length > 0 && isPrintableSequence(value.substr(i, length))) {
             out.append(value.substr(i, length));
             i += length - 1;
         } else {

@@ -220,5 +220,38 @@ TEST(ChatFileTextTest, BytesThatAreNotTextAreEscaped) {
     EXPECT_EQ(ChatFileText::quote("say \"hi\""), "say \"hi\"");
 }
 
+// A right-to-left override (U+202E) or a C1 control (U+009B, a terminal's
+// command start) in a UTF-8 value would reorder or steer what shows the
+// document; as escapes they cannot, and they read back as the same bytes.
+TEST(ChatFileTextTest, ControlCharactersOfUtf8AreEscapedAndReadBack) {
+    const std::string value =
+        "caf\xc3\xa9 \xe2\x80\xae"
+        "evil \xc2\x9b"
+        "2J \xe2\x81\xa6x";
+    const std::string quoted = ChatFileText::quote(value);
+    EXPECT_EQ(quoted, "caf\xc3\xa9 \\xe2\\x80\\xaeevil \\xc2\\x9b2J \\xe2\\x81\\xa6x");
+    EXPECT_EQ(ChatFileText::unquote(quoted), value);
+}
+
+// The listing a person reads shows those controls as "?", while the text of a
+// Windows-1252 value keeps its 0x80..0x9F characters (escaped, as not UTF-8).
+TEST(ChatFileTextTest, TheReadableListingShowsControlsAsQuestionMarks) {
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    NewChatFile({options, lists, users});
+    lists.PhraseList = {
+        "\xe2\x80\xae"
+        "evil\x1b[2J",
+        "\x93quoted\x94"};
+    lists.PhraseRes[0] = {"", ""};
+    lists.PhraseRes[1] = {"", ""};
+    lists.PhraseRes[2] = {"", ""};
+    const std::string shown =
+        ChatFileText::write(options, lists, users, TextDetail::Readable, "phrases");
+    EXPECT_THAT(shown, ::testing::HasSubstr("entry = ?evil?[2J\n"));
+    EXPECT_THAT(shown, ::testing::HasSubstr("entry = \\x93quoted\\x94\n"));
+}
+
 }  // namespace
 }  // namespace verdo
