@@ -274,6 +274,39 @@ TEST_F(ChatFileCommandTest, ExportThenImportGivesTheDemoFileBack) {
             << suffix;
 }
 
+// Help is asked for where an option stands; after the first other argument
+// the words are values, so a bot may answer a command "help".
+TEST_F(ChatFileCommandTest, HelpWordsAfterTheFirstArgumentAreValues) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    const Outcome added = chatfile({"add", "bot.ch5", "commands", "help", "-h", "0"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_THAT(added.out, HasSubstr(": help\n"));
+    load();
+    EXPECT_EQ(lists.CommandList.back(), "help");
+    EXPECT_EQ(lists.CommandRes.back(), "-h");
+    const Outcome set = chatfile({"set", "bot.ch5", "home-channel", "--help"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(set.out, "home-channel = --help\n");
+}
+
+// A bare number is an index; with --entry it is the entry itself.
+TEST_F(ChatFileCommandTest, RemovesAnEntryThatIsANumberWithTheEntryOption) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    ASSERT_EQ(chatfile({"add", "bot.ch5", "channels", "1"}).status, 0);
+    load();
+    const std::string first = lists.ChannelList.front();
+    const std::size_t count = lists.ChannelList.size();
+    const Outcome byValue = chatfile({"remove", "bot.ch5", "channels", "--entry", "1"});
+    EXPECT_EQ(byValue.status, 0) << byValue.err;
+    EXPECT_EQ(byValue.out, "removed channels #" + std::to_string(count) + ": 1\n");
+    load();
+    EXPECT_EQ(lists.ChannelList.size(), count - 1);
+    EXPECT_EQ(lists.ChannelList.front(), first);
+    EXPECT_EQ(chatfile({"remove", "bot.ch5", "channels", "--entry", "1"}).status, 2);
+    EXPECT_EQ(chatfile({"remove", "bot.ch5", "channels", "1"}).out,
+              "removed channels #1: " + first + "\n");
+}
+
 TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
     for (const std::string command : {"new", "show", "set", "add", "remove", "export", "import"}) {
         const Outcome run = chatfile({command, "--help"});

@@ -88,7 +88,9 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          1, 1, &ChatFileCommand::runNew},
         {"show", "FILE.ch5 [SECTION]", "print every option and list by readable name",
          "Prints the chat file as the text of `export`, items numbered, without the\n"
-         "residue bytes. SECTION is options, users or a list name.\n",
+         "residue bytes. SECTION is options, users or a list name. Control characters\n"
+         "(those that steer a terminal or reorder a line) show as \"?\"; `export` keeps\n"
+         "them as \\xHH escapes.\n",
          1, 2, &ChatFileCommand::runShow},
         {"set", "FILE.ch5 OPTION VALUE", "change one option",
          "Switches take on or off, colours #rrggbb. A value too long or out of range is\n"
@@ -98,10 +100,12 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "Aligned columns are added with the entry, so the lists stay aligned; a column\n"
          "left out is empty, or the value shown after \"=\".\n",
          3, Many, &ChatFileCommand::runAdd},
-        {"remove", "FILE.ch5 LIST INDEX|ENTRY", "remove an item and its aligned columns",
+        {"remove", "FILE.ch5 LIST INDEX|ENTRY|--entry ENTRY",
+         "remove an item and its aligned columns",
          "INDEX counts from 1 as `show` numbers the items; an ENTRY is matched without\n"
-         "regard to letter case, and the first match is removed.\n",
-         3, 3, &ChatFileCommand::runRemove},
+         "regard to letter case, and the first match is removed. An entry that is a\n"
+         "number (a channel named \"1\") is given with --entry.\n",
+         3, 4, &ChatFileCommand::runRemove},
         {"export", "FILE.ch5", "print the whole chat file as a text document",
          "The document holds every option, list and user record, and the bytes no option\n"
          "shows, so `import` gives back byte-identical files. Its first lines explain it.\n",
@@ -138,19 +142,18 @@ int ChatFileCommand::run(const std::vector<std::string>& arguments) {
              << "\" (see verdochat chatfile --help)\n";
         return Refused;
     }
+    // Options, help among them, stand before the first other argument; from
+    // there on every argument is a value, so an entry may be called "help".
     std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    if (command->name == "import") {
-        for (const std::string_view flag : {"--no-backup", "--stored"}) {
-            const auto at = std::find(rest.begin(), rest.end(), flag);
-            if (at == rest.end()) continue;
-            (flag == "--stored" ? storedValues_ : noBackup_) = true;
-            rest.erase(at);
+    while (!rest.empty()) {
+        const std::string& option = rest.front();
+        if (isHelp(option)) {
+            printHelp(*command);
+            return Done;
         }
-    }
-    if (std::any_of(rest.begin(), rest.end(), [](const auto& a) { return isHelp(a); }) &&
-        !(rest.size() > 1 && command->name == "set")) {
-        printHelp(*command);
-        return Done;
+        if (command->name != "import" || (option != "--no-backup" && option != "--stored")) break;
+        (option == "--stored" ? storedValues_ : noBackup_) = true;
+        rest.erase(rest.begin());
     }
     if (rest.size() < command->least || rest.size() > command->most)
         return refuse(*command, "usage: verdochat chatfile " + std::string(command->name) + " " +
@@ -298,7 +301,12 @@ int ChatFileCommand::runAdd(const Subcommand& command, const std::vector<std::st
 
 int ChatFileCommand::runRemove(const Subcommand& command, const std::vector<std::string>& args) {
     const std::string& listName = args[1];
-    const std::string& which = args[2];
+    // "--entry" before the entry makes a number a value too (a channel "1").
+    const bool byValue = args.size() == 4;
+    if (args.size() == 4 && args[2] != "--entry")
+        return refuse(command,
+                      "usage: verdochat chatfile remove " + std::string(command.arguments));
+    const std::string& which = args.back();
     const ChatListShape* shape = ListEditing::find(listName);
     const bool users = equalsIgnoreCaseAZ(listName, ChatFileText::UsersSection);
     if (shape == nullptr && !users)
@@ -310,7 +318,7 @@ int ChatFileCommand::runRemove(const Subcommand& command, const std::vector<std:
     const std::size_t count = users ? static_cast<std::size_t>(chat.users.Count())
                                     : ListEditing::count(chat.lists, *shape);
     std::size_t index = count;
-    if (isIndex(which)) {
+    if (!byValue && isIndex(which)) {
         const std::size_t number = std::stoul(which);
         if (number == 0 || number > count)
             return refuse(command, lowerAZ(listName) + " has " + std::to_string(count) +
