@@ -2,11 +2,11 @@
 -- a whisper to the bot (the result is whispered back).
 -- "!roll" alone rolls one six-sided die; at most 20 dice of 2 to 1000 sides.
 
-local function roll(spec)
-  spec = spec or ""
-  local count, sides = spec:match("^%s*(%d*)[dD](%d+)%s*$")
+local function roll(notation)
+  notation = notation or ""
+  local count, sides = notation:match("^%s*(%d*)[dD](%d+)%s*$")
   if not count then
-    if spec:match("^%s*$") then
+    if notation:match("^%s*$") then
       count, sides = "1", "6"
     else
       return nil
@@ -30,9 +30,9 @@ end
 local usage = "Usage: !roll NdM, for example !roll 2d6 (at most 20 dice of 2 to 1000 sides)"
 
 verdo.on("talk", function(user, text)
-  local spec = text == "!roll" and "" or text:match("^!roll%s+(.*)$")
-  if not spec then return false end
-  local result = roll(spec)
+  local notation = text == "!roll" and "" or text:match("^!roll%s+(.*)$")
+  if not notation then return false end
+  local result = roll(notation)
   if result then
     verdo.say(user .. " rolls " .. result)
   else

@@ -8,14 +8,14 @@
 #include <ostream>
 
 #include "platform/Platform.h"
-#include "scripting/ScriptContext.h"
+#include "scripting/PlatformScriptContext.h"
 
 namespace verdo {
 
-class ScriptCheck : public ScriptContext {
+class ScriptCheck : public PlatformScriptContext {
   public:
     ScriptCheck(Platform& platform, std::ostream& out, std::ostream& errors)
-        : platform_(platform), out_(out), errors_(errors) {}
+        : PlatformScriptContext(platform), out_(out), errors_(errors) {}
 
     // 0 when the script loads, 1 when it fails.
     int run(const std::filesystem::path& file);
@@ -32,12 +32,8 @@ class ScriptCheck : public ScriptContext {
     bool mayAnswer(std::string_view) override { return true; }
     void showInfo(std::string_view text) override;
     void showError(std::string_view text) override;
-    Clock& clock() override { return platform_.clock(); }
-    Random& random() override { return platform_.random(); }
-    std::unique_ptr<Timer> createTimer() override { return platform_.createTimer(); }
 
   private:
-    Platform& platform_;
     std::ostream& out_;
     std::ostream& errors_;
 };

@@ -168,13 +168,13 @@ int osDate(lua_State* state) {
     const std::time_t seconds = lua_isnoneornil(state, 2)
                                     ? ScriptSandbox::of(state).clock().epochSeconds()
                                     : static_cast<std::time_t>(luaL_checkinteger(state, 2));
-    std::string_view spec(format, length);
+    std::string_view pattern(format, length);
     std::tm moment{};
-    const bool utc = !spec.empty() && spec.front() == '!';
-    if (utc) spec.remove_prefix(1);
+    const bool utc = !pattern.empty() && pattern.front() == '!';
+    if (utc) pattern.remove_prefix(1);
     if ((utc ? gmtime_r(&seconds, &moment) : localtime_r(&seconds, &moment)) == nullptr)
         return luaL_error(state, "date result cannot be represented in this installation");
-    if (spec == "*t") {
+    if (pattern == "*t") {
         lua_createtable(state, 0, 9);
         setDateField(state, "year", moment.tm_year + 1900);
         setDateField(state, "month", moment.tm_mon + 1);
@@ -190,17 +190,18 @@ int osDate(lua_State* state) {
     }
     luaL_Buffer buffer;
     luaL_buffinit(state, &buffer);
-    for (std::size_t i = 0; i < spec.size(); ++i) {
-        if (spec[i] != '%') {
-            luaL_addchar(&buffer, spec[i]);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] != '%') {
+            luaL_addchar(&buffer, pattern[i]);
             continue;
         }
         std::string conversion = "%";
         std::size_t at = i + 1;
-        if (at < spec.size() && (spec[at] == 'E' || spec[at] == 'O')) conversion += spec[at++];
-        if (at >= spec.size() || DateConversions.find(spec[at]) == std::string_view::npos)
+        if (at < pattern.size() && (pattern[at] == 'E' || pattern[at] == 'O'))
+            conversion += pattern[at++];
+        if (at >= pattern.size() || DateConversions.find(pattern[at]) == std::string_view::npos)
             return luaL_argerror(state, 1, "invalid conversion specifier");
-        conversion += spec[at];
+        conversion += pattern[at];
         i = at;
         char out[256];
         const std::size_t written = std::strftime(out, sizeof out, conversion.c_str(), &moment);

@@ -19,7 +19,7 @@ bool listHolds(const tStringList& names, std::string_view name) {
 }  // namespace
 
 SessionScripts::SessionScripts(Platform& platform, ChatForm& form, SessionView& view)
-    : platform_(platform), form_(form), view_(view), host_(*this) {
+    : PlatformScriptContext(platform), form_(form), view_(view), host_(*this) {
     subscription_ = form_.events().subscribe(
         [this](const SessionEvent& event) { return host_.onEvent(event); });
     form_.incoming().OnUnmatchedCommand = [this](const std::string& user, const std::string& text) {

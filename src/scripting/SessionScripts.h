@@ -15,12 +15,12 @@
 #include "chat/SessionEvents.h"
 #include "chat/SessionView.h"
 #include "platform/Platform.h"
-#include "scripting/ScriptContext.h"
+#include "scripting/PlatformScriptContext.h"
 #include "scripting/ScriptHost.h"
 
 namespace verdo {
 
-class SessionScripts : public ScriptContext {
+class SessionScripts : public PlatformScriptContext {
   public:
     // The Chat.ini section that keeps the scripts switched off by the user,
     // keyed by the script's full path.
@@ -67,15 +67,11 @@ class SessionScripts : public ScriptContext {
     bool mayAnswer(std::string_view user) override;
     void showInfo(std::string_view text) override;
     void showError(std::string_view text) override;
-    Clock& clock() override { return platform_.clock(); }
-    Random& random() override { return platform_.random(); }
-    std::unique_ptr<Timer> createTimer() override { return platform_.createTimer(); }
 
   private:
     void runCommand(const std::string& user, const std::string& text);
     bool enabledInSettings(const std::filesystem::path& file) const;
 
-    Platform& platform_;
     ChatForm& form_;
     SessionView& view_;
     std::optional<std::filesystem::path> settingsFile_;
