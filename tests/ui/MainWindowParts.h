@@ -1,6 +1,4 @@
-// The main window's parts as the tests reach them: by object name, the way a
-// person finds them by their place on the screen. Asking for a part that is
-// not there fails the test.
+// The main window's parts as the tests reach them, by object name.
 #pragma once
 
 #include <QLabel>
@@ -11,7 +9,6 @@
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
-#include <stdexcept>
 #include <string>
 
 #include "controls/RichPane.h"
@@ -20,16 +17,10 @@
 #include "dialogs/Help.h"
 #include "dialogs/Launch.h"
 #include "dialogs/Users.h"
+#include "support/Named.h"
 #include "ui/RosterDelegate.h"
 
 namespace verdo::testing {
-
-template <class T>
-T* named(const QObject& root, const QString& name) {
-    T* found = root.findChild<T*>(name);
-    if (found == nullptr) throw std::logic_error("no part named " + name.toStdString());
-    return found;
-}
 
 inline TTabEdit* edEntry(const QWidget& window) {
     return named<TTabEdit>(window, "edEntry");
