@@ -383,17 +383,40 @@ std::string readOptions(const Section& section, tOptions& options, ChatLists& li
 }
 
 // In a document that hides passwords, each masked password beside a name
-// becomes the password of the same name in `kept`; none for a new name.
+// becomes the password of the same name in `kept`, none for a new name. A
+// name listed more than once takes for its n-th listing the password of the
+// n-th listing there (of the first, when there are fewer), and a password
+// beside no name (a damaged file) that of a password beside no name at its
+// place, so that the chat file a document came from reads it back unchanged.
 void keepNamePasswords(ChatLists& lists, const ChatLists& kept) {
-    const ChatListShape& names = *ListEditing::find(ChatFileText::PasswordList);
+    const ListColumn& namesColumn = ListEditing::find(ChatFileText::PasswordList)->columns.front();
     tStringList& passwords = passwordColumn().in(lists);
-    const tStringList& entries = names.columns.front().in(lists);
+    const tStringList& names = namesColumn.of(lists);
+    const tStringList& keptNames = namesColumn.of(kept);
     const tStringList& keptPasswords = passwordColumn().of(kept);
+    const auto keptPassword = [&](std::size_t at) {
+        return at < keptPasswords.size() ? keptPasswords[at] : std::string();
+    };
     for (std::size_t i = 0; i < passwords.size(); ++i) {
         if (passwords[i] != ChatFileText::PasswordMask) continue;
-        const std::size_t at = i < entries.size() ? ListEditing::indexOf(kept, names, entries[i])
-                                                  : keptPasswords.size();
-        passwords[i] = at < keptPasswords.size() ? keptPasswords[at] : std::string();
+        if (i >= names.size()) {
+            passwords[i] = i >= keptNames.size() ? keptPassword(i) : std::string();
+            continue;
+        }
+        const auto same = [&](const std::string& name) {
+            return equalsIgnoreCaseAZ(name, names[i]);
+        };
+        const auto earlier =
+            std::count_if(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(i), same);
+        std::optional<std::size_t> first;
+        std::optional<std::size_t> match;
+        for (std::size_t k = 0, seen = 0; k < keptNames.size() && !match; ++k) {
+            if (!same(keptNames[k])) continue;
+            if (!first) first = k;
+            if (seen++ == static_cast<std::size_t>(earlier)) match = k;
+        }
+        if (!match) match = first;
+        passwords[i] = match ? keptPassword(*match) : std::string();
     }
 }
 

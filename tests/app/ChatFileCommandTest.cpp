@@ -415,8 +415,7 @@ TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
     EXPECT_THAT(chatfile({"--help"}).out,
                 HasSubstr("import [--no-backup] [--stored] TEXT FILE.ch5"));
     for (const std::string command : {"show", "export"})
-        EXPECT_THAT(chatfile({"--help"}).out,
-                    HasSubstr(command + " [--show-passwords] FILE.ch5"));
+        EXPECT_THAT(chatfile({"--help"}).out, HasSubstr(command + " [--show-passwords] FILE.ch5"));
     EXPECT_EQ(chatfile({}).status, 2);
 }
 

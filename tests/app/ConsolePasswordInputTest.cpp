@@ -52,9 +52,11 @@ TEST(ConsolePasswordInputTest, TakesTheFirstLineOfAStream) {
     }
 }
 
-class TerminalTest : public ::testing::Test {
+class ConsolePasswordInputTerminalTest : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(::openpty(&master, &terminal, nullptr, nullptr, nullptr), 0); }
+    void SetUp() override {
+        ASSERT_EQ(::openpty(&master, &terminal, nullptr, nullptr, nullptr), 0);
+    }
     void TearDown() override {
         ::close(master);
         ::close(terminal);
@@ -85,7 +87,7 @@ class TerminalTest : public ::testing::Test {
     std::string seen;
 };
 
-TEST_F(TerminalTest, AsksWithoutEchoAndPutsTheEchoBack) {
+TEST_F(ConsolePasswordInputTerminalTest, AsksWithoutEchoAndPutsTheEchoBack) {
     ASSERT_TRUE(echoing());
     std::istringstream unused("not this\n");
     ConsolePasswordInput input(unused, terminal, terminal);
@@ -113,7 +115,7 @@ TEST_F(TerminalTest, AsksWithoutEchoAndPutsTheEchoBack) {
 
 // A signal that ends the program while a person types must not leave the
 // terminal without echo: the shell would show nothing typed after it.
-TEST_F(TerminalTest, ASignalThatEndsTheProgramPutsTheEchoBack) {
+TEST_F(ConsolePasswordInputTerminalTest, ASignalThatEndsTheProgramPutsTheEchoBack) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {

@@ -196,6 +196,15 @@ TEST(ChatFileTextTest, AMaskedDocumentKeepsThePasswordsOfTheChatFileReadInto) {
     ASSERT_EQ(ChatFileText::read(masked, same.options, same.lists, same.users), "");
     EXPECT_EQ(same.text(), source.text());
 
+    // Names listed twice, and a password beside no name, come back too.
+    same.lists.NameList = {"Bob", "BOB"};
+    same.lists.PasswordList = {"one", "two", "three"};
+    const std::string twice = ChatFileText::write(same.options, same.lists, same.users,
+                                                  TextDetail::Complete, {}, Passwords::Hidden);
+    const std::string before = same.text();
+    ASSERT_EQ(ChatFileText::read(twice, same.options, same.lists, same.users), "");
+    EXPECT_EQ(same.text(), before);
+
     // Into another: its password, and by name (any letter case) its name's.
     ChatFileState other;
     NewChatFile(other.data());

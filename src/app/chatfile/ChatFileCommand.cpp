@@ -265,8 +265,8 @@ int ChatFileCommand::runShow(const Subcommand& command, const std::vector<std::s
         return refuse(command, "unknown section \"" + section + "\"");
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
-    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Readable,
-                                section, showPasswords_ ? Passwords::Shown : Passwords::Hidden);
+    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Readable, section,
+                                showPasswords_ ? Passwords::Shown : Passwords::Hidden);
     return checkOutput(command);
 }
 

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <istream>
+#include <iterator>
 
 #include "platform/PrintableText.h"
 
@@ -66,7 +67,7 @@ class QuietTerminal {
 
   private:
     int terminal_;
-    struct sigaction previous_[std::size(EndingSignals)] {};
+    struct sigaction previous_[std::size(EndingSignals)]{};
     std::string error_;
 };
 
