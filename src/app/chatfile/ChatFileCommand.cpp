@@ -126,8 +126,8 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "shows, so `import` gives back byte-identical files. Its first lines explain it.\n"
          "Passwords are written as ******** and the bytes an older password left behind\n"
          "are left out, unless --show-passwords is given; such a document starts with\n"
-         "\"# passwords hidden\", and importing it keeps the passwords of the chat file\n"
-         "imported into (a name's by the same name), which must exist already.\n",
+         "\"# passwords hidden\" and, imported, keeps the passwords of the chat file it\n"
+         "replaces (a name's by the same name): it cannot make a new chat file.\n",
          1, 1, &ChatFileCommand::runExport},
         {"import", "[--no-backup] [--stored] TEXT FILE.ch5",
          "make the chat file from a text document (- reads stdin)",
@@ -137,6 +137,8 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "a [section] line. A pipe is read like standard input.\n"
          "Values outside the configuration dialog's limits are refused; --stored takes\n"
          "them as a chat file stored them (a document exported from such a file).\n"
+         "A document whose passwords are hidden (see export) keeps those of FILE.ch5,\n"
+         "which must exist.\n"
          "The chat file replaced is kept as BASE.ch5.bak, BASE.ext.bak and BASE.usr.bak\n"
          "(older backups are replaced) unless --no-backup is given.\n",
          2, 2, &ChatFileCommand::runImport},
