@@ -26,6 +26,11 @@ constexpr std::string_view Header =
     "# is in double quotes. Escapes: \\\\ \\\" \\t \\r \\n and \\xHH for any byte.\n"
     "# In a list, \"entry\" starts an item and its aligned columns follow it.\n"
     "# residue-OFFSET lines hold the record bytes no option shows; keep them as they are.\n";
+// After HiddenLine in a document that hides passwords.
+constexpr std::string_view HiddenHeader =
+    "# Each \"********\" stands for the password the chat file imported into holds\n"
+    "# (for a name, the password of the same name there); \"chatfile export\n"
+    "# --show-passwords\" writes them, and any other value is taken as written.\n";
 
 constexpr std::string_view ResiduePrefix = "residue-";
 // Runs of residue closer than this are written as one.
@@ -141,15 +146,22 @@ void newOptions(tOptions& options) {
     NewChatFile({options, lists, users});
 }
 
+// The whole width of a text field: its length byte and every character it
+// can hold, whatever its value's length.
+std::size_t fieldWidth(const OptionField& field) {
+    return 1 + field.capacity;
+}
+
 // Every byte of `record` that none of `fields` writes and that differs from
-// `base`, as runs of offset and bytes.
+// `base`, as runs of offset and bytes; none of the field `secret`.
 std::vector<std::pair<std::size_t, std::string_view>> residueOf(std::span<const OptionField> fields,
                                                                 const std::uint8_t* record,
                                                                 const std::uint8_t* base,
-                                                                std::size_t size) {
+                                                                std::size_t size,
+                                                                const OptionField* secret) {
     std::vector<bool> covered(size, false);
     for (const OptionField& field : fields) {
-        const std::size_t width = field.footprint(record);
+        const std::size_t width = &field == secret ? fieldWidth(field) : field.footprint(record);
         std::fill_n(covered.begin() + static_cast<std::ptrdiff_t>(field.offset), width, true);
     }
     std::vector<std::pair<std::size_t, std::string_view>> runs;
@@ -169,25 +181,57 @@ std::vector<std::pair<std::size_t, std::string_view>> residueOf(std::span<const 
     return runs;
 }
 
-void writeRecord(std::string& out, std::span<const OptionField> fields, const std::uint8_t* record,
-                 const std::uint8_t* base, std::size_t size, TextDetail detail) {
-    for (const OptionField& field : fields)
-        writeLine(out, field.name, field.format(record), detail);
-    if (detail != TextDetail::Complete) return;
-    for (const auto& [offset, bytes] : residueOf(fields, record, base, size)) {
+// Writes a record's values and residue; `secret`, when given, is written as
+// the mask and its field's residue is left out. Returns whether anything was
+// left out.
+bool writeRecord(std::string& out, std::span<const OptionField> fields, const std::uint8_t* record,
+                 const std::uint8_t* base, std::size_t size, TextDetail detail,
+                 const OptionField* secret = nullptr) {
+    bool withheld = false;
+    for (const OptionField& field : fields) {
+        const std::string value = field.format(record);
+        const bool hide = &field == secret;
+        withheld = withheld || (hide && !value.empty());
+        writeLine(out, field.name, hide ? ChatFileText::hidden(value) : value, detail);
+    }
+    if (detail != TextDetail::Complete) return withheld;
+    if (secret != nullptr) {
+        // What an older, longer password left behind the hidden one.
+        for (std::size_t i = secret->offset + secret->footprint(record);
+             i < secret->offset + fieldWidth(*secret); ++i)
+            withheld = withheld || record[i] != base[i];
+    }
+    for (const auto& [offset, bytes] : residueOf(fields, record, base, size, secret)) {
         std::string hex;
         for (const char byte : bytes)
             appendHexByte(hex, static_cast<unsigned char>(byte));
         writeLine(out, std::string(ResiduePrefix) + std::to_string(offset), hex, detail);
     }
+    return withheld;
 }
 
 void writeNumber(std::string& out, TextDetail detail, std::size_t index) {
     if (detail == TextDetail::Readable) out += "# " + std::to_string(index + 1) + "\n";
 }
 
-void writeList(std::string& out, const ChatListShape& shape, const ChatLists& lists,
-               TextDetail detail) {
+// The log-on password of the options.
+const OptionField* passwordOption() {
+    return OptionFields::find(OptionFields::options(), ChatFileText::PasswordOption);
+}
+
+// The password column of the names list.
+const ListColumn& passwordColumn() {
+    const ChatListShape& shape = *ListEditing::find(ChatFileText::PasswordList);
+    return *std::find_if(shape.columns.begin(), shape.columns.end(), [](const ListColumn& c) {
+        return c.name == ChatFileText::PasswordColumn;
+    });
+}
+
+// Writes a list's items; `secret`, when given, is written as the mask.
+// Returns whether a value was left out.
+bool writeList(std::string& out, const ChatListShape& shape, const ChatLists& lists,
+               TextDetail detail, const ListColumn* secret) {
+    bool withheld = false;
     std::size_t groups = 0;
     for (const ListColumn& column : shape.columns)
         groups = std::max(groups, column.of(lists).size());
@@ -195,9 +239,13 @@ void writeList(std::string& out, const ChatListShape& shape, const ChatLists& li
         writeNumber(out, detail, i);
         for (const ListColumn& column : shape.columns) {
             const tStringList& items = column.of(lists);
-            if (i < items.size()) writeLine(out, column.name, items[i], detail);
+            if (i >= items.size()) continue;
+            const bool hide = &column == secret;
+            withheld = withheld || (hide && !items[i].empty());
+            writeLine(out, column.name, hide ? ChatFileText::hidden(items[i]) : items[i], detail);
         }
     }
+    return withheld;
 }
 
 // One "name = value" line of the document.
@@ -296,13 +344,21 @@ std::string splitSections(std::string_view text, std::vector<Section>& sections)
     return {};
 }
 
+// `kept`, in a document that hides passwords: the record whose password a
+// masked one stands for.
 std::string readOptions(const Section& section, tOptions& options, ChatLists& lists,
-                        OptionInput input) {
+                        OptionInput input, const tOptions* kept) {
     std::set<std::string> seen;
     std::vector<Line> recordLines;
+    bool keepPassword = false;
     for (const Line& line : section.lines) {
         if (!seen.insert(line.name).second)
             return lineError(line.number, "\"" + line.name + "\" is given twice");
+        if (kept != nullptr && line.name == ChatFileText::PasswordOption &&
+            line.value == ChatFileText::PasswordMask) {
+            keepPassword = true;
+            continue;
+        }
         const int action = ChatFileText::productActionIndex(line.name);
         if (action < 0) {
             recordLines.push_back(line);
@@ -314,8 +370,54 @@ std::string readOptions(const Section& section, tOptions& options, ChatLists& li
     }
     constexpr Locked version{tOptions::FormatVersionOffset,
                              tOptions::FormatVersionOffset + tOptions::FormatVersionSize};
-    return applyRecord(recordLines, OptionFields::options(), options.data(), tOptions::Size, input,
-                       version);
+    if (std::string why = applyRecord(recordLines, OptionFields::options(), options.data(),
+                                      tOptions::Size, input, version);
+        !why.empty())
+        return why;
+    if (keepPassword) {
+        // The whole field, so that the chat file's own bytes stay as they were.
+        const OptionField& field = *passwordOption();
+        std::copy_n(kept->data() + field.offset, fieldWidth(field), options.data() + field.offset);
+    }
+    return {};
+}
+
+// In a document that hides passwords, each masked password beside a name
+// becomes the password of the same name in `kept`, none for a new name. A
+// name listed more than once takes for its n-th listing the password of the
+// n-th listing there (of the first, when there are fewer), and a password
+// beside no name (a damaged file) that of a password beside no name at its
+// place, so that the chat file a document came from reads it back unchanged.
+void keepNamePasswords(ChatLists& lists, const ChatLists& kept) {
+    const ListColumn& namesColumn = ListEditing::find(ChatFileText::PasswordList)->columns.front();
+    tStringList& passwords = passwordColumn().in(lists);
+    const tStringList& names = namesColumn.of(lists);
+    const tStringList& keptNames = namesColumn.of(kept);
+    const tStringList& keptPasswords = passwordColumn().of(kept);
+    const auto keptPassword = [&](std::size_t at) {
+        return at < keptPasswords.size() ? keptPasswords[at] : std::string();
+    };
+    for (std::size_t i = 0; i < passwords.size(); ++i) {
+        if (passwords[i] != ChatFileText::PasswordMask) continue;
+        if (i >= names.size()) {
+            passwords[i] = i >= keptNames.size() ? keptPassword(i) : std::string();
+            continue;
+        }
+        const auto same = [&](const std::string& name) {
+            return equalsIgnoreCaseAZ(name, names[i]);
+        };
+        const auto earlier =
+            std::count_if(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(i), same);
+        std::optional<std::size_t> first;
+        std::optional<std::size_t> match;
+        for (std::size_t k = 0, seen = 0; k < keptNames.size() && !match; ++k) {
+            if (!same(keptNames[k])) continue;
+            if (!first) first = k;
+            if (seen++ == static_cast<std::size_t>(earlier)) match = k;
+        }
+        if (!match) match = first;
+        passwords[i] = match ? keptPassword(*match) : std::string();
+    }
 }
 
 std::string readList(const Section& section, const ChatListShape& shape, ChatLists& lists) {
@@ -380,8 +482,8 @@ std::vector<std::string_view> ChatFileText::sections() {
 }
 
 std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
-                                const tUserList& users, TextDetail detail,
-                                std::string_view section) {
+                                const tUserList& users, TextDetail detail, std::string_view section,
+                                Passwords passwords) {
     std::string out;
     const bool all = section.empty();
     if (all && detail == TextDetail::Complete) out += Header;
@@ -389,19 +491,22 @@ std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
         if (!out.empty()) out += '\n';
         out += "[" + std::string(name) + "]\n";
     };
+    const bool hide = passwords == Passwords::Hidden;
+    bool withheld = false;
     if (all || equalsIgnoreCaseAZ(section, OptionsSection)) {
         heading(OptionsSection);
         tOptions base;
         newOptions(base);
-        writeRecord(out, OptionFields::options(), options.data(), base.data(), tOptions::Size,
-                    detail);
+        withheld = writeRecord(out, OptionFields::options(), options.data(), base.data(),
+                               tOptions::Size, detail, hide ? passwordOption() : nullptr);
         for (std::size_t i = 0; i < ProductActionFields.size(); ++i)
             writeLine(out, ProductActionFields[i].name, lists.ProductActions[i], detail);
     }
     for (const ChatListShape& shape : ListEditing::lists()) {
         if (!all && !equalsIgnoreCaseAZ(section, shape.name)) continue;
         heading(shape.name);
-        writeList(out, shape, lists, detail);
+        withheld =
+            writeList(out, shape, lists, detail, hide ? &passwordColumn() : nullptr) || withheld;
     }
     if (all || equalsIgnoreCaseAZ(section, UsersSection)) {
         heading(UsersSection);
@@ -411,6 +516,10 @@ std::string ChatFileText::write(const tOptions& options, const ChatLists& lists,
             writeRecord(out, OptionFields::userRecord(), users.Items(i)->data(), base.data(),
                         tUser::Size, detail);
         }
+    }
+    if (withheld) {
+        if (all && detail == TextDetail::Complete) out.insert(Header.size(), HiddenHeader);
+        out.insert(0, std::string(HiddenLine) + "\n");
     }
     return out;
 }
@@ -427,13 +536,14 @@ std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLis
     ChatLists newLists;
     tUserList newUsers;
     NewChatFile({newRecord, newLists, newUsers});
+    const bool masked = hidesPasswords(text);
     std::set<std::string> seen;
     for (const Section& section : sections) {
         if (!seen.insert(lowerAZ(section.name)).second)
             return lineError(section.number, "section [" + section.name + "] is given twice");
         std::string why;
         if (equalsIgnoreCaseAZ(section.name, OptionsSection))
-            why = readOptions(section, newRecord, newLists, input);
+            why = readOptions(section, newRecord, newLists, input, masked ? &options : nullptr);
         else if (equalsIgnoreCaseAZ(section.name, UsersSection))
             why = readUsers(section, newUsers, input);
         else if (const ChatListShape* shape = ListEditing::find(section.name))
@@ -442,6 +552,7 @@ std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLis
             why = lineError(section.number, "unknown section [" + section.name + "]");
         if (!why.empty()) return why;
     }
+    if (masked) keepNamePasswords(newLists, lists);
     PadAlignedLists(newLists);
 
     options = newRecord;
@@ -450,6 +561,15 @@ std::string ChatFileText::read(std::string_view text, tOptions& options, ChatLis
     for (int i = 0; i < newUsers.Count(); ++i)
         users.Add(std::make_unique<tUser>(*newUsers.Items(i)));
     return {};
+}
+
+bool ChatFileText::hidesPasswords(std::string_view text) {
+    const std::string_view first = text.substr(0, text.find('\n'));
+    return trim(first.substr(0, first.find_last_not_of('\r') + 1)) == HiddenLine;
+}
+
+std::string_view ChatFileText::hidden(std::string_view password) {
+    return password.empty() ? std::string_view() : PasswordMask;
 }
 
 int ChatFileText::productActionIndex(std::string_view name) {

@@ -13,6 +13,11 @@
 // The options record's bytes that no option shows (reserved bytes, what a
 // shorter text left behind) are written as "residue-OFFSET = hex bytes", and a
 // user record's likewise, so that the text gives back the very same files.
+//
+// Passwords (the log-on password and those beside the names) may be hidden:
+// each is written as "********" and the bytes of an older password left in the
+// record are left out. Such a document starts with "# passwords hidden"; read
+// into a chat file, it keeps that chat file's passwords.
 #pragma once
 
 #include <array>
@@ -54,25 +59,48 @@ enum class TextDetail {
     Readable,  // without residue, items numbered from 1: what `show` prints
 };
 
+// Whether a document shows the passwords or hides them.
+enum class Passwords { Shown, Hidden };
+
 class ChatFileText {
   public:
     static constexpr std::string_view OptionsSection = "options";
     static constexpr std::string_view UsersSection = "users";
+    // The secrets: the option, and the list with its column.
+    static constexpr std::string_view PasswordOption = "password";
+    static constexpr std::string_view PasswordList = "names";
+    static constexpr std::string_view PasswordColumn = "password";
+    // What a hidden password is written as, and the first line of a document
+    // that hides any.
+    static constexpr std::string_view PasswordMask = "********";
+    static constexpr std::string_view HiddenLine = "# passwords hidden";
 
     // "options", the lists of ListEditing, "users".
     static std::vector<std::string_view> sections();
-    // The document, or only `section` of it when one is named.
+    // The document, or only `section` of it when one is named. With hidden
+    // passwords it starts with HiddenLine when it leaves anything out.
     static std::string write(const tOptions& options, const ChatLists& lists,
                              const tUserList& users, TextDetail detail,
-                             std::string_view section = {});
+                             std::string_view section = {}, Passwords passwords = Passwords::Shown);
     // Reads a document. Options left out keep the values of a new chat file,
     // lists left out get a new chat file's lists, users left out are none.
     // `input` says whose values they are: Editor keeps the configuration
     // dialog's limits, Stored takes what a chat file can hold. Returns an
     // empty text, or "line N: why" (or why the whole text is no document)
-    // and leaves the three untouched.
+    // and leaves the three untouched. In a document that hides passwords
+    // (hidesPasswords), a password written as PasswordMask is the one the
+    // three hold beforehand, the chat file read into: its log-on password
+    // (every byte of the field), and for a name, the password beside the same
+    // name there (letter case ignored; none for a new name). Any other value
+    // is taken as written.
     static std::string read(std::string_view text, tOptions& options, ChatLists& lists,
                             tUserList& users, OptionInput input = OptionInput::Editor);
+
+    // Whether `text` is a document that hides passwords: its first line is
+    // HiddenLine.
+    static bool hidesPasswords(std::string_view text);
+    // A password as a listing shows it hidden: the mask, or nothing for none.
+    static std::string_view hidden(std::string_view password);
 
     // The index of the product action named `name`, or -1.
     static int productActionIndex(std::string_view name);

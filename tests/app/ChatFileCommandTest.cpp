@@ -9,9 +9,12 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 #include <tuple>
 
+#include "app/chatfile/ChatFileCommand.h"
 #include "engine/ChatFile.h"
+#include "support/FakePasswordInput.h"
 #include "support/TempFolder.h"
 
 namespace verdo {
@@ -19,6 +22,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 using testing::readFile;
 
 struct Outcome {
@@ -262,7 +266,7 @@ TEST_F(ChatFileCommandTest, ExportThenImportGivesTheDemoFileBack) {
     for (const char* suffix : {".ch5", ".ext", ".usr"})
         std::filesystem::copy_file(demo / ("demo" + std::string(suffix)),
                                    dir / ("demo" + std::string(suffix)));
-    const Outcome exported = chatfile({"export", "demo.ch5"});
+    const Outcome exported = chatfile({"export", "--show-passwords", "demo.ch5"});
     ASSERT_EQ(exported.status, 0) << exported.err;
     std::ofstream(dir / "demo.txt", std::ios::binary) << exported.out;
     const Outcome imported = chatfile({"import", "demo.txt", "bot.ch5"});
@@ -272,6 +276,98 @@ TEST_F(ChatFileCommandTest, ExportThenImportGivesTheDemoFileBack) {
         EXPECT_EQ(readFile(dir / ("bot" + std::string(suffix))),
                   readFile(demo / ("demo" + std::string(suffix))))
             << suffix;
+}
+
+// A password given as "-" comes from standard input, never from the command
+// line; listings hide it, and a document that hides it keeps the passwords
+// of the chat file it is imported into.
+TEST_F(ChatFileCommandTest, PasswordsComeFromStandardInputAndStayHidden) {
+    ASSERT_EQ(chatfile({"new", "bot.ch5"}).status, 0);
+    const std::vector<std::tuple<std::vector<std::string>, std::string, std::string>> typed = {
+        {{"set", "bot.ch5", "password", "-"}, "s3cret\n", "password = ********\n"},
+        {{"add", "bot.ch5", "names", "Bob", "-"}, "bobpw\n", "names #1: Bob\n"},
+    };
+    for (const auto& [arguments, input, answer] : typed) {
+        std::ofstream(dir / "in.txt") << input;
+        const Outcome run = chatfile(arguments, ">out.txt <in.txt");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, answer);
+    }
+    load();
+    EXPECT_EQ(options.password(), "s3cret");
+    EXPECT_THAT(lists.PasswordList, ElementsAre("bobpw"));
+    const Outcome shown = chatfile({"show", "bot.ch5"});
+    EXPECT_THAT(shown.out, HasSubstr("\npassword = ********\n"));
+    EXPECT_THAT(shown.out, Not(HasSubstr("s3cret")));
+    EXPECT_THAT(chatfile({"show", "--show-passwords", "bot.ch5", "names"}).out,
+                HasSubstr("password = bobpw\n"));
+
+    const Outcome masked = chatfile({"export", "bot.ch5"});
+    ASSERT_EQ(masked.status, 0);
+    EXPECT_THAT(masked.out, ::testing::StartsWith("# passwords hidden\n"));
+    EXPECT_THAT(masked.out, Not(HasSubstr("bobpw")));
+    std::ofstream(dir / "masked.txt") << masked.out;
+    const Outcome refused = chatfile({"import", "masked.txt", "copy.ch5"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_THAT(refused.err, HasSubstr("masked.txt: its passwords are hidden, and copy.ch5 "
+                                       "does not exist to keep them from"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "copy.ch5"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "copy.ext"));
+
+    // Into the chat file it came from: the same bytes; into another chat
+    // file: that one's passwords, a name's by the same name.
+    const std::string before = botFiles();
+    ASSERT_EQ(chatfile({"import", "--no-backup", "masked.txt", "bot.ch5"}).status, 0);
+    EXPECT_EQ(botFiles(), before);
+    ASSERT_EQ(chatfile({"set", "bot.ch5", "password", "other"}).status, 0);
+    ASSERT_EQ(chatfile({"remove", "bot.ch5", "names", "Bob"}).status, 0);
+    ASSERT_EQ(chatfile({"add", "bot.ch5", "names", "BOB", "otherbob"}).status, 0);
+    const Outcome imported = chatfile({"import", "masked.txt", "bot.ch5"});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    load();
+    EXPECT_EQ(options.password(), "other");
+    EXPECT_THAT(lists.NameList, ElementsAre("Bob"));
+    EXPECT_THAT(lists.PasswordList, ElementsAre("otherbob"));
+}
+
+// The command asks its password source only where "-" stands for a password,
+// before it touches the chat file.
+TEST(ChatFileCommandPasswordTest, AsksOnlyForAPasswordGivenAsADash) {
+    testing::TempFolder dir;
+    const std::string file = (dir / "bot.ch5").string();
+    testing::FakePasswordInput input;
+    std::ostringstream out;
+    std::ostringstream err;
+    std::istringstream in;
+    const auto run = [&](const std::vector<std::string>& arguments) {
+        out.str("");
+        err.str("");
+        return ChatFileCommand(out, err, in, input).run(arguments);
+    };
+    ASSERT_EQ(run({"new", file}), 0);
+    input.answer = "typed";
+    EXPECT_EQ(run({"set", file, "password", "-"}), 0);
+    EXPECT_EQ(run({"add", file, "names", "Bob", "-"}), 0);
+    EXPECT_EQ(run({"set", file, "away-reason", "-"}), 0);
+    EXPECT_EQ(run({"add", file, "names", "-", "plain"}), 0);
+    EXPECT_THAT(input.prompts, ElementsAre("Password for " + file + ": ", "Password for Bob: "));
+    tOptions options;
+    ChatLists lists;
+    tUserList users;
+    ASSERT_TRUE(LoadChatFile(file, {options, lists, users}).ok);
+    EXPECT_EQ(options.password(), "typed");
+    EXPECT_EQ(options.awayReason(), "-");
+    EXPECT_THAT(lists.NameList, ElementsAre("Bob", "-"));
+    EXPECT_THAT(lists.PasswordList, ElementsAre("typed", "plain"));
+
+    const std::string record = readFile(file);
+    const std::string listFile = readFile(dir / "bot.ext");
+    input.refusal = "standard input holds no password";
+    EXPECT_EQ(run({"set", file, "password", "-"}), ChatFileCommand::Refused);
+    EXPECT_EQ(err.str(), "verdochat chatfile set: standard input holds no password\n");
+    EXPECT_EQ(run({"add", file, "names", "Ann", "-"}), ChatFileCommand::Refused);
+    EXPECT_EQ(readFile(file), record);
+    EXPECT_EQ(readFile(dir / "bot.ext"), listFile);
 }
 
 // Help is asked for where an option stands; after the first other argument
@@ -318,6 +414,8 @@ TEST_F(ChatFileCommandTest, EverySubcommandHasItsHelp) {
     EXPECT_THAT(chatfile({"add", "--help"}).out, HasSubstr("timers        ENTRY [INTERVAL]=60"));
     EXPECT_THAT(chatfile({"--help"}).out,
                 HasSubstr("import [--no-backup] [--stored] TEXT FILE.ch5"));
+    for (const std::string command : {"show", "export"})
+        EXPECT_THAT(chatfile({"--help"}).out, HasSubstr(command + " [--show-passwords] FILE.ch5"));
     EXPECT_EQ(chatfile({}).status, 2);
 }
 

@@ -134,6 +134,107 @@ TEST(ChatFileTextTest, AnEditedTextWinsOverTheResidueBehindIt) {
     EXPECT_EQ(edited.options.userName(), "Alexander");
 }
 
+// A chat file with a log-on password that replaced a longer one (whose tail
+// stays in the record) and names with and without a password.
+void chatFileWithPasswords(ChatFileState& state) {
+    NewChatFile(state.data());
+    state.options.setPassword("Zq9LongerSecret");
+    state.options.setPassword("Zq9");
+    state.lists.NameList = {"Bob", "Ann"};
+    state.lists.PasswordList = {"bobpw", ""};
+}
+
+TEST(ChatFileTextTest, HiddenPasswordsAreMaskedWithoutWhatOlderOnesLeftBehind) {
+    ChatFileState state;
+    chatFileWithPasswords(state);
+    const std::string shown = state.text();
+    ASSERT_THAT(shown, ::testing::HasSubstr("\nresidue-1161 = "));
+    for (const TextDetail detail : {TextDetail::Complete, TextDetail::Readable}) {
+        const std::string hidden = ChatFileText::write(state.options, state.lists, state.users,
+                                                       detail, {}, Passwords::Hidden);
+        EXPECT_THAT(hidden, ::testing::StartsWith("# passwords hidden\n"));
+        EXPECT_THAT(hidden, ::testing::HasSubstr("\npassword = ********\n"));
+        EXPECT_THAT(hidden, ::testing::HasSubstr("entry = Bob\npassword = ********\n"));
+        EXPECT_THAT(hidden, ::testing::HasSubstr("entry = Ann\npassword =\n"));
+        EXPECT_THAT(hidden, ::testing::Not(::testing::HasSubstr("\nresidue-")));
+        EXPECT_THAT(hidden, ::testing::Not(::testing::HasSubstr("bobpw")));
+        EXPECT_THAT(hidden, ::testing::Not(::testing::HasSubstr("Zq9")));
+    }
+    // Only a section that holds a password says so.
+    EXPECT_THAT(ChatFileText::write(state.options, state.lists, state.users, TextDetail::Readable,
+                                    "names", Passwords::Hidden),
+                ::testing::StartsWith("# passwords hidden\n[names]\n"));
+    EXPECT_THAT(ChatFileText::write(state.options, state.lists, state.users, TextDetail::Readable,
+                                    "owners", Passwords::Hidden),
+                ::testing::StartsWith("[owners]\n"));
+
+    // What an empty password left behind is hidden too; with nothing to hide,
+    // the document is the one that shows the passwords.
+    state.options.setPassword("");
+    state.lists.PasswordList = {"", ""};
+    EXPECT_THAT(ChatFileText::write(state.options, state.lists, state.users, TextDetail::Complete,
+                                    {}, Passwords::Hidden),
+                ::testing::StartsWith("# passwords hidden\n"));
+    NewChatFile(state.data());
+    state.lists.NameList = {"Bob"};
+    state.lists.PasswordList = {""};
+    EXPECT_EQ(ChatFileText::write(state.options, state.lists, state.users, TextDetail::Complete, {},
+                                  Passwords::Hidden),
+              state.text());
+}
+
+TEST(ChatFileTextTest, AMaskedDocumentKeepsThePasswordsOfTheChatFileReadInto) {
+    ChatFileState source;
+    chatFileWithPasswords(source);
+    const std::string masked = ChatFileText::write(source.options, source.lists, source.users,
+                                                   TextDetail::Complete, {}, Passwords::Hidden);
+    ASSERT_TRUE(ChatFileText::hidesPasswords(masked));
+
+    // Into the chat file it came from: every byte as it was.
+    ChatFileState same;
+    chatFileWithPasswords(same);
+    ASSERT_EQ(ChatFileText::read(masked, same.options, same.lists, same.users), "");
+    EXPECT_EQ(same.text(), source.text());
+
+    // Names listed twice, and a password beside no name, come back too.
+    same.lists.NameList = {"Bob", "BOB"};
+    same.lists.PasswordList = {"one", "two", "three"};
+    const std::string twice = ChatFileText::write(same.options, same.lists, same.users,
+                                                  TextDetail::Complete, {}, Passwords::Hidden);
+    const std::string before = same.text();
+    ASSERT_EQ(ChatFileText::read(twice, same.options, same.lists, same.users), "");
+    EXPECT_EQ(same.text(), before);
+
+    // Into another: its password, and by name (any letter case) its name's.
+    ChatFileState other;
+    NewChatFile(other.data());
+    other.options.setPassword("TargetPw");
+    other.lists.NameList = {"Cy", "BOB"};
+    other.lists.PasswordList = {"cypw", "targetbob"};
+    ASSERT_EQ(ChatFileText::read(masked, other.options, other.lists, other.users), "");
+    EXPECT_EQ(other.options.password(), "TargetPw");
+    EXPECT_THAT(other.lists.NameList, ::testing::ElementsAre("Bob", "Ann"));
+    EXPECT_THAT(other.lists.PasswordList, ::testing::ElementsAre("targetbob", ""));
+
+    // A value put in place of the mask is taken as written; a new name's
+    // masked password is none.
+    std::string edited = masked;
+    edited.replace(edited.find("\npassword = ********"), 20, "\npassword = fresh");
+    edited.replace(edited.find("entry = Ann\npassword ="), 22,
+                   "entry = Ann\npassword = annpw\nentry = Dee\npassword = ********");
+    ASSERT_EQ(ChatFileText::read(edited, other.options, other.lists, other.users), "");
+    EXPECT_EQ(other.options.password(), "fresh");
+    EXPECT_THAT(other.lists.PasswordList, ::testing::ElementsAre("targetbob", "annpw", ""));
+
+    // Without the first line the mask is a password like any other.
+    ASSERT_EQ(ChatFileText::read(masked.substr(masked.find('\n') + 1), other.options, other.lists,
+                                 other.users),
+              "");
+    EXPECT_EQ(other.options.password(), "********");
+    EXPECT_TRUE(ChatFileText::hidesPasswords("# passwords hidden\r\n[owners]\n"));
+    EXPECT_FALSE(ChatFileText::hidesPasswords("[owners]\n# passwords hidden\n"));
+}
+
 TEST(ChatFileTextTest, APartialDocumentStartsFromANewChatFile) {
     ChatFileState fresh;
     NewChatFile(fresh.data());

@@ -2,11 +2,14 @@
 // with its arguments and help; run() checks the count and dispatches.
 #include "app/chatfile/ChatFileCommand.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <iostream>
 #include <sstream>
 
 #include "app/chatfile/ChatFileOnDisk.h"
+#include "app/chatfile/ConsolePasswordInput.h"
 #include "app/chatfile/ImportSource.h"
 #include "engine/ChatFileText.h"
 #include "engine/ListEditing.h"
@@ -23,6 +26,13 @@ struct ChatFileCommand::Subcommand {
     std::size_t least;
     std::size_t most;
     int (ChatFileCommand::*handler)(const Subcommand&, const std::vector<std::string>&);
+};
+
+// An option a subcommand takes before its other arguments.
+struct ChatFileCommand::Flag {
+    std::string_view name;
+    std::string_view subcommand;
+    bool ChatFileCommand::*member;
 };
 
 namespace {
@@ -86,19 +96,24 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "channel and command lists, no user records. Refused when any of the three\n"
          "files exists already.\n",
          1, 1, &ChatFileCommand::runNew},
-        {"show", "FILE.ch5 [SECTION]", "print every option and list by readable name",
+        {"show", "[--show-passwords] FILE.ch5 [SECTION]",
+         "print every option and list by readable name",
          "Prints the chat file as the text of `export`, items numbered, without the\n"
          "residue bytes. SECTION is options, users or a list name. Control characters\n"
          "(those that steer a terminal or reorder a line) show as \"?\"; `export` keeps\n"
-         "them as \\xHH escapes.\n",
+         "them as \\xHH escapes. Passwords show as ******** (an empty one as nothing)\n"
+         "unless --show-passwords is given.\n",
          1, 2, &ChatFileCommand::runShow},
         {"set", "FILE.ch5 OPTION VALUE", "change one option",
          "Switches take on or off, colours #rrggbb. A value too long or out of range is\n"
-         "refused, never cut.\n",
+         "refused, never cut. A password given as - is read from standard input (its\n"
+         "first line); on a terminal it is asked for and not shown. A password on the\n"
+         "command line shows in `ps` and stays in the shell's history.\n",
          3, 3, &ChatFileCommand::runSet},
         {"add", "FILE.ch5 LIST ENTRY [COLUMN...]", "add an item to a list",
          "Aligned columns are added with the entry, so the lists stay aligned; a column\n"
-         "left out is empty, or the value shown after \"=\".\n",
+         "left out is empty, or the value shown after \"=\". A name's password given as\n"
+         "- is read from standard input as `set` reads one: add FILE.ch5 names NAME -\n",
          3, Many, &ChatFileCommand::runAdd},
         {"remove", "FILE.ch5 LIST INDEX|ENTRY|--entry ENTRY",
          "remove an item and its aligned columns",
@@ -106,9 +121,13 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "regard to letter case, and the first match is removed. An entry that is a\n"
          "number (a channel named \"1\") is given with --entry.\n",
          3, 4, &ChatFileCommand::runRemove},
-        {"export", "FILE.ch5", "print the whole chat file as a text document",
+        {"export", "[--show-passwords] FILE.ch5", "print the whole chat file as a text document",
          "The document holds every option, list and user record, and the bytes no option\n"
-         "shows, so `import` gives back byte-identical files. Its first lines explain it.\n",
+         "shows, so `import` gives back byte-identical files. Its first lines explain it.\n"
+         "Passwords are written as ******** and the bytes an older password left behind\n"
+         "are left out, unless --show-passwords is given; such a document starts with\n"
+         "\"# passwords hidden\" and, imported, keeps the passwords of the chat file it\n"
+         "replaces (a name's by the same name): it cannot make a new chat file.\n",
          1, 1, &ChatFileCommand::runExport},
         {"import", "[--no-backup] [--stored] TEXT FILE.ch5",
          "make the chat file from a text document (- reads stdin)",
@@ -118,6 +137,8 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
          "a [section] line. A pipe is read like standard input.\n"
          "Values outside the configuration dialog's limits are refused; --stored takes\n"
          "them as a chat file stored them (a document exported from such a file).\n"
+         "A document whose passwords are hidden (see export) keeps those of FILE.ch5,\n"
+         "which must exist.\n"
          "The chat file replaced is kept as BASE.ch5.bak, BASE.ext.bak and BASE.usr.bak\n"
          "(older backups are replaced) unless --no-backup is given.\n",
          2, 2, &ChatFileCommand::runImport},
@@ -125,8 +146,28 @@ const std::vector<ChatFileCommand::Subcommand>& ChatFileCommand::subcommands() {
     return table;
 }
 
+const std::vector<ChatFileCommand::Flag>& ChatFileCommand::flags() {
+    static const std::vector<Flag> table = {
+        {"--no-backup", "import", &ChatFileCommand::noBackup_},
+        {"--stored", "import", &ChatFileCommand::storedValues_},
+        {"--show-passwords", "show", &ChatFileCommand::showPasswords_},
+        {"--show-passwords", "export", &ChatFileCommand::showPasswords_},
+    };
+    return table;
+}
+
 ChatFileCommand::ChatFileCommand(std::ostream& out, std::ostream& err, std::istream& in)
-    : out_(out), err_(err), in_(in) {}
+    : out_(out),
+      err_(err),
+      in_(in),
+      console_(std::make_unique<ConsolePasswordInput>(in, STDIN_FILENO, STDERR_FILENO)),
+      passwords_(*console_) {}
+
+ChatFileCommand::ChatFileCommand(std::ostream& out, std::ostream& err, std::istream& in,
+                                 PasswordInput& passwords)
+    : out_(out), err_(err), in_(in), passwords_(passwords) {}
+
+ChatFileCommand::~ChatFileCommand() = default;
 
 int ChatFileCommand::run(const std::vector<std::string>& arguments) {
     if (arguments.empty() || isHelp(arguments.front())) {
@@ -151,8 +192,11 @@ int ChatFileCommand::run(const std::vector<std::string>& arguments) {
             printHelp(*command);
             return Done;
         }
-        if (command->name != "import" || (option != "--no-backup" && option != "--stored")) break;
-        (option == "--stored" ? storedValues_ : noBackup_) = true;
+        const auto flag = std::find_if(flags().begin(), flags().end(), [&](const Flag& f) {
+            return f.name == option && f.subcommand == command->name;
+        });
+        if (flag == flags().end()) break;
+        this->*flag->member = true;
         rest.erase(rest.begin());
     }
     if (rest.size() < command->least || rest.size() > command->most)
@@ -172,6 +216,11 @@ int ChatFileCommand::saveTo(const std::string& file, ChatFileOnDisk& chat) {
         return WriteFailed;
     }
     return Done;
+}
+
+std::string ChatFileCommand::passwordFor(const std::string& whose, std::string& value) {
+    if (value != "-") return {};
+    return passwords_.read("Password for " + whose + ": ", value);
 }
 
 void ChatFileCommand::printHelp(const Subcommand& command) {
@@ -218,19 +267,25 @@ int ChatFileCommand::runShow(const Subcommand& command, const std::vector<std::s
         return refuse(command, "unknown section \"" + section + "\"");
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
-    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Readable,
-                                section);
+    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Readable, section,
+                                showPasswords_ ? Passwords::Shown : Passwords::Hidden);
     return checkOutput(command);
 }
 
 int ChatFileCommand::runSet(const Subcommand& command, const std::vector<std::string>& args) {
     const std::string& name = args[1];
-    const std::string& value = args[2];
+    std::string value = args[2];
     const OptionField* field = OptionFields::find(OptionFields::options(), name);
     const int action = ChatFileText::productActionIndex(name);
     if (field == nullptr && action < 0)
         return refuse(command,
                       "unknown option \"" + name + "\" (see verdochat chatfile set --help)");
+    const bool password = field != nullptr && field->name == ChatFileText::PasswordOption;
+    // Read before the chat file is locked: the bot may save while a person types.
+    if (password) {
+        if (std::string why = passwordFor(args[0], value); !why.empty())
+            return refuse(command, why);
+    }
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
     std::string shown;
@@ -239,6 +294,7 @@ int ChatFileCommand::runSet(const Subcommand& command, const std::vector<std::st
             !why.empty())
             return refuse(command, why);
         shown = field->format(chat.options.data());
+        if (password) shown = ChatFileText::hidden(shown);
     } else {
         if (value.size() > ProductActionLimit)
             return refuse(command, name + ": too long (" + std::to_string(value.size()) +
@@ -262,6 +318,13 @@ int ChatFileCommand::runAdd(const Subcommand& command, const std::vector<std::st
     if (shape == nullptr && !users)
         return refuse(command,
                       "unknown list \"" + listName + "\" (see verdochat chatfile add --help)");
+    if (shape != nullptr && equalsIgnoreCaseAZ(shape->name, ChatFileText::PasswordList)) {
+        for (std::size_t c = 1; c < std::min(values.size(), shape->columns.size()); ++c) {
+            if (shape->columns[c].name != ChatFileText::PasswordColumn) continue;
+            if (std::string why = passwordFor(values.front(), values[c]); !why.empty())
+                return refuse(command, why);
+        }
+    }
 
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
@@ -349,7 +412,8 @@ int ChatFileCommand::runRemove(const Subcommand& command, const std::vector<std:
 int ChatFileCommand::runExport(const Subcommand& command, const std::vector<std::string>& args) {
     ChatFileOnDisk chat;
     if (std::string why = chat.load(args[0]); !why.empty()) return refuse(command, why);
-    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Complete);
+    out_ << ChatFileText::write(chat.options, chat.lists, chat.users, TextDetail::Complete, {},
+                                showPasswords_ ? Passwords::Shown : Passwords::Hidden);
     return checkOutput(command);
 }
 
@@ -363,6 +427,16 @@ int ChatFileCommand::runImport(const Subcommand& command, const std::vector<std:
         !why.empty())
         return refuse(command, (source == "-" ? "standard input" : source) + ": " + why);
     ChatFileOnDisk chat;
+    // A document without its passwords takes them from the chat file it
+    // replaces; with none to replace they would be lost.
+    if (ChatFileText::hidesPasswords(text)) {
+        if (const auto existing = ChatFileOnDisk::existingFiles(file);
+            existing.empty() || existing.front() != file)
+            return refuse(command, source + ": its passwords are hidden, and " + file.string() +
+                                       " does not exist to keep them from (export with "
+                                       "--show-passwords to make a new chat file)");
+        if (std::string why = chat.load(file); !why.empty()) return refuse(command, why);
+    }
     const OptionInput input = storedValues_ ? OptionInput::Stored : OptionInput::Editor;
     if (std::string why = ChatFileText::read(text, chat.options, chat.lists, chat.users, input);
         !why.empty())
