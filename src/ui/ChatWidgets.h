@@ -85,7 +85,7 @@ class ChatWidgets {
     // The parts the window's helpers work on themselves: the find bar and the
     // alerts search and mark the panes, the key filter and the drags move the
     // lists' selection and names, the edit actions and drops edit the entry.
-    // The main chat pane or the whisper pane; any other pane is not here.
+    // The main chat pane or the whisper pane; nullptr for a whisper window's.
     RichPane* pane(PaneId id) const;
     QListWidget& rosterList() const { return *lstUser; }
     QListWidget& customList() const { return *lstDef; }
