@@ -5,67 +5,18 @@
 // builds its menus and tool bar from the table, the idle update keeps the
 // states from it.
 //
-// Adding an action: one enumerator here, one row in ChatActions.cpp (in menu
+// Adding an action: one enumerator in ChatAction.h, one row in ChatActions.cpp (in menu
 // order), and its handler: a `logic` function for what the session does, or a
 // window handler registered by the window for what only the window does.
 #pragma once
 
-#include <cstddef>
 #include <span>
+
+#include "chat/ChatAction.h"
 
 namespace verdo {
 
 class ChatForm;
-
-enum class ChatAction {
-    New,
-    Open,
-    Save,
-    SaveAs,
-    Import,
-    Connect,
-    Away,
-    DND,
-    Lock,
-    Text,
-    Join,
-    List,
-    Launch,
-    Exit,
-    Undo,
-    Cut,
-    Copy,
-    Paste,
-    SelectAll,
-    Find,
-    FindNext,
-    FindPrevious,
-    JumpToMarker,
-    Master,
-    Phrase,
-    WhisperReply,
-    Ban,
-    NoBan,
-    TimerSwitch,
-    JoinSwitch,
-    Pause,
-    Toolbar,
-    Setup,
-    Fonts,
-    Macros,
-    Scripts,
-    ReloadScripts,
-    UserInfo,
-    Accounts,
-    Reorder,
-    RefreshSounds,
-    StopSounds,
-    HelpScreen,
-    About,
-    AltN,
-    Count
-};
-inline constexpr std::size_t ChatActionCount = static_cast<std::size_t>(ChatAction::Count);
 
 // The menus of the main window, in menu-bar order; None: only the key.
 enum class MenuId { None, File, Edit, Options, Users, Window, Sounds, Help };

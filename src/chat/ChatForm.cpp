@@ -3,6 +3,7 @@
 // idle update.
 #include "chat/ChatForm.h"
 
+#include "chat/ChatActions.h"
 #include "chat/DecoderRoutes.h"
 #include "chat/MessageTexts.h"
 #include "engine/ChatFile.h"

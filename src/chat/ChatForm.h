@@ -13,7 +13,7 @@
 #include <string>
 
 #include "chat/AwayModes.h"
-#include "chat/ChatActions.h"
+#include "chat/ChatAction.h"
 #include "chat/ChatDocument.h"
 #include "chat/ChatEngineHost.h"
 #include "chat/ChatLog.h"

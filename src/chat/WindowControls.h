@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "chat/ChatActions.h"
+#include "chat/ChatAction.h"
 
 namespace verdo {
 

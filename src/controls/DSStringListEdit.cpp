@@ -18,50 +18,50 @@
 namespace verdo {
 
 TDSStringListEdit::TDSStringListEdit(QWidget* parent) : QFrame(parent) {
-    lblMain = new QLabel(tr("Main Caption"), this);
-    lblMain->setObjectName("lblMain");
-    lstItems = new QListWidget(this);
-    lstItems->setObjectName("lstItems");
-    lblMain->setBuddy(lstItems);
-    lblEdit = new QLabel(tr("Edit Label"), this);
-    lblEdit->setObjectName("lblEdit");
-    edItem = new QLineEdit(this);
-    edItem->setObjectName("edItem");
-    lblEdit->setBuddy(edItem);
-    btnAdd = new QPushButton(tr("Add"), this);
-    btnAdd->setObjectName("btnAdd");
-    btnDelete = new QPushButton(tr("Delete"), this);
-    btnDelete->setObjectName("btnDelete");
-    btnClear = new QPushButton(tr("Clear"), this);
-    btnClear->setObjectName("btnClear");
+    lblMain_ = new QLabel(tr("Main Caption"), this);
+    lblMain_->setObjectName("lblMain");
+    lstItems_ = new QListWidget(this);
+    lstItems_->setObjectName("lstItems");
+    lblMain_->setBuddy(lstItems_);
+    lblEdit_ = new QLabel(tr("Edit Label"), this);
+    lblEdit_->setObjectName("lblEdit");
+    edItem_ = new QLineEdit(this);
+    edItem_->setObjectName("edItem");
+    lblEdit_->setBuddy(edItem_);
+    btnAdd_ = new QPushButton(tr("Add"), this);
+    btnAdd_->setObjectName("btnAdd");
+    btnDelete_ = new QPushButton(tr("Delete"), this);
+    btnDelete_->setObjectName("btnDelete");
+    btnClear_ = new QPushButton(tr("Clear"), this);
+    btnClear_->setObjectName("btnClear");
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnAdd);
-    buttons->addWidget(btnDelete);
-    buttons->addWidget(btnClear);
+    buttons->addWidget(btnAdd_);
+    buttons->addWidget(btnDelete_);
+    buttons->addWidget(btnClear_);
     buttons->addStretch();
     auto* left = new QVBoxLayout;
-    left->addWidget(lblMain);
-    left->addWidget(lstItems, 1);
+    left->addWidget(lblMain_);
+    left->addWidget(lstItems_, 1);
     left->addLayout(buttons);
     auto* right = new QVBoxLayout;
-    right->addWidget(lblEdit);
-    right->addWidget(edItem);
+    right->addWidget(lblEdit_);
+    right->addWidget(edItem_);
     for (int i = 0; i < ResponseCount; ++i) {
         const QString number = QString::number(i + 1);
-        lblResponse[i] = new QLabel(tr("Label %1").arg(number), this);
-        lblResponse[i]->setObjectName("lblResponse" + number);
-        cmResponse[i] = new QComboBox(this);
-        cmResponse[i]->setObjectName("cmResponse" + number);
-        cmResponse[i]->setEditable(true);
-        cmResponse[i]->setInsertPolicy(QComboBox::NoInsert);
-        lblResponse[i]->setBuddy(cmResponse[i]);
-        right->addWidget(lblResponse[i]);
-        right->addWidget(cmResponse[i]);
-        connect(cmResponse[i]->lineEdit(), &QLineEdit::textEdited, this,
+        lblResponse_[i] = new QLabel(tr("Label %1").arg(number), this);
+        lblResponse_[i]->setObjectName("lblResponse" + number);
+        cmResponse_[i] = new QComboBox(this);
+        cmResponse_[i]->setObjectName("cmResponse" + number);
+        cmResponse_[i]->setEditable(true);
+        cmResponse_[i]->setInsertPolicy(QComboBox::NoInsert);
+        lblResponse_[i]->setBuddy(cmResponse_[i]);
+        right->addWidget(lblResponse_[i]);
+        right->addWidget(cmResponse_[i]);
+        connect(cmResponse_[i]->lineEdit(), &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { responseEdited(i, text); });
-        connect(cmResponse[i], &QComboBox::activated, this,
-                [this, i](int row) { responseEdited(i, cmResponse[i]->itemText(row)); });
+        connect(cmResponse_[i], &QComboBox::activated, this,
+                [this, i](int row) { responseEdited(i, cmResponse_[i]->itemText(row)); });
     }
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
@@ -73,41 +73,41 @@ TDSStringListEdit::TDSStringListEdit(QWidget* parent) : QFrame(parent) {
     setListWidth(metrics.averageCharWidth() * 24);
     setListHeight(metrics.height() * 10);
 
-    connect(lstItems, &QListWidget::itemSelectionChanged, this, [this] { showSelected(); });
-    connect(edItem, &QLineEdit::textEdited, this, &TDSStringListEdit::entryEdited);
-    connect(btnAdd, &QPushButton::clicked, this, &TDSStringListEdit::addClick);
-    connect(btnDelete, &QPushButton::clicked, this, &TDSStringListEdit::deleteClick);
-    connect(btnClear, &QPushButton::clicked, this, &TDSStringListEdit::clearClick);
+    connect(lstItems_, &QListWidget::itemSelectionChanged, this, [this] { showSelected(); });
+    connect(edItem_, &QLineEdit::textEdited, this, &TDSStringListEdit::entryEdited);
+    connect(btnAdd_, &QPushButton::clicked, this, &TDSStringListEdit::addClick);
+    connect(btnDelete_, &QPushButton::clicked, this, &TDSStringListEdit::deleteClick);
+    connect(btnClear_, &QPushButton::clicked, this, &TDSStringListEdit::clearClick);
 }
 
 TDSStringListEdit::~TDSStringListEdit() = default;
 
 void TDSStringListEdit::setMainCaption(const QString& caption) {
-    lblMain->setText(caption);
+    lblMain_->setText(caption);
 }
 
 QString TDSStringListEdit::mainCaption() const {
-    return lblMain->text();
+    return lblMain_->text();
 }
 
 void TDSStringListEdit::setEditCaption(const QString& caption) {
-    lblEdit->setText(caption);
+    lblEdit_->setText(caption);
 }
 
 QString TDSStringListEdit::editCaption() const {
-    return lblEdit->text();
+    return lblEdit_->text();
 }
 
 void TDSStringListEdit::setResponseCaption(int index, const QString& caption) {
-    lblResponse.at(static_cast<std::size_t>(index))->setText(caption);
+    lblResponse_.at(static_cast<std::size_t>(index))->setText(caption);
 }
 
 QString TDSStringListEdit::responseCaption(int index) const {
-    return lblResponse.at(static_cast<std::size_t>(index))->text();
+    return lblResponse_.at(static_cast<std::size_t>(index))->text();
 }
 
 void TDSStringListEdit::setPresets(int index, const QStringList& presets) {
-    QComboBox* box = cmResponse.at(static_cast<std::size_t>(index));
+    QComboBox* box = cmResponse_.at(static_cast<std::size_t>(index));
     const QString shown = box->currentText();
     box->clear();
     box->addItems(presets);
@@ -115,7 +115,7 @@ void TDSStringListEdit::setPresets(int index, const QStringList& presets) {
 }
 
 QStringList TDSStringListEdit::presets(int index) const {
-    const QComboBox* box = cmResponse.at(static_cast<std::size_t>(index));
+    const QComboBox* box = cmResponse_.at(static_cast<std::size_t>(index));
     QStringList items;
     for (int i = 0; i < box->count(); ++i)
         items << box->itemText(i);
@@ -125,25 +125,25 @@ QStringList TDSStringListEdit::presets(int index) const {
 void TDSStringListEdit::setMultiList(bool on) {
     multiList_ = on;
     for (int i = 0; i < ResponseCount; ++i) {
-        lblResponse[i]->setVisible(on);
-        cmResponse[i]->setVisible(on);
+        lblResponse_[i]->setVisible(on);
+        cmResponse_[i]->setVisible(on);
     }
 }
 
 void TDSStringListEdit::setListWidth(int width) {
-    lstItems->setFixedWidth(width);
+    lstItems_->setFixedWidth(width);
 }
 
 int TDSStringListEdit::listWidth() const {
-    return lstItems->width();
+    return lstItems_->width();
 }
 
 void TDSStringListEdit::setListHeight(int height) {
-    lstItems->setMinimumHeight(height);
+    lstItems_->setMinimumHeight(height);
 }
 
 int TDSStringListEdit::listHeight() const {
-    return lstItems->minimumHeight();
+    return lstItems_->minimumHeight();
 }
 
 void TDSStringListEdit::setLists(const tStringList& entries, const tResponseLists& responses) {
@@ -160,15 +160,15 @@ AlignedLists TDSStringListEdit::group() {
 }
 
 int TDSStringListEdit::selectedRow() const {
-    const QList<QListWidgetItem*> selected = lstItems->selectedItems();
-    return selected.isEmpty() ? -1 : lstItems->row(selected.first());
+    const QList<QListWidgetItem*> selected = lstItems_->selectedItems();
+    return selected.isEmpty() ? -1 : lstItems_->row(selected.first());
 }
 
 void TDSStringListEdit::rebuildRows() {
     filling_ = true;
-    lstItems->clear();
+    lstItems_->clear();
     for (const std::string& entry : entries_)
-        lstItems->addItem(displayText(entry));
+        lstItems_->addItem(displayText(entry));
     filling_ = false;
     showSelected();
 }
@@ -178,14 +178,14 @@ void TDSStringListEdit::showSelected() {
     filling_ = true;
     const int row = selectedRow();
     const auto index = static_cast<std::size_t>(row);
-    edItem->setText(row < 0 ? QString() : displayText(entries_[index]));
-    for (std::size_t n = 0; n < cmResponse.size(); ++n) {
+    edItem_->setText(row < 0 ? QString() : displayText(entries_[index]));
+    for (std::size_t n = 0; n < cmResponse_.size(); ++n) {
         const bool shown = row >= 0 && multiList_;
-        cmResponse[n]->setEditText(shown ? displayText(responses_[n][index]) : QString());
+        cmResponse_[n]->setEditText(shown ? displayText(responses_[n][index]) : QString());
     }
     if (row >= 0) {
-        edItem->setFocus();
-        edItem->selectAll();
+        edItem_->setFocus();
+        edItem_->selectAll();
     }
     filling_ = false;
 }
@@ -193,17 +193,17 @@ void TDSStringListEdit::showSelected() {
 void TDSStringListEdit::entryEdited(const QString& text) {
     const int row = selectedRow();
     if (row < 0) {
-        edItem->clear();
+        edItem_->clear();
         return;
     }
     group().setEntry(static_cast<std::size_t>(row), typedBytes(text));
-    lstItems->item(row)->setText(text);
+    lstItems_->item(row)->setText(text);
     emit changed();
 }
 
 void TDSStringListEdit::responseEdited(int index, const QString& text) {
     const int row = selectedRow();
-    QComboBox* box = cmResponse[static_cast<std::size_t>(index)];
+    QComboBox* box = cmResponse_[static_cast<std::size_t>(index)];
     if (row < 0) {
         box->setEditText(QString());
         return;
@@ -218,10 +218,10 @@ void TDSStringListEdit::addClick() {
     const std::size_t index =
         group().append(newEntryText_, {newResponseText_, newResponseText_, newResponseText_});
     filling_ = true;
-    lstItems->addItem(displayText(entries_[index]));
+    lstItems_->addItem(displayText(entries_[index]));
     filling_ = false;
-    lstItems->setCurrentRow(static_cast<int>(index));
-    lstItems->item(static_cast<int>(index))->setSelected(true);
+    lstItems_->setCurrentRow(static_cast<int>(index));
+    lstItems_->item(static_cast<int>(index))->setSelected(true);
     showSelected();
     emit changed();
 }
@@ -231,9 +231,9 @@ void TDSStringListEdit::deleteClick() {
     if (row < 0) return;
     group().remove(static_cast<std::size_t>(row));
     filling_ = true;
-    delete lstItems->takeItem(row);
-    lstItems->setCurrentRow(-1);
-    lstItems->clearSelection();
+    delete lstItems_->takeItem(row);
+    lstItems_->setCurrentRow(-1);
+    lstItems_->clearSelection();
     filling_ = false;
     showSelected();
     emit changed();

@@ -60,16 +60,6 @@ class TDSStringListEdit : public QFrame {
     const tStringList& entries() const { return entries_; }
     const tResponseLists& responses() const { return responses_; }
 
-    QLabel* lblMain = nullptr;
-    QListWidget* lstItems = nullptr;
-    QLabel* lblEdit = nullptr;
-    QLineEdit* edItem = nullptr;
-    QPushButton* btnAdd = nullptr;
-    QPushButton* btnDelete = nullptr;
-    QPushButton* btnClear = nullptr;
-    std::array<QLabel*, ResponseCount> lblResponse{};
-    std::array<QComboBox*, ResponseCount> cmResponse{};
-
   signals:
     // Every change of the lists made by the user.
     void changed();
@@ -85,6 +75,15 @@ class TDSStringListEdit : public QFrame {
     void deleteClick();
     void clearClick();
 
+    QLabel* lblMain_ = nullptr;
+    QListWidget* lstItems_ = nullptr;
+    QLabel* lblEdit_ = nullptr;
+    QLineEdit* edItem_ = nullptr;
+    QPushButton* btnAdd_ = nullptr;
+    QPushButton* btnDelete_ = nullptr;
+    QPushButton* btnClear_ = nullptr;
+    std::array<QLabel*, ResponseCount> lblResponse_{};
+    std::array<QComboBox*, ResponseCount> cmResponse_{};
     tStringList entries_;
     tResponseLists responses_;
     std::string newEntryText_ = "New";

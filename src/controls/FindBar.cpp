@@ -29,13 +29,13 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& text,
 FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     setObjectName("findBar");
     auto* label = new QLabel(tr("Find:"), this);
-    edFind = new QLineEdit(this);
-    edFind->setObjectName("edFind");
-    edFind->setClearButtonEnabled(true);
-    label->setBuddy(edFind);
-    lblMatches = new QLabel(this);
-    lblMatches->setObjectName("lblMatches");
-    lblMatches->setMinimumWidth(fontMetrics().horizontalAdvance("00000 of 10000+"));
+    edFind_ = new QLineEdit(this);
+    edFind_->setObjectName("edFind");
+    edFind_->setClearButtonEnabled(true);
+    label->setBuddy(edFind_);
+    lblMatches_ = new QLabel(this);
+    lblMatches_->setObjectName("lblMatches");
+    lblMatches_->setMinimumWidth(fontMetrics().horizontalAdvance("00000 of 10000+"));
     auto* previous = makeButton(this, "btnFindPrevious", QStringLiteral("\u25B2"),
                                 tr("Previous match (Shift+F3)"));
     auto* next = makeButton(this, "btnFindNext", QStringLiteral("\u25BC"), tr("Next match (F3)"));
@@ -44,17 +44,17 @@ FindBar::FindBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 1, 0, 1);
     layout->addWidget(label);
-    layout->addWidget(edFind, 1);
-    layout->addWidget(lblMatches);
+    layout->addWidget(edFind_, 1);
+    layout->addWidget(lblMatches_);
     layout->addWidget(previous);
     layout->addWidget(next);
     layout->addWidget(close);
 
-    connect(edFind, &QLineEdit::textChanged, this, &FindBar::runSearch);
+    connect(edFind_, &QLineEdit::textChanged, this, &FindBar::runSearch);
     connect(previous, &QToolButton::clicked, this, &FindBar::findPrevious);
     connect(next, &QToolButton::clicked, this, &FindBar::findNext);
     connect(close, &QToolButton::clicked, this, &FindBar::closeBar);
-    edFind->installEventFilter(this);
+    edFind_->installEventFilter(this);
     hide();
 }
 
@@ -67,7 +67,7 @@ void FindBar::setPane(RichPane* pane) {
     // New and trimmed lines move the matches: search again once the batch of
     // lines is in.
     paneChanged_ = connect(pane_->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (!isVisible() || edFind->text().isEmpty() || researchPending_) return;
+        if (!isVisible() || edFind_->text().isEmpty() || researchPending_) return;
         researchPending_ = true;
         QTimer::singleShot(0, this, [this] {
             researchPending_ = false;
@@ -79,8 +79,8 @@ void FindBar::setPane(RichPane* pane) {
 
 void FindBar::open() {
     show();
-    edFind->setFocus(Qt::ShortcutFocusReason);
-    edFind->selectAll();
+    edFind_->setFocus(Qt::ShortcutFocusReason);
+    edFind_->selectAll();
     runSearch();
 }
 
@@ -93,7 +93,7 @@ void FindBar::findPrevious() {
 }
 
 void FindBar::step(bool forward) {
-    if (!isVisible() || edFind->text().isEmpty()) {
+    if (!isVisible() || edFind_->text().isEmpty()) {
         open();
         return;
     }
@@ -112,12 +112,12 @@ void FindBar::closeBar() {
 void FindBar::runSearch() {
     if (pane_ == nullptr) return;
     const int from = search_.current() >= 0 ? search_.matches()[search_.current()].position : 0;
-    search_.search(*pane_->document(), edFind->text(), from);
+    search_.search(*pane_->document(), edFind_->text(), from);
     showCurrent();
 }
 
 void FindBar::showCurrent() {
-    lblMatches->setText(search_.status());
+    lblMatches_->setText(search_.status());
     if (pane_ != nullptr) pane_->showMatches(search_.matches(), search_.current());
 }
 
@@ -126,7 +126,7 @@ void FindBar::clearMarks() {
 }
 
 bool FindBar::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edFind &&
+    if (watched == edFind_ &&
         (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

@@ -34,8 +34,6 @@ class FindBar : public QWidget {
     void closeBar();
 
     const PaneSearch& search() const { return search_; }
-    QLineEdit* edFind = nullptr;
-    QLabel* lblMatches = nullptr;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,6 +44,8 @@ class FindBar : public QWidget {
     void showCurrent();
     void clearMarks();
 
+    QLineEdit* edFind_ = nullptr;
+    QLabel* lblMatches_ = nullptr;
     QPointer<RichPane> pane_;
     PaneSearch search_;
     QMetaObject::Connection paneChanged_;

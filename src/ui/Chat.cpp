@@ -6,13 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <QToolBar>
 #include <QUrl>
 #include <functional>
 #include <utility>
@@ -20,7 +16,6 @@
 #include "chat/ProgramConstants.h"
 #include "controls/OptionsStyle.h"
 #include "controls/RichPane.h"
-#include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "dialogs/DialogBoxes.h"
 #include "dialogs/Scripts.h"
@@ -36,10 +31,8 @@
 #include "ui/EditActions.h"
 #include "ui/MainActions.h"
 #include "ui/MessageControls.h"
-#include "ui/RosterDelegate.h"
 #include "ui/SoundMenus.h"
 #include "ui/SplashPanel.h"
-#include "ui/UrlBar.h"
 
 namespace verdo {
 
@@ -68,7 +61,7 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     windows_ =
         std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
     widgets_->setTabOrder();
-    edit_ = std::make_unique<EditActions>(*this, *widgets_->edEntry, *actions_);
+    edit_ = std::make_unique<EditActions>(*this, widgets_->entry(), *actions_);
     controls_ = std::make_unique<MessageControls>(*this, *widgets_, *actions_, *form_);
     popups_ = std::make_unique<ChatPopups>(*this, *this, *widgets_, *windows_, *actions_, *form_);
     sounds_ =
@@ -170,7 +163,7 @@ void TfrmChat::showScripts() {
 
 void TfrmChat::toggleToolBar() {
     const bool on = action(ChatAction::Toolbar)->isChecked();
-    actions_->toolBar()->setVisible(on);
+    actions_->setToolBarVisible(on);
     form_->document().options().setToolBarVisible(on);
     form_->document().setModified(true);
 }
@@ -249,11 +242,11 @@ void TfrmChat::createAlerts(Notifier& notifier) {
                                            form_->incoming().highlights());
     alerts_->doNotDisturb = [this] { return form_->away().DNDOn(); };
     alerts_->paneFor = [this](const SessionEvent& event) -> RichPane* {
-        if (event.kind != SessionEventKind::WhisperReceived) return widgets_->reChat;
+        if (event.kind != SessionEventKind::WhisperReceived) return widgets_->pane(ChatPane);
         const PaneId pane = form_->incoming().whisperTarget(std::string(event.user));
         if (TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr)
             return window->scWhisper;
-        return widgets_->reWhisper;
+        return widgets_->pane(WhisperPane);
     };
     alerts_->OnUnseenChanged = [this](int unseen) { tray_->setUnseen(unseen); };
 }
@@ -312,7 +305,7 @@ void TfrmChat::ApplyAppearance() {
 void TfrmChat::optionsChanged() {
     ApplyAppearance();
     const bool toolBar = form_->document().options().toolBarVisible();
-    actions_->toolBar()->setVisible(toolBar);
+    actions_->setToolBarVisible(toolBar);
     action(ChatAction::Toolbar)->setChecked(toolBar);
     widgets_->showCustomList(form_->document().lists().UserDef, std::nullopt);
     if (windows_) windows_->optionsChanged();
@@ -320,9 +313,7 @@ void TfrmChat::optionsChanged() {
 
 void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
     TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr;
-    RichPane* target = pane == ChatPane      ? widgets_->reChat
-                       : pane == WhisperPane ? widgets_->reWhisper
-                                             : nullptr;
+    RichPane* target = widgets_->pane(pane);
     if (target == nullptr && window == nullptr) return;
     const bool asUtf8 = showsAsUtf8(line[0].text + line[1].text + line[2].text);
     std::array<PaneSegment, 3> segments;
@@ -340,7 +331,7 @@ void TfrmChat::addChatLine(PaneId pane, const ChatLine& line) {
 }
 
 void TfrmChat::setStatusText(StatusPanel panel, const std::string& text) {
-    widgets_->statusPanels[static_cast<std::size_t>(panel)]->setText(displayText(text));
+    widgets_->showStatus(panel, displayText(text));
 }
 
 Answer TfrmChat::askYesNoCancel(const std::string& question) {
@@ -365,12 +356,12 @@ std::optional<std::string> TfrmChat::inputBox(const std::string& title, const st
 }
 
 void TfrmChat::setChannelText(const std::string& channel) {
-    widgets_->edChannel->setText(displayText(channel));
+    widgets_->showChannel(displayText(channel));
 }
 
 // The list follows the roster model; the delegate paints from the model.
 void TfrmChat::rosterChanged() {
-    syncRosterItems(*widgets_->lstUser, form_->roster().roster());
+    widgets_->showRoster(form_->roster().roster());
 }
 
 void TfrmChat::requestIdleUpdate() {
@@ -425,7 +416,7 @@ void TfrmChat::setConnectTimeoutText(const std::string& text) {
 void TfrmChat::setMainInputEnabled(bool enabled) {
     centralWidget()->setEnabled(enabled);
     menuBar()->setEnabled(enabled);
-    actions_->toolBar()->setEnabled(enabled);
+    actions_->setToolBarEnabled(enabled);
 }
 
 void TfrmChat::focusEntry() {
@@ -434,16 +425,15 @@ void TfrmChat::focusEntry() {
 
 // The logic's text keeps its bytes in the entry (a reply to a whisperer).
 void TfrmChat::setEntryText(const std::string& text) {
-    widgets_->edEntry->setEntryBytes(text);
-    widgets_->edEntry->lineEdit()->end(false);
+    widgets_->setEntryText(text);
 }
 
 void TfrmChat::addEntryHistory(const std::string& text) {
-    widgets_->edEntry->addHistoryBytes(text);
+    widgets_->addEntryHistory(text);
 }
 
 void TfrmChat::showUrlBar(const std::string& label, const std::string& link) {
-    widgets_->pnlUrl->showLink(displayText(label), displayText(link));
+    widgets_->showUrlBar(displayText(label), displayText(link));
 }
 
 void TfrmChat::customListChanged(std::optional<std::size_t> selectRow) {

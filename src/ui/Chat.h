@@ -58,7 +58,6 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     // attention for what needs the person while the program is in the
     // background. Without a notifier only the task bar entry asks.
     void alertOn(const SessionEvent& event);
-    ChatTray* tray() const { return tray_; }
 
     // SessionView
     void addChatLine(PaneId pane, const ChatLine& line) override;

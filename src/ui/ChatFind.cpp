@@ -12,7 +12,10 @@
 namespace verdo {
 
 ChatFind::ChatFind(QMainWindow& window, ChatWidgets& widgets)
-    : QObject(&window), window_(window), chat_(widgets.reChat), whisper_(widgets.reWhisper) {
+    : QObject(&window),
+      window_(window),
+      chat_(widgets.pane(ChatPane)),
+      whisper_(widgets.pane(WhisperPane)) {
     bar_ = new FindBar(window.centralWidget());
     // Under the panes, above the URL bar and the entry line.
     if (auto* layout = qobject_cast<QBoxLayout*>(window.centralWidget()->layout()))

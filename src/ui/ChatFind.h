@@ -28,7 +28,6 @@ class ChatFind : public QObject {
     void findPrevious();
     // Scrolls the searched pane to its marker, else the other pane to its.
     void jumpToMarker();
-    FindBar* bar() const { return bar_; }
     // The pane that last had the focus.
     RichPane* pane() const;
 

@@ -225,6 +225,35 @@ void ChatWidgets::showCustomList(const std::vector<std::string>& names,
         lstDef->setCurrentRow(static_cast<int>(*selectRow), QItemSelectionModel::ClearAndSelect);
 }
 
+void ChatWidgets::showRoster(const Roster& roster) {
+    syncRosterItems(*lstUser, roster);
+}
+
+void ChatWidgets::showChannel(const QString& channel) {
+    edChannel->setText(channel);
+}
+
+void ChatWidgets::showStatus(StatusPanel panel, const QString& text) {
+    statusPanels[static_cast<std::size_t>(panel)]->setText(text);
+}
+
+void ChatWidgets::showUrlBar(const QString& label, const QString& link) {
+    pnlUrl->showLink(label, link);
+}
+
+void ChatWidgets::setEntryText(const std::string& text) {
+    edEntry->setEntryBytes(text);
+    edEntry->lineEdit()->end(false);
+}
+
+void ChatWidgets::addEntryHistory(const std::string& text) {
+    edEntry->addHistoryBytes(text);
+}
+
+RichPane* ChatWidgets::pane(PaneId id) const {
+    return id == ChatPane ? reChat : id == WhisperPane ? reWhisper : nullptr;
+}
+
 std::string ChatWidgets::entryText() const {
     return edEntry->entryBytes();
 }

@@ -1,6 +1,6 @@
 // ChatWidgets: the main window's panes, user lists, channel box, entry row, URL
-// bar and status bar, built once and laid out in splitters. The window and
-// its helpers share them; nothing outside the window reaches them.
+// bar and status bar, built once and laid out in splitters. The window shows
+// the logic's news through them; its helpers reach the few parts they work on.
 #pragma once
 
 #include <array>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chat/OutgoingText.h"
+#include "view/ViewTypes.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,7 @@ class QListWidget;
 class QMainWindow;
 class QPalette;
 class QPushButton;
+class QString;
 class QSplitter;
 class QStatusBar;
 class QWidget;
@@ -25,6 +27,7 @@ namespace verdo {
 class ChatForm;
 class FixedRowDelegate;
 class RichPane;
+class Roster;
 class RosterDelegate;
 class TTabEdit;
 class UrlBar;
@@ -60,6 +63,15 @@ class ChatWidgets {
     // The custom user list shows `names`, with `selectRow` selected.
     void showCustomList(const std::vector<std::string>& names,
                         std::optional<std::size_t> selectRow);
+    // The user list follows `roster`, its selection kept.
+    void showRoster(const Roster& roster);
+    void showChannel(const QString& channel);
+    void showStatus(StatusPanel panel, const QString& text);
+    // The URL bar opens with who sent the link and the link.
+    void showUrlBar(const QString& label, const QString& link);
+    // The logic's text in the entry line, its bytes kept, the caret after it.
+    void setEntryText(const std::string& text);
+    void addEntryHistory(const std::string& text);
     // What the user typed and selected, handed to the logic with each gesture.
     std::string entryText() const;
     std::optional<std::string> selectedRosterName() const;
@@ -69,6 +81,22 @@ class ChatWidgets {
     // Keyboard focus to the entry line, caret after the last character.
     void focusEntry();
     void setTabOrder();
+
+    // The parts the window's helpers work on themselves: the find bar and the
+    // alerts search and mark the panes, the key filter and the drags move the
+    // lists' selection and names, the edit actions and drops edit the entry.
+    // The main chat pane or the whisper pane; nullptr for a whisper window's.
+    RichPane* pane(PaneId id) const;
+    QListWidget& rosterList() const { return *lstUser; }
+    QListWidget& customList() const { return *lstDef; }
+    TTabEdit& entry() const { return *edEntry; }
+
+  private:
+    // The user popups hook into the lists' and panes' viewports and menus.
+    friend class ChatPopups;
+
+    QWidget* createEntryRow(ChatForm& form);
+    void createStatusBar(QMainWindow& window);
 
     RichPane* reChat = nullptr;
     RichPane* reWhisper = nullptr;
@@ -82,11 +110,6 @@ class ChatWidgets {
     UrlBar* pnlUrl = nullptr;
     QStatusBar* StatusBar = nullptr;
     std::array<QLabel*, 2> statusPanels{};
-
-  private:
-    QWidget* createEntryRow(ChatForm& form);
-    void createStatusBar(QMainWindow& window);
-
     QSplitter* mainSplitter_ = nullptr;
     QSplitter* chatSplitter_ = nullptr;
     QSplitter* userSplitter_ = nullptr;

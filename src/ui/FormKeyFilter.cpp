@@ -96,8 +96,8 @@ bool FormKeyFilter::isActionShortcut(const QKeyEvent& key) const {
 }
 
 bool FormKeyFilter::FormKeyDown(QObject* watched, const QKeyEvent& key) {
-    QListWidget& roster = *widgets_.lstUser;
-    QListWidget& custom = *widgets_.lstDef;
+    QListWidget& roster = widgets_.rosterList();
+    QListWidget& custom = widgets_.customList();
     switch (key.key()) {
         case Qt::Key_PageUp:
         case Qt::Key_PageDown:

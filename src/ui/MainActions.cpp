@@ -28,6 +28,14 @@ MainActions::MainActions(QMainWindow& window, ChatForm& form) : QObject(&window)
     createToolBar(window);
 }
 
+void MainActions::setToolBarVisible(bool visible) {
+    toolBar_->setVisible(visible);
+}
+
+void MainActions::setToolBarEnabled(bool enabled) {
+    toolBar_->setEnabled(enabled);
+}
+
 void MainActions::createActions(QMainWindow& window) {
     for (const ChatActionInfo& info : chatActions()) {
         auto* action = new QAction(tr(info.caption), &window);

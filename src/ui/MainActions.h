@@ -24,7 +24,9 @@ class MainActions : public QObject {
 
     QAction* action(ChatAction id) const { return actions_[static_cast<std::size_t>(id)]; }
     QMenu* menu(MenuId id) const { return menus_[static_cast<std::size_t>(id)]; }
-    QToolBar* toolBar() const { return toolBar_; }
+    // The tool bar as the option says; disabled with the window's input.
+    void setToolBarVisible(bool visible);
+    void setToolBarEnabled(bool enabled);
 
     // What the window does for an action of its own.
     void setWindowHandler(ChatAction id, std::function<void()> handler);

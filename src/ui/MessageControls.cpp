@@ -2,7 +2,7 @@
 #include "ui/MessageControls.h"
 
 #include <QApplication>
-#include <QListWidget>
+#include <QMainWindow>
 #include <QStatusBar>
 #include <functional>
 
@@ -11,7 +11,6 @@
 #include "ui/EntryNameDrop.h"
 #include "ui/FormKeyFilter.h"
 #include "ui/UserListDrag.h"
-#include "ui/UserNameItem.h"
 
 namespace verdo {
 
@@ -36,31 +35,28 @@ class ClickWatcher : public QObject {
     std::function<void()> onClick_;
 };
 
-void insertSelectedName(const QListWidget& list, TTabEdit& entry) {
-    const QList<QListWidgetItem*> selected = list.selectedItems();
-    if (!selected.isEmpty()) entry.insertBytes(userNameBytes(*selected.front()));
-}
-
 }  // namespace
 
-MessageControls::MessageControls(QWidget& window, ChatWidgets& widgets, const MainActions& actions,
-                                 ChatForm& form)
+MessageControls::MessageControls(QMainWindow& window, ChatWidgets& widgets,
+                                 const MainActions& actions, ChatForm& form)
     : widgets_(widgets) {
     qApp->installEventFilter(new FormKeyFilter(window, widgets, actions, form, this));
-    keepOneSelection(*widgets.lstUser, *widgets.lstDef);
-    new UserListDrag(*widgets.lstUser);
-    new UserListDrag(*widgets.lstDef);
-    new EntryNameDrop(*widgets.edEntry);
+    keepOneSelection(widgets.rosterList(), widgets.customList());
+    new UserListDrag(widgets.rosterList());
+    new UserListDrag(widgets.customList());
+    new EntryNameDrop(widgets.entry());
 
     // pnlEntryClick and StatusBarClick.
     auto focusEntry = [&widgets] { widgets.focusEntry(); };
-    new ClickWatcher(*widgets.edEntry->parentWidget(), this, focusEntry);
-    new ClickWatcher(*widgets.StatusBar, this, focusEntry);
+    new ClickWatcher(*widgets.entry().parentWidget(), this, focusEntry);
+    new ClickWatcher(*window.statusBar(), this, focusEntry);
 }
 
 void MessageControls::altN() {
-    insertSelectedName(*widgets_.lstUser, *widgets_.edEntry);
-    insertSelectedName(*widgets_.lstDef, *widgets_.edEntry);
+    for (const std::optional<std::string>& name :
+         {widgets_.selectedRosterName(), widgets_.selectedCustomName()}) {
+        if (name) widgets_.entry().insertBytes(*name);
+    }
 }
 
 }  // namespace verdo

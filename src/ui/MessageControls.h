@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-class QWidget;
+class QMainWindow;
 
 namespace verdo {
 
@@ -18,7 +18,7 @@ class MessageControls : public QObject {
 
   public:
     // Watches `window` and its widgets until destroyed; it must go before them.
-    MessageControls(QWidget& window, ChatWidgets& widgets, const MainActions& actions,
+    MessageControls(QMainWindow& window, ChatWidgets& widgets, const MainActions& actions,
                     ChatForm& form);
 
     // btnAltNClick: inserts the selected roster name, then the selected custom

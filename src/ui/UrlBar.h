@@ -18,12 +18,13 @@ class UrlBar : public QWidget {
     explicit UrlBar(QWidget* parent = nullptr);
     void showLink(const QString& label, const QString& link);
 
-    QLabel* lblUserUrl = nullptr;
-    TDSHyperLink* lblUrl = nullptr;
-    QToolButton* btnCloseURL = nullptr;
-
   signals:
     void linkClicked();
+
+  private:
+    QLabel* lblUserUrl_ = nullptr;
+    TDSHyperLink* lblUrl_ = nullptr;
+    QToolButton* btnCloseURL_ = nullptr;
 };
 
 }  // namespace verdo

@@ -1,7 +1,6 @@
 // Find in the chat and the marker line: the find bar under the main window's
 // panes and in whisper windows (keys, the searched pane, "3 of 17", Escape),
-// the cap on marked matches, and the marker line that is drawn over the text
-// without being part of it.
+// and the marker line that is drawn over the text without being part of it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,11 +13,11 @@
 #include <array>
 
 #include "controls/FindBar.h"
-#include "controls/PaneSearch.h"
 #include "controls/RichPane.h"
 #include "dialogs/Whisper.h"
 #include "platform/TextLineEnd.h"
 #include "records/Options.h"
+#include "support/Named.h"
 #include "support/TempFolder.h"
 #include "ui/WindowFixture.h"
 
@@ -32,9 +31,10 @@ void addLines(TfrmChat& window, PaneId pane, std::initializer_list<const char*> 
 
 class FindInTheChat : public WindowFixture {
   protected:
-    FindBar& bar() { return *window->findChild<FindBar*>("findBar"); }
-    RichPane& pane(const char* name) { return *window->findChild<RichPane*>(name); }
-    QString status() { return bar().lblMatches->text(); }
+    FindBar& bar() { return *named<FindBar>(*window, "findBar"); }
+    QLineEdit* field() { return named<QLineEdit>(bar(), "edFind"); }
+    RichPane& pane(const char* name) { return *named<RichPane>(*window, name); }
+    QString status() { return named<QLabel>(bar(), "lblMatches")->text(); }
 };
 
 TEST_F(FindInTheChat, TheBarFindsIgnoringCaseAndStepsWithF3) {
@@ -43,10 +43,10 @@ TEST_F(FindInTheChat, TheBarFindsIgnoringCaseAndStepsWithF3) {
     EXPECT_FALSE(bar().isVisible());
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_TRUE(bar().isVisible());
-    EXPECT_TRUE(bar().edFind->hasFocus());
+    EXPECT_TRUE(field()->hasFocus());
     EXPECT_EQ(bar().pane(), &pane("reChat"));  // no pane had the focus yet
 
-    QTest::keyClicks(bar().edFind, "ann");
+    QTest::keyClicks(field(), "ann");
     EXPECT_EQ(status(), "1 of 2");
     EXPECT_EQ(pane("reChat").extraSelections().size(), 2);
     QTest::keyClick(window.get(), Qt::Key_F3);
@@ -55,11 +55,11 @@ TEST_F(FindInTheChat, TheBarFindsIgnoringCaseAndStepsWithF3) {
     EXPECT_EQ(status(), "1 of 2");  // wraps around
     QTest::keyClick(window.get(), Qt::Key_F3, Qt::ShiftModifier);
     EXPECT_EQ(status(), "2 of 2");
-    QTest::keyClicks(bar().edFind, "x");
+    QTest::keyClicks(field(), "x");
     EXPECT_EQ(status(), "No matches");
 
     // Escape closes the bar while it has the focus; the marks go with it.
-    QTest::keyClick(bar().edFind, Qt::Key_Escape);
+    QTest::keyClick(field(), Qt::Key_Escape);
     EXPECT_FALSE(bar().isVisible());
     EXPECT_TRUE(pane("reChat").extraSelections().isEmpty());
     EXPECT_TRUE(window->isVisible());
@@ -70,28 +70,13 @@ TEST_F(FindInTheChat, TheBarSearchesThePaneThatLastHadTheFocus) {
     addLines(*window, WhisperPane, {"<FROM: Ann> psst"});
     pane("reWhisper").setFocus();
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClicks(bar().edFind, "ANN");
+    QTest::keyClicks(field(), "ANN");
     EXPECT_EQ(bar().pane(), &pane("reWhisper"));
     EXPECT_EQ(status(), "1 of 1");
     // The match list follows new lines while the bar is open.
     addLines(*window, WhisperPane, {"<FROM: Ann> again"});
     QCoreApplication::processEvents();
     EXPECT_EQ(status(), "1 of 2");
-}
-
-TEST(PaneSearchCap, AtMostTenThousandMatchesAreMarkedAndTheCapIsSaid) {
-    QTextDocument document;
-    QString text;
-    for (int i = 0; i < 5001; ++i)
-        text += QStringLiteral("ab ab\n");
-    document.setPlainText(text);
-    PaneSearch search;
-    search.search(document, QStringLiteral("AB"));
-    EXPECT_EQ(search.matches().size(), std::size_t{PaneSearch::MaxMatches});
-    EXPECT_TRUE(search.capped());
-    EXPECT_EQ(search.status(), "1 of 10000+");
-    search.previous();
-    EXPECT_EQ(search.current(), PaneSearch::MaxMatches - 1);
 }
 
 TEST(WhisperWindowFind, HasItsOwnBarAndEscapeClosesTheBarBeforeTheWindow) {
@@ -103,13 +88,15 @@ TEST(WhisperWindowFind, HasItsOwnBarAndEscapeClosesTheBarBeforeTheWindow) {
     const std::array<PaneSegment, 1> line{PaneSegment{"<FROM: Ann> Hello hello", Qt::black}};
     whisper->addLine(line);
     QTest::keyClick(whisper, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_TRUE(whisper->findBar->isVisible());
-    QTest::keyClicks(whisper->findBar->edFind, "hello");
-    EXPECT_EQ(whisper->findBar->lblMatches->text(), "1 of 2");
+    FindBar* bar = named<FindBar>(*whisper, "findBar");
+    QLabel* matches = named<QLabel>(*bar, "lblMatches");
+    ASSERT_TRUE(bar->isVisible());
+    QTest::keyClicks(named<QLineEdit>(*bar, "edFind"), "hello");
+    EXPECT_EQ(matches->text(), "1 of 2");
     QTest::keyClick(whisper, Qt::Key_F3);
-    EXPECT_EQ(whisper->findBar->lblMatches->text(), "2 of 2");
-    QTest::keyClick(whisper->findBar->edFind, Qt::Key_Escape);
-    EXPECT_FALSE(whisper->findBar->isVisible());
+    EXPECT_EQ(matches->text(), "2 of 2");
+    QTest::keyClick(named<QLineEdit>(*bar, "edFind"), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
     ASSERT_TRUE(alive);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::processEvents();

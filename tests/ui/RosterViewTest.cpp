@@ -1,6 +1,6 @@
-// The owner-drawn user list: the painted pictures, the row decisions (colours,
-// indent, icon or cross), the row height, the list following the model with
-// selections kept, and rows grabbed from the real widget offscreen.
+// The owner-drawn user list: the row decisions (colours, indent, icon or
+// cross), the row height, the list following the model with selections kept,
+// and rows grabbed from the real widget offscreen.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <set>
 
 #include "controls/RichPane.h"
 #include "records/Options.h"
@@ -25,36 +24,6 @@ namespace {
 using namespace testing;  // the window's parts by name
 
 using testing::FakePlatform;
-
-bool hasOpaquePixel(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(image.pixel(x, y)) != 0) return true;
-    return false;
-}
-
-TEST(UserIconsTest, TwentyPicturesOfTwentyEightByFourteen) {
-    const UserIconSet icons = makeUserIcons();
-    ASSERT_EQ(icons.size(), 20u);
-    for (const QPixmap& icon : icons)
-        EXPECT_EQ(icon.size(), QSize(UserIconWidth, UserIconHeight));
-    EXPECT_FALSE(hasOpaquePixel(icons[UserIcon::None].toImage()));
-}
-
-TEST(UserIconsTest, EveryUsedPictureIsDrawnAndDistinct) {
-    const UserIconSet icons = makeUserIcons();
-    std::set<QByteArray> seen;
-    for (int i = 1; i <= UserIcon::Verdo; ++i) {
-        const QImage image = icons[static_cast<std::size_t>(i)].toImage();
-        EXPECT_TRUE(hasOpaquePixel(image)) << i;
-        const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
-                               image.sizeInBytes());
-        EXPECT_TRUE(seen.insert(bytes).second) << "picture " << i << " repeats another";
-    }
-    for (int i = 13; i < UserIcon::Count; ++i)
-        EXPECT_EQ(icons[static_cast<std::size_t>(i)].toImage(),
-                  icons[UserIcon::Squelched].toImage());
-}
 
 TEST(RosterRowHeightTest, FontHeightTimesOnePointThreeTiesToEven) {
     EXPECT_EQ(rosterRowHeight(13), 17);  // 16.9

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "chat/ChatActions.h"
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
 

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "chat/ChatActions.h"
 #include "controls/RichPane.h"
 #include "dialogs/Channel.h"
 #include "dialogs/Help.h"

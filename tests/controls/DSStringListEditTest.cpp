@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -20,6 +21,22 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using testing::named;
+
+// The editor's parts, found by object name.
+QListWidget* items(const TDSStringListEdit& edit) {
+    return named<QListWidget>(edit, "lstItems");
+}
+QLineEdit* itemField(const TDSStringListEdit& edit) {
+    return named<QLineEdit>(edit, "edItem");
+}
+QPushButton* button(const TDSStringListEdit& edit, const char* name) {
+    return named<QPushButton>(edit, name);
+}
+// Response 1 to 3.
+QComboBox* response(const TDSStringListEdit& edit, int number) {
+    return named<QComboBox>(edit, QStringLiteral("cmResponse%1").arg(number));
+}
 
 class ListEditTest : public ::testing::Test {
   protected:
@@ -30,9 +47,9 @@ class ListEditTest : public ::testing::Test {
     }
 
     void select(int row) {
-        QListWidgetItem* item = edit.lstItems->item(row);
-        QTest::mouseClick(edit.lstItems->viewport(), Qt::LeftButton, {},
-                          edit.lstItems->visualItemRect(item).center());
+        QListWidgetItem* item = items(edit)->item(row);
+        QTest::mouseClick(items(edit)->viewport(), Qt::LeftButton, {},
+                          items(edit)->visualItemRect(item).center());
     }
 
     void answerClear(QMessageBox::StandardButton answer) {
@@ -42,7 +59,7 @@ class ListEditTest : public ::testing::Test {
             EXPECT_EQ(box->text(), "Are you sure you want to clear all entries?");
             box->button(answer)->click();
         });
-        QTest::mouseClick(edit.btnClear, Qt::LeftButton);
+        QTest::mouseClick(button(edit, "btnClear"), Qt::LeftButton);
     }
 
     TDSStringListEdit edit;
@@ -59,32 +76,32 @@ TEST(ListEditDefaults, PropertiesStartAsDocumented) {
     EXPECT_EQ(edit.newResponseText(), "New");
     EXPECT_TRUE(edit.multiList());
     edit.setMultiList(false);
-    EXPECT_TRUE(edit.cmResponse[0]->isHidden());
-    EXPECT_TRUE(edit.lblResponse[2]->isHidden());
+    EXPECT_TRUE(response(edit, 1)->isHidden());
+    EXPECT_TRUE(named<QLabel>(edit, "lblResponse3")->isHidden());
 }
 
 TEST_F(ListEditTest, SelectingShowsTheEntryAndItsResponsesAndTypingEditsThem) {
     select(2);
-    EXPECT_EQ(edit.edItem->text(), "lol");
-    EXPECT_EQ(edit.edItem->selectedText(), "lol");
-    EXPECT_TRUE(edit.edItem->hasFocus());
-    EXPECT_EQ(edit.cmResponse[1]->currentText(), "l2");
-    EXPECT_EQ(edit.cmResponse[2]->currentText(), "");  // padded
+    EXPECT_EQ(itemField(edit)->text(), "lol");
+    EXPECT_EQ(itemField(edit)->selectedText(), "lol");
+    EXPECT_TRUE(itemField(edit)->hasFocus());
+    EXPECT_EQ(response(edit, 2)->currentText(), "l2");
+    EXPECT_EQ(response(edit, 3)->currentText(), "");  // padded
     EXPECT_TRUE(changes.isEmpty());
 
-    QTest::keyClicks(edit.edItem, "rofl");
-    QTest::keyClicks(edit.cmResponse[2], "x");
+    QTest::keyClicks(itemField(edit), "rofl");
+    QTest::keyClicks(response(edit, 3), "x");
     EXPECT_THAT(edit.entries(), ElementsAre("hi", "bye", "rofl"));
-    EXPECT_EQ(edit.lstItems->item(2)->text(), "rofl");
+    EXPECT_EQ(items(edit)->item(2)->text(), "rofl");
     EXPECT_THAT(edit.responses()[2], ElementsAre("h3", "", "x"));
     EXPECT_EQ(changes.count(), 5);
 }
 
 TEST_F(ListEditTest, TypingWithNothingSelectedEmptiesTheField) {
-    QTest::keyClicks(edit.edItem, "abc");
-    QTest::keyClicks(edit.cmResponse[0], "abc");
-    EXPECT_EQ(edit.edItem->text(), "");
-    EXPECT_EQ(edit.cmResponse[0]->currentText(), "");
+    QTest::keyClicks(itemField(edit), "abc");
+    QTest::keyClicks(response(edit, 1), "abc");
+    EXPECT_EQ(itemField(edit)->text(), "");
+    EXPECT_EQ(response(edit, 1)->currentText(), "");
     EXPECT_THAT(edit.entries(), ElementsAre("hi", "bye", "lol"));
     EXPECT_TRUE(changes.isEmpty());
 }
@@ -92,27 +109,28 @@ TEST_F(ListEditTest, TypingWithNothingSelectedEmptiesTheField) {
 TEST_F(ListEditTest, AddAppendsTheNewTextsAndSelectsThem) {
     edit.setNewEntryText("New Phrase");
     edit.setNewResponseText("New Response");
-    QTest::mouseClick(edit.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(button(edit, "btnAdd"), Qt::LeftButton);
     EXPECT_THAT(edit.entries(), ElementsAre("hi", "bye", "lol", "New Phrase"));
     for (const tStringList& responses : edit.responses())
         EXPECT_EQ(responses.back(), "New Response");
-    EXPECT_EQ(edit.lstItems->currentRow(), 3);
-    EXPECT_EQ(edit.edItem->selectedText(), "New Phrase");
+    EXPECT_EQ(items(edit)->currentRow(), 3);
+    EXPECT_EQ(itemField(edit)->selectedText(), "New Phrase");
     EXPECT_EQ(changes.count(), 1);
 }
 
 TEST_F(ListEditTest, DeletingAnEntryKeepsTheLaterEntriesResponses) {
     select(0);
-    QTest::mouseClick(edit.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(button(edit, "btnDelete"), Qt::LeftButton);
     EXPECT_THAT(edit.entries(), ElementsAre("bye", "lol"));
     EXPECT_THAT(edit.responses()[0], ElementsAre("b1", "l1"));
     EXPECT_THAT(edit.responses()[1], ElementsAre("b2", "l2"));
-    EXPECT_EQ(edit.lstItems->selectedItems().size(), 0);
-    EXPECT_EQ(edit.edItem->text(), "");
+    EXPECT_EQ(items(edit)->selectedItems().size(), 0);
+    EXPECT_EQ(itemField(edit)->text(), "");
     select(1);
-    EXPECT_EQ(edit.cmResponse[0]->currentText(), "l1");
-    QTest::mouseClick(edit.btnDelete, Qt::LeftButton);
-    QTest::mouseClick(edit.btnDelete, Qt::LeftButton);  // nothing selected: nothing happens
+    EXPECT_EQ(response(edit, 1)->currentText(), "l1");
+    QTest::mouseClick(button(edit, "btnDelete"), Qt::LeftButton);
+    // Nothing is selected now: a second Delete does nothing.
+    QTest::mouseClick(button(edit, "btnDelete"), Qt::LeftButton);
     EXPECT_THAT(edit.entries(), ElementsAre("bye"));
     EXPECT_EQ(changes.count(), 2);
 }
@@ -120,21 +138,21 @@ TEST_F(ListEditTest, DeletingAnEntryKeepsTheLaterEntriesResponses) {
 TEST_F(ListEditTest, ClearAnsweredNoChangesNothingAndYesEmptiesEverything) {
     answerClear(QMessageBox::No);
     EXPECT_EQ(edit.entries().size(), 3u);
-    EXPECT_EQ(edit.lstItems->count(), 3);
+    EXPECT_EQ(items(edit)->count(), 3);
     EXPECT_TRUE(changes.isEmpty());
     answerClear(QMessageBox::Yes);
     EXPECT_THAT(edit.entries(), IsEmpty());
     for (const tStringList& responses : edit.responses())
         EXPECT_THAT(responses, IsEmpty());
-    EXPECT_EQ(edit.lstItems->count(), 0);
+    EXPECT_EQ(items(edit)->count(), 0);
     EXPECT_EQ(changes.count(), 1);
 }
 
 TEST_F(ListEditTest, WithoutMultiListTheResponsesTakeNoPart) {
     edit.setMultiList(false);
-    QTest::mouseClick(edit.btnAdd, Qt::LeftButton);
+    QTest::mouseClick(button(edit, "btnAdd"), Qt::LeftButton);
     select(0);
-    QTest::mouseClick(edit.btnDelete, Qt::LeftButton);
+    QTest::mouseClick(button(edit, "btnDelete"), Qt::LeftButton);
     EXPECT_THAT(edit.entries(), ElementsAre("bye", "lol", "New"));
     EXPECT_THAT(edit.responses()[0], ElementsAre("h1", "b1", "l1"));
 }
