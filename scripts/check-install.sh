@@ -90,6 +90,9 @@ offers off chatfile set bot.ch5 master-switch o
 offers phrases chatfile add bot.ch5 ph
 offers channels chatfile remove bot.ch5 ""
 offers users chatfile show bot.ch5 u
+offers --show-passwords chatfile export --s
+offers --stored chatfile import --no-backup --
+offers users chatfile show --show-passwords bot.ch5 u
 
 # A file manager that reads this MIME database knows a .ch5 file.
 update-mime-database "$root/share/mime" >/dev/null 2>&1
