@@ -74,7 +74,7 @@ void SetupLogPage::changeLogClick() {
     edLogFIle->setText(path);
     values_.options.setLogFileName(storedPath(path));
     markModified();
-    if (OnLogFileChosen) OnLogFileChosen(values_.options.logFileName());
+    emit logFileChosen(values_.options.logFileName());
 }
 
 }  // namespace verdo

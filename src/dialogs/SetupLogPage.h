@@ -2,7 +2,6 @@
 // switches, the log file with its chooser, and the owner and member lists.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "dialogs/SetupPage.h"
@@ -18,8 +17,9 @@ class SetupLogPage : public SetupPage {
     // `programDirectory` is where the log file chooser starts.
     SetupLogPage(SetupValues& values, std::string programDirectory);
 
+  signals:
     // A log file chosen with "Ch&ange...", reported at once.
-    std::function<void(const std::string& path)> OnLogFileChosen;
+    void logFileChosen(const std::string& path);
 
   protected:
     void fillFields() override;

@@ -63,8 +63,8 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
     splash_ = new SplashPanel(centralWidget());
     frmConnect_ = new TfrmConnect(this);
-    frmConnect_->OnCancel = [this] { form_->cancelConnect(); };
-    frmConnect_->OnNext = [this] { form_->nextServer(); };
+    connect(frmConnect_, &TfrmConnect::cancelClicked, this, [this] { form_->cancelConnect(); });
+    connect(frmConnect_, &TfrmConnect::nextClicked, this, [this] { form_->nextServer(); });
     windows_ =
         std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
     widgets_->setTabOrder();
@@ -153,17 +153,20 @@ void TfrmChat::setWindowHandlers() {
 
 void TfrmChat::showScripts() {
     TfrmScripts dialog(*scripts_, this);
-    dialog.OnOpenFolder = [this](const std::filesystem::path& folder) {
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-        if (error) {
-            showMessage("Cannot make the folder " + folder.string() + ": " + error.message(),
+    connect(&dialog, &TfrmScripts::openFolderClicked, this,
+            [this](const std::filesystem::path& folder) {
+                std::error_code error;
+                std::filesystem::create_directories(folder, error);
+                if (error) {
+                    showMessage(
+                        "Cannot make the folder " + folder.string() + ": " + error.message(),
                         MessageKind::Error);
-            return;
-        }
-        platform_->openLink(
-            QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
-    };
+                    return;
+                }
+                platform_->openLink(QUrl::fromLocalFile(QString::fromStdString(folder.string()))
+                                        .toString()
+                                        .toStdString());
+            });
     dialog.exec();
     focusEntry();
 }
@@ -252,7 +255,7 @@ void TfrmChat::createAlerts(Notifier& notifier) {
         if (event.kind != SessionEventKind::WhisperReceived) return widgets_->reChat;
         const PaneId pane = form_->incoming().whisperTarget(std::string(event.user));
         if (TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr)
-            return window->scWhisper;
+            return window->pane();
         return widgets_->reWhisper;
     };
     alerts_->OnUnseenChanged = [this](int unseen) { tray_->setUnseen(unseen); };

@@ -29,6 +29,8 @@
 #include "engine/CommandTable.h"
 #include "engine/ListEditing.h"
 #include "records/OptionFields.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -59,16 +61,14 @@ class SetupDialogTest : public ::testing::Test {
     // A control of the open dialog, found by its name.
     template <class Widget>
     Widget* widget(const char* name) const {
-        auto* found = dialog->findChild<Widget*>(name);
-        if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
-        return found;
+        return testing::named<Widget>(*dialog, name);
     }
 
     void open(bool modified = false) {
         dialog = std::make_unique<TfrmSetup>(nullptr, options, lists, modified,
-                                             dir.path().toStdString());
-        dialog->OnHelp = [this](const std::string& topic) { topics.push_back(topic); };
-        dialog->OnLogFileChosen = [this](const std::string& path) { chosenLogs.push_back(path); };
+                                             dir.path().toStdString(), host);
+        QObject::connect(dialog.get(), &TfrmSetup::logFileChosen,
+                         [this](const std::string& path) { chosenLogs.push_back(path); });
         ASSERT_TRUE(testing::showActive(*dialog));
     }
 
@@ -102,7 +102,7 @@ class SetupDialogTest : public ::testing::Test {
     ChatLists lists;
     QTemporaryDir dir;
     std::unique_ptr<TfrmSetup> dialog;
-    std::vector<std::string> topics;
+    testing::FakeDialogHost host;
     std::vector<std::string> chosenLogs;
 };
 
@@ -127,7 +127,7 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
             QTest::keyClick(pcSetup->currentWidget(), Qt::Key_F1);
         }
     }
-    EXPECT_EQ(topics, expected);
+    EXPECT_EQ(host.helpTopics, expected);
     EXPECT_EQ(TfrmSetup::helpTopic(8), "Chat Configuration");
     EXPECT_EQ(widget<QPushButton>("btnOk")->text(), "&Ok");
     EXPECT_TRUE(widget<QPushButton>("btnOk")->isDefault());

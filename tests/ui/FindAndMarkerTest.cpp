@@ -19,6 +19,8 @@
 #include "dialogs/Whisper.h"
 #include "platform/TextLineEnd.h"
 #include "records/Options.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "support/TempFolder.h"
 #include "ui/WindowFixture.h"
 
@@ -96,20 +98,22 @@ TEST(PaneSearchCap, AtMostTenThousandMatchesAreMarkedAndTheCapIsSaid) {
 
 TEST(WhisperWindowFind, HasItsOwnBarAndEscapeClosesTheBarBeforeTheWindow) {
     tOptions options;
-    auto* whisper = new TfrmWhisper("Ann", options);
+    FakeDialogHost host;
+    auto* whisper = new TfrmWhisper("Ann", options, host);
     whisper->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TfrmWhisper> alive(whisper);
     ASSERT_TRUE(showActive(*whisper));
     const std::array<PaneSegment, 1> line{PaneSegment{"<FROM: Ann> Hello hello", Qt::black}};
     whisper->addLine(line);
     QTest::keyClick(whisper, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    ASSERT_TRUE(whisper->findBar->isVisible());
-    QTest::keyClicks(whisper->findBar->edFind, "hello");
-    EXPECT_EQ(whisper->findBar->lblMatches->text(), "1 of 2");
+    FindBar* bar = named<FindBar>(*whisper, "findBar");
+    ASSERT_TRUE(bar->isVisible());
+    QTest::keyClicks(bar->edFind, "hello");
+    EXPECT_EQ(bar->lblMatches->text(), "1 of 2");
     QTest::keyClick(whisper, Qt::Key_F3);
-    EXPECT_EQ(whisper->findBar->lblMatches->text(), "2 of 2");
-    QTest::keyClick(whisper->findBar->edFind, Qt::Key_Escape);
-    EXPECT_FALSE(whisper->findBar->isVisible());
+    EXPECT_EQ(bar->lblMatches->text(), "2 of 2");
+    QTest::keyClick(bar->edFind, Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
     ASSERT_TRUE(alive);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QCoreApplication::processEvents();
