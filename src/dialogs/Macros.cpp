@@ -55,7 +55,9 @@ TfrmMacros::TfrmMacros(const std::vector<std::string>& keys,
     btnCancel->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
-    auto* keyLabel = new QLabel("Macro Key:", this);
+    const std::string_view keyCaption = ListEditing::find("macros")->caption;
+    auto* keyLabel =
+        new QLabel(QString::fromLatin1(keyCaption.data(), std::ssize(keyCaption)), this);
     keyLabel->setBuddy(cmKey);
     auto* actionLabel = new QLabel("Action:", this);
     actionLabel->setBuddy(edAction);
