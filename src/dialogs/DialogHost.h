@@ -6,17 +6,19 @@
 // (a button pressed, a line to send, a window closed) it reports as a Qt
 // signal instead, so a dialog talks to its owner in exactly these two ways.
 //
-// Adding a dialog:
-//  1. src/dialogs/Name.h and Name.cpp: the class, widgets private, each one a
-//     test needs with an object name (tests reach it with testing::named<>).
-//     It takes a DialogHost& when it asks for anything above, and declares
-//     signals for what it reports.
-//  2. src/dialogs/CMakeLists.txt: Name.cpp.
-//  3. src/ui/ChatWindows.h/.cpp: the function that opens it with the host and
-//     connects its signals to the logic; an action opens it through that
-//     function (see the recipe in chat/ChatActions.h).
-//  4. tests/dialogs/NameTest.cpp (and tests/dialogs/CMakeLists.txt) with
-//     testing::FakeDialogHost.
+// Adding a dialog (ten files, the same whatever it asks for):
+//  1. dialogs/Name.h and Name.cpp: the class with its widgets private, each one
+//     a test needs given an object name (tests reach it with testing::named<>).
+//     It takes a DialogHost& when it asks for anything above and declares
+//     signals for what it reports; dialogs/CMakeLists.txt lists Name.cpp.
+//  2. ui/ChatWindows.h and .cpp: the function that opens it with `host_` and
+//     connects its signals to the logic.
+//  3. The menu action that opens it: chat/ChatActions.h and .cpp (see the
+//     recipe there) and its window handler in TfrmChat::setWindowHandlers
+//     (ui/Chat.cpp), calling the ChatWindows function.
+//  4. tests/dialogs/NameTest.cpp, listed in tests/dialogs/CMakeLists.txt, with
+//     testing::FakeDialogHost for the owner.
+// A new kind of question adds a method here, to ChatDialogHost and to the fake.
 #pragma once
 
 #include <QColor>

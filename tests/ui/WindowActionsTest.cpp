@@ -107,6 +107,13 @@ TEST_F(WindowActionsTest, ModelessWindowsAreShownAndHelpAndUserInformationMadeAt
     EXPECT_FALSE(frmUsers(*window)->isVisible());
 }
 
+TEST_F(WindowActionsTest, ADialogsHelpButtonOpensTheHelpWindow) {
+    window->action(ChatAction::UserInfo)->trigger();
+    EXPECT_EQ(window->findChild<TfrmHelp*>(), nullptr);
+    named<QPushButton>(*frmUsers(*window), "btnHelp")->click();
+    EXPECT_TRUE(frmHelp(*window)->isVisible());
+}
+
 TEST_F(WindowActionsTest, SessionActionsAreEnabledOnlyWhileLoggedOn) {
     for (ChatAction id : {ChatAction::Text, ChatAction::Join, ChatAction::List})
         EXPECT_FALSE(window->action(id)->isEnabled()) << actionInfo(id).objectName;
