@@ -56,7 +56,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request
     QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save || request.mayBeNew ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();

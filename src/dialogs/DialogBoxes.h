@@ -40,6 +40,9 @@ struct FileRequest {
     QString folder;
     QString filter;  // as "Text Files (*.txt)"
     QString defaultSuffix;
+    // An open dialog that also takes a name not made yet (the caller asks
+    // whether to make it).
+    bool mayBeNew = false;
 };
 // An existing file, or nothing when the user cancels.
 std::optional<QString> chooseOpenFile(QWidget* parent, const FileRequest& request);

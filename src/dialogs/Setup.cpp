@@ -46,7 +46,7 @@ TfrmSetup::TfrmSetup(QWidget* parent, const tOptions& options, const ChatLists& 
 
     pcSetup = new QTabWidget(this);
     pcSetup->setObjectName("pcSetup");
-    auto* logPage = new SetupLogPage(values_, std::move(programDirectory));
+    auto* logPage = new SetupLogPage(values_, std::move(programDirectory), host_);
     connect(logPage, &SetupLogPage::logFileChosen, this, &TfrmSetup::logFileChosen);
     auto* generalPage = new SetupGeneralPage(values_);
     pages_ = {generalPage,

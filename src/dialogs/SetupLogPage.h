@@ -10,12 +10,15 @@ class QLineEdit;
 
 namespace verdo {
 
+class DialogHost;
+
 class SetupLogPage : public SetupPage {
     Q_OBJECT
 
   public:
-    // `programDirectory` is where the log file chooser starts.
-    SetupLogPage(SetupValues& values, std::string programDirectory);
+    // `programDirectory` is where the log file chooser starts; the chooser
+    // is the host's.
+    SetupLogPage(SetupValues& values, std::string programDirectory, DialogHost& host);
 
   signals:
     // A log file chosen with "Ch&ange...", reported at once.
@@ -30,6 +33,7 @@ class SetupLogPage : public SetupPage {
     QWidget* pnlLog = nullptr;
     QLineEdit* edLogFIle = nullptr;
     const std::string programDirectory_;
+    DialogHost& host_;
 };
 
 }  // namespace verdo

@@ -195,31 +195,31 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     click("btnDeleteName");
     const QString log = dir.filePath("chat.txt");
     // The name does not exist yet: the chooser asks, "No" goes back to it.
-    int chosen = 0;
     QStringList asked;
-    std::function<void()> chooseLog = [&] {
-        testing::answerNextModal([&](QWidget* modal) {
-            auto* files = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(files, nullptr);
-            EXPECT_EQ(files->windowTitle(), "Select Log File");
-            EXPECT_EQ(files->defaultSuffix(), "txt");
-            files->selectFile(log);
-            const bool create = ++chosen == 2;
-            testing::answerNextModal([&, create](QWidget* question) {
-                auto* box = qobject_cast<QMessageBox*>(question);
-                ASSERT_NE(box, nullptr);
-                asked << box->text();
-                if (!create) chooseLog();
-                box->button(create ? QMessageBox::Yes : QMessageBox::No)->click();
-            });
-            QMetaObject::invokeMethod(files, "accept");
-        });
+    const auto answer = [&](bool create) {
+        return [&, create](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            ASSERT_NE(box, nullptr);
+            asked << box->text();
+            box->button(create ? QMessageBox::Yes : QMessageBox::No)->click();
+        };
     };
-    chooseLog();
+    host.nextFile = log;
+    testing::answerNextModal([&](QWidget* question) {
+        host.nextFile = log;
+        testing::answerNextModal(answer(true));
+        answer(false)(question);
+    });
     showTab(1);
     widget<QCheckBox>("cbLog")->setChecked(true);
     click("btnChange");
-    EXPECT_EQ(chosen, 2);
+    ASSERT_EQ(host.fileRequests.size(), 2u);
+    for (const FileRequest& request : host.fileRequests) {
+        EXPECT_EQ(request.title, "Select Log File");
+        EXPECT_EQ(request.defaultSuffix, "txt");
+        EXPECT_TRUE(request.mayBeNew);
+    }
+    EXPECT_EQ(host.fileRequests[0].folder, dir.path());
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("This file does not exist.")) << asked[0].toStdString();
     EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);
