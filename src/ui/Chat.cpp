@@ -153,20 +153,18 @@ void TfrmChat::setWindowHandlers() {
 
 void TfrmChat::showScripts() {
     TfrmScripts dialog(*scripts_, this);
-    connect(&dialog, &TfrmScripts::openFolderClicked, this,
-            [this](const std::filesystem::path& folder) {
-                std::error_code error;
-                std::filesystem::create_directories(folder, error);
-                if (error) {
-                    showMessage(
-                        "Cannot make the folder " + folder.string() + ": " + error.message(),
+    const auto openFolder = [this](const std::filesystem::path& folder) {
+        std::error_code error;
+        std::filesystem::create_directories(folder, error);
+        if (error) {
+            showMessage("Cannot make the folder " + folder.string() + ": " + error.message(),
                         MessageKind::Error);
-                    return;
-                }
-                platform_->openLink(QUrl::fromLocalFile(QString::fromStdString(folder.string()))
-                                        .toString()
-                                        .toStdString());
-            });
+            return;
+        }
+        platform_->openLink(
+            QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
+    };
+    connect(&dialog, &TfrmScripts::openFolderClicked, this, openFolder);
     dialog.exec();
     focusEntry();
 }

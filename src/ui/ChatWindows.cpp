@@ -39,7 +39,6 @@ constexpr const char* MainScreenTopic = "The Main Chat Screen";
 ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, QMenu& windowMenu)
     : window_(window),
       form_(form),
-      platform_(platform),
       windowMenu_(windowMenu),
       host_(window, *this, form, platform),
       whisper_(form.document().options(), host_),

@@ -77,7 +77,6 @@ class ChatWindows {
 
     TfrmChat& window_;
     ChatForm& form_;
-    Platform& platform_;
     QMenu& windowMenu_;
     // What every dialog asks of the main window.
     ChatDialogHost host_;
