@@ -8,6 +8,8 @@
 // Adding an action: one enumerator in ChatAction.h, one row in ChatActions.cpp (in menu
 // order), and its handler: a `logic` function for what the session does, or a
 // window handler registered by the window for what only the window does.
+// An action that opens a new dialog: see "Adding a dialog" in
+// dialogs/DialogHost.h.
 #pragma once
 
 #include <span>

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DSHyperLink.h"
+#include "dialogs/DialogHost.h"
 #include "dialogs/ProgramLinks.h"
 #include "platform/ProgramVersion.h"
 
@@ -44,7 +45,7 @@ QPixmap programPicture(int size) {
     return picture;
 }
 
-TfrmAbout::TfrmAbout(QWidget* parent, const OpenLink& openLink) : QDialog(parent) {
+TfrmAbout::TfrmAbout(QWidget* parent, DialogHost& host) : QDialog(parent) {
     setObjectName("frmAbout");
     setWindowTitle(tr("About VerdoChat"));
     setModal(true);
@@ -66,6 +67,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, const OpenLink& openLink) : QDialog(parent
     lblVersion->setObjectName("lblVersion");
     lblVersion->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
+    const auto openLink = [&host](const std::string& url) { host.openLink(url); };
     lnkHome = new TDSHyperLink(tr("VerdoChat home page"), HomePageAddress, openLink, this);
     lnkHome->setObjectName("lnkHome");
     lnkSupport = new TDSHyperLink(tr("E-mail support"), SupportMailAddress, openLink, this);

@@ -4,24 +4,23 @@
 
 #include <QDialog>
 #include <QPixmap>
-#include <functional>
-#include <string>
 
 class QLabel;
 class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
 class TDSHyperLink;
 
 class TfrmAbout : public QDialog {
     Q_OBJECT
 
   public:
-    using OpenLink = std::function<void(const std::string& url)>;
+    // The links open through `host`, which must outlive the box.
+    TfrmAbout(QWidget* parent, DialogHost& host);
 
-    TfrmAbout(QWidget* parent, const OpenLink& openLink);
-
+  private:
     QLabel* imgLogo = nullptr;
     QLabel* lblProduct = nullptr;
     QLabel* lblDescription = nullptr;

@@ -49,7 +49,7 @@ class BusyCursor {
 }  // namespace
 
 TfrmAccount::TfrmAccount(std::vector<std::string> names, std::vector<std::string> numbers,
-                         std::string name, HelpHandler showHelp, QWidget* parent)
+                         std::string name, DialogHost& host, QWidget* parent)
     : QDialog(parent), pairs_(std::move(names), std::move(numbers)), name_(std::move(name)) {
     setObjectName("frmAccount");
     setWindowTitle("User Account Information");
@@ -60,13 +60,13 @@ TfrmAccount::TfrmAccount(std::vector<std::string> names, std::vector<std::string
     connect(lst1, &QListWidget::currentRowChanged, this, &TfrmAccount::lst1Select);
     connect(lst2, &QListWidget::currentRowChanged, this, &TfrmAccount::lst2Select);
     connect(btnDone, &QPushButton::clicked, this, &TfrmAccount::accept);
-    bindHelp(this, btnHelp, showHelp, "User Account Screen");
+    bindHelp(this, btnHelp, host, "User Account Screen");
 }
 
 void TfrmAccount::ShowAccountInfo(const std::string& name, const std::vector<std::string>& names,
-                                  const std::vector<std::string>& numbers,
-                                  const HelpHandler& showHelp, QWidget* parent) {
-    TfrmAccount dialog(names, numbers, name, showHelp, parent);
+                                  const std::vector<std::string>& numbers, DialogHost& host,
+                                  QWidget* parent) {
+    TfrmAccount dialog(names, numbers, name, host, parent);
     dialog.exec();
 }
 

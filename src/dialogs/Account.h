@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,22 +17,26 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
+
 class TfrmAccount : public QDialog {
     Q_OBJECT
 
   public:
-    using HelpHandler = std::function<void(const std::string& topic)>;
-
     // `names` and `numbers` are the index-aligned AccountList and NumberList;
     // `name` is the user to select first (may be empty).
     TfrmAccount(std::vector<std::string> names, std::vector<std::string> numbers, std::string name,
-                HelpHandler showHelp, QWidget* parent);
+                DialogHost& host, QWidget* parent);
 
     // Opens the window modally over `parent` and closes it again.
     static void ShowAccountInfo(const std::string& name, const std::vector<std::string>& names,
-                                const std::vector<std::string>& numbers,
-                                const HelpHandler& showHelp, QWidget* parent);
+                                const std::vector<std::string>& numbers, DialogHost& host,
+                                QWidget* parent);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
     QPushButton* btnNames = nullptr;
     QPushButton* btnNumbers = nullptr;
     QLabel* lbl1 = nullptr;
@@ -47,10 +50,6 @@ class TfrmAccount : public QDialog {
     QPushButton* btnDone = nullptr;
     QPushButton* btnHelp = nullptr;
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
     void build();
     // Builds the first list of the mode and selects its entry.
     void buildFirstList(AccountSide side);

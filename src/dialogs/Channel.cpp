@@ -12,14 +12,15 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "engine/ListEditing.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
-TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& channel, Hooks hooks,
-                         QWidget* parent)
-    : QDialog(parent), list_(std::move(channels)), hooks_(std::move(hooks)) {
+TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& channel,
+                         DialogHost& host, QWidget* parent)
+    : QDialog(parent), list_(std::move(channels)), host_(host) {
     setObjectName("frmChannel");
     setWindowTitle("Select Channel");
     const int charWidth = fontMetrics().averageCharWidth();
@@ -77,7 +78,7 @@ TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& c
     connect(btnClear, &QPushButton::clicked, this, &TfrmChannel::btnClearClick);
     connect(btnOk, &QPushButton::clicked, this, &TfrmChannel::accept);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmChannel::reject);
-    bindHelp(this, btnHelp, hooks_.showHelp, "join channel screen");
+    bindHelp(this, btnHelp, host_, "join channel screen");
 
     showList(list_.startIndex(channel));
     lstChannelSelect();
@@ -87,8 +88,8 @@ TfrmChannel::TfrmChannel(std::vector<std::string> channels, const std::string& c
 
 std::optional<std::string> TfrmChannel::SelectChannel(const std::string& channel,
                                                       std::vector<std::string>& channels,
-                                                      Hooks hooks, QWidget* parent) {
-    TfrmChannel dialog(channels, channel, std::move(hooks), parent);
+                                                      DialogHost& host, QWidget* parent) {
+    TfrmChannel dialog(channels, channel, host, parent);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     channels = dialog.Channels();
     if (!accepted) return std::nullopt;
@@ -153,7 +154,7 @@ void TfrmChannel::btnClearClick() {
 }
 
 void TfrmChannel::changed() {
-    if (hooks_.markModified) hooks_.markModified();
+    host_.markModified();
 }
 
 }  // namespace verdo

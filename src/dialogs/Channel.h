@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,30 +15,29 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
+
 class TfrmChannel : public QDialog {
     Q_OBJECT
 
   public:
-    struct Hooks {
-        // Adding, deleting and clearing set the chat settings' modified flag.
-        std::function<void()> markModified;
-        std::function<void(const std::string& topic)> showHelp;
-    };
-
-    // Shows `channels` in order and starts at the entry equal to `channel`, else the first.
-    TfrmChannel(std::vector<std::string> channels, const std::string& channel, Hooks hooks,
+    // Shows `channels` in order and starts at the entry equal to `channel`,
+    // else the first. Adding, deleting and clearing mark the settings modified
+    // through `host`.
+    TfrmChannel(std::vector<std::string> channels, const std::string& channel, DialogHost& host,
                 QWidget* parent);
 
     // Opens the window modally. `channels` receives the list in its order
     // whichever way the window closes; the result is the entered channel, or
     // nothing when the user cancelled.
     static std::optional<std::string> SelectChannel(const std::string& channel,
-                                                    std::vector<std::string>& channels, Hooks hooks,
-                                                    QWidget* parent);
+                                                    std::vector<std::string>& channels,
+                                                    DialogHost& host, QWidget* parent);
 
     const std::vector<std::string>& Channels() const { return list_.channels(); }
     std::string Channel() const;
 
+  private:
     QListWidget* lstChannel = nullptr;
     QLineEdit* edChannel = nullptr;
     QPushButton* btnAdd = nullptr;
@@ -49,7 +47,6 @@ class TfrmChannel : public QDialog {
     QPushButton* btnCancel = nullptr;
     QPushButton* btnHelp = nullptr;
 
-  private:
     void showList(int selected);
     void lstChannelSelect();
     void btnAddClick();
@@ -58,7 +55,7 @@ class TfrmChannel : public QDialog {
     void changed();
 
     ChannelListEditor list_;
-    Hooks hooks_;
+    DialogHost& host_;
 };
 
 }  // namespace verdo

@@ -2,10 +2,8 @@
 // sample elements are painted in their items' colours and select them.
 #include "dialogs/Color.h"
 
-#include <QColorDialog>
 #include <QComboBox>
 #include <QEvent>
-#include <QFontDialog>
 #include <QFontInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -18,6 +16,7 @@
 
 #include "controls/OptionsStyle.h"
 #include "controls/UserIcons.h"
+#include "dialogs/DialogHost.h"
 #include "records/ColorItems.h"
 #include "text/DisplayText.h"
 
@@ -95,19 +94,6 @@ std::uint32_t toRecordColor(const QColor& color) {
            static_cast<std::uint32_t>(color.blue()) << 16;
 }
 
-std::optional<QColor> askForColor(const QColor& initial, QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid()) return std::nullopt;
-    return chosen;
-}
-
-std::optional<ChosenFont> askForFont(QWidget* parent) {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, parent);
-    if (!ok) return std::nullopt;
-    return ChosenFont{font, QColor()};
-}
-
 // Face (cut to the record's capacity), pitch, size, style and colour.
 void storeFont(tFontRecord record, const QFont& font, std::uint32_t color) {
     const QFontInfo shown(font);
@@ -122,11 +108,10 @@ void storeFont(tFontRecord record, const QFont& font, std::uint32_t color) {
 
 }  // namespace
 
-TfrmColor::TfrmColor(tOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
+TfrmColor::TfrmColor(tOptions& options, DialogHost& host, QWidget* parent)
+    : QDialog(parent), options_(options), host_(host) {
     setObjectName("frmColor");
     setWindowTitle(tr("Appearance"));
-    chooseColor = askForColor;
-    chooseFont = askForFont;
 
     auto* page = new QWidget;
     cmColor = new QComboBox(page);
@@ -305,26 +290,26 @@ void TfrmColor::paintPreview() {
 
 void TfrmColor::markModified() {
     modified_ = true;
-    if (OnModified) OnModified();
+    host_.markModified();
 }
 
 void TfrmColor::btnChangeClick() {
     markModified();
     const auto item = static_cast<std::size_t>(selectedItem());
     if (const std::optional<QColor> chosen =
-            chooseColor(pnlColor->palette().color(QPalette::Window), this)) {
+            host_.chooseColor(this, pnlColor->palette().color(QPalette::Window))) {
         setColorOf(options_, item, toRecordColor(*chosen));
         paintSwatch();
     }
-    if (OnApplyAppearance) OnApplyAppearance();
+    emit appearanceChanged();
     paintPreview();
 }
 
 void TfrmColor::changeFont(tFontRecord record) {
-    const std::optional<ChosenFont> chosen = chooseFont(this);
+    const std::optional<ChosenFont> chosen = host_.chooseFont(this);
     if (!chosen) return;
     storeFont(record, chosen->font, colorOf(options_, TextColorItem));
-    if (OnApplyAppearance) OnApplyAppearance();
+    emit appearanceChanged();
     markModified();
     paintPreview();
 }

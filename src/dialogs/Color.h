@@ -1,16 +1,10 @@
 // TfrmColor: the "Appearance" dialog. It edits the 18 colour items and the
 // three fonts of the options record against a live preview; every change is
-// written to the record at once and applied through OnApplyAppearance, as the
+// written to the record at once and reported with appearanceChanged, as the
 // dialog has no Cancel: "&Done" and Escape both just close it.
 #pragma once
 
-#include <QColor>
 #include <QDialog>
-#include <QFont>
-#include <array>
-#include <cstddef>
-#include <functional>
-#include <optional>
 #include <vector>
 
 #include "records/FontRecord.h"
@@ -21,21 +15,17 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
 class tOptions;
-
-// What a font dialog answers; the colour is a font effect some platforms'
-// dialogs offer and it is never stored (the record keeps the "Text Color").
-struct ChosenFont {
-    QFont font;
-    QColor color;
-};
 
 class TfrmColor : public QDialog {
     Q_OBJECT
 
   public:
-    // `options` is edited in place and must outlive the dialog.
-    TfrmColor(tOptions& options, QWidget* parent = nullptr);
+    // `options` is edited in place; it and `host` must outlive the dialog.
+    // Every change marks the settings modified through the host, also when the
+    // colour dialog is cancelled.
+    TfrmColor(tOptions& options, DialogHost& host, QWidget* parent = nullptr);
 
     // True once a colour or font was changed, or the colour dialog opened.
     bool modified() const { return modified_; }
@@ -43,14 +33,14 @@ class TfrmColor : public QDialog {
     int selectedItem() const;
     void selectItem(int item);
 
+  signals:
     // Every change of a colour or font, after it is written to the record.
-    std::function<void()> OnApplyAppearance;
-    // The settings become modified (also when the colour dialog is cancelled).
-    std::function<void()> OnModified;
-    // The colour and font dialogs; the platform's own by default.
-    std::function<std::optional<QColor>(const QColor& initial, QWidget* parent)> chooseColor;
-    std::function<std::optional<ChosenFont>(QWidget* parent)> chooseFont;
+    void appearanceChanged();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     QComboBox* cmColor = nullptr;
     QFrame* pnlColor = nullptr;
     QPushButton* btnChange = nullptr;
@@ -60,11 +50,6 @@ class TfrmColor : public QDialog {
     QPushButton* btnDone = nullptr;
 
     void btnChangeClick();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     void changeFont(tFontRecord record);
     void markModified();
     void paintSwatch();
@@ -81,6 +66,7 @@ class TfrmColor : public QDialog {
     };
 
     tOptions& options_;
+    DialogHost& host_;
     bool modified_ = false;
     std::vector<PreviewPart> parts_;
 };

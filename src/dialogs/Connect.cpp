@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -74,16 +75,17 @@ void TfrmConnect::reject() {
     btnCancelClick();
 }
 
+// The owner decides when the dialog goes away; without one it just closes.
 void TfrmConnect::btnCancelClick() {
-    if (OnCancel) {
-        OnCancel();
+    if (isSignalConnected(QMetaMethod::fromSignal(&TfrmConnect::cancelClicked))) {
+        emit cancelClicked();
     } else {
         hide();
     }
 }
 
 void TfrmConnect::btnNextClick() {
-    if (OnNext) OnNext();
+    emit nextClicked();
 }
 
 }  // namespace verdo

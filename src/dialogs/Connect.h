@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -16,24 +15,25 @@ class TfrmConnect : public QDialog {
   public:
     explicit TfrmConnect(QWidget* parent);
 
-    // The buttons' handlers; Escape and closing the window count as Cancel.
-    std::function<void()> OnCancel;
-    std::function<void()> OnNext;
-
     void setServerText(const QString& text);
     void setTimeoutText(const QString& text);
     // Shows the dialog centred on its parent window without blocking it.
     void showCentred();
 
-    QLabel* lblServer = nullptr;
-    QLabel* lblTimeout = nullptr;
-    QPushButton* btnCancel = nullptr;
-    QPushButton* btnNext = nullptr;
+  signals:
+    // The buttons; Escape and closing the window count as Cancel.
+    void cancelClicked();
+    void nextClicked();
 
   public slots:
     void reject() override;
 
   private:
+    QLabel* lblServer = nullptr;
+    QLabel* lblTimeout = nullptr;
+    QPushButton* btnCancel = nullptr;
+    QPushButton* btnNext = nullptr;
+
     void centreOnOwner();
     void btnCancelClick();
     void btnNextClick();

@@ -1,15 +1,18 @@
-// Message boxes, the open-file dialog and the help key shared by the windows.
+// Message boxes, the file, colour and font dialogs and the help key shared by the windows.
 #include "dialogs/DialogBoxes.h"
 
 #include <QAbstractButton>
+#include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
+#include "dialogs/DialogHost.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -53,7 +56,7 @@ std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request
     QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save || request.mayBeNew ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
@@ -116,6 +119,19 @@ std::optional<QString> chooseSaveFile(QWidget* parent, const FileRequest& reques
     return runFileDialog(parent, request, true);
 }
 
+std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+}
+
+std::optional<ChosenFont> chooseFont(QWidget* parent) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, parent);
+    if (!ok) return std::nullopt;
+    return ChosenFont{font, QColor()};
+}
+
 std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& request) {
     const std::optional<QString> path =
         runFileDialog(parent,
@@ -126,11 +142,8 @@ std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& 
     return storedPath(*path);
 }
 
-void bindHelp(QWidget* window, QAbstractButton* button,
-              const std::function<void(const std::string&)>& showHelp, std::string topic) {
-    const auto help = [showHelp, topic = std::move(topic)] {
-        if (showHelp) showHelp(topic);
-    };
+void bindHelp(QWidget* window, QAbstractButton* button, DialogHost& host, std::string topic) {
+    const auto help = [&host, topic = std::move(topic)] { host.showHelp(topic); };
     QObject::connect(button, &QAbstractButton::clicked, window, help);
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
     key->setContext(Qt::WindowShortcut);

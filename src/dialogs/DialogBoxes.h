@@ -3,8 +3,9 @@
 // and the Help button with its F1 key.
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QString>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -16,6 +17,8 @@ class QPushButton;
 class QWidget;
 
 namespace verdo {
+
+class DialogHost;
 
 // A dialog's push button with its object name and hint; it never becomes the
 // default button by having the focus, so Enter keeps the dialog's own meaning.
@@ -37,18 +40,28 @@ struct FileRequest {
     QString folder;
     QString filter;  // as "Text Files (*.txt)"
     QString defaultSuffix;
+    // An open dialog that also takes a name not made yet (the caller asks
+    // whether to make it).
+    bool mayBeNew = false;
 };
 // An existing file, or nothing when the user cancels.
 std::optional<QString> chooseOpenFile(QWidget* parent, const FileRequest& request);
 // A file to write (asking before it replaces one), or nothing when cancelled.
 std::optional<QString> chooseSaveFile(QWidget* parent, const FileRequest& request);
+// What a font dialog answers; the colour is a font effect some platforms'
+// dialogs offer and it is never stored (the record keeps the "Text Color").
+struct ChosenFont {
+    QFont font;
+    QColor color;
+};
+// The platform's colour and font dialogs; nothing when cancelled.
+std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial);
+std::optional<ChosenFont> chooseFont(QWidget* parent);
 // The file the logic asks for, as stored paths are; nothing when cancelled.
 std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& request);
 
-// The button and the F1 key of `window` call `showHelp` with `topic`; without a
-// handler they do nothing.
-void bindHelp(QWidget* window, QAbstractButton* button,
-              const std::function<void(const std::string&)>& showHelp, std::string topic);
+// The button and the F1 key of `window` ask `host` for the help at `topic`.
+void bindHelp(QWidget* window, QAbstractButton* button, DialogHost& host, std::string topic);
 
 // The Tab key visits `widgets` in this order.
 void setTabChain(std::initializer_list<QWidget*> widgets);

@@ -9,15 +9,13 @@
 #include <utility>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
-namespace {}  // namespace
-
-TfrmEditList::TfrmEditList(std::vector<std::string> names, std::function<void()> markModified,
-                           QWidget* parent)
-    : QDialog(parent), names_(std::move(names)), markModified_(std::move(markModified)) {
+TfrmEditList::TfrmEditList(std::vector<std::string> names, DialogHost& host, QWidget* parent)
+    : QDialog(parent), names_(std::move(names)), host_(host) {
     setObjectName("frmEditList");
     setWindowTitle(tr("Reorder List"));
 
@@ -66,12 +64,12 @@ void TfrmEditList::moveSelected(int step) {
     std::swap(names_[static_cast<std::size_t>(row)], names_[static_cast<std::size_t>(other)]);
     lstCustom->insertItem(other, lstCustom->takeItem(row));
     lstCustom->setCurrentRow(other, QItemSelectionModel::ClearAndSelect);
-    if (markModified_) markModified_();
+    host_.markModified();
 }
 
 std::optional<std::vector<std::string>> TfrmEditList::ReorderCustomList(
-    const std::vector<std::string>& names, std::function<void()> markModified, QWidget* parent) {
-    TfrmEditList dialog(names, std::move(markModified), parent);
+    const std::vector<std::string>& names, DialogHost& host, QWidget* parent) {
+    TfrmEditList dialog(names, host, parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.names();
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,31 +13,32 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
+
 class TfrmEditList : public QDialog {
     Q_OBJECT
 
   public:
-    TfrmEditList(std::vector<std::string> names, std::function<void()> markModified,
-                 QWidget* parent);
+    TfrmEditList(std::vector<std::string> names, DialogHost& host, QWidget* parent);
 
     // Opens the window modally: the new order on "&Ok", nothing on "&Cancel".
     static std::optional<std::vector<std::string>> ReorderCustomList(
-        const std::vector<std::string>& names, std::function<void()> markModified, QWidget* parent);
+        const std::vector<std::string>& names, DialogHost& host, QWidget* parent);
 
     const std::vector<std::string>& names() const { return names_; }
 
+  private:
     QListWidget* lstCustom = nullptr;
     QPushButton* btnUp = nullptr;
     QPushButton* btnDown = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
 
-  private:
     // Swaps the selected row with its neighbour `step` rows away and keeps it selected.
     void moveSelected(int step);
 
     std::vector<std::string> names_;
-    std::function<void()> markModified_;
+    DialogHost& host_;
 };
 
 }  // namespace verdo

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "controls/DSHyperLink.h"
+#include "dialogs/DialogHost.h"
 #include "dialogs/ProgramLinks.h"
 #include "engine/HelpText.h"
 #include "text/DisplayText.h"
@@ -27,8 +28,7 @@ qreal twipsToPixels(int twips, const QWidget* widget) {
 
 }  // namespace
 
-TfrmHelp::TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile,
-                   const ShowMessage& showMessage, OpenLink openLink)
+TfrmHelp::TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile, DialogHost& host)
     : QDialog(parent) {
     setObjectName("frmHelp");
     setWindowTitle(tr("VerdoChat Help"));
@@ -45,8 +45,9 @@ TfrmHelp::TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile,
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     reHelp->setPalette(colours);
 
-    lnkSupport =
-        new TDSHyperLink(tr("E-mail support"), SupportMailAddress, std::move(openLink), this);
+    lnkSupport = new TDSHyperLink(
+        tr("E-mail support"), SupportMailAddress,
+        [&host](const std::string& url) { host.openLink(url); }, this);
     lnkSupport->setObjectName("lnkSupport");
     btnDone = new QPushButton(tr("&Done"), this);
     btnDone->setObjectName("btnDone");
@@ -68,9 +69,8 @@ TfrmHelp::TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile,
         showDocument(*document);
     } else {
         reHelp->clear();
-        if (showMessage)
-            showMessage(tr("Could not open file ") +
-                        QString::fromStdString(std::filesystem::absolute(helpFile).string()));
+        host.showMessage("Could not open file " + std::filesystem::absolute(helpFile).string(),
+                         MessageKind::Error);
     }
 }
 

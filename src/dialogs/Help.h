@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +13,7 @@ class QTextEdit;
 
 namespace verdo {
 
+class DialogHost;
 class TDSHyperLink;
 struct RtfDocument;
 
@@ -21,24 +21,21 @@ class TfrmHelp : public QDialog {
     Q_OBJECT
 
   public:
-    using ShowMessage = std::function<void(const QString& text)>;
-    using OpenLink = std::function<void(const std::string& url)>;
-
-    // Reads `helpFile`; when it cannot, the view stays empty and `showMessage`
-    // tells the user once ("Could not open file " + the full path).
-    TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile, const ShowMessage& showMessage,
-             OpenLink openLink);
+    // Reads `helpFile`; when it cannot, the view stays empty and the host
+    // tells the user once ("Could not open file " + the full path). The
+    // support link opens through the host, which must outlive the window.
+    TfrmHelp(QWidget* parent, const std::filesystem::path& helpFile, DialogHost& host);
 
     // Shows the window and selects the first occurrence of `topic` (a heading
     // of the help text, letter case ignored), scrolled to near the top; when it
     // is not found the view is left scrolled to its end.
     void ShowHelpTopic(std::string_view topic);
 
+  private:
     QTextEdit* reHelp = nullptr;
     QPushButton* btnDone = nullptr;
     TDSHyperLink* lnkSupport = nullptr;
 
-  private:
     void showDocument(const RtfDocument& document);
 
     std::string text_;  // the help text as read, for the topic search

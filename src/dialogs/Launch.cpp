@@ -148,10 +148,8 @@ TfrmLaunch::TfrmLaunch(QWidget* parent) : QDialog(parent) {
         picture->setCursor(Qt::PointingHandCursor);
         picture->setMinimumWidth(metrics.averageCharWidth() * 20);
         const LaunchTarget target = info.target;
-        connect(picture, &QToolButton::clicked, this, [this, target] {
-            if (OnLaunch) OnLaunch(target);
-        });
-        pictures[i] = picture;
+        connect(picture, &QToolButton::clicked, this,
+                [this, target] { emit launchClicked(target); });
         grid->addWidget(picture, static_cast<int>(i / 3), static_cast<int>(i % 3));
     }
 

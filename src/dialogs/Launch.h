@@ -6,12 +6,8 @@
 
 #include <QDialog>
 #include <QPixmap>
-#include <array>
-#include <functional>
 
 #include "engine/GameLauncher.h"
-
-class QToolButton;
 
 namespace verdo {
 
@@ -21,11 +17,10 @@ class TfrmLaunch : public QDialog {
   public:
     explicit TfrmLaunch(QWidget* parent);
 
-    // A picture was clicked (or pressed with Space).
-    std::function<void(LaunchTarget target)> OnLaunch;
-
-    // The pictures in the order of launchTargets(), named imDiablo ... imBlizzard.
-    std::array<QToolButton*, 6> pictures{};
+  signals:
+    // A picture was clicked (or pressed with Space). The pictures are in the
+    // order of launchTargets(), named imDiablo ... imBlizzard.
+    void launchClicked(LaunchTarget target);
 };
 
 // The picture of one target, drawn at `size` pixels square.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "engine/ListEditing.h"
 #include "text/DisplayText.h"
 
@@ -29,11 +30,8 @@ const char* const HelpText =
 }  // namespace
 
 TfrmMacros::TfrmMacros(const std::vector<std::string>& keys,
-                       const std::vector<std::string>& actions, std::function<void()> markModified,
-                       QWidget* parent)
-    : QDialog(parent),
-      table_(MacroTable::fromLists(keys, actions)),
-      markModified_(std::move(markModified)) {
+                       const std::vector<std::string>& actions, DialogHost& host, QWidget* parent)
+    : QDialog(parent), table_(MacroTable::fromLists(keys, actions)), host_(host) {
     setObjectName("frmMacros");
     setWindowTitle("Macro Keys");
 
@@ -57,7 +55,9 @@ TfrmMacros::TfrmMacros(const std::vector<std::string>& keys,
     btnCancel->setAutoDefault(false);
 
     auto* fields = new QGridLayout;
-    auto* keyLabel = new QLabel("Macro Key:", this);
+    const std::string_view keyCaption = ListEditing::find("macros")->caption;
+    auto* keyLabel =
+        new QLabel(QString::fromLatin1(keyCaption.data(), std::ssize(keyCaption)), this);
     keyLabel->setBuddy(cmKey);
     auto* actionLabel = new QLabel("Action:", this);
     actionLabel->setBuddy(edAction);
@@ -85,8 +85,8 @@ TfrmMacros::TfrmMacros(const std::vector<std::string>& keys,
 }
 
 bool TfrmMacros::EditMacros(std::vector<std::string>& keys, std::vector<std::string>& actions,
-                            std::function<void()> markModified, QWidget* parent) {
-    TfrmMacros dialog(keys, actions, std::move(markModified), parent);
+                            DialogHost& host, QWidget* parent) {
+    TfrmMacros dialog(keys, actions, host, parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.table_.toLists(keys, actions);
     return true;
@@ -115,7 +115,7 @@ void TfrmMacros::edActionChange(const QString& text) {
     const int slot = cmKey->currentIndex();
     if (slot < 0) return;
     table_.setAction(static_cast<std::size_t>(slot), typedBytes(text));
-    if (markModified_) markModified_();
+    host_.markModified();
 }
 
 }  // namespace verdo

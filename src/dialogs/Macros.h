@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,34 +14,36 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
+
 class TfrmMacros : public QDialog {
     Q_OBJECT
 
   public:
-    // Works on a copy of the two lists; typing calls `markModified` at once,
-    // also when the window is later cancelled.
+    // Works on a copy of the two lists; typing marks the settings modified
+    // through `host` at once, also when the window is later cancelled.
     TfrmMacros(const std::vector<std::string>& keys, const std::vector<std::string>& actions,
-               std::function<void()> markModified, QWidget* parent);
+               DialogHost& host, QWidget* parent);
 
     // Opens the window modally; on "&Ok" replaces both lists and returns true.
     static bool EditMacros(std::vector<std::string>& keys, std::vector<std::string>& actions,
-                           std::function<void()> markModified, QWidget* parent);
+                           DialogHost& host, QWidget* parent);
 
     // The lists to store after "&Ok": the non-empty slots in the order A to Z.
     std::vector<std::string> MacroKeys() const;
     std::vector<std::string> MacroList() const;
 
+  private:
     QComboBox* cmKey = nullptr;
     QLineEdit* edAction = nullptr;
     QPushButton* btnOk = nullptr;
     QPushButton* btnCancel = nullptr;
 
-  private:
     void cmKeyChange(int slot);
     void edActionChange(const QString& text);
 
     MacroTable table_;
-    std::function<void()> markModified_;
+    DialogHost& host_;
 };
 
 }  // namespace verdo

@@ -62,7 +62,7 @@ TfrmScripts::TfrmScripts(SessionScripts& scripts, QWidget* parent)
         refresh();
     });
     connect(btnFolder, &QPushButton::clicked, this, [this] {
-        if (const auto folder = scripts_.folder(); folder && OnOpenFolder) OnOpenFolder(*folder);
+        if (const auto folder = scripts_.folder()) emit openFolderClicked(*folder);
     });
     connect(btnEnable, &QPushButton::clicked, this, [this] { toggleSelected(); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);

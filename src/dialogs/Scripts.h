@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <filesystem>
-#include <functional>
 
 class QPushButton;
 class QTreeWidget;
@@ -21,19 +20,21 @@ class TfrmScripts : public QDialog {
   public:
     TfrmScripts(SessionScripts& scripts, QWidget* parent);
 
-    // "Open &Folder": the scripts folder of the chat file (made when missing).
-    std::function<void(const std::filesystem::path& folder)> OnOpenFolder;
+    // The list as the scripts are now.
+    void refresh();
 
+  signals:
+    // "Open &Folder": the scripts folder of the chat file, for the owner to
+    // make when missing and open.
+    void openFolderClicked(const std::filesystem::path& folder);
+
+  private:
     QTreeWidget* lvScripts = nullptr;
     QPushButton* btnReload = nullptr;
     QPushButton* btnFolder = nullptr;
     QPushButton* btnEnable = nullptr;
     QPushButton* btnClose = nullptr;
 
-    // The list as the scripts are now.
-    void refresh();
-
-  private:
     void selectionChanged();
     void toggleSelected();
 

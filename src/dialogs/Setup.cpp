@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "dialogs/SetupAlertsPage.h"
 #include "dialogs/SetupBanningPage.h"
 #include "dialogs/SetupCommandsPage.h"
@@ -37,18 +38,16 @@ constexpr std::string_view DefaultHelpTopic = "Chat Configuration";
 }  // namespace
 
 TfrmSetup::TfrmSetup(QWidget* parent, const tOptions& options, const ChatLists& lists,
-                     bool modified, std::string programDirectory)
-    : QDialog(parent), values_(options, lists, modified), openingModified_(modified) {
+                     bool modified, std::string programDirectory, DialogHost& host)
+    : QDialog(parent), values_(options, lists, modified), openingModified_(modified), host_(host) {
     setObjectName("frmSetup");
     setWindowTitle(tr("VerdoChat Configuration"));
     setModal(true);
 
     pcSetup = new QTabWidget(this);
     pcSetup->setObjectName("pcSetup");
-    auto* logPage = new SetupLogPage(values_, std::move(programDirectory));
-    logPage->OnLogFileChosen = [this](const std::string& path) {
-        if (OnLogFileChosen) OnLogFileChosen(path);
-    };
+    auto* logPage = new SetupLogPage(values_, std::move(programDirectory), host_);
+    connect(logPage, &SetupLogPage::logFileChosen, this, &TfrmSetup::logFileChosen);
     auto* generalPage = new SetupGeneralPage(values_);
     pages_ = {generalPage,
               logPage,
@@ -115,7 +114,7 @@ std::optional<AlertSettings> TfrmSetup::alertSettings() const {
 }
 
 void TfrmSetup::helpClick() {
-    if (OnHelp) OnHelp(helpTopic(pcSetup->currentIndex()));
+    host_.showHelp(helpTopic(pcSetup->currentIndex()));
 }
 
 void TfrmSetup::accept() {

@@ -2,12 +2,11 @@
 // pages edit the options record and the chat-file lists through working
 // copies; "&Ok" hands the edited copies back, "&Cancel" hands nothing back.
 // The only edit that reaches the program while the dialog is open is a log
-// file chosen with "Ch&ange...", reported at once through OnLogFileChosen.
+// file chosen with "Ch&ange...", reported at once with logFileChosen.
 #pragma once
 
 #include <QDialog>
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +17,7 @@ class QTabWidget;
 
 namespace verdo {
 
+class DialogHost;
 class SetupAlertsPage;
 class SetupPage;
 
@@ -27,16 +27,11 @@ class TfrmSetup : public QDialog {
   public:
     static constexpr int TabCount = 8;
 
-    // `programDirectory` is where the log file chooser starts.
+    // `programDirectory` is where the log file chooser starts; "&Help" and F1
+    // ask `host` for the help of the tab shown.
     TfrmSetup(QWidget* parent, const tOptions& options, const ChatLists& lists, bool modified,
-              std::string programDirectory);
+              std::string programDirectory, DialogHost& host);
     ~TfrmSetup() override;
-
-    // Shows the help window at a topic ("&Help" and F1).
-    std::function<void(const std::string& topic)> OnHelp;
-    // A log file chosen with "Ch&ange...": the program stores it as the log
-    // file name at once, so that it is kept even when the dialog is cancelled.
-    std::function<void(const std::string& path)> OnLogFileChosen;
 
     // After "&Ok": the edited copies; SetupValues::storeTo stores them.
     const SetupValues& values() const { return values_; }
@@ -53,6 +48,11 @@ class TfrmSetup : public QDialog {
     // The help topic of the tab at `position`.
     static std::string helpTopic(int position);
 
+  signals:
+    // A log file chosen with "Ch&ange...": the program stores it as the log
+    // file name at once, so that it is kept even when the dialog is cancelled.
+    void logFileChosen(const std::string& path);
+
   public slots:
     void accept() override;
 
@@ -61,6 +61,7 @@ class TfrmSetup : public QDialog {
 
     SetupValues values_;
     const bool openingModified_;
+    DialogHost& host_;
     QTabWidget* pcSetup = nullptr;
     std::array<SetupPage*, TabCount> pages_{};
     SetupAlertsPage* alertsPage_ = nullptr;

@@ -92,7 +92,7 @@ SetupCommandsPage::SetupCommandsPage(SetupValues& values) : SetupPage(values) {
     buttons->addWidget(btnDeleteCommand);
     buttons->addWidget(btnClearCommands);
     auto* list = new QVBoxLayout;
-    list->addWidget(caption("Available Commands:", lstCommand));
+    list->addWidget(listCaption("commands", lstCommand));
     list->addWidget(lstCommand, 1);
     list->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
@@ -173,7 +173,7 @@ void SetupCommandsPage::deleteCommandClick() {
 }
 
 void SetupCommandsPage::clearCommandsClick() {
-    if (!confirmed(this, tr("Clear all commands?"))) return;
+    if (!askYesNo(this, "Clear all commands?")) return;
     commandLists(values_.lists).clear();
     showCommands(-1);
     markModified();

@@ -104,7 +104,7 @@ SetupGeneralPage::SetupGeneralPage(SetupValues& values) : SetupPage(values) {
         serverButtons->addWidget(b);
     serverButtons->addStretch();
     auto* servers = new QGridLayout;
-    servers->addWidget(caption("Server List:", lstServer), 0, 0);
+    servers->addWidget(listCaption("servers", lstServer), 0, 0);
     servers->addWidget(lstServer, 1, 0);
     servers->addLayout(serverButtons, 1, 1);
     lstServer->setMinimumHeight(fontMetrics().height() * 8);

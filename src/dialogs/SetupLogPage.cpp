@@ -4,7 +4,6 @@
 #include "dialogs/SetupLogPage.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,11 +14,12 @@
 
 #include "controls/DSStringListEdit.h"
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 
 namespace verdo {
 
-SetupLogPage::SetupLogPage(SetupValues& values, std::string programDirectory)
-    : SetupPage(values), programDirectory_(std::move(programDirectory)) {
+SetupLogPage::SetupLogPage(SetupValues& values, std::string programDirectory, DialogHost& host)
+    : SetupPage(values), programDirectory_(std::move(programDirectory)), host_(host) {
     QCheckBox* keepLog = makeSwitch("cbLog", this);
     pnlLog = new QWidget(this);
     pnlLog->setObjectName("pnlLog");
@@ -54,27 +54,23 @@ void SetupLogPage::fillFields() {
 }
 
 void SetupLogPage::changeLogClick() {
-    QFileDialog dialog(this, tr("Select Log File"), QString::fromStdString(programDirectory_),
-                       tr("Text Files (*.txt)"));
-    dialog.setObjectName("dlgLogFile");
-    dialog.setDefaultSuffix("txt");
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::ReadOnly, false);
+    FileRequest request{tr("Select Log File"), QString::fromStdString(programDirectory_),
+                        tr("Text Files (*.txt)"), "txt", true};
     // A name that does not exist yet is taken only when the user means to make
-    // it; "No" goes back to the chooser.
+    // it; "No" goes back to the chooser, in the folder of that name.
     QString path;
     while (path.isEmpty()) {
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-        const QString chosen = dialog.selectedFiles().first();
-        if (QFileInfo::exists(chosen) ||
-            askYesNo(this, chosen.toStdString() + "\rThis file does not exist.\rCreate the file?"))
-            path = chosen;
+        const std::optional<QString> chosen = host_.chooseOpenFile(this, request);
+        if (!chosen || chosen->isEmpty()) return;
+        if (QFileInfo::exists(*chosen) ||
+            askYesNo(this, chosen->toStdString() + "\rThis file does not exist.\rCreate the file?"))
+            path = *chosen;
+        request.folder = QFileInfo(*chosen).absolutePath();
     }
     edLogFIle->setText(path);
     values_.options.setLogFileName(storedPath(path));
     markModified();
-    if (OnLogFileChosen) OnLogFileChosen(values_.options.logFileName());
+    emit logFileChosen(values_.options.logFileName());
 }
 
 }  // namespace verdo

@@ -2,7 +2,6 @@
 // switches, the log file with its chooser, and the owner and member lists.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "dialogs/SetupPage.h"
@@ -11,15 +10,19 @@ class QLineEdit;
 
 namespace verdo {
 
+class DialogHost;
+
 class SetupLogPage : public SetupPage {
     Q_OBJECT
 
   public:
-    // `programDirectory` is where the log file chooser starts.
-    SetupLogPage(SetupValues& values, std::string programDirectory);
+    // `programDirectory` is where the log file chooser starts; the chooser
+    // is the host's.
+    SetupLogPage(SetupValues& values, std::string programDirectory, DialogHost& host);
 
+  signals:
     // A log file chosen with "Ch&ange...", reported at once.
-    std::function<void(const std::string& path)> OnLogFileChosen;
+    void logFileChosen(const std::string& path);
 
   protected:
     void fillFields() override;
@@ -30,6 +33,7 @@ class SetupLogPage : public SetupPage {
     QWidget* pnlLog = nullptr;
     QLineEdit* edLogFIle = nullptr;
     const std::string programDirectory_;
+    DialogHost& host_;
 };
 
 }  // namespace verdo

@@ -6,21 +6,22 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMessageBox>
 #include <algorithm>
 #include <stdexcept>
 
 #include "controls/DSStringListEdit.h"
+#include "engine/ListEditing.h"
 #include "records/OptionFields.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
-// A list editor: its name, captions, new-entry texts, multi-list, presets and
-// the working lists it shows.
+// A list editor: its name, the chat-file list it edits (whose caption it
+// shows), its edit caption, new-entry texts, multi-list, presets and the
+// working lists it shows.
 struct SetupListEdit {
     std::string_view name;
-    const char* mainCaption;
+    std::string_view list;
     const char* editCaption;
     const char* newEntry;
     const char* newResponse;
@@ -33,20 +34,19 @@ struct SetupListEdit {
 namespace {
 
 constexpr std::array<SetupListEdit, 7> ListEdits = {{
-    {"slOwners", "Owners:", "Edit Owner Name:", "New User", "New", false, 0, &ChatLists::OwnerList,
+    {"slOwners", "owners", "Edit Owner Name:", "New User", "New", false, 0, &ChatLists::OwnerList,
      nullptr},
-    {"slMembers", "Members:", "Edit Member Name:", "New User", "New", false, 0,
+    {"slMembers", "members", "Edit Member Name:", "New User", "New", false, 0,
      &ChatLists::MemberList, nullptr},
-    {"slPhrase", "Phrase to Respond to:", "Edit Phrase:", "New Phrase", "New Response", true, 1,
+    {"slPhrase", "phrases", "Edit Phrase:", "New Phrase", "New Response", true, 1,
      &ChatLists::PhraseList, &ChatLists::PhraseRes},
-    {"slWhisper", "Whisper to Respond to:", "Edit Whisper:", "New Whisper", "New Response", true, 1,
+    {"slWhisper", "whispers", "Edit Whisper:", "New Whisper", "New Response", true, 1,
      &ChatLists::WhisperList, &ChatLists::WhiserRes},
-    {"slUserJoin", "User Name:", "Edit User Name:", "New User", "New Response", true, 2,
+    {"slUserJoin", "joins", "Edit User Name:", "New User", "New Response", true, 2,
      &ChatLists::UserJoinList, &ChatLists::UserRes},
-    {"slBan", "Ban These Users:", "Edit User Name:", "New", "New", false, 0, &ChatLists::BanList,
+    {"slBan", "bans", "Edit User Name:", "New", "New", false, 0, &ChatLists::BanList, nullptr},
+    {"slNoBan", "exceptions", "Edit User Name:", "New", "New", false, 0, &ChatLists::NoBanList,
      nullptr},
-    {"slNoBan", "Do NOT Ban These Users:", "Edit User Name:", "New", "New", false, 0,
-     &ChatLists::NoBanList, nullptr},
 }};
 const QStringList PresetsA = {"/msg <user> ",     "/squelch <user>", "/unsquelch <user>",
                               "/kick <user> ",    "/ban <user> ",    "/unban <user>",
@@ -118,7 +118,7 @@ TDSStringListEdit* SetupPage::makeListEdit(std::string_view name, QWidget* paren
                                        [&](const SetupListEdit& s) { return s.name == name; });
     auto* edit = new TDSStringListEdit(parent);
     edit->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-    edit->setMainCaption(tr(settings->mainCaption));
+    edit->setMainCaption(listCaption(settings->list));
     edit->setEditCaption(tr(settings->editCaption));
     for (int i = 0; i < TDSStringListEdit::ResponseCount; ++i)
         edit->setResponseCaption(i, tr("Response #%1:").arg(i + 1));
@@ -136,6 +136,18 @@ TDSStringListEdit* SetupPage::makeListEdit(std::string_view name, QWidget* paren
 
 QLabel* SetupPage::caption(const char* text, QWidget* buddy) {
     auto* label = new QLabel(tr(text), buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString SetupPage::listCaption(std::string_view list) {
+    const ChatListShape* shape = ListEditing::find(list);
+    if (shape == nullptr) throw std::logic_error("no chat-file list " + std::string(list));
+    return QString::fromLatin1(shape->caption.data(), std::ssize(shape->caption));
+}
+
+QLabel* SetupPage::listCaption(std::string_view list, QWidget* buddy) {
+    auto* label = new QLabel(listCaption(list), buddy->parentWidget());
     label->setBuddy(buddy);
     return label;
 }
@@ -171,11 +183,6 @@ std::string SetupPage::keptBytes(const QString& shown, const std::string& stored
 int SetupPage::selectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-bool SetupPage::confirmed(QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, tr("Confirm"), question,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace verdo

@@ -51,6 +51,9 @@ class SetupPage : public QWidget {
     TDSStringListEdit* makeListEdit(std::string_view name, QWidget* parent);
 
     static QLabel* caption(const char* text, QWidget* buddy);
+    // The caption of a chat-file list (ListEditing's table), by the list's name.
+    static QString listCaption(std::string_view list);
+    static QLabel* listCaption(std::string_view list, QWidget* buddy);
     // The caption of an option's control: its row's caption, for the row the
     // buddy's object name names.
     static QLabel* fieldCaption(QWidget* buddy);
@@ -63,8 +66,6 @@ class SetupPage : public QWidget {
     static std::string keptBytes(const QString& shown, const std::string& stored);
     // The list boxes select one row at most; the current row alone is no selection.
     static int selectedRow(const QListWidget* list);
-    // A Yes/No question; true on Yes.
-    static bool confirmed(QWidget* parent, const QString& question);
 
     SetupValues& values_;
     // Set while the controls are filled, so that their signals are no edits.

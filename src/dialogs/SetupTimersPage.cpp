@@ -64,7 +64,7 @@ SetupTimersPage::SetupTimersPage(SetupValues& values) : SetupPage(values) {
     connect(btnClearTimers, &QPushButton::clicked, this, &SetupTimersPage::clearTimersClick);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(caption("Edit Response:", edTimer), 0, 0);
+    fields->addWidget(listCaption("timers", edTimer), 0, 0);
     fields->addWidget(edTimer, 1, 0);
     fields->addWidget(caption("Interval (Seconds):", seInterval), 0, 1);
     fields->addWidget(seInterval, 1, 1);
@@ -158,7 +158,7 @@ void SetupTimersPage::deleteTimerClick() {
 
 // Clearing the timers is the one edit that does not mark the settings modified.
 void SetupTimersPage::clearTimersClick() {
-    if (!confirmed(this, tr("Clear all timer responses?"))) return;
+    if (!askYesNo(this, "Clear all timer responses?")) return;
     timerLists(values_.lists).clear();
     showTimers(-1);
 }

@@ -14,14 +14,15 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "engine/ListEditing.h"
 #include "engine/TextPlayback.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
 
-TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent)
-    : QDialog(parent), playback_(playback) {
+TfrmText::TfrmText(TextPlayback& playback, DialogHost& host, QWidget* parent)
+    : QDialog(parent), playback_(playback), host_(host) {
     setObjectName("frmText");
     setWindowTitle("Text File Settings");
     const int charWidth = fontMetrics().averageCharWidth();
@@ -70,7 +71,7 @@ TfrmText::TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent
             [this](const QString& text) { playback_.setWhisperTarget(typedBytes(text)); });
     connect(btnReset, &QPushButton::clicked, this, [this] { playback_.rewind(); });
     connect(btnExit, &QPushButton::clicked, this, &TfrmText::accept);
-    bindHelp(this, btnHelp, showHelp, "Text Files  ");
+    bindHelp(this, btnHelp, host_, "Text Files  ");
 
     edUser->setText(displayText(playback_.whisperTarget()));
     showState();
@@ -91,7 +92,7 @@ void TfrmText::btnLoadClick() {
     const QString current = displayText(playback_.fileName());
     const QString folder = current.isEmpty() ? QDir::homePath() : QFileInfo(current).absolutePath();
     const std::optional<QString> path =
-        chooseOpenFile(this, {QString(), folder, "Text Files (*.txt)", "txt"});
+        host_.chooseOpenFile(this, {QString(), folder, "Text Files (*.txt)", "txt"});
     if (!path) return;
     if (!playback_.loadFile(storedPath(*path))) showError(this, "Could not open text file");
     showState();

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
-#include <string>
 
 class QLineEdit;
 class QPushButton;
@@ -13,17 +11,17 @@ class QTimer;
 
 namespace verdo {
 
+class DialogHost;
 class TextPlayback;
 
 class TfrmText : public QDialog {
     Q_OBJECT
 
   public:
-    using HelpHandler = std::function<void(const std::string& topic)>;
+    // Changes `playback` directly; it and `host` must outlive the window.
+    TfrmText(TextPlayback& playback, DialogHost& host, QWidget* parent);
 
-    // Changes `playback` directly; it must outlive the window.
-    TfrmText(TextPlayback& playback, HelpHandler showHelp, QWidget* parent);
-
+  private:
     QLineEdit* edFile = nullptr;
     QPushButton* btnLoad = nullptr;
     QPushButton* btnExecute = nullptr;
@@ -32,12 +30,12 @@ class TfrmText : public QDialog {
     QPushButton* btnExit = nullptr;
     QPushButton* btnHelp = nullptr;
 
-  private:
     void btnLoadClick();
     void btnExecuteClick(bool down);
     void showState();
 
     TextPlayback& playback_;
+    DialogHost& host_;
     // Playback also ends at the end of the file; the button follows.
     QTimer* follow_ = nullptr;
 };

@@ -60,19 +60,9 @@ void TfrmUrl::showEvent(QShowEvent* event) {
 }
 
 void TfrmUrl::accept() {
-    if (OnSendLine) OnSendLine(urlWhisperLine(user_, typedBytes(edUrl->text())));
-    if (OnInfoLine) OnInfoLine("URL has been sent to " + user_ + ".");
+    emit lineToSend(urlWhisperLine(user_, typedBytes(edUrl->text())));
+    emit infoLine("URL has been sent to " + user_ + ".");
     QDialog::accept();
-}
-
-void SendUrlTo(const std::string& user, QWidget* parent,
-               const std::function<void(const std::string&)>& sendLine,
-               const std::function<void(const std::string&)>& infoLine) {
-    if (user.empty()) return;
-    TfrmUrl dialog(user, TfrmUrl::clipboardAddress(), parent);
-    dialog.OnSendLine = sendLine;
-    dialog.OnInfoLine = infoLine;
-    dialog.exec();
 }
 
 }  // namespace verdo

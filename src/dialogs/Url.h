@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <string>
 
 class QLabel;
@@ -22,15 +21,11 @@ class TfrmUrl : public QDialog {
     // A web address the clipboard holds, else empty: what the field offers.
     static std::string clipboardAddress();
 
-    // The whisper line, carriage return included.
-    std::function<void(const std::string& line)> OnSendLine;
-    // The confirmation for the chat view, shown in the "Info Color".
-    std::function<void(const std::string& text)> OnInfoLine;
-
-    QLabel* lblUrl = nullptr;
-    QLineEdit* edUrl = nullptr;
-    QPushButton* btnOk = nullptr;
-    QPushButton* btnCancel = nullptr;
+  signals:
+    // On "&Ok": the whisper line, carriage return included, then the
+    // confirmation for the chat view, shown in the "Info Color".
+    void lineToSend(const std::string& line);
+    void infoLine(const std::string& text);
 
   public slots:
     void accept() override;
@@ -39,13 +34,11 @@ class TfrmUrl : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    QLabel* lblUrl = nullptr;
+    QLineEdit* edUrl = nullptr;
+    QPushButton* btnOk = nullptr;
+    QPushButton* btnCancel = nullptr;
     std::string user_;
 };
-
-// Shows the dialog for `user` modally with the clipboard's web address
-// offered; nothing happens for an empty name.
-void SendUrlTo(const std::string& user, QWidget* parent,
-               const std::function<void(const std::string&)>& sendLine,
-               const std::function<void(const std::string&)>& infoLine);
 
 }  // namespace verdo

@@ -19,6 +19,7 @@
 #include "controls/ColorSwatch.h"
 #include "controls/PlainLabel.h"
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "protocol/ProtocolLines.h"
 #include "text/DisplayText.h"
 
@@ -58,8 +59,8 @@ QFrame* panel(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TfrmUsers::TfrmUsers(tUserList& users, Hooks hooks, QWidget* parent)
-    : QDialog(parent), users_(users), hooks_(std::move(hooks)) {
+TfrmUsers::TfrmUsers(tUserList& users, DialogHost& host, QWidget* parent)
+    : QDialog(parent), users_(users), host_(host) {
     setObjectName("frmUsers");
     setWindowTitle("User Information");
     setModal(false);
@@ -89,8 +90,12 @@ TfrmUsers::TfrmUsers(tUserList& users, Hooks hooks, QWidget* parent)
     connect(btnDelete, &QPushButton::clicked, this, &TfrmUsers::btnDeleteClick);
     connect(btnClear, &QPushButton::clicked, this, &TfrmUsers::btnClearClick);
     connect(btnExit, &QPushButton::clicked, this, &TfrmUsers::close);
-    bindHelp(this, btnHelp, hooks_.showHelp, "User Information Screen  ");
+    bindHelp(this, btnHelp, host_, "User Information Screen  ");
     showEmpty();
+}
+
+std::string TfrmUsers::shownName() const {
+    return typedBytes(cmUser->currentText());
 }
 
 void TfrmUsers::build() {
@@ -288,7 +293,7 @@ void TfrmUsers::setEditing(bool enabled) {
 }
 
 void TfrmUsers::changed() {
-    if (hooks_.markModified) hooks_.markModified();
+    host_.markModified();
 }
 
 // The list may have gained records from the main window while the window was
@@ -328,9 +333,8 @@ void TfrmUsers::edGreetingChange(const QString& text) {
 }
 
 void TfrmUsers::chooseSound(const SoundField& field) {
-    const std::optional<QString> path = chooseOpenFile(
-        this, {"Select Sound...", hooks_.soundFolder ? hooks_.soundFolder() : QString(),
-               "Sound Files (*.wav)", "wav"});
+    const std::optional<QString> path = host_.chooseOpenFile(
+        this, {"Select Sound...", host_.soundFolder(), "Sound Files (*.wav)", "wav"});
     tUser* user = current();
     if (!path || user == nullptr) return;
     const std::string stored = storedPath(*path);

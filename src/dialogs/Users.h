@@ -7,7 +7,6 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -21,22 +20,17 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
 class TColorSwatch;
 
 class TfrmUsers : public QDialog {
     Q_OBJECT
 
   public:
-    struct Hooks {
-        // Every edit sets the chat settings' modified flag.
-        std::function<void()> markModified;
-        std::function<void(const std::string& topic)> showHelp;
-        // The folder the sound file dialog starts in.
-        std::function<QString()> soundFolder;
-    };
-
-    // Edits `users` directly; the list must outlive the window.
-    TfrmUsers(tUserList& users, Hooks hooks, QWidget* parent);
+    // Edits `users` directly; the list and `host` must outlive the window.
+    // Every edit marks the settings modified through the host; the sound
+    // chooser starts in the host's sound folder.
+    TfrmUsers(tUserList& users, DialogHost& host, QWidget* parent);
 
     // Shows the window, refills it from the (sorted) list and selects the first
     // record named `name` in any case, else the first record.
@@ -48,7 +42,13 @@ class TfrmUsers : public QDialog {
     // For a new chat file: empties the drop-down and the fields and hides the
     // window. The caller empties the user list.
     void EmptyAndClose();
+    // The user name the drop-down shows.
+    std::string shownName() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
+  private:
     QComboBox* cmUser = nullptr;
     QPushButton* btnAdd = nullptr;
     QPushButton* btnDelete = nullptr;
@@ -70,10 +70,6 @@ class TfrmUsers : public QDialog {
     QPushButton* btnExit = nullptr;
     QPushButton* btnHelp = nullptr;
 
-  protected:
-    void changeEvent(QEvent* event) override;
-
-  private:
     struct SoundField {
         QLineEdit* edit;
         std::string (tUser::*get)() const;
@@ -103,7 +99,7 @@ class TfrmUsers : public QDialog {
     void btnClearClick();
 
     tUserList& users_;
-    Hooks hooks_;
+    DialogHost& host_;
     std::array<SoundField, 2> sounds_{};
     std::array<ColorField, 3> colors_{};
     int edited_ = -1;

@@ -18,6 +18,7 @@
 #include "controls/OptionsStyle.h"
 #include "controls/TabEdit.h"
 #include "dialogs/DialogBoxes.h"
+#include "dialogs/DialogHost.h"
 #include "protocol/ProtocolLines.h"
 #include "records/Options.h"
 #include "text/DisplayText.h"
@@ -34,17 +35,12 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text) {
     widget->setPalette(palette);
 }
 
-std::optional<QString> askForTextFile(QWidget* parent) {
-    return chooseSaveFile(parent, {QString(), QString(), QObject::tr("Text Files (*.txt)"), "txt"});
-}
-
 }  // namespace
 
-TfrmWhisper::TfrmWhisper(const std::string& user, const tOptions& options)
-    : QWidget(nullptr, Qt::Window), user_(user), options_(options) {
+TfrmWhisper::TfrmWhisper(const std::string& user, const tOptions& options, DialogHost& host)
+    : QWidget(nullptr, Qt::Window), user_(user), options_(options), host_(host) {
     setObjectName("frmWhisper");
     setWindowTitle(plainWindowTitle(displayText(user)));
-    chooseSaveFile = askForTextFile;
 
     scWhisper = new RichPane(this);
     scWhisper->setObjectName("scWhisper");
@@ -124,14 +120,15 @@ void TfrmWhisper::addLine(std::span<const PaneSegment> segments) {
 
 void TfrmWhisper::btnSendClick() {
     const QString text = edWEnter->entryText();
-    if (OnSendLine) OnSendLine(msgLine(user_, typedBytes(text)) + '\r');
+    emit lineToSend(msgLine(user_, typedBytes(text)) + '\r');
     edWEnter->addToHistory(text);
     edWEnter->setEditText(QString());
     focusEntry();
 }
 
 void TfrmWhisper::mnSaveClick() {
-    const std::optional<QString> path = chooseSaveFile(this);
+    const std::optional<QString> path =
+        host_.chooseSaveFile(this, {QString(), QString(), tr("Text Files (*.txt)"), "txt"});
     if (path && !scWhisper->saveText(path->toStdString())) showError(this, "Unable to save file");
 }
 
@@ -170,7 +167,7 @@ void TfrmWhisper::lockSize(bool locked) {
 
 void TfrmWhisper::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (OnClosed) OnClosed(this);
+    emit closed(this);
     deleteLater();
 }
 

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
-#include <optional>
 #include <span>
 #include <string>
 
@@ -17,6 +15,7 @@ class QPushButton;
 
 namespace verdo {
 
+class DialogHost;
 class FindBar;
 class TTabEdit;
 class tOptions;
@@ -26,8 +25,9 @@ class TfrmWhisper : public QWidget {
 
   public:
     // A top-level window with its own taskbar button; `options` supplies the
-    // colours and the whisper font and must outlive the window.
-    TfrmWhisper(const std::string& user, const tOptions& options);
+    // colours and the whisper font; it and `host` (the file chooser of "&Save
+    // to File...") must outlive the window.
+    TfrmWhisper(const std::string& user, const tOptions& options, DialogHost& host);
 
     const std::string& user() const { return user_; }
 
@@ -37,24 +37,14 @@ class TfrmWhisper : public QWidget {
     void ApplyAppearance();
     // False while the window is minimised: its size is then locked.
     bool resizeAllowed() const { return resizeAllowed_; }
+    // The pane the whispers show in; the alerts watch it.
+    RichPane* pane() const { return scWhisper; }
 
+  signals:
     // The whisper line to send, carriage return included.
-    std::function<void(const std::string& line)> OnSendLine;
+    void lineToSend(const std::string& line);
     // The window is closing and is deleted right after; its owner forgets it.
-    std::function<void(TfrmWhisper* window)> OnClosed;
-    // "&Save to File...": the chosen path, nothing when cancelled.
-    std::function<std::optional<QString>(QWidget* parent)> chooseSaveFile;
-
-    RichPane* scWhisper = nullptr;
-    FindBar* findBar = nullptr;  // Ctrl+Shift+F, F3, Shift+F3
-    TTabEdit* edWEnter = nullptr;
-    QPushButton* btnSend = nullptr;
-    QMenu* pmWhisper = nullptr;
-    QAction* mnClear = nullptr;
-    QAction* mnSave = nullptr;
-
-    void btnSendClick();
-    void mnSaveClick();
+    void closed(TfrmWhisper* window);
 
   protected:
     bool event(QEvent* event) override;
@@ -62,11 +52,21 @@ class TfrmWhisper : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void btnSendClick();
+    void mnSaveClick();
     void focusEntry();
     void lockSize(bool locked);
 
     std::string user_;
+    RichPane* scWhisper = nullptr;
+    FindBar* findBar = nullptr;  // Ctrl+Shift+F, F3, Shift+F3
+    TTabEdit* edWEnter = nullptr;
+    QPushButton* btnSend = nullptr;
+    QMenu* pmWhisper = nullptr;
+    QAction* mnClear = nullptr;
+    QAction* mnSave = nullptr;
     const tOptions& options_;
+    DialogHost& host_;
     bool resizeAllowed_ = true;
     QSize minimumBeforeLock_;
     QSize maximumBeforeLock_;

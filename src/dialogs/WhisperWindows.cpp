@@ -8,11 +8,12 @@
 
 namespace verdo {
 
-tWhisperWindows::tWhisperWindows(const tOptions& options) : options_(options) {}
+tWhisperWindows::tWhisperWindows(const tOptions& options, DialogHost& host)
+    : options_(options), host_(host) {}
 
 tWhisperWindows::~tWhisperWindows() {
     for (const Entry& entry : entries_) {
-        entry.window->OnClosed = nullptr;
+        disconnect(entry.window, nullptr, this, nullptr);
         delete entry.window;
     }
 }
@@ -40,14 +41,12 @@ std::vector<TfrmWhisper*> tWhisperWindows::windows() const {
 TfrmWhisper* tWhisperWindows::OpenWhisperWindow(const std::string& user) {
     TfrmWhisper* window = find(user);
     if (window == nullptr) {
-        window = new TfrmWhisper(user, options_);
-        window->OnSendLine = [this](const std::string& line) {
-            if (OnSendLine) OnSendLine(line);
-        };
-        window->OnClosed = [this](TfrmWhisper* closed) { windowClosed(closed); };
+        window = new TfrmWhisper(user, options_, host_);
+        connect(window, &TfrmWhisper::lineToSend, this, &tWhisperWindows::lineToSend);
+        connect(window, &TfrmWhisper::closed, this, &tWhisperWindows::windowClosed);
         entries_.push_back({window, nextPane_++});
-        if (OnRegisterPane) OnRegisterPane(user, entries_.back().pane);
-        if (OnListChanged) OnListChanged();
+        emit paneRegistered(user, entries_.back().pane);
+        emit listChanged();
     }
     // A minimised window comes back at its size; a maximised one stays so.
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
@@ -66,8 +65,8 @@ void tWhisperWindows::windowClosed(TfrmWhisper* window) {
     if (found == entries_.end()) return;
     const PaneId pane = found->pane;
     entries_.erase(found);
-    if (OnUnregisterPane) OnUnregisterPane(pane);
-    if (OnListChanged) OnListChanged();
+    emit paneUnregistered(pane);
+    emit listChanged();
 }
 
 void tWhisperWindows::closeAll() {

@@ -1,9 +1,9 @@
 // tWhisperWindows: the open whisper windows, in the order they were opened.
 // The main window owns one for the whole run; the session learns through the
-// pane callbacks which user's whispers go to which window.
+// pane signals which user's whispers go to which window.
 #pragma once
 
-#include <functional>
+#include <QObject>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,14 +12,18 @@
 
 namespace verdo {
 
+class DialogHost;
 class TfrmWhisper;
 class tOptions;
 
-class tWhisperWindows {
+class tWhisperWindows : public QObject {
+    Q_OBJECT
+
   public:
-    // `options` supplies every window's colours and font; it outlives the list.
-    explicit tWhisperWindows(const tOptions& options);
-    ~tWhisperWindows();
+    // `options` supplies every window's colours and font, `host` their file
+    // chooser; both outlive the list.
+    tWhisperWindows(const tOptions& options, DialogHost& host);
+    ~tWhisperWindows() override;
     tWhisperWindows(const tWhisperWindows&) = delete;
     tWhisperWindows& operator=(const tWhisperWindows&) = delete;
 
@@ -39,14 +43,15 @@ class tWhisperWindows {
     // the main window, and a window without a parent would keep it running.
     void closeAll();
 
+  signals:
     // Every window's whisper line to send, carriage return included.
-    std::function<void(const std::string& line)> OnSendLine;
+    void lineToSend(const std::string& line);
     // A new window wants the whispers of `user` in `pane`; a closed window's
     // pane gets nothing more.
-    std::function<void(const std::string& user, PaneId pane)> OnRegisterPane;
-    std::function<void(PaneId pane)> OnUnregisterPane;
+    void paneRegistered(const std::string& user, PaneId pane);
+    void paneUnregistered(PaneId pane);
     // A window was opened or closed (the Window menu lists them).
-    std::function<void()> OnListChanged;
+    void listChanged();
 
   private:
     struct Entry {
@@ -56,6 +61,7 @@ class tWhisperWindows {
     void windowClosed(TfrmWhisper* window);
 
     const tOptions& options_;
+    DialogHost& host_;
     std::vector<Entry> entries_;
     // Pane numbers are never reused, so a stale number reaches no other window.
     PaneId nextPane_ = WhisperPane + 1;

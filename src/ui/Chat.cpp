@@ -56,8 +56,8 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
     splash_ = new SplashPanel(centralWidget());
     frmConnect_ = new TfrmConnect(this);
-    frmConnect_->OnCancel = [this] { form_->cancelConnect(); };
-    frmConnect_->OnNext = [this] { form_->nextServer(); };
+    connect(frmConnect_, &TfrmConnect::cancelClicked, this, [this] { form_->cancelConnect(); });
+    connect(frmConnect_, &TfrmConnect::nextClicked, this, [this] { form_->nextServer(); });
     windows_ =
         std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
     widgets_->setTabOrder();
@@ -146,7 +146,7 @@ void TfrmChat::setWindowHandlers() {
 
 void TfrmChat::showScripts() {
     TfrmScripts dialog(*scripts_, this);
-    dialog.OnOpenFolder = [this](const std::filesystem::path& folder) {
+    const auto openFolder = [this](const std::filesystem::path& folder) {
         std::error_code error;
         std::filesystem::create_directories(folder, error);
         if (error) {
@@ -157,6 +157,7 @@ void TfrmChat::showScripts() {
         platform_->openLink(
             QUrl::fromLocalFile(QString::fromStdString(folder.string())).toString().toStdString());
     };
+    connect(&dialog, &TfrmScripts::openFolderClicked, this, openFolder);
     dialog.exec();
     focusEntry();
 }
@@ -245,7 +246,7 @@ void TfrmChat::createAlerts(Notifier& notifier) {
         if (event.kind != SessionEventKind::WhisperReceived) return widgets_->pane(ChatPane);
         const PaneId pane = form_->incoming().whisperTarget(std::string(event.user));
         if (TfrmWhisper* window = windows_ ? windows_->whisperWindow(pane) : nullptr)
-            return window->scWhisper;
+            return window->pane();
         return widgets_->pane(WhisperPane);
     };
     alerts_->OnUnseenChanged = [this](int unseen) { tray_->setUnseen(unseen); };

@@ -56,13 +56,13 @@ ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
       actions_(actions),
       form_(form) {
     setObjectName("ChatPopups");
-    currentPane_ = widgets.reWhisper;
+    currentPane_ = widgets.pane(WhisperPane);
     mnuUser_ = buildMenu(UserPopup::Roster, "mnuUser");
     mnuDef_ = buildMenu(UserPopup::Custom, "mnuDef");
     mnuChat_ = buildMenu(UserPopup::ChatView, "mnuChat");
 
-    const std::pair<QListWidget*, UserPopup> lists[] = {{widgets.lstUser, UserPopup::Roster},
-                                                        {widgets.lstDef, UserPopup::Custom}};
+    const std::pair<QListWidget*, UserPopup> lists[] = {{&widgets.rosterList(), UserPopup::Roster},
+                                                        {&widgets.customList(), UserPopup::Custom}};
     for (const auto& [list, which] : lists) {
         list->viewport()->installEventFilter(this);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -73,9 +73,9 @@ ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, which = which] { lstDblClick(which); });
     }
-    widgets.lstDef->setAcceptDrops(true);
-    widgets.lstDef->viewport()->setAcceptDrops(true);
-    for (RichPane* pane : {widgets.reChat, widgets.reWhisper}) {
+    widgets.customList().setAcceptDrops(true);
+    widgets.customList().viewport()->setAcceptDrops(true);
+    for (RichPane* pane : {widgets.pane(ChatPane), widgets.pane(WhisperPane)}) {
         pane->viewport()->installEventFilter(this);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
@@ -129,13 +129,13 @@ UserTarget ChatPopups::target(UserPopup list) const {
     UserTarget target;
     if (list == UserPopup::Roster) {
         target.name = widgets_.selectedRosterName();
-        const std::optional<int> row = selectedRow(*widgets_.lstUser);
+        const std::optional<int> row = selectedRow(widgets_.rosterList());
         const std::vector<bool>& marks = form_.roster().roster().SquelchMarks();
         if (row && static_cast<std::size_t>(*row) < marks.size())
             target.squelched = marks[static_cast<std::size_t>(*row)];
     } else if (list == UserPopup::Custom) {
         target.name = widgets_.selectedCustomName();
-        if (const std::optional<int> row = selectedRow(*widgets_.lstDef))
+        if (const std::optional<int> row = selectedRow(widgets_.customList()))
             target.customRow = static_cast<std::size_t>(*row);
     }
     return target;
@@ -147,7 +147,7 @@ void ChatPopups::perform(UserPopup list, const UserDeed& deed) {
     const std::string name = on.name.value_or(std::string());
     switch (deed.act) {
         case UserAct::Copy:
-            if (on.name) widgets_.edEntry->insertBytes(name);
+            if (on.name) widgets_.entry().insertBytes(name);
             break;
         case UserAct::AccountInfo:
             windows_.showAccountInfo(name);
@@ -198,12 +198,12 @@ bool ChatPopups::rightPress(QListWidget& list, QListWidget& other, const QPoint&
 }
 
 void ChatPopups::lstDefDragDrop(QDropEvent& drop) {
-    QListWidget& custom = *widgets_.lstDef;
+    QListWidget& custom = widgets_.customList();
     const QString from = userListOf(drop.mimeData());
     const QListWidgetItem* item = custom.itemAt(drop.position().toPoint());
     const auto at = static_cast<std::size_t>(item != nullptr ? custom.row(item) : custom.count());
     UserCommands& commands = form_.userCommands();
-    if (from == widgets_.lstUser->objectName()) {
+    if (from == widgets_.rosterList().objectName()) {
         commands.dropFromRoster(widgets_.selectedRosterName(), at);
     } else if (from == custom.objectName()) {
         if (const std::optional<int> dragged = selectedRow(custom))
@@ -217,15 +217,16 @@ bool ChatPopups::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::RightButton) return false;
         const QPoint at = mouse->position().toPoint();
-        QListWidget& roster = *widgets_.lstUser;
-        QListWidget& custom = *widgets_.lstDef;
+        QListWidget& roster = widgets_.rosterList();
+        QListWidget& custom = widgets_.customList();
         if (watched == roster.viewport()) return rightPress(roster, custom, at);
         if (watched == custom.viewport()) return rightPress(custom, roster, at);
-        if (watched == widgets_.reChat->viewport()) currentPane_ = widgets_.reChat;
-        if (watched == widgets_.reWhisper->viewport()) currentPane_ = widgets_.reWhisper;
+        for (RichPane* pane : {widgets_.pane(ChatPane), widgets_.pane(WhisperPane)}) {
+            if (watched == pane->viewport()) currentPane_ = pane;
+        }
         return false;
     }
-    if (watched != widgets_.lstDef->viewport()) return false;
+    if (watched != widgets_.customList().viewport()) return false;
     if (type == QEvent::DragEnter || type == QEvent::DragMove) {
         auto* drag = static_cast<QDropEvent*>(event);
         drag->setDropAction(Qt::CopyAction);

@@ -92,9 +92,6 @@ class ChatWidgets {
     TTabEdit& entry() const { return *edEntry; }
 
   private:
-    // The user popups hook into the lists' and panes' viewports and menus.
-    friend class ChatPopups;
-
     QWidget* createEntryRow(ChatForm& form);
     void createStatusBar(QMainWindow& window);
 

@@ -39,9 +39,9 @@ constexpr const char* MainScreenTopic = "The Main Chat Screen";
 ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, QMenu& windowMenu)
     : window_(window),
       form_(form),
-      platform_(platform),
       windowMenu_(windowMenu),
-      whisper_(form.document().options()),
+      host_(window, *this, form, platform),
+      whisper_(form.document().options(), host_),
       store_(defaultWinePrefix()),
       launcher_(store_, platform.processes(),
                 [&platform](const std::string& url) { platform.openLink(url); }) {
@@ -54,22 +54,23 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
         showMessage(launch_.get(), message, MessageKind::Warning);
     };
     launch_ = std::make_unique<TfrmLaunch>(&window_);
-    launch_->OnLaunch = [this](LaunchTarget target) {
+    QObject::connect(launch_.get(), &TfrmLaunch::launchClicked, [this](LaunchTarget target) {
         const Session& session = form_.session();
         const ChatDocument& chat = form_.document();
         launcher_.start(
             target, chat.options().useVerdoServer(),
             launchServer(session.LoggedOn(), session.CurrentServer(), chat.lists().ServerList));
-    };
+    });
 
-    whisper_.OnSendLine = [this](const std::string& line) { form_.sendBuiltLine(line); };
-    whisper_.OnRegisterPane = [this](const std::string& user, PaneId pane) {
-        form_.incoming().registerWhisperPane(user, pane);
-    };
-    whisper_.OnUnregisterPane = [this](PaneId pane) {
-        form_.incoming().unregisterWhisperPane(pane);
-    };
-    whisper_.OnListChanged = [this] { rebuildWindowMenu(); };
+    QObject::connect(&whisper_, &tWhisperWindows::lineToSend,
+                     [this](const std::string& line) { form_.sendBuiltLine(line); });
+    QObject::connect(&whisper_, &tWhisperWindows::paneRegistered,
+                     [this](const std::string& user, PaneId pane) {
+                         form_.incoming().registerWhisperPane(user, pane);
+                     });
+    QObject::connect(&whisper_, &tWhisperWindows::paneUnregistered,
+                     [this](PaneId pane) { form_.incoming().unregisterWhisperPane(pane); });
+    QObject::connect(&whisper_, &tWhisperWindows::listChanged, [this] { rebuildWindowMenu(); });
     rebuildWindowMenu();
 }
 
@@ -80,36 +81,15 @@ void ChatWindows::userRecordsCleared() {
     if (users_) users_->EmptyAndClose();
 }
 
-void ChatWindows::markModified() {
-    form_.document().setModified(true);
-}
-
 // Made when first shown, so the main window comes up sooner; it is filled
 // from the user list each time it is shown.
 TfrmUsers& ChatWindows::users() {
-    if (!users_) {
-        TfrmUsers::Hooks hooks{
-            [this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); },
-            // The program's sounds folder (beside it, else the installed one);
-            // the program's own folder when it has none.
-            [this] {
-                const std::string& sounds = form_.sounds().soundFolder();
-                return QString::fromStdString(sounds.empty() ? programFolder() : sounds);
-            }};
-        users_ = std::make_unique<TfrmUsers>(form_.document().users(), hooks, &window_);
-    }
+    if (!users_) users_ = std::make_unique<TfrmUsers>(form_.document().users(), host_, &window_);
     return *users_;
 }
 
 TfrmHelp& ChatWindows::help() {
-    if (!help_) {
-        help_ = std::make_unique<TfrmHelp>(
-            &window_, helpFile_,
-            [this](const QString& text) {
-                showMessage(&window_, typedBytes(text), MessageKind::Error);
-            },
-            [this](const std::string& url) { platform_.openLink(url); });
-    }
+    if (!help_) help_ = std::make_unique<TfrmHelp>(&window_, helpFile_, host_);
     return *help_;
 }
 
@@ -133,15 +113,15 @@ void ChatWindows::rebuildWindowMenu() {
 }
 
 void ChatWindows::optionsChanged() {
-    if (users_ && users_->isVisible()) users_->Refill(typedBytes(users_->cmUser->currentText()));
+    if (users_ && users_->isVisible()) users_->Refill(users_->shownName());
 }
 
 void ChatWindows::setup() {
     ChatDocument& document = form_.document();
     TfrmSetup setup(&window_, document.options(), document.lists(), document.modified(),
-                    programFolder());
-    setup.OnHelp = [this](const std::string& topic) { showHelpTopic(topic); };
-    setup.OnLogFileChosen = [&document](const std::string& path) { document.chooseLogFile(path); };
+                    programFolder(), host_);
+    QObject::connect(&setup, &TfrmSetup::logFileChosen,
+                     [&document](const std::string& path) { document.chooseLogFile(path); });
     setup.addAlertsTab(form_.alerts());
     if (setup.exec() != QDialog::Accepted) return;
     form_.applySetup(setup.values());
@@ -149,16 +129,14 @@ void ChatWindows::setup() {
 }
 
 void ChatWindows::fonts() {
-    TfrmColor dialog(form_.document().options(), &window_);
-    dialog.OnApplyAppearance = [this] { window_.ApplyAppearance(); };
-    dialog.OnModified = [this] { markModified(); };
+    TfrmColor dialog(form_.document().options(), host_, &window_);
+    QObject::connect(&dialog, &TfrmColor::appearanceChanged, [this] { window_.ApplyAppearance(); });
     dialog.exec();
 }
 
 void ChatWindows::macros() {
     ChatLists& lists = form_.document().lists();
-    TfrmMacros::EditMacros(
-        lists.MacroKeys, lists.MacroList, [this] { markModified(); }, &window_);
+    TfrmMacros::EditMacros(lists.MacroKeys, lists.MacroList, host_, &window_);
 }
 
 void ChatWindows::userInfo() {
@@ -180,22 +158,17 @@ void ChatWindows::accounts() {
 
 void ChatWindows::showAccountInfo(const std::string& name) {
     const ChatLists& lists = form_.document().lists();
-    TfrmAccount::ShowAccountInfo(
-        name, lists.AccountList, lists.NumberList,
-        [this](const std::string& topic) { showHelpTopic(topic); }, &window_);
+    TfrmAccount::ShowAccountInfo(name, lists.AccountList, lists.NumberList, host_, &window_);
 }
 
 void ChatWindows::textFile() {
-    TfrmText dialog(
-        form_.textPlayback(), [this](const std::string& topic) { showHelpTopic(topic); }, &window_);
+    TfrmText dialog(form_.textPlayback(), host_, &window_);
     dialog.exec();
 }
 
 std::optional<std::string> ChatWindows::selectChannel() {
-    return TfrmChannel::SelectChannel(
-        form_.roster().channelName(), form_.document().lists().ChannelList,
-        {[this] { markModified(); }, [this](const std::string& topic) { showHelpTopic(topic); }},
-        &window_);
+    return TfrmChannel::SelectChannel(form_.roster().channelName(),
+                                      form_.document().lists().ChannelList, host_, &window_);
 }
 
 void ChatWindows::joinChannel() {
@@ -217,23 +190,27 @@ void ChatWindows::helpScreen() {
 }
 
 void ChatWindows::about() {
-    TfrmAbout about(&window_, [this](const std::string& url) { platform_.openLink(url); });
+    TfrmAbout about(&window_, host_);
     about.exec();
 }
 
 void ChatWindows::reorderCustomList() {
     ChatDocument& document = form_.document();
-    const std::optional<std::vector<std::string>> names = TfrmEditList::ReorderCustomList(
-        document.lists().UserDef, [this] { markModified(); }, &window_);
+    const std::optional<std::vector<std::string>> names =
+        TfrmEditList::ReorderCustomList(document.lists().UserDef, host_, &window_);
     if (names) form_.replaceCustomList(*names);
 }
 
+// Offers the clipboard's web address; nothing happens for an empty name.
 void ChatWindows::sendUrlTo(const std::string& name) {
-    SendUrlTo(
-        name, &window_, [this](const std::string& line) { form_.sendBuiltLine(line); },
-        [this](const std::string& text) {
-            addStatusLine(window_, text, form_.document().options().infoColor());
-        });
+    if (name.empty()) return;
+    TfrmUrl dialog(name, TfrmUrl::clipboardAddress(), &window_);
+    QObject::connect(&dialog, &TfrmUrl::lineToSend,
+                     [this](const std::string& line) { form_.sendBuiltLine(line); });
+    QObject::connect(&dialog, &TfrmUrl::infoLine, [this](const std::string& text) {
+        addStatusLine(window_, text, form_.document().options().infoColor());
+    });
+    dialog.exec();
 }
 
 void ChatWindows::openWhisperWindow(const std::string& name) {

@@ -16,6 +16,7 @@
 #include "dialogs/WhisperWindows.h"
 #include "engine/GameLauncher.h"
 #include "platform/WineRegistry.h"
+#include "ui/ChatDialogHost.h"
 
 class QMenu;
 
@@ -70,15 +71,15 @@ class ChatWindows {
     TfrmHelp& help();
     TfrmUsers& users();
     void rebuildWindowMenu();
-    void markModified();
     // The channel dialog; sends `command` + the chosen channel.
     // The channel chosen in the channel dialog, nothing when cancelled.
     std::optional<std::string> selectChannel();
 
     TfrmChat& window_;
     ChatForm& form_;
-    Platform& platform_;
     QMenu& windowMenu_;
+    // What every dialog asks of the main window.
+    ChatDialogHost host_;
     tWhisperWindows whisper_;
     WineRegistry store_;
     GameLauncher launcher_;

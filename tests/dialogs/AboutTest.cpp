@@ -7,14 +7,16 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "dialogs/ProgramLinks.h"
 #include "controls/DSHyperLink.h"
+#include "dialogs/ProgramLinks.h"
+#include "support/FakeDialogHost.h"
 
 namespace verdo {
 namespace {
 
 TEST(AboutBox, ShowsTheProgramAndTheVersionOfThisBuild) {
-    TfrmAbout about(nullptr, nullptr);
+    testing::FakeDialogHost host;
+    TfrmAbout about(nullptr, host);
     EXPECT_EQ(about.windowTitle(), "About VerdoChat");
     EXPECT_EQ(about.findChild<QLabel*>("lblProduct")->text(), "VerdoChat");
     EXPECT_EQ(about.findChild<QLabel*>("lblDescription")->text(), "Battle.net Chat Client");
@@ -24,12 +26,12 @@ TEST(AboutBox, ShowsTheProgramAndTheVersionOfThisBuild) {
 }
 
 TEST(AboutBox, OpensItsLinksAndClosesWithDoneOrEscape) {
-    std::vector<std::string> opened;
-    TfrmAbout about(nullptr, [&](const std::string& url) { opened.push_back(url); });
+    testing::FakeDialogHost host;
+    TfrmAbout about(nullptr, host);
     about.show();
     for (const char* name : {"lnkHome", "lnkSupport"})
         QTest::mouseClick(about.findChild<TDSHyperLink*>(name), Qt::LeftButton, {}, QPoint(2, 2));
-    EXPECT_EQ(opened, (std::vector<std::string>{HomePageAddress, SupportMailAddress}));
+    EXPECT_EQ(host.links, (std::vector<std::string>{HomePageAddress, SupportMailAddress}));
 
     auto* done = about.findChild<QPushButton*>("btnDone");
     EXPECT_EQ(done->text(), "&Done");

@@ -9,11 +9,15 @@
 #include <QTimer>
 
 #include "dialogs/Account.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "support/WaitFor.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using testing::named;
 
 using Strings = std::vector<std::string>;
 
@@ -27,17 +31,17 @@ class AccountDialogTest : public ::testing::Test {
   protected:
     // Opens the window and waits for its first list.
     void open(const Strings& accountList, const Strings& numberList, const std::string& name) {
-        dialog = std::make_unique<TfrmAccount>(
-            accountList, numberList, name,
-            [this](const std::string& topic) { topics.push_back(topic); }, nullptr);
+        dialog = std::make_unique<TfrmAccount>(accountList, numberList, name, host, nullptr);
         dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
-        ASSERT_TRUE(
-            testing::waitFor([&] { return dialog->lst1->count() > 0 || accountList.empty(); }));
+        ASSERT_TRUE(testing::waitFor([&] {
+            return named<QListWidget>(*dialog, "lst1")->count() > 0 || accountList.empty();
+        }));
         QCoreApplication::processEvents();
     }
     QStringList labels() const {
-        return {dialog->lbl1->text(), dialog->lbl2->text(), dialog->lbl3->text()};
+        return {named<QLabel>(*dialog, "lbl1")->text(), named<QLabel>(*dialog, "lbl2")->text(),
+                named<QLabel>(*dialog, "lbl3")->text()};
     }
 
     // Zed used account 7 three times (and once more as zed), account 9 once;
@@ -45,17 +49,19 @@ class AccountDialogTest : public ::testing::Test {
     const Strings names{"Zed", "ann", "Zed", "Bob", "zed", "Zed", "Cy"};
     const Strings numbers{"7", "7", "9", "7", "7", "7", "5"};
     std::unique_ptr<TfrmAccount> dialog;
-    std::vector<std::string> topics;
+    testing::FakeDialogHost host;
 };
 
 TEST_F(AccountDialogTest, WithNoPairsTheListsStayEmpty) {
     open({}, {}, "Zed");
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("User Account Information"));
-    for (const QListWidget* list : {dialog->lst1, dialog->lst2, dialog->lst3}) {
+    for (const QListWidget* list :
+         {named<QListWidget>(*dialog, "lst1"), named<QListWidget>(*dialog, "lst2"),
+          named<QListWidget>(*dialog, "lst3")}) {
         EXPECT_EQ(list->count(), 0);
         EXPECT_EQ(list->currentRow(), -1);
     }
-    EXPECT_FALSE(dialog->pnlProgress->isVisible());
+    EXPECT_FALSE(named<QFrame>(*dialog, "pnlProgress")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -64,8 +70,10 @@ TEST_F(AccountDialogTest, NamesModeSelectsTheRememberedNameElseTheFirst) {
         {"ZED", "Zed"}, {"nobody", "ann"}, {"", "ann"}};
     for (const auto& [name, expected] : cases) {
         open(names, numbers, name);
-        EXPECT_EQ(texts(dialog->lst1), QStringList({"ann", "Bob", "Cy", "Zed"})) << name;
-        EXPECT_EQ(selected(dialog->lst1), expected) << name;
+        EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst1")),
+                  QStringList({"ann", "Bob", "Cy", "Zed"}))
+            << name;
+        EXPECT_EQ(selected(named<QListWidget>(*dialog, "lst1")), expected) << name;
     }
     EXPECT_EQ(labels(), QStringList({"Names", "Accounts with this name:",
                                      "Other names associated with this number:"}));
@@ -74,31 +82,32 @@ TEST_F(AccountDialogTest, NamesModeSelectsTheRememberedNameElseTheFirst) {
 TEST_F(AccountDialogTest, SecondListRepeatsPerPairAndThirdListMatchesExactly) {
     open(names, numbers, "Zed");
     // Zed and zed are one name here: account 7 once per pair.
-    EXPECT_EQ(texts(dialog->lst2), QStringList({"7", "7", "7", "9"}));
-    EXPECT_EQ(dialog->lst2->currentRow(), -1);
-    EXPECT_EQ(dialog->lst3->count(), 0);
-    dialog->lst2->setCurrentRow(0);
-    EXPECT_EQ(texts(dialog->lst3), QStringList({"ann", "Bob", "Zed", "Zed", "zed"}));
-    dialog->lst1->setCurrentRow(2);  // Cy
-    EXPECT_EQ(texts(dialog->lst2), QStringList({"5"}));
-    EXPECT_EQ(dialog->lst3->count(), 0);
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst2")), QStringList({"7", "7", "7", "9"}));
+    EXPECT_EQ(named<QListWidget>(*dialog, "lst2")->currentRow(), -1);
+    EXPECT_EQ(named<QListWidget>(*dialog, "lst3")->count(), 0);
+    named<QListWidget>(*dialog, "lst2")->setCurrentRow(0);
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst3")),
+              QStringList({"ann", "Bob", "Zed", "Zed", "zed"}));
+    named<QListWidget>(*dialog, "lst1")->setCurrentRow(2);  // Cy
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst2")), QStringList({"5"}));
+    EXPECT_EQ(named<QListWidget>(*dialog, "lst3")->count(), 0);
 }
 
 TEST_F(AccountDialogTest, NumbersAndBackSelectsTheRememberedNameAgain) {
     open(names, numbers, "bob");
-    QTest::mouseClick(dialog->btnNumbers, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnNumbers"), Qt::LeftButton);
     EXPECT_EQ(labels(), QStringList({"Accounts", "Names with this account:",
                                      "Other accounts associated with this name:"}));
-    EXPECT_EQ(texts(dialog->lst1), QStringList({"5", "7", "9"}));
-    EXPECT_EQ(selected(dialog->lst1), QStringLiteral("5"));
-    EXPECT_EQ(texts(dialog->lst2), QStringList({"Cy"}));
-    dialog->lst1->setCurrentRow(1);
-    dialog->lst2->setCurrentRow(2);  // "Zed", exactly
-    EXPECT_EQ(texts(dialog->lst3), QStringList({"7", "7", "9"}));
-    QTest::mouseClick(dialog->btnNames, Qt::LeftButton);
-    EXPECT_TRUE(dialog->btnNames->isChecked());
-    EXPECT_FALSE(dialog->btnNumbers->isChecked());
-    EXPECT_EQ(selected(dialog->lst1), QStringLiteral("Bob"));
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst1")), QStringList({"5", "7", "9"}));
+    EXPECT_EQ(selected(named<QListWidget>(*dialog, "lst1")), QStringLiteral("5"));
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst2")), QStringList({"Cy"}));
+    named<QListWidget>(*dialog, "lst1")->setCurrentRow(1);
+    named<QListWidget>(*dialog, "lst2")->setCurrentRow(2);  // "Zed", exactly
+    EXPECT_EQ(texts(named<QListWidget>(*dialog, "lst3")), QStringList({"7", "7", "9"}));
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnNames"), Qt::LeftButton);
+    EXPECT_TRUE(named<QPushButton>(*dialog, "btnNames")->isChecked());
+    EXPECT_FALSE(named<QPushButton>(*dialog, "btnNumbers")->isChecked());
+    EXPECT_EQ(selected(named<QListWidget>(*dialog, "lst1")), QStringLiteral("Bob"));
 }
 
 TEST_F(AccountDialogTest, BuildingShowsTheProgressPanelAndTheHourglass) {
@@ -109,28 +118,29 @@ TEST_F(AccountDialogTest, BuildingShowsTheProgressPanelAndTheHourglass) {
     bool panelSeen = false;
     bool hourglassSeen = false;
     QTimer::singleShot(0, dialog.get(), [&] {
-        panelSeen = dialog->pnlProgress->isVisible() && dialog->pbProgress->maximum() == 3 * 4096;
+        panelSeen = named<QFrame>(*dialog, "pnlProgress")->isVisible() &&
+                    named<QProgressBar>(*dialog, "pbProgress")->maximum() == 3 * 4096;
         hourglassSeen = QApplication::overrideCursor() != nullptr &&
                         QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     });
-    QTest::mouseClick(dialog->btnNumbers, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnNumbers"), Qt::LeftButton);
     EXPECT_TRUE(panelSeen);
     EXPECT_TRUE(hourglassSeen);
-    EXPECT_FALSE(dialog->pnlProgress->isVisible());
+    EXPECT_FALSE(named<QFrame>(*dialog, "pnlProgress")->isVisible());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(dialog->lst1->count(), 1000);
+    EXPECT_EQ(named<QListWidget>(*dialog, "lst1")->count(), 1000);
 }
 
 TEST_F(AccountDialogTest, DoneEnterEscapeAndHelp) {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         open(names, numbers, "");
-        QTest::keyClick(dialog->lst1, key);
+        QTest::keyClick(named<QListWidget>(*dialog, "lst1"), key);
         EXPECT_FALSE(dialog->isVisible()) << key;
     }
     open(names, numbers, "");
     QTest::keyClick(dialog.get(), Qt::Key_F1);
-    EXPECT_EQ(topics, std::vector<std::string>{"User Account Screen"});
-    QTest::mouseClick(dialog->btnDone, Qt::LeftButton);
+    EXPECT_EQ(host.helpTopics, std::vector<std::string>{"User Account Screen"});
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnDone"), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
 }
 

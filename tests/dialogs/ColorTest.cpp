@@ -8,34 +8,38 @@
 #include <QPushButton>
 #include <string>
 
+#include "controls/OptionsStyle.h"
 #include "dialogs/Color.h"
 #include "records/ColorItems.h"
-#include "controls/OptionsStyle.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
 
+using testing::named;
+
 class ColorDialogTest : public ::testing::Test {
   protected:
-    ColorDialogTest() : dialog(options) {
+    ColorDialogTest() : dialog(options, host) {
         options.setTextColor(0x00C0FFEE);
-        dialog.OnApplyAppearance = [this] { ++applied; };
-        dialog.OnModified = [this] { ++modified; };
+        QObject::connect(&dialog, &TfrmColor::appearanceChanged, [this] { ++applied; });
     }
+    int modified() const { return host.modified; }
     QWidget* child(const char* name) { return dialog.findChild<QWidget*>(name); }
 
     tOptions options;
+    testing::FakeDialogHost host;
     TfrmColor dialog;
     int applied = 0;
-    int modified = 0;
 };
 
 TEST_F(ColorDialogTest, OpensOnTheFirstOfTheEighteenItems) {
     EXPECT_EQ(dialog.windowTitle(), "Appearance");
-    ASSERT_EQ(dialog.cmColor->count(), 18);
-    EXPECT_EQ(dialog.cmColor->itemText(0), "Info Color");
-    EXPECT_EQ(dialog.cmColor->itemText(17), "Highlight Background");
+    ASSERT_EQ(named<QComboBox>(dialog, "cmColor")->count(), 18);
+    EXPECT_EQ(named<QComboBox>(dialog, "cmColor")->itemText(0), "Info Color");
+    EXPECT_EQ(named<QComboBox>(dialog, "cmColor")->itemText(17), "Highlight Background");
     EXPECT_EQ(dialog.selectedItem(), 0);
 }
 
@@ -55,32 +59,30 @@ TEST_F(ColorDialogTest, ClickingASampleSelectsItsItemAndShowsItsColour) {
         QWidget* element = child(c.element);
         ASSERT_NE(element, nullptr) << c.element;
         QTest::mouseClick(element, Qt::LeftButton, {}, QPoint(2, 2));
-        EXPECT_EQ(dialog.cmColor->currentText(), c.item) << c.element;
+        EXPECT_EQ(named<QComboBox>(dialog, "cmColor")->currentText(), c.item) << c.element;
         const std::uint32_t color =
             colorOf(options, static_cast<std::size_t>(dialog.selectedItem()));
-        EXPECT_EQ(dialog.pnlColor->palette().color(QPalette::Window),
+        EXPECT_EQ(named<QFrame>(dialog, "pnlColor")->palette().color(QPalette::Window),
                   toQColor(color, dialog.palette()));
     }
-    EXPECT_EQ(applied + modified, 0) << "choosing an item changes nothing";
+    EXPECT_EQ(applied + modified(), 0) << "choosing an item changes nothing";
 }
 
 TEST_F(ColorDialogTest, ChangingAColourStoresItEvenCancelledItMarksModified) {
     dialog.selectItem(15);
     const std::uint32_t before = options.yourNameColor();
-    dialog.chooseColor = [](const QColor&, QWidget*) { return std::optional<QColor>(); };
-    QTest::mouseClick(dialog.btnChange, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(dialog, "btnChange"), Qt::LeftButton);
     EXPECT_EQ(options.yourNameColor(), before);
-    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(modified(), 1);
     EXPECT_EQ(applied, 1);
 
-    dialog.chooseColor = [](const QColor&, QWidget*) {
-        return std::optional<QColor>(QColor(1, 2, 3));
-    };
-    QTest::mouseClick(dialog.pnlColor, Qt::LeftButton);
+    host.nextColor = QColor(1, 2, 3);
+    QTest::mouseClick(named<QFrame>(dialog, "pnlColor"), Qt::LeftButton);
     EXPECT_EQ(options.yourNameColor(), 0x00030201u);
     EXPECT_EQ(child("lblTo")->palette().color(QPalette::WindowText), QColor(1, 2, 3));
-    EXPECT_EQ(dialog.pnlColor->palette().color(QPalette::Window), QColor(1, 2, 3));
-    EXPECT_EQ(modified, 2);
+    EXPECT_EQ(named<QFrame>(dialog, "pnlColor")->palette().color(QPalette::Window),
+              QColor(1, 2, 3));
+    EXPECT_EQ(modified(), 2);
     EXPECT_EQ(applied, 2);
     EXPECT_TRUE(dialog.modified());
 }
@@ -92,18 +94,15 @@ TEST_F(ColorDialogTest, AFontIsStoredWithTheTextColourNotItsOwn) {
     const struct {
         QPushButton* button;
         tConstFontRecord record;
-    } cases[] = {{dialog.btnChatFont, options.chatFont()},
-                 {dialog.btnWhisperFont, options.whisperFont()},
-                 {dialog.btnUserFont, options.userListFont()}};
+    } cases[] = {{named<QPushButton>(dialog, "btnChatFont"), options.chatFont()},
+                 {named<QPushButton>(dialog, "btnWhisperFont"), options.whisperFont()},
+                 {named<QPushButton>(dialog, "btnUserFont"), options.userListFont()}};
     int expectedChanges = 0;
     for (const auto& c : cases) {
-        dialog.chooseFont = [](QWidget*) { return std::optional<ChosenFont>(); };
         QTest::mouseClick(c.button, Qt::LeftButton);
         EXPECT_EQ(c.record.faceName(), "") << "cancelled: nothing changes";
-        EXPECT_EQ(applied + modified, 2 * expectedChanges);
-        dialog.chooseFont = [&chosen](QWidget*) {
-            return std::optional<ChosenFont>(ChosenFont{chosen, QColor(Qt::red)});
-        };
+        EXPECT_EQ(applied + modified(), 2 * expectedChanges);
+        host.nextFont = ChosenFont{chosen, QColor(Qt::red)};
         QTest::mouseClick(c.button, Qt::LeftButton);
         ++expectedChanges;
         EXPECT_EQ(c.record.faceName(), "DejaVu Sans");
@@ -111,7 +110,7 @@ TEST_F(ColorDialogTest, AFontIsStoredWithTheTextColourNotItsOwn) {
         EXPECT_EQ(c.record.style(), FontBold | FontItalic);
         EXPECT_EQ(c.record.color(), 0x00C0FFEEu);
         EXPECT_EQ(applied, expectedChanges);
-        EXPECT_EQ(modified, expectedChanges);
+        EXPECT_EQ(modified(), expectedChanges);
     }
     EXPECT_EQ(child("lblWhispered")->font().pointSize(), 13);
 }
@@ -122,7 +121,7 @@ TEST_F(ColorDialogTest, DoneAndEscapeClose) {
         if (byEscape) {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else {
-            QTest::keyClick(dialog.cmColor, Qt::Key_Return);
+            QTest::keyClick(named<QComboBox>(dialog, "cmColor"), Qt::Key_Return);
         }
         EXPECT_FALSE(dialog.isVisible()) << byEscape;
     }

@@ -11,6 +11,8 @@
 
 #include "controls/DSHyperLink.h"
 #include "dialogs/ProgramLinks.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "support/TempFolder.h"
 
 namespace verdo {
@@ -34,17 +36,17 @@ class HelpWindowTest : public ::testing::Test {
                                              << filler(80) << "}";
     }
     std::unique_ptr<TfrmHelp> create(const fs::path& file) {
-        auto help = std::make_unique<TfrmHelp>(
-            nullptr, file, [this](const QString& text) { messages << text; },
-            [this](const std::string& url) { links.push_back(url); });
+        auto help = std::make_unique<TfrmHelp>(nullptr, file, host);
         help->resize(400, 300);
         return help;
     }
-    QScrollBar* scrollBar(TfrmHelp& help) { return help.reHelp->verticalScrollBar(); }
+    static QTextEdit* reHelp(const TfrmHelp& help) {
+        return testing::named<QTextEdit>(help, "reHelp");
+    }
+    QScrollBar* scrollBar(TfrmHelp& help) { return reHelp(help)->verticalScrollBar(); }
 
     TempFolder dir;
-    QStringList messages;
-    std::vector<std::string> links;
+    testing::FakeDialogHost host;
 };
 
 TEST_F(HelpWindowTest, SelectsTheTopicFoundWithoutRegardToCase) {
@@ -55,23 +57,23 @@ TEST_F(HelpWindowTest, SelectsTheTopicFoundWithoutRegardToCase) {
     help->ShowHelpTopic("SECOND topic  ");
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
-    const QTextCursor cursor = help->reHelp->textCursor();
+    const QTextCursor cursor = reHelp(*help)->textCursor();
     EXPECT_EQ(cursor.selectedText(), "Second Topic  ");
     EXPECT_EQ(cursor.position(), cursor.selectionEnd());
     EXPECT_TRUE(cursor.charFormat().font().bold());  // the heading keeps its format
     // Scrolled up from the end to the topic, which is near the top of the view.
     EXPECT_GT(scrollBar(*help)->value(), 0);
     EXPECT_LT(scrollBar(*help)->value(), scrollBar(*help)->maximum());
-    const QRect caret = help->reHelp->cursorRect();
-    EXPECT_LT(caret.top(), help->reHelp->viewport()->height() / 3);
-    EXPECT_TRUE(messages.isEmpty());
+    const QRect caret = reHelp(*help)->cursorRect();
+    EXPECT_LT(caret.top(), reHelp(*help)->viewport()->height() / 3);
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(HelpWindowTest, LeavesTheViewAtItsEndWhenTheTopicIsMissing) {
     auto help = create(dir / "VerdoHelp.rtf");
     help->ShowHelpTopic("Second Topic  ");
     help->ShowHelpTopic("No Such Topic");
-    const QTextCursor cursor = help->reHelp->textCursor();
+    const QTextCursor cursor = reHelp(*help)->textCursor();
     EXPECT_FALSE(cursor.hasSelection());
     EXPECT_TRUE(cursor.atEnd());
     EXPECT_EQ(scrollBar(*help)->value(), scrollBar(*help)->maximum());
@@ -79,13 +81,14 @@ TEST_F(HelpWindowTest, LeavesTheViewAtItsEndWhenTheTopicIsMissing) {
 
 TEST_F(HelpWindowTest, SaysOnceWhenTheFileIsMissing) {
     auto help = create(dir / "missing" / "VerdoHelp.rtf");
-    EXPECT_EQ(messages,
-              QStringList{"Could not open file " +
-                          QString::fromStdString((dir / "missing/VerdoHelp.rtf").string())});
-    EXPECT_TRUE(help->reHelp->document()->isEmpty());
+    const std::string missing = "Could not open file " + (dir / "missing/VerdoHelp.rtf").string();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].first, missing);
+    EXPECT_EQ(host.messages[0].second, MessageKind::Error);
+    EXPECT_TRUE(reHelp(*help)->document()->isEmpty());
     help->ShowHelpTopic("The Main Chat Screen");
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(HelpWindowTest, HidesWithDoneOrEscapeAndOffersTheSupportLink) {
@@ -99,7 +102,7 @@ TEST_F(HelpWindowTest, HidesWithDoneOrEscapeAndOffersTheSupportLink) {
 
     QTest::mouseClick(help->findChild<TDSHyperLink*>("lnkSupport"), Qt::LeftButton, {},
                       QPoint(2, 2));
-    EXPECT_EQ(links, std::vector<std::string>{SupportMailAddress});
+    EXPECT_EQ(host.links, std::vector<std::string>{SupportMailAddress});
 }
 
 }  // namespace

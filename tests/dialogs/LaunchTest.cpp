@@ -12,7 +12,8 @@ namespace {
 TEST(LaunchWindow, ReportsThePictureClicked) {
     TfrmLaunch launch(nullptr);
     std::vector<LaunchTarget> launched;
-    launch.OnLaunch = [&](LaunchTarget target) { launched.push_back(target); };
+    QObject::connect(&launch, &TfrmLaunch::launchClicked,
+                     [&](LaunchTarget target) { launched.push_back(target); });
     launch.show();
     EXPECT_EQ(launch.windowTitle(), "Launch Program...");
     EXPECT_FALSE(launch.isModal());

@@ -18,6 +18,7 @@
 #include "dialogs/Url.h"
 #include "dialogs/Whisper.h"
 #include "records/Options.h"
+#include "support/FakeDialogHost.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -62,16 +63,17 @@ TEST(RemoteTextTest, LabelsShowMarkupAsText) {
 
 TEST(RemoteTextTest, WindowTitlesAndListRowsShowMarkupAsText) {
     tOptions options;
-    TfrmWhisper whisper(Markup, options);
+    testing::FakeDialogHost host;
+    TfrmWhisper whisper(Markup, options, host);
     EXPECT_EQ(whisper.windowTitle(), Shown);
     // What the window system is given: the mark of unsaved changes is not
     // taken from a name.
-    TfrmWhisper marked("Ann[*]Bob", options);
+    TfrmWhisper marked("Ann[*]Bob", options, host);
     marked.winId();
     ASSERT_NE(marked.windowHandle(), nullptr);
     EXPECT_EQ(marked.windowHandle()->title(), QStringLiteral("Ann[*]Bob"));
 
-    TfrmChannel channels({Markup, "Chat"}, "Chat", {}, nullptr);
+    TfrmChannel channels({Markup, "Chat"}, "Chat", host, nullptr);
     auto* list = channels.findChild<QListWidget*>("lstChannel");
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->item(0)->text(), Shown);

@@ -10,6 +10,7 @@
 #include "chat/ChatForm.h"
 #include "scripting/SessionScripts.h"
 #include "support/FakePlatform.h"
+#include "support/Named.h"
 #include "support/RecordingView.h"
 #include "support/TempFolder.h"
 
@@ -28,20 +29,22 @@ TEST(ScriptsDialogTest, ListsTheStatesAndSwitchesTheSelectedScript) {
     scripts.loadIfNoChatFile();
 
     TfrmScripts dialog(scripts, nullptr);
-    ASSERT_EQ(dialog.lvScripts->topLevelItemCount(), 2);
-    EXPECT_EQ(dialog.lvScripts->topLevelItem(0)->text(1), "running");
-    EXPECT_EQ(dialog.lvScripts->topLevelItem(1)->text(1), "error");
-    EXPECT_TRUE(dialog.lvScripts->topLevelItem(1)->text(2).contains("bad.lua:1"));
+    ASSERT_EQ(named<QTreeWidget>(dialog, "lvScripts")->topLevelItemCount(), 2);
+    EXPECT_EQ(named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(0)->text(1), "running");
+    EXPECT_EQ(named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(1)->text(1), "error");
+    EXPECT_TRUE(
+        named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(1)->text(2).contains("bad.lua:1"));
     // Without a chat file there is no scripts folder to open.
-    EXPECT_FALSE(dialog.btnFolder->isEnabled());
+    EXPECT_FALSE(named<QPushButton>(dialog, "btnFolder")->isEnabled());
 
-    dialog.lvScripts->setCurrentItem(dialog.lvScripts->topLevelItem(0));
-    QTest::mouseClick(dialog.btnEnable, Qt::LeftButton);
-    EXPECT_EQ(dialog.lvScripts->topLevelItem(0)->text(1), "disabled");
-    EXPECT_EQ(dialog.btnEnable->text(), "&Enable");
+    named<QTreeWidget>(dialog, "lvScripts")
+        ->setCurrentItem(named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(0));
+    QTest::mouseClick(named<QPushButton>(dialog, "btnEnable"), Qt::LeftButton);
+    EXPECT_EQ(named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(0)->text(1), "disabled");
+    EXPECT_EQ(named<QPushButton>(dialog, "btnEnable")->text(), "&Enable");
     EXPECT_FALSE(scripts.host().isEnabled(good));
-    QTest::mouseClick(dialog.btnEnable, Qt::LeftButton);
-    EXPECT_EQ(dialog.lvScripts->topLevelItem(0)->text(1), "running");
+    QTest::mouseClick(named<QPushButton>(dialog, "btnEnable"), Qt::LeftButton);
+    EXPECT_EQ(named<QTreeWidget>(dialog, "lvScripts")->topLevelItem(0)->text(1), "running");
 }
 
 }  // namespace

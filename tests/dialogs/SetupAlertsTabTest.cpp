@@ -13,6 +13,7 @@
 #include "dialogs/Setup.h"
 #include "engine/ChatLists.h"
 #include "records/Options.h"
+#include "support/FakeDialogHost.h"
 
 namespace verdo {
 namespace {
@@ -23,7 +24,7 @@ class SetupAlertsTab : public ::testing::Test {
         ResetOptions(options, lists.ProductActions);
         initial.words = "lobby";
         initial.mentionColor = 0x00112233;
-        dialog = std::make_unique<TfrmSetup>(nullptr, options, lists, false, "/tmp");
+        dialog = std::make_unique<TfrmSetup>(nullptr, options, lists, false, "/tmp", host);
         dialog->addAlertsTab(initial);
     }
     template <class Widget>
@@ -36,6 +37,7 @@ class SetupAlertsTab : public ::testing::Test {
     tOptions options;
     ChatLists lists;
     AlertSettings initial;
+    testing::FakeDialogHost host;
     std::unique_ptr<TfrmSetup> dialog;
 };
 
@@ -62,7 +64,8 @@ TEST_F(SetupAlertsTab, ShowsEverySettingAndHandsTheEditsBackOnOk) {
     EXPECT_EQ(edited->mentionColor, 0x00112233u);
     // Chat.ini's settings are not the chat file's: the flag is what "&Ok" of
     // the same dialog without the tab leaves.
-    TfrmSetup plain(nullptr, options, lists, false, "/tmp");
+    testing::FakeDialogHost plainHost;
+    TfrmSetup plain(nullptr, options, lists, false, "/tmp", plainHost);
     QTest::mouseClick(plain.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
     EXPECT_EQ(dialog->modified(), plain.modified());
 }

@@ -29,6 +29,8 @@
 #include "engine/CommandTable.h"
 #include "engine/ListEditing.h"
 #include "records/OptionFields.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
@@ -59,16 +61,14 @@ class SetupDialogTest : public ::testing::Test {
     // A control of the open dialog, found by its name.
     template <class Widget>
     Widget* widget(const char* name) const {
-        auto* found = dialog->findChild<Widget*>(name);
-        if (found == nullptr) throw std::runtime_error(std::string("no control ") + name);
-        return found;
+        return testing::named<Widget>(*dialog, name);
     }
 
     void open(bool modified = false) {
         dialog = std::make_unique<TfrmSetup>(nullptr, options, lists, modified,
-                                             dir.path().toStdString());
-        dialog->OnHelp = [this](const std::string& topic) { topics.push_back(topic); };
-        dialog->OnLogFileChosen = [this](const std::string& path) { chosenLogs.push_back(path); };
+                                             dir.path().toStdString(), host);
+        QObject::connect(dialog.get(), &TfrmSetup::logFileChosen,
+                         [this](const std::string& path) { chosenLogs.push_back(path); });
         ASSERT_TRUE(testing::showActive(*dialog));
     }
 
@@ -102,7 +102,7 @@ class SetupDialogTest : public ::testing::Test {
     ChatLists lists;
     QTemporaryDir dir;
     std::unique_ptr<TfrmSetup> dialog;
-    std::vector<std::string> topics;
+    testing::FakeDialogHost host;
     std::vector<std::string> chosenLogs;
 };
 
@@ -127,7 +127,7 @@ TEST_F(SetupDialogTest, EightTabsInOrderWithTheirHelpTopics) {
             QTest::keyClick(pcSetup->currentWidget(), Qt::Key_F1);
         }
     }
-    EXPECT_EQ(topics, expected);
+    EXPECT_EQ(host.helpTopics, expected);
     EXPECT_EQ(TfrmSetup::helpTopic(8), "Chat Configuration");
     EXPECT_EQ(widget<QPushButton>("btnOk")->text(), "&Ok");
     EXPECT_TRUE(widget<QPushButton>("btnOk")->isDefault());
@@ -195,31 +195,31 @@ TEST_F(SetupDialogTest, CancelAfterEditsHandsNothingBackButTheChosenLogFile) {
     click("btnDeleteName");
     const QString log = dir.filePath("chat.txt");
     // The name does not exist yet: the chooser asks, "No" goes back to it.
-    int chosen = 0;
     QStringList asked;
-    std::function<void()> chooseLog = [&] {
-        testing::answerNextModal([&](QWidget* modal) {
-            auto* files = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(files, nullptr);
-            EXPECT_EQ(files->windowTitle(), "Select Log File");
-            EXPECT_EQ(files->defaultSuffix(), "txt");
-            files->selectFile(log);
-            const bool create = ++chosen == 2;
-            testing::answerNextModal([&, create](QWidget* question) {
-                auto* box = qobject_cast<QMessageBox*>(question);
-                ASSERT_NE(box, nullptr);
-                asked << box->text();
-                if (!create) chooseLog();
-                box->button(create ? QMessageBox::Yes : QMessageBox::No)->click();
-            });
-            QMetaObject::invokeMethod(files, "accept");
-        });
+    const auto answer = [&](bool create) {
+        return [&, create](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            ASSERT_NE(box, nullptr);
+            asked << box->text();
+            box->button(create ? QMessageBox::Yes : QMessageBox::No)->click();
+        };
     };
-    chooseLog();
+    host.nextFile = log;
+    testing::answerNextModal([&](QWidget* question) {
+        host.nextFile = log;
+        testing::answerNextModal(answer(true));
+        answer(false)(question);
+    });
     showTab(1);
     widget<QCheckBox>("cbLog")->setChecked(true);
     click("btnChange");
-    EXPECT_EQ(chosen, 2);
+    ASSERT_EQ(host.fileRequests.size(), 2u);
+    for (const FileRequest& request : host.fileRequests) {
+        EXPECT_EQ(request.title, "Select Log File");
+        EXPECT_EQ(request.defaultSuffix, "txt");
+        EXPECT_TRUE(request.mayBeNew);
+    }
+    EXPECT_EQ(host.fileRequests[0].folder, dir.path());
     ASSERT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked[0].contains("This file does not exist.")) << asked[0].toStdString();
     EXPECT_EQ(widget<QLineEdit>("edLogFIle")->text(), log);

@@ -9,11 +9,15 @@
 
 #include "dialogs/DialogAnswers.h"
 #include "dialogs/TextFiles.h"
+#include "support/FakeDialogHost.h"
 #include "support/FakeTextPlayback.h"
+#include "support/Named.h"
 #include "support/WaitFor.h"
 
 namespace verdo {
 namespace {
+
+using testing::named;
 
 class TextFilesDialogTest : public ::testing::Test {
   protected:
@@ -22,8 +26,7 @@ class TextFilesDialogTest : public ::testing::Test {
         playback.target = "Ann";
     }
     std::unique_ptr<TfrmText> open() {
-        auto dialog = std::make_unique<TfrmText>(
-            playback, [this](const std::string& topic) { topics.push_back(topic); }, nullptr);
+        auto dialog = std::make_unique<TfrmText>(playback, host, nullptr);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return dialog;
@@ -32,17 +35,17 @@ class TextFilesDialogTest : public ::testing::Test {
     QTemporaryDir folder;
     const QString poem = folder.filePath("poem.txt");
     testing::FakeTextPlayback playback;
-    std::vector<std::string> topics;
+    testing::FakeDialogHost host;
 };
 
 TEST_F(TextFilesDialogTest, ExecuteWithoutAFileAsksForOneAndCancellingPlaysNothing) {
     playback.line = 5;
     auto dialog = open();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Text File Settings"));
-    EXPECT_EQ(dialog->edUser->text(), QStringLiteral("Ann"));
-    testing::answerFile(std::nullopt);
-    QTest::mouseClick(dialog->btnExecute, Qt::LeftButton);
-    EXPECT_FALSE(dialog->btnExecute->isChecked());
+    EXPECT_EQ(named<QLineEdit>(*dialog, "edUser")->text(), QStringLiteral("Ann"));
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnExecute"), Qt::LeftButton);
+    EXPECT_EQ(host.fileRequests.size(), 1u);
+    EXPECT_FALSE(named<QPushButton>(*dialog, "btnExecute")->isChecked());
     EXPECT_FALSE(playback.isRunning);
     EXPECT_EQ(playback.line, 0);
     EXPECT_TRUE(playback.infos.empty());
@@ -51,62 +54,59 @@ TEST_F(TextFilesDialogTest, ExecuteWithoutAFileAsksForOneAndCancellingPlaysNothi
 TEST_F(TextFilesDialogTest, StartStopAndStartAgainKeepTheLine) {
     playback.file = poem.toStdString();
     auto dialog = open();
-    EXPECT_EQ(dialog->edFile->text(), poem);
-    EXPECT_FALSE(dialog->btnExecute->isChecked());
-    QTest::mouseClick(dialog->btnExecute, Qt::LeftButton);
+    EXPECT_EQ(named<QLineEdit>(*dialog, "edFile")->text(), poem);
+    EXPECT_FALSE(named<QPushButton>(*dialog, "btnExecute")->isChecked());
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnExecute"), Qt::LeftButton);
     EXPECT_TRUE(playback.isRunning);
     playback.line = 3;
-    QTest::mouseClick(dialog->btnExecute, Qt::LeftButton);
-    QTest::mouseClick(dialog->btnExecute, Qt::LeftButton);
-    EXPECT_TRUE(dialog->btnExecute->isChecked());
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnExecute"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnExecute"), Qt::LeftButton);
+    EXPECT_TRUE(named<QPushButton>(*dialog, "btnExecute")->isChecked());
     EXPECT_EQ(playback.line, 3);
     const std::string path = poem.toStdString();
     EXPECT_EQ(playback.infos, (std::vector<std::string>{"Executing text file: " + path,
                                                         "Text file: " + path + " stopped.",
                                                         "Executing text file: " + path}));
-    QTest::mouseClick(dialog->btnReset, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnReset"), Qt::LeftButton);
     EXPECT_EQ(playback.line, 0);
     EXPECT_TRUE(playback.isRunning);
     // The end of the file stops the playback; the button follows.
     playback.isRunning = false;
-    EXPECT_TRUE(testing::waitFor([&] { return !dialog->btnExecute->isChecked(); }, 2000));
+    EXPECT_TRUE(testing::waitFor(
+        [&] { return !named<QPushButton>(*dialog, "btnExecute")->isChecked(); }, 2000));
 }
 
 TEST_F(TextFilesDialogTest, LoadNewLoadsOrSaysItCouldNot) {
     playback.line = 4;
     auto dialog = open();
-    testing::answerFile(poem);
-    QTest::mouseClick(dialog->btnLoad, Qt::LeftButton);
+    host.nextFile = poem;
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnLoad"), Qt::LeftButton);
     EXPECT_EQ(playback.file, poem.toStdString());
-    EXPECT_EQ(dialog->edFile->text(), poem);
+    EXPECT_EQ(named<QLineEdit>(*dialog, "edFile")->text(), poem);
     EXPECT_EQ(playback.line, 0);
 
     // The file goes away between choosing and reading.
     playback.line = 4;
     QString shown;
-    testing::answerNextModal([&](QWidget* modal) {
-        QFile::remove(poem);
-        auto* files = qobject_cast<QFileDialog*>(modal);
-        files->selectFile(poem);
-        static_cast<QDialog*>(files)->done(QDialog::Accepted);
-        testing::acknowledgeMessage(&shown);
-    });
-    QTest::mouseClick(dialog->btnLoad, Qt::LeftButton);
+    QFile::remove(poem);
+    host.nextFile = poem;
+    testing::acknowledgeMessage(&shown);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnLoad"), Qt::LeftButton);
     EXPECT_EQ(shown, QStringLiteral("Could not open text file"));
     EXPECT_TRUE(playback.file.empty());
-    EXPECT_TRUE(dialog->edFile->text().isEmpty());
+    EXPECT_TRUE(named<QLineEdit>(*dialog, "edFile")->text().isEmpty());
     EXPECT_EQ(playback.line, 0);
 }
 
 TEST_F(TextFilesDialogTest, TheUserIsStoredAtOnceAndHelpAndExitWork) {
     auto dialog = open();
-    dialog->edUser->clear();
-    QTest::keyClicks(dialog->edUser, "Bob");
+    named<QLineEdit>(*dialog, "edUser")->clear();
+    QTest::keyClicks(named<QLineEdit>(*dialog, "edUser"), "Bob");
     EXPECT_EQ(playback.target, "Bob");
-    QTest::mouseClick(dialog->btnHelp, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*dialog, "btnHelp"), Qt::LeftButton);
     QTest::keyClick(dialog.get(), Qt::Key_F1);
-    EXPECT_EQ(topics, (std::vector<std::string>{"Text Files  ", "Text Files  "}));
-    QTest::keyClick(dialog->edUser, Qt::Key_Escape);
+    EXPECT_EQ(host.helpTopics, (std::vector<std::string>{"Text Files  ", "Text Files  "}));
+    QTest::keyClick(named<QLineEdit>(*dialog, "edUser"), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(playback.target, "Bob");
 }

@@ -10,18 +10,23 @@
 #include <vector>
 
 #include "dialogs/Url.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using testing::named;
 
 struct Sent {
     std::vector<std::string> lines, infos;
 };
 
 void wire(TfrmUrl& dialog, Sent& sent) {
-    dialog.OnSendLine = [&sent](const std::string& line) { sent.lines.push_back(line); };
-    dialog.OnInfoLine = [&sent](const std::string& text) { sent.infos.push_back(text); };
+    QObject::connect(&dialog, &TfrmUrl::lineToSend,
+                     [&sent](const std::string& line) { sent.lines.push_back(line); });
+    QObject::connect(&dialog, &TfrmUrl::infoLine,
+                     [&sent](const std::string& text) { sent.infos.push_back(text); });
 }
 
 TEST(UrlDialogTest, OkSendsTheTypedAddressAndConfirms) {
@@ -29,10 +34,10 @@ TEST(UrlDialogTest, OkSendsTheTypedAddressAndConfirms) {
     Sent sent;
     wire(dialog, sent);
     EXPECT_EQ(dialog.windowTitle(), "Send URL to Bob");
-    EXPECT_EQ(dialog.lblUrl->text(), "Send URL to Bob:");
+    EXPECT_EQ(named<QLabel>(dialog, "lblUrl")->text(), "Send URL to Bob:");
     ASSERT_TRUE(testing::showActive(dialog));
-    QTest::keyClicks(dialog.edUrl, "www.example.com");
-    QTest::keyClick(dialog.edUrl, Qt::Key_Return);
+    QTest::keyClicks(named<QLineEdit>(dialog, "edUrl"), "www.example.com");
+    QTest::keyClick(named<QLineEdit>(dialog, "edUrl"), Qt::Key_Return);
     EXPECT_EQ(sent.lines, std::vector<std::string>{"/msg Bob /url http://www.example.com\r"});
     EXPECT_EQ(sent.infos, std::vector<std::string>{"URL has been sent to Bob."});
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -45,9 +50,9 @@ TEST(UrlDialogTest, CancelAndEscapeSendNothing) {
         wire(dialog, sent);
         ASSERT_TRUE(testing::showActive(dialog));
         if (byEscape) {
-            QTest::keyClick(dialog.edUrl, Qt::Key_Escape);
+            QTest::keyClick(named<QLineEdit>(dialog, "edUrl"), Qt::Key_Escape);
         } else {
-            QTest::mouseClick(dialog.btnCancel, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(dialog, "btnCancel"), Qt::LeftButton);
         }
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_TRUE(sent.lines.empty() && sent.infos.empty()) << byEscape;
@@ -63,9 +68,9 @@ TEST(UrlDialogTest, OffersTheClipboardsWebAddressSelected) {
         QGuiApplication::clipboard()->setText(c.clipboard);
         TfrmUrl dialog("Bob", TfrmUrl::clipboardAddress(), nullptr);
         ASSERT_TRUE(testing::showActive(dialog));
-        EXPECT_EQ(dialog.edUrl->text(), c.offered);
-        EXPECT_TRUE(dialog.edUrl->hasFocus());
-        EXPECT_EQ(dialog.edUrl->selectedText(), c.offered);
+        EXPECT_EQ(named<QLineEdit>(dialog, "edUrl")->text(), c.offered);
+        EXPECT_TRUE(named<QLineEdit>(dialog, "edUrl")->hasFocus());
+        EXPECT_EQ(named<QLineEdit>(dialog, "edUrl")->selectedText(), c.offered);
     }
 }
 

@@ -14,23 +14,28 @@
 #include "controls/TabEdit.h"
 #include "dialogs/Whisper.h"
 #include "dialogs/WhisperWindows.h"
+#include "support/FakeDialogHost.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
 
+using testing::named;
+
 // The session on fakes with the windows wired the way the main window wires them.
 class WhisperWindowsTest : public testing::SessionFixture {
   protected:
-    WhisperWindowsTest() : windows(form.document().options()) {
-        windows.OnSendLine = [this](const std::string& line) { sent.push_back(line); };
-        windows.OnRegisterPane = [this](const std::string& user, PaneId pane) {
-            form.incoming().registerWhisperPane(user, pane);
-        };
-        windows.OnUnregisterPane = [this](PaneId pane) {
-            form.incoming().unregisterWhisperPane(pane);
-        };
-        windows.OnListChanged = [this] { ++listChanges; };
+    WhisperWindowsTest() : windows(form.document().options(), host) {
+        QObject::connect(&windows, &tWhisperWindows::lineToSend,
+                         [this](const std::string& line) { sent.push_back(line); });
+        QObject::connect(&windows, &tWhisperWindows::paneRegistered,
+                         [this](const std::string& user, PaneId pane) {
+                             form.incoming().registerWhisperPane(user, pane);
+                         });
+        QObject::connect(&windows, &tWhisperWindows::paneUnregistered,
+                         [this](PaneId pane) { form.incoming().unregisterWhisperPane(pane); });
+        QObject::connect(&windows, &tWhisperWindows::listChanged, [this] { ++listChanges; });
     }
 
     TfrmWhisper* open(const std::string& user) {
@@ -41,6 +46,7 @@ class WhisperWindowsTest : public testing::SessionFixture {
     // The pane the last line went to.
     PaneId lastPane() const { return view.lines.empty() ? -1 : view.lines.back().pane; }
 
+    testing::FakeDialogHost host;
     tWhisperWindows windows;
     std::vector<std::string> sent;
     int listChanges = 0;
@@ -59,14 +65,15 @@ TEST_F(WhisperWindowsTest, ANameInOtherLetterCaseShowsTheOpenWindow) {
 
 TEST_F(WhisperWindowsTest, EnterAndSendWhisperTheEntryEvenWhenEmpty) {
     TfrmWhisper* window = open("Bob");
-    QTest::keyClicks(window->edWEnter, "hello there");
-    QTest::keyClick(window->edWEnter, Qt::Key_Return);
-    QTest::mouseClick(window->btnSend, Qt::LeftButton);
+    QTest::keyClicks(named<TTabEdit>(*window, "edWEnter"), "hello there");
+    QTest::keyClick(named<TTabEdit>(*window, "edWEnter"), Qt::Key_Return);
+    QTest::mouseClick(named<QPushButton>(*window, "btnSend"), Qt::LeftButton);
     EXPECT_EQ(sent, (std::vector<std::string>{"/msg Bob hello there\r", "/msg Bob \r"}));
-    EXPECT_EQ(window->edWEnter->itemText(1), "hello there");
-    EXPECT_TRUE(window->edWEnter->entryText().isEmpty());
-    EXPECT_TRUE(window->edWEnter->hasFocus());
-    EXPECT_TRUE(window->scWhisper->document()->isEmpty()) << "the window shows nothing itself";
+    EXPECT_EQ(named<TTabEdit>(*window, "edWEnter")->itemText(1), "hello there");
+    EXPECT_TRUE(named<TTabEdit>(*window, "edWEnter")->entryText().isEmpty());
+    EXPECT_TRUE(named<TTabEdit>(*window, "edWEnter")->hasFocus());
+    EXPECT_TRUE(named<RichPane>(*window, "scWhisper")->document()->isEmpty())
+        << "the window shows nothing itself";
 }
 
 TEST_F(WhisperWindowsTest, WhispersGoToTheOpenWindowAndAfterClosingToTheMainPane) {
@@ -75,7 +82,7 @@ TEST_F(WhisperWindowsTest, WhispersGoToTheOpenWindowAndAfterClosingToTheMainPane
     receive("1004 WHISPER bob 0010 \"psst\"");
     EXPECT_EQ(windows.window(lastPane()), window);
 
-    QTest::keyClick(window->edWEnter, Qt::Key_Escape);
+    QTest::keyClick(named<TTabEdit>(*window, "edWEnter"), Qt::Key_Escape);
     EXPECT_TRUE(windows.windows().empty());
     receive("1004 WHISPER Bob 0010 \"still there?\"");
     EXPECT_EQ(lastPane(), WhisperPane);
@@ -86,8 +93,10 @@ TEST_F(WhisperWindowsTest, RecolouredFromTheOptions) {
     form.document().options().setWhisperBackground(0x00336699);
     form.document().options().setEntryColor(0x000000FF);
     windows.ApplyAppearance();
-    EXPECT_EQ(window->scWhisper->palette().color(QPalette::Base), QColor(0x99, 0x66, 0x33));
-    EXPECT_EQ(window->edWEnter->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(named<RichPane>(*window, "scWhisper")->palette().color(QPalette::Base),
+              QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(named<TTabEdit>(*window, "edWEnter")->palette().color(QPalette::Text),
+              QColor(Qt::red));
 }
 
 TEST_F(WhisperWindowsTest, MinimisedWindowsKeepTheirSize) {
@@ -108,24 +117,24 @@ TEST_F(WhisperWindowsTest, PopupClearsAndSavesThePane) {
     const std::vector<PaneSegment> first{{"<FROM: Bob> ", Qt::yellow}, {"one", Qt::white}};
     const std::vector<PaneSegment> second{{"two", Qt::white}};
     window->addLine(first);
-    window->mnClear->trigger();
+    named<QAction>(*window, "mnClear")->trigger();
     window->addLine(second);
     window->addLine(first);
     QTemporaryDir folder;
     const QString path = folder.filePath("pane.txt");
-    window->chooseSaveFile = [&path](QWidget*) { return std::optional<QString>(path); };
-    window->mnSave->trigger();
+    host.nextFile = path;
+    named<QAction>(*window, "mnSave")->trigger();
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "two\n<FROM: Bob> one\n");
 
-    window->chooseSaveFile = [&folder](QWidget*) { return std::optional<QString>(folder.path()); };
+    host.nextFile = folder.path();
     QString message;
     testing::answerNextModal([&message](QWidget* box) {
         if (auto* messageBox = qobject_cast<QMessageBox*>(box)) message = messageBox->text();
         box->close();
     });
-    window->mnSave->trigger();
+    named<QAction>(*window, "mnSave")->trigger();
     EXPECT_EQ(message, "Unable to save file");
 }
 

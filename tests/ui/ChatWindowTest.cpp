@@ -22,6 +22,7 @@
 #include "controls/TabEdit.h"
 #include "dialogs/Connect.h"
 #include "support/FakePlatform.h"
+#include "support/Named.h"
 #include "support/WaitFor.h"
 #include "ui/Chat.h"
 #include "ui/MainWindowParts.h"
@@ -102,7 +103,8 @@ TEST_F(ChatWindowTest, F4ShowsTheConnectingDialogAndBlocksTheWindow) {
     EXPECT_EQ(client().connectCalls, 1);
     EXPECT_EQ(client().lastHost, "battle.net");
     EXPECT_TRUE(frmConnect(*window)->isVisible());
-    EXPECT_EQ(frmConnect(*window)->lblServer->text(), QStringLiteral("Trying Server: battle.net"));
+    EXPECT_EQ(named<QLabel>(*frmConnect(*window), "lblServer")->text(),
+              QStringLiteral("Trying Server: battle.net"));
     EXPECT_FALSE(window->centralWidget()->isEnabled());
     EXPECT_FALSE(window->menuBar()->isEnabled());
     EXPECT_FALSE(ToolBar(*window)->isEnabled());
@@ -113,7 +115,7 @@ TEST_F(ChatWindowTest, F4ShowsTheConnectingDialogAndBlocksTheWindow) {
 TEST_F(ChatWindowTest, CancelHidesTheDialogAndGivesTheWindowBack) {
     pressF4();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frmConnect(*window)));
-    QTest::mouseClick(frmConnect(*window)->btnCancel, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(*frmConnect(*window), "btnCancel"), Qt::LeftButton);
     settle();
     EXPECT_FALSE(frmConnect(*window)->isVisible());
     EXPECT_TRUE(window->centralWidget()->isEnabled());

@@ -5,10 +5,26 @@
 #include <QPushButton>
 
 #include "dialogs/Connect.h"
+#include "support/Named.h"
 #include "ui/WidgetTestSupport.h"
 
 namespace verdo {
 namespace {
+
+using testing::named;
+
+QLabel* lblServer(const TfrmConnect& dialog) {
+    return named<QLabel>(dialog, "lblServer");
+}
+QLabel* lblTimeout(const TfrmConnect& dialog) {
+    return named<QLabel>(dialog, "lblTimeout");
+}
+QPushButton* btnCancel(const TfrmConnect& dialog) {
+    return named<QPushButton>(dialog, "btnCancel");
+}
+QPushButton* btnNext(const TfrmConnect& dialog) {
+    return named<QPushButton>(dialog, "btnNext");
+}
 
 class ConnectDialogTest : public ::testing::Test {
   protected:
@@ -16,8 +32,8 @@ class ConnectDialogTest : public ::testing::Test {
         owner.setGeometry(100, 100, 640, 480);
         ASSERT_TRUE(testing::showActive(owner));
         dialog = new TfrmConnect(&owner);
-        dialog->OnCancel = [this] { ++cancels; };
-        dialog->OnNext = [this] { ++nexts; };
+        QObject::connect(dialog, &TfrmConnect::cancelClicked, [this] { ++cancels; });
+        QObject::connect(dialog, &TfrmConnect::nextClicked, [this] { ++nexts; });
     }
 
     QWidget owner;
@@ -27,11 +43,11 @@ class ConnectDialogTest : public ::testing::Test {
 };
 
 TEST_F(ConnectDialogTest, StartsWithItsTextsAndButtons) {
-    EXPECT_EQ(dialog->lblServer->text(), QStringLiteral("Trying Server:"));
-    EXPECT_EQ(dialog->lblTimeout->text(), QStringLiteral("Timeout in:"));
-    EXPECT_EQ(dialog->btnCancel->text(), QStringLiteral("&Cancel"));
-    EXPECT_EQ(dialog->btnNext->text(), QStringLiteral("&Next"));
-    EXPECT_TRUE(dialog->btnCancel->isDefault());
+    EXPECT_EQ(lblServer(*dialog)->text(), QStringLiteral("Trying Server:"));
+    EXPECT_EQ(lblTimeout(*dialog)->text(), QStringLiteral("Timeout in:"));
+    EXPECT_EQ(btnCancel(*dialog)->text(), QStringLiteral("&Cancel"));
+    EXPECT_EQ(btnNext(*dialog)->text(), QStringLiteral("&Next"));
+    EXPECT_TRUE(btnCancel(*dialog)->isDefault());
     EXPECT_FALSE(dialog->isModal());
     EXPECT_TRUE(dialog->windowTitle().contains("Connecting"));
 }
@@ -47,9 +63,9 @@ TEST_F(ConnectDialogTest, ShowsCentredOnItsOwnerWithoutBlockingIt) {
 TEST_F(ConnectDialogTest, ButtonsAndEscapeReachTheHandlers) {
     dialog->showCentred();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    QTest::mouseClick(dialog->btnNext, Qt::LeftButton);
+    QTest::mouseClick(btnNext(*dialog), Qt::LeftButton);
     EXPECT_EQ(nexts, 1);
-    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
+    QTest::mouseClick(btnCancel(*dialog), Qt::LeftButton);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(cancels, 2);
     // The handler decides when the dialog goes away.
@@ -57,17 +73,17 @@ TEST_F(ConnectDialogTest, ButtonsAndEscapeReachTheHandlers) {
 }
 
 TEST_F(ConnectDialogTest, WithoutAHandlerCancelCloses) {
-    dialog->OnCancel = nullptr;
-    dialog->showCentred();
-    QTest::mouseClick(dialog->btnCancel, Qt::LeftButton);
-    EXPECT_FALSE(dialog->isVisible());
+    TfrmConnect alone(&owner);
+    alone.showCentred();
+    QTest::mouseClick(btnCancel(alone), Qt::LeftButton);
+    EXPECT_FALSE(alone.isVisible());
 }
 
 TEST_F(ConnectDialogTest, TextsCanBeChanged) {
     dialog->setServerText("Trying Server: 127.0.0.1:6112");
     dialog->setTimeoutText("Timeout in: 4");
-    EXPECT_EQ(dialog->lblServer->text(), QStringLiteral("Trying Server: 127.0.0.1:6112"));
-    EXPECT_EQ(dialog->lblTimeout->text(), QStringLiteral("Timeout in: 4"));
+    EXPECT_EQ(lblServer(*dialog)->text(), QStringLiteral("Trying Server: 127.0.0.1:6112"));
+    EXPECT_EQ(lblTimeout(*dialog)->text(), QStringLiteral("Timeout in: 4"));
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "dialogs/Whisper.h"
 #include "platform/TextLineEnd.h"
 #include "records/Options.h"
+#include "support/FakeDialogHost.h"
 #include "support/Named.h"
 #include "support/TempFolder.h"
 #include "ui/WindowFixture.h"
@@ -81,7 +82,8 @@ TEST_F(FindInTheChat, TheBarSearchesThePaneThatLastHadTheFocus) {
 
 TEST(WhisperWindowFind, HasItsOwnBarAndEscapeClosesTheBarBeforeTheWindow) {
     tOptions options;
-    auto* whisper = new TfrmWhisper("Ann", options);
+    FakeDialogHost host;
+    auto* whisper = new TfrmWhisper("Ann", options, host);
     whisper->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<TfrmWhisper> alive(whisper);
     ASSERT_TRUE(showActive(*whisper));

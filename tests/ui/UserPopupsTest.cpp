@@ -17,6 +17,7 @@
 #include "controls/TabEdit.h"
 #include "dialogs/EditList.h"
 #include "support/FakePlatform.h"
+#include "support/Named.h"
 #include "ui/Chat.h"
 #include "ui/ChatPopups.h"
 #include "ui/MainWindowParts.h"
@@ -211,11 +212,12 @@ TEST_F(UserPopupsTest, ReorderFromTheUsersMenuKeepsTheNewOrderOnlyOnOk) {
             auto* dialog = qobject_cast<TfrmEditList*>(modal);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Reorder List"));
-            dialog->lstCustom->setCurrentRow(2);
-            dialog->btnUp->click();
-            dialog->btnUp->click();
-            dialog->btnUp->click();  // the first row stays
-            (ok ? dialog->btnOk : dialog->btnCancel)->click();
+            named<QListWidget>(*dialog, "lstCustom")->setCurrentRow(2);
+            named<QPushButton>(*dialog, "btnUp")->click();
+            named<QPushButton>(*dialog, "btnUp")->click();
+            named<QPushButton>(*dialog, "btnUp")->click();  // the first row stays
+            (ok ? named<QPushButton>(*dialog, "btnOk") : named<QPushButton>(*dialog, "btnCancel"))
+                ->click();
         });
         window->action(ChatAction::Reorder)->trigger();
         EXPECT_EQ(custom(), ok ? (tStringList{"C", "A", "B"}) : (tStringList{"A", "B", "C"}));

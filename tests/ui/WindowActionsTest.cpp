@@ -29,6 +29,7 @@
 #include "dialogs/WhisperWindows.h"
 #include "scripting/SessionScripts.h"
 #include "support/FakePlatform.h"
+#include "support/Named.h"
 #include "support/TempFolder.h"
 #include "ui/Chat.h"
 #include "ui/MainWindowParts.h"
@@ -107,6 +108,13 @@ TEST_F(WindowActionsTest, ModelessWindowsAreShownAndHelpAndUserInformationMadeAt
     EXPECT_FALSE(frmUsers(*window)->isVisible());
 }
 
+TEST_F(WindowActionsTest, ADialogsHelpButtonOpensTheHelpWindow) {
+    window->action(ChatAction::UserInfo)->trigger();
+    EXPECT_EQ(window->findChild<TfrmHelp*>(), nullptr);
+    named<QPushButton>(*frmUsers(*window), "btnHelp")->click();
+    EXPECT_TRUE(frmHelp(*window)->isVisible());
+}
+
 TEST_F(WindowActionsTest, SessionActionsAreEnabledOnlyWhileLoggedOn) {
     for (ChatAction id : {ChatAction::Text, ChatAction::Join, ChatAction::List})
         EXPECT_FALSE(window->action(id)->isEnabled()) << actionInfo(id).objectName;
@@ -121,7 +129,7 @@ TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
     const auto choose = [](const char* channel) {
         return [channel](QWidget* modal) {
             auto* dialog = qobject_cast<TfrmChannel*>(modal);
-            dialog->edChannel->setText(channel);
+            named<QLineEdit>(*dialog, "edChannel")->setText(channel);
             dialog->accept();
         };
     };
@@ -132,7 +140,7 @@ TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
 
     testing::answerNextModal([](QWidget* modal) {
         auto* dialog = qobject_cast<TfrmUrl*>(modal);
-        dialog->edUrl->setText("example.org");
+        named<QLineEdit>(*dialog, "edUrl")->setText("example.org");
         dialog->accept();
     });
     lstUser(*window)->item(0)->setSelected(true);
@@ -154,14 +162,14 @@ TEST_F(WindowActionsTest, TheSoundChooserStartsBesideTheProgramWithoutASoundsFol
             started = files->directory().absolutePath();
         modal->close();
     });
-    frmUsers(*window)->btnJoinSound->click();
+    named<QPushButton>(*frmUsers(*window), "btnJoinSound")->click();
     QDir::setCurrent(before);
     EXPECT_EQ(started, QDir(QCoreApplication::applicationDirPath()).absolutePath());
 }
 
 TEST_F(WindowActionsTest, LauncherStartsThroughThePlatform) {
     window->action(ChatAction::Launch)->trigger();
-    frmLaunch(*window)->pictures[0]->click();  // a game
+    named<QToolButton>(*frmLaunch(*window), "imDiablo")->click();  // a game
     ASSERT_EQ(platform->startedProcesses.started.size(), 1u);
     EXPECT_EQ(platform->startedProcesses.started[0].at(0), "wine");
 }
@@ -182,7 +190,7 @@ TEST_F(WindowActionsTest, AWhisperWindowIsListedAndGetsItsUsersWhispers) {
     EXPECT_TRUE(windowMenu->isEnabled());
 
     receive("1004 WHISPER ann 0010 \"psst\"");
-    EXPECT_TRUE(ann->scWhisper->toPlainText().contains("psst"));
+    EXPECT_TRUE(named<RichPane>(*ann, "scWhisper")->toPlainText().contains("psst"));
 
     ann->close();
     settle();
