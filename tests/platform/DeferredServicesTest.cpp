@@ -137,7 +137,7 @@ TEST(ServiceModuleTest, AMissingModuleIsNamedWithTheFoldersLookedIn) {
     EXPECT_EQ(error, "verdochat-none.so is missing from /nonexistent/a");
 }
 
-TEST(ServiceModuleTest, TheNetworkModuleMakesAClientThatConnects) {
+TEST(ServiceModuleTest, TheModulesMakeTheirServicesAndTheClientConnects) {
     ServiceModule module(QStringLiteral("verdochat-net"),
                          {QStringLiteral("/nonexistent"), QStringLiteral(VERDO_MODULES_FOLDER)});
     std::string error;
@@ -154,6 +154,12 @@ TEST(ServiceModuleTest, TheNetworkModuleMakesAClientThatConnects) {
     client->OnConnected = [&] { connected = true; };
     client->connectToHost("127.0.0.1", server.serverPort());
     EXPECT_TRUE(testing::waitFor([&] { return connected; }));
+
+    ServiceModule sounds(QStringLiteral("verdochat-sound"), {QStringLiteral(VERDO_MODULES_FOLDER)});
+    const auto createSound =
+        reinterpret_cast<CreateSound>(sounds.resolve(CreateSoundSymbol, error));
+    ASSERT_NE(createSound, nullptr) << error;
+    EXPECT_NE(std::unique_ptr<Sound>(createSound()), nullptr);
 }
 
 }  // namespace
