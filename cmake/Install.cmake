@@ -10,6 +10,9 @@ option(VERDO_DEB_PACKAGE
        OFF)
 
 install(TARGETS verdochat verdochat-gateway RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The program's socket and sound modules, loaded at their first use from the
+# folder it knows relative to its bin/ (src/platform/qt).
+install(TARGETS verdochat-net verdochat-sound LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/verdochat)
 
 set(VERDO_DATADIR ${CMAKE_INSTALL_DATADIR}/verdochat)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/Sounds DESTINATION ${VERDO_DATADIR})

@@ -31,6 +31,11 @@ for file in bin/verdochat bin/verdochat-gateway \
     share/doc/verdochat/examples/verdochat@.service; do
     [[ -f "$root/$file" ]] || fail "missing $file"
 done
+# The modules the program loads at its first connect and its first sound.
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+for module in verdochat-net verdochat-sound; do
+    [[ -f "$root/$libdir/verdochat/$module.so" ]] || fail "missing $libdir/verdochat/$module.so"
+done
 grep -q "^ExecStart=$prefix/bin/verdochat " "$root/share/doc/verdochat/examples/verdochat@.service" ||
     fail "the template unit does not start the installed program"
 

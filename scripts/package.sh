@@ -38,6 +38,7 @@ if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 for file in /usr/bin/verdochat /usr/bin/verdochat-gateway /usr/share/verdochat/Sounds/hello.wav \
+    /usr/lib/*/verdochat/verdochat-net.so /usr/lib/*/verdochat/verdochat-sound.so \
     /lib/systemd/system/verdochat@.service /usr/share/applications/org.verdochat.VerdoChat.desktop; do
     [[ -e "$file" ]] || { echo "package: $file is not installed" >&2; exit 1; }
 done

@@ -14,7 +14,7 @@
 #include "app/headless/HeadlessRunner.h"
 #include "platform/IniFile.h"
 #include "platform/qt/DBusNotifier.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/qt/LoadingQtPlatform.h"
 #include "scripting/SessionScripts.h"
 #include "ui/Chat.h"
 
@@ -40,7 +40,7 @@ int runWindow(int argc, char** argv, const verdo::StartOptions& options) {
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.verdochat.VerdoChat"));
     verdo::DBusNotifier notifier(QDBusConnection::sessionBus(), QGuiApplication::desktopFileName());
-    verdo::TfrmChat frmChat(std::make_unique<verdo::QtPlatform>());
+    verdo::TfrmChat frmChat(std::make_unique<verdo::LoadingQtPlatform>());
     frmChat.setNotifier(notifier);
     verdo::ChatForm& form = frmChat.form();
     form.setStartServer(options.server);
@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         }
         case verdo::StartOptions::Action::CheckScript: {
             const QCoreApplication app(argc, argv);  // for the platform's timers
-            verdo::QtPlatform platform;
+            verdo::LoadingQtPlatform platform;
             return verdo::ScriptCheck(platform, std::cout, std::cerr).run(options.checkScript);
         }
         case verdo::StartOptions::Action::Fail:

@@ -1,5 +1,5 @@
 // The 20 pictures of the user list (28 x 14 pixels each), painted by the
-// program itself when the window is made: a chat bubble, a gavel, a red cross
+// program itself when first needed: a chat bubble, a gavel, a red cross
 // and one lettered badge per product.
 #pragma once
 

@@ -16,20 +16,28 @@ ChatFind::ChatFind(QMainWindow& window, ChatWidgets& widgets)
       window_(window),
       chat_(widgets.pane(ChatPane)),
       whisper_(widgets.pane(WhisperPane)) {
-    bar_ = new FindBar(window.centralWidget());
-    // Under the panes, above the URL bar and the entry line.
-    if (auto* layout = qobject_cast<QBoxLayout*>(window.centralWidget()->layout()))
-        layout->insertWidget(1, bar_);
-    bar_->setPane(chat_);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (RichPane* pane : {chat_.data(), whisper_.data()}) {
             if (pane != nullptr && now == pane) {
                 lastPane_ = pane;
-                bar_->setPane(pane);
+                if (bar_ != nullptr) bar_->setPane(pane);
             }
         }
     });
     window.installEventFilter(this);
+}
+
+// The bar is hidden until the first find, so it is made then: the window
+// comes up sooner.
+FindBar& ChatFind::bar() {
+    if (bar_ == nullptr) {
+        bar_ = new FindBar(window_.centralWidget());
+        // Under the panes, above the URL bar and the entry line.
+        if (auto* layout = qobject_cast<QBoxLayout*>(window_.centralWidget()->layout()))
+            layout->insertWidget(1, bar_);
+    }
+    bar_->setPane(pane());
+    return *bar_;
 }
 
 RichPane* ChatFind::pane() const {
@@ -37,18 +45,15 @@ RichPane* ChatFind::pane() const {
 }
 
 void ChatFind::find() {
-    bar_->setPane(pane());
-    bar_->open();
+    bar().open();
 }
 
 void ChatFind::findNext() {
-    bar_->setPane(pane());
-    bar_->findNext();
+    bar().findNext();
 }
 
 void ChatFind::findPrevious() {
-    bar_->setPane(pane());
-    bar_->findPrevious();
+    bar().findPrevious();
 }
 
 void ChatFind::jumpToMarker() {

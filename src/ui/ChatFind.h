@@ -35,13 +35,15 @@ class ChatFind : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The find bar, made at the first find, on the pane to search.
+    FindBar& bar();
     void setMarkers();
 
     QMainWindow& window_;
     // The panes, held apart from the widget set, which goes before the window.
     QPointer<RichPane> chat_;
     QPointer<RichPane> whisper_;
-    FindBar* bar_ = nullptr;
+    FindBar* bar_ = nullptr;  // a child of the central widget once made
     QPointer<RichPane> lastPane_;
 };
 

@@ -53,14 +53,6 @@ ChatWindows::ChatWindows(TfrmChat& window, ChatForm& form, Platform& platform, Q
     launcher_.OnWarning = [this](const std::string& message) {
         showMessage(launch_.get(), message, MessageKind::Warning);
     };
-    launch_ = std::make_unique<TfrmLaunch>(&window_);
-    QObject::connect(launch_.get(), &TfrmLaunch::launchClicked, [this](LaunchTarget target) {
-        const Session& session = form_.session();
-        const ChatDocument& chat = form_.document();
-        launcher_.start(
-            target, chat.options().useVerdoServer(),
-            launchServer(session.LoggedOn(), session.CurrentServer(), chat.lists().ServerList));
-    });
 
     QObject::connect(&whisper_, &tWhisperWindows::lineToSend,
                      [this](const std::string& line) { form_.sendBuiltLine(line); });
@@ -179,7 +171,19 @@ void ChatWindows::listChannel() {
     if (const auto channel = selectChannel()) form_.listChannel(*channel);
 }
 
+// Made when first shown, so the main window comes up sooner; it then lives
+// as long as the main window, hidden between uses.
 void ChatWindows::launcher() {
+    if (!launch_) {
+        launch_ = std::make_unique<TfrmLaunch>(&window_);
+        QObject::connect(launch_.get(), &TfrmLaunch::launchClicked, [this](LaunchTarget target) {
+            const Session& session = form_.session();
+            const ChatDocument& chat = form_.document();
+            launcher_.start(
+                target, chat.options().useVerdoServer(),
+                launchServer(session.LoggedOn(), session.CurrentServer(), chat.lists().ServerList));
+        });
+    }
     launch_->show();
     launch_->raise();
     launch_->activateWindow();

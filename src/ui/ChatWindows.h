@@ -1,6 +1,6 @@
 // ChatWindows: the main window's other windows. Some live as long as it does
-// (help and user information from their first use, launcher with the
-// installed-games store it starts games from, whisper windows); the dialogs
+// (help, user information and the launcher from their first use, the
+// installed-games store the launcher starts games from, whisper windows); the dialogs
 // its menus and popups open come and go. Each gets its data from the logic and hands its
 // result back to it; every window's help opens the help window.
 #pragma once

@@ -74,7 +74,12 @@ void syncRosterItems(QListWidget& list, const Roster& roster) {
 }
 
 RosterDelegate::RosterDelegate(ChatForm& form, QObject* parent)
-    : QStyledItemDelegate(parent), form_(form), icons_(makeUserIcons()) {}
+    : QStyledItemDelegate(parent), form_(form) {}
+
+const UserIconSet& RosterDelegate::icons() const {
+    if (!icons_) icons_ = makeUserIcons();
+    return *icons_;
+}
 
 void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
@@ -98,7 +103,7 @@ void RosterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
                       verdo::displayText(data.name));
     if (look.icon != UserIcon::None) {
         painter->drawPixmap(rect.left(), rect.top() + look.iconY,
-                            icons_[static_cast<std::size_t>(look.icon)]);
+                            icons()[static_cast<std::size_t>(look.icon)]);
     }
     painter->restore();
 }

@@ -6,6 +6,7 @@
 
 #include <QStyledItemDelegate>
 #include <cstdint>
+#include <optional>
 
 #include "chat/Roster.h"
 #include "controls/UserIcons.h"
@@ -58,11 +59,12 @@ class RosterDelegate : public QStyledItemDelegate {
 
     int rowHeight() const { return rowHeight_; }
     void setRowHeight(int height) { rowHeight_ = height; }
-    const UserIconSet& icons() const { return icons_; }
+    // Painted at the first use: an empty list at start needs none.
+    const UserIconSet& icons() const;
 
   private:
     ChatForm& form_;
-    UserIconSet icons_;
+    mutable std::optional<UserIconSet> icons_;
     int rowHeight_ = 17;
 };
 

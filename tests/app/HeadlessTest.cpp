@@ -85,6 +85,9 @@ class HeadlessTest : public ::testing::Test {
         program = folder.path() / "bin" / "verdochat";
         fs::create_directories(program.parent_path());
         fs::copy_file(VERDOCHAT_PROGRAM, program);
+        // Its network module goes with it: the program looks beside itself.
+        fs::copy_file(fs::path(VERDOCHAT_PROGRAM).parent_path() / "verdochat-net.so",
+                      program.parent_path() / "verdochat-net.so");
         chatFile = folder.path() / "bot.ch5";
         writeChatFile(chatFile, server->port(), {"Boss"});
         QObject::connect(&process, &QProcess::readyReadStandardOutput,

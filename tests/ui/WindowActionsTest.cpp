@@ -94,9 +94,10 @@ TEST_F(WindowActionsTest, ReloadScriptsLoadsTheScriptsAgain) {
     EXPECT_EQ(window->scripts().host().scripts()[0].path, script);
 }
 
-TEST_F(WindowActionsTest, ModelessWindowsAreShownAndHelpAndUserInformationMadeAtFirstUse) {
+TEST_F(WindowActionsTest, ModelessWindowsAreShownAndMadeAtFirstUse) {
     EXPECT_EQ(window->findChild<TfrmHelp*>(), nullptr);  // its file is there to read
     EXPECT_EQ(window->findChild<TfrmUsers*>(), nullptr);
+    EXPECT_EQ(window->findChild<TfrmLaunch*>(), nullptr);
     window->action(ChatAction::UserInfo)->trigger();
     EXPECT_TRUE(frmUsers(*window)->isVisible());
     window->action(ChatAction::Launch)->trigger();

@@ -1,14 +1,14 @@
-// The Qt platform without the desktop: a service plays no sounds and opens no
-// browser (Qt Gui's services need a display).
+// The program's Qt platform without the desktop: a service plays no sounds
+// and opens no browser (Qt Gui's services need a display).
 #pragma once
 
 #include <functional>
 
-#include "platform/qt/QtPlatform.h"
+#include "platform/qt/LoadingQtPlatform.h"
 
 namespace verdo {
 
-class HeadlessPlatform : public QtPlatform {
+class HeadlessPlatform : public LoadingQtPlatform {
   public:
     // Where a link that cannot be opened is mentioned.
     std::function<void(const std::string&)> OnLinkNotOpened;
