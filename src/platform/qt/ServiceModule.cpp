@@ -6,6 +6,17 @@
 
 namespace verdo {
 
+namespace {
+
+// CMake names a module "name.so" everywhere but on Windows.
+#ifdef Q_OS_WIN
+constexpr const char* ModuleSuffix = ".dll";
+#else
+constexpr const char* ModuleSuffix = ".so";
+#endif
+
+}  // namespace
+
 ServiceModule::ServiceModule(QString name, QStringList folders)
     : name_(std::move(name)), folders_(std::move(folders)) {}
 
@@ -18,7 +29,7 @@ QStringList ServiceModule::programFolders() {
 
 QFunctionPointer ServiceModule::resolve(const char* symbol, std::string& error) {
     if (!library_.isLoaded()) {
-        const QString file = name_ + QStringLiteral(".so");
+        const QString file = name_ + QLatin1String(ModuleSuffix);
         QString path;
         for (const QString& folder : folders_) {
             if (QFileInfo(folder + '/' + file).isFile()) {

@@ -14,7 +14,7 @@ namespace verdo {
 
 class ServiceModule {
   public:
-    // `name` is the module's file name without ".so" ("verdochat-net").
+    // `name` is the module's file name without its suffix ("verdochat-net").
     ServiceModule(QString name, QStringList folders);
 
     // The program's folder, then the module folder of an installed program.
