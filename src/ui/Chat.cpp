@@ -60,9 +60,9 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     edit_ = std::make_unique<EditActions>(*this, widgets_->entry(), *actions_);
     controls_ = std::make_unique<MessageControls>(*this, *widgets_, *actions_, *form_);
     popups_ = std::make_unique<ChatPopups>(*this, *this, *widgets_, *windows_, *actions_, *form_);
-    sounds_ =
-        std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), popups_->playSoundMenu(),
-                                     *form_, [this] { return widgets_->selectedRosterName(); });
+    sounds_ = std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), *form_,
+                                           [this] { return widgets_->selectedRosterName(); });
+    popups_->OnPlaySoundMenu = [this](QMenu& playSound) { sounds_->setPlaySoundMenu(playSound); };
     find_ = new ChatFind(*this, *widgets_);
     tray_ = new ChatTray(*this, *action(ChatAction::Connect), *action(ChatAction::Away),
                          *action(ChatAction::DND), *action(ChatAction::Exit));
