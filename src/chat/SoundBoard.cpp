@@ -5,8 +5,15 @@ namespace verdo {
 
 void SoundBoard::setProgramFolder(const std::string& folder) {
     programFolder_ = folder;
-    const auto sounds = findSoundFolder(folder);
-    soundFolder_ = sounds ? sounds->string() : std::string();
+    soundFolder_.reset();
+}
+
+const std::string& SoundBoard::soundFolder() const {
+    if (!soundFolder_) {
+        const auto sounds = findSoundFolder(programFolder_);
+        soundFolder_ = sounds ? sounds->string() : std::string();
+    }
+    return *soundFolder_;
 }
 
 std::string SoundBoard::ReceiveSound(const std::string& text) {
@@ -19,12 +26,12 @@ std::string SoundBoard::ReceiveSound(const std::string& text) {
 // reach outside the folder plays nothing.
 void SoundBoard::playNamed(const std::string& name) {
     if (available() && isBareFileName(name)) {
-        if (const auto file = findSoundFile(soundFolder_, name)) sound_.play(file->string());
+        if (const auto file = findSoundFile(soundFolder(), name)) sound_.play(file->string());
     }
 }
 
 SoundList SoundBoard::list() const {
-    return available() ? listSounds(soundFolder_) : SoundList{};
+    return available() ? listSounds(soundFolder()) : SoundList{};
 }
 
 void SoundBoard::playSent(const SoundEntry& entry, bool locally) {

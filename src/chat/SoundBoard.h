@@ -3,6 +3,7 @@
 // plays to them.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "chat/SoundFolder.h"
@@ -14,12 +15,13 @@ class SoundBoard {
   public:
     explicit SoundBoard(Sound& sound) : sound_(sound) {}
 
-    // The folder the program runs from; its "Sounds" folder is looked up once.
+    // The folder the program runs from; its "Sounds" folder is looked up once,
+    // when first asked for, so the start does not wait for the folder scan.
     void setProgramFolder(const std::string& folder);
     const std::string& programFolder() const { return programFolder_; }
-    bool available() const { return !soundFolder_.empty(); }
+    bool available() const { return !soundFolder().empty(); }
     // The "Sounds" folder found, or empty.
-    const std::string& soundFolder() const { return soundFolder_; }
+    const std::string& soundFolder() const;
     // The sounds for the "&Sounds" and "&Play Sound" menus.
     SoundList list() const;
     // Plays the sound a peer requested when it is found; returns its name.
@@ -34,7 +36,8 @@ class SoundBoard {
   private:
     Sound& sound_;
     std::string programFolder_;
-    std::string soundFolder_;
+    // Empty until a program folder is given; unknown until looked up.
+    mutable std::optional<std::string> soundFolder_{std::string()};
 };
 
 }  // namespace verdo

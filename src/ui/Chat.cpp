@@ -54,19 +54,15 @@ TfrmChat::TfrmChat(std::unique_ptr<Platform> platform, QWidget* parent)
     scripts_ = std::make_unique<SessionScripts>(*platform_, *form_, *this);
     actions_ = new MainActions(*this, *form_);
     widgets_ = std::make_unique<ChatWidgets>(*this, *form_);
-    splash_ = new SplashPanel(centralWidget());
-    frmConnect_ = new TfrmConnect(this);
-    connect(frmConnect_, &TfrmConnect::cancelClicked, this, [this] { form_->cancelConnect(); });
-    connect(frmConnect_, &TfrmConnect::nextClicked, this, [this] { form_->nextServer(); });
     windows_ =
         std::make_unique<ChatWindows>(*this, *form_, *platform_, *actions_->menu(MenuId::Window));
     widgets_->setTabOrder();
     edit_ = std::make_unique<EditActions>(*this, widgets_->entry(), *actions_);
     controls_ = std::make_unique<MessageControls>(*this, *widgets_, *actions_, *form_);
     popups_ = std::make_unique<ChatPopups>(*this, *this, *widgets_, *windows_, *actions_, *form_);
-    sounds_ =
-        std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), popups_->playSoundMenu(),
-                                     *form_, [this] { return widgets_->selectedRosterName(); });
+    sounds_ = std::make_unique<SoundMenus>(*actions_->menu(MenuId::Sounds), *form_,
+                                           [this] { return widgets_->selectedRosterName(); });
+    popups_->OnPlaySoundMenu = [this](QMenu& playSound) { sounds_->setPlaySoundMenu(playSound); };
     find_ = new ChatFind(*this, *widgets_);
     tray_ = new ChatTray(*this, *action(ChatAction::Connect), *action(ChatAction::Away),
                          *action(ChatAction::DND), *action(ChatAction::Exit));
@@ -182,6 +178,7 @@ void TfrmChat::showEvent(QShowEvent* event) {
     // painted over it, and the start runs once it is on the screen. A fast
     // start shows no panel at all, so nothing flashes.
     if (form_->startIsSlow()) {
+        splash_ = new SplashPanel(centralWidget());
         splash_->showCentred();
         QTimer::singleShot(0, this, [this] {
             // What the window system sent meanwhile (the window's first
@@ -207,7 +204,7 @@ void TfrmChat::startUp() {
     updateTray();
     focusEntry();
     // No animation is played ("Splash.avi" is not shipped): the start is over.
-    splash_->AnimateStop();
+    if (splash_ != nullptr) splash_->AnimateStop();
 }
 
 void TfrmChat::closeEvent(QCloseEvent* event) {
@@ -395,11 +392,21 @@ void TfrmChat::setSendButtonsEnabled(bool enabled) {
     widgets_->setSendButtonsEnabled(enabled);
 }
 
+TfrmConnect& TfrmChat::connectDialog() {
+    if (frmConnect_ == nullptr) {
+        frmConnect_ = new TfrmConnect(this);
+        connect(frmConnect_, &TfrmConnect::cancelClicked, this, [this] { form_->cancelConnect(); });
+        connect(frmConnect_, &TfrmConnect::nextClicked, this, [this] { form_->nextServer(); });
+    }
+    return *frmConnect_;
+}
+
 void TfrmChat::showConnectDialog() {
-    frmConnect_->showCentred();
+    connectDialog().showCentred();
 }
 
 void TfrmChat::hideConnectDialog() {
+    if (frmConnect_ == nullptr) return;  // never shown
     const bool hadKeyboard = frmConnect_->isActiveWindow();
     frmConnect_->hide();
     // The keyboard comes back here, so F4 and the entry line work at once.
@@ -407,11 +414,11 @@ void TfrmChat::hideConnectDialog() {
 }
 
 void TfrmChat::setConnectServerText(const std::string& text) {
-    frmConnect_->setServerText(displayText(text));
+    connectDialog().setServerText(displayText(text));
 }
 
 void TfrmChat::setConnectTimeoutText(const std::string& text) {
-    frmConnect_->setTimeoutText(displayText(text));
+    connectDialog().setTimeoutText(displayText(text));
 }
 
 void TfrmChat::setMainInputEnabled(bool enabled) {

@@ -112,20 +112,22 @@ class TfrmChat : public QMainWindow, public SessionView, public WindowControls {
     void writeLayout();
     // The start: the chat file, the sound menus, the layout, the batch file.
     void startUp();
+    // The connecting dialog, made when first needed.
+    TfrmConnect& connectDialog();
 
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<ChatForm> form_;
     std::unique_ptr<SessionScripts> scripts_;
     MainActions* actions_ = nullptr;  // a child: its actions outlive the logic
     std::unique_ptr<ChatWidgets> widgets_;
-    TfrmConnect* frmConnect_ = nullptr;
+    TfrmConnect* frmConnect_ = nullptr;  // a child of the window, once made
     std::unique_ptr<ChatWindows> windows_;
     // The wiring that watches the widgets goes before them.
     std::unique_ptr<EditActions> edit_;
     std::unique_ptr<MessageControls> controls_;
     std::unique_ptr<ChatPopups> popups_;
     std::unique_ptr<SoundMenus> sounds_;
-    SplashPanel* splash_ = nullptr;  // a child of the window
+    SplashPanel* splash_ = nullptr;  // a child of the window, made for a slow start
     ChatFind* find_ = nullptr;       // a child of the window
     ChatTray* tray_ = nullptr;       // a child of the window
     std::unique_ptr<Notifier> silentNotifier_;

@@ -57,18 +57,16 @@ ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
       form_(form) {
     setObjectName("ChatPopups");
     currentPane_ = widgets.pane(WhisperPane);
-    mnuUser_ = buildMenu(UserPopup::Roster, "mnuUser");
-    mnuDef_ = buildMenu(UserPopup::Custom, "mnuDef");
-    mnuChat_ = buildMenu(UserPopup::ChatView, "mnuChat");
 
     const std::pair<QListWidget*, UserPopup> lists[] = {{&widgets.rosterList(), UserPopup::Roster},
                                                         {&widgets.customList(), UserPopup::Custom}};
     for (const auto& [list, which] : lists) {
         list->viewport()->installEventFilter(this);
         list->setContextMenuPolicy(Qt::CustomContextMenu);
-        QMenu* menu = which == UserPopup::Roster ? mnuUser_ : mnuDef_;
         connect(list, &QWidget::customContextMenuRequested, this,
-                [list, menu](const QPoint& at) { menu->popup(list->viewport()->mapToGlobal(at)); });
+                [this, list, which = which](const QPoint& at) {
+                    popupMenu(which).popup(list->viewport()->mapToGlobal(at));
+                });
         connect(list, &QListWidget::itemClicked, this, [this] { widgets_.focusEntry(); });
         connect(list, &QListWidget::itemDoubleClicked, this,
                 [this, which = which] { lstDblClick(which); });
@@ -79,9 +77,24 @@ ChatPopups::ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets,
         pane->viewport()->installEventFilter(this);
         pane->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(pane, &QWidget::customContextMenuRequested, this, [this, pane](const QPoint& at) {
-            mnuChat_->popup(pane->viewport()->mapToGlobal(at));
+            popupMenu(UserPopup::ChatView).popup(pane->viewport()->mapToGlobal(at));
         });
     }
+}
+
+QMenu& ChatPopups::popupMenu(UserPopup popup) {
+    switch (popup) {
+        case UserPopup::Roster:
+            if (mnuUser_ == nullptr) mnuUser_ = buildMenu(popup, "mnuUser");
+            return *mnuUser_;
+        case UserPopup::Custom:
+            if (mnuDef_ == nullptr) mnuDef_ = buildMenu(popup, "mnuDef");
+            return *mnuDef_;
+        case UserPopup::ChatView:
+            break;
+    }
+    if (mnuChat_ == nullptr) mnuChat_ = buildMenu(UserPopup::ChatView, "mnuChat");
+    return *mnuChat_;
 }
 
 QMenu* ChatPopups::buildMenu(UserPopup popup, const char* name) {
@@ -97,9 +110,9 @@ QMenu* ChatPopups::buildMenu(UserPopup popup, const char* name) {
             // Filled by the sound menus whenever they are built.
             auto* sounds = new QMenu(tr(entry.caption), menu);
             sounds->setObjectName(entry.objectName);
-            playSound_ = sounds;
             action = sounds->menuAction();
             action->setObjectName(entry.objectName);
+            if (OnPlaySoundMenu) OnPlaySoundMenu(*sounds);
         } else {
             action = new QAction(tr(entry.caption), menu);
             action->setObjectName(entry.objectName);

@@ -1,10 +1,12 @@
 // ChatPopups: the main window's three popup menus that act on users, built
 // from the table in chat/UserPopups.h, and the user lists' mouse gestures: the
 // right-button selection, clicks and double-clicks, drops onto the custom user
-// list, and which chat pane the chat-view menu acts on.
+// list, and which chat pane the chat-view menu acts on. Each menu is made when
+// it first opens, so the window starts without them.
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "chat/UserCommands.h"
@@ -33,8 +35,9 @@ class ChatPopups : public QObject {
     ChatPopups(QWidget& window, SessionView& view, ChatWidgets& widgets, ChatWindows& windows,
                const MainActions& actions, ChatForm& form);
 
-    // The roster popup's "&Play Sound" submenu, filled by the sound menus.
-    QMenu& playSoundMenu() const { return *playSound_; }
+    // Hands the roster popup's "&Play Sound" submenu, once made, to the sound
+    // menus that fill it.
+    std::function<void(QMenu&)> OnPlaySoundMenu;
 
     // The pane the chat-view menu acts on: the whisper pane until the main
     // chat view is pressed with the right button.
@@ -46,6 +49,8 @@ class ChatPopups : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The popup of `popup`, made when first asked for.
+    QMenu& popupMenu(UserPopup popup);
     QMenu* buildMenu(UserPopup popup, const char* name);
     void enableEntries(UserPopup popup);
     UserTarget target(UserPopup list) const;
@@ -63,7 +68,6 @@ class ChatPopups : public QObject {
     QMenu* mnuUser_ = nullptr;
     QMenu* mnuDef_ = nullptr;
     QMenu* mnuChat_ = nullptr;
-    QMenu* playSound_ = nullptr;
     RichPane* currentPane_ = nullptr;
     // Each menu action with its table entry.
     std::vector<std::pair<QAction*, const UserPopupEntry*>> entries_;

@@ -40,46 +40,52 @@ QIcon countedIcon(int count) {
 }  // namespace
 
 ChatTray::ChatTray(QWidget& window, QAction& connect, QAction& away, QAction& dnd, QAction& exit)
-    : QObject(&window), window_(window) {
-    menu_ = new QMenu(&window);
+    : QObject(&window), window_(window), connect_(connect), away_(away), dnd_(dnd), exit_(exit) {}
+
+ChatTray::~ChatTray() = default;
+
+void ChatTray::createIcon() {
+    menu_ = new QMenu(&window_);
     menu_->setObjectName("pmTray");
     auto* restore = menu_->addAction(tr("&Show VerdoChat"));
     QObject::connect(restore, &QAction::triggered, this, [this] {
         if (OnRestore) OnRestore();
     });
     menu_->addSeparator();
-    menu_->addAction(&connect);
-    menu_->addAction(&away);
-    menu_->addAction(&dnd);
+    menu_->addAction(&connect_);
+    menu_->addAction(&away_);
+    menu_->addAction(&dnd_);
     menu_->addSeparator();
-    menu_->addAction(&exit);
+    menu_->addAction(&exit_);
     icon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
     icon_->setContextMenu(menu_);
-    setUnseen(0);
+    setUnseen(unseen_);
     QObject::connect(icon_, &QSystemTrayIcon::activated, this,
                      [this](QSystemTrayIcon::ActivationReason reason) {
                          if (reason == QSystemTrayIcon::Trigger && OnRestore) OnRestore();
                      });
 }
 
-ChatTray::~ChatTray() = default;
-
 void ChatTray::setShown(bool shown) {
+    if (icon_ == nullptr && !shown) return;
+    if (icon_ == nullptr) createIcon();
     icon_->setVisible(shown);
 }
 
 bool ChatTray::shown() const {
-    return icon_->isVisible();
+    return icon_ != nullptr && icon_->isVisible();
 }
 
 void ChatTray::setUnseen(int count) {
+    unseen_ = count;
+    if (icon_ == nullptr) return;
     icon_->setIcon(countedIcon(count));
-    icon_->setToolTip(count > 0 ? tr("VerdoChat: %1 new whispers and highlights").arg(count)
-                                : tr("VerdoChat"));
+    icon_->setToolTip(toolTip());
 }
 
 QString ChatTray::toolTip() const {
-    return icon_->toolTip();
+    return unseen_ > 0 ? tr("VerdoChat: %1 new whispers and highlights").arg(unseen_)
+                       : tr("VerdoChat");
 }
 
 }  // namespace verdo

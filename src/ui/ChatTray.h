@@ -2,6 +2,8 @@
 // whispers and highlights came since the window was last active, restores the
 // window on a click, and offers Connect/Disconnect, Away, DND and Exit (the
 // main window's own actions, so captions, checks and states follow them).
+// The icon and its menu are made when the icon is first shown, so a window
+// without one starts sooner.
 #pragma once
 
 #include <QObject>
@@ -32,7 +34,14 @@ class ChatTray : public QObject {
     std::function<void()> OnRestore;
 
   private:
+    void createIcon();
+
     QWidget& window_;
+    QAction& connect_;
+    QAction& away_;
+    QAction& dnd_;
+    QAction& exit_;
+    int unseen_ = 0;
     QSystemTrayIcon* icon_ = nullptr;
     QMenu* menu_ = nullptr;
 };

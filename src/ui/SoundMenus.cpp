@@ -49,16 +49,25 @@ void fillSoundMenu(QMenu& menu, const SoundList& list, const SoundHandler& handl
 
 }  // namespace
 
-SoundMenus::SoundMenus(QMenu& sounds, QMenu& playSound, ChatForm& form, SelectedUser selectedUser)
-    : sounds_(sounds), playSound_(playSound), form_(form), selectedUser_(std::move(selectedUser)) {
+SoundMenus::SoundMenus(QMenu& sounds, ChatForm& form, SelectedUser selectedUser)
+    : sounds_(sounds), form_(form), selectedUser_(std::move(selectedUser)) {
     sounds_.addSeparator();
     fixedEntries_ = static_cast<int>(sounds_.actions().size());
     sounds_.menuAction()->setEnabled(false);  // until the sound folder is looked up
-    for (QMenu* menu : {&sounds_, &playSound_}) {
-        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] {
-            if (stale_) build();
-        });
-    }
+    buildOnOpening(sounds_);
+}
+
+void SoundMenus::setPlaySoundMenu(QMenu& playSound) {
+    playSound_ = &playSound;
+    buildOnOpening(playSound);
+    stale_ = true;
+    update();
+}
+
+void SoundMenus::buildOnOpening(QMenu& menu) {
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [this] {
+        if (stale_) build();
+    });
 }
 
 void SoundMenus::build() {
@@ -68,8 +77,9 @@ void SoundMenus::build() {
     clearSoundEntries(sounds_, fixedEntries_);
     fillSoundMenu(sounds_, sounds,
                   [this](const SoundEntry& sound) { form_.text().SendSoundToChannel(sound); });
-    clearSoundEntries(playSound_, 0);
-    fillSoundMenu(playSound_, sounds, [this](const SoundEntry& sound) {
+    if (playSound_ == nullptr) return;
+    clearSoundEntries(*playSound_, 0);
+    fillSoundMenu(*playSound_, sounds, [this](const SoundEntry& sound) {
         form_.text().SendSoundToUser(sound, selectedUser_());
     });
 }
@@ -77,7 +87,7 @@ void SoundMenus::build() {
 void SoundMenus::update() {
     const bool available = form_.sounds().available();
     sounds_.menuAction()->setEnabled(available);
-    playSound_.menuAction()->setEnabled(form_.LoggedOn() && available);
+    if (playSound_ != nullptr) playSound_->menuAction()->setEnabled(form_.LoggedOn() && available);
 }
 
 }  // namespace verdo

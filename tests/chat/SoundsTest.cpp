@@ -86,6 +86,18 @@ TEST_F(SoundsTest, SendingToTheChannelAndToAUser) {
     EXPECT_EQ(view.lines.back().text(), "Sending sound to Ann: hello.wav");
 }
 
+// The folder is looked up when first asked for; a new program folder is
+// looked up afresh.
+TEST_F(SoundsTest, EachProgramFolderHasItsOwnSoundFolder) {
+    EXPECT_EQ(form.sounds().soundFolder(), (folder.path() / "Sounds").string());
+    const std::filesystem::path other = folder.path() / "elsewhere";
+    std::filesystem::create_directories(other);
+    form.setProgramFolder(other.string());
+    EXPECT_FALSE(form.sounds().available());
+    form.setProgramFolder(folder.path().string());
+    EXPECT_TRUE(form.sounds().available());
+}
+
 TEST(SoundFolderTest, BareFileNames) {
     EXPECT_TRUE(isBareFileName("hello.wav"));
     EXPECT_TRUE(isBareFileName("a b.wav"));

@@ -107,10 +107,11 @@ TEST_F(FileMenuTest, CancelInTheSaveQuestionStopsNewAndExit) {
 
 // "Loading..." shows over the window only while a large chat file loads.
 TEST_F(FileMenuTest, TheLoadingPanelShowsOnlyForALargeChatFile) {
+    // The panel is made only for a slow start: its shows are counted by name.
     struct ShowCount : QObject {
         int shows = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Show) ++shows;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show && watched->objectName() == "pnlSplash") ++shows;
             return false;
         }
     };
@@ -125,17 +126,19 @@ TEST_F(FileMenuTest, TheLoadingPanelShowsOnlyForALargeChatFile) {
         if (large) std::filesystem::resize_file(dir / "bot.ch5", ChatForm::SlowStartBytes + 1);
         window = std::make_unique<TfrmChat>(std::make_unique<FakePlatform>());
         window->form().document().setSettingsFile(dir / "Chat.ini");
-        auto* splash = named<QWidget>(*window, "pnlSplash");
         ShowCount count;
-        splash->installEventFilter(&count);
+        qApp->installEventFilter(&count);
         window->show();
         const auto loaded = [&] { return window->form().document().currentFile().has_value(); };
-        EXPECT_EQ(splash->isVisible(), large);
+        const auto* splash = window->findChild<QWidget*>("pnlSplash");
+        EXPECT_EQ(splash != nullptr && splash->isVisible(), large);
         EXPECT_NE(loaded(), large);  // the large file loads once the panel is up
         ASSERT_TRUE(QTest::qWaitFor(loaded));
+        qApp->removeEventFilter(&count);
         EXPECT_EQ(count.shows, large ? 1 : 0);
-        EXPECT_FALSE(splash->isVisible());
+        EXPECT_FALSE(splash != nullptr && splash->isVisible());
         if (large) {
+            ASSERT_NE(splash, nullptr);
             EXPECT_EQ(splash->size(), QSize(209, 141));
             EXPECT_EQ(splash->findChild<QLabel*>()->text(), "Loading...");
         }

@@ -1,6 +1,8 @@
 // The main window's parts as the tests reach them, by object name.
 #pragma once
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +12,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <string>
+#include <utility>
 
 #include "controls/RichPane.h"
 #include "controls/TabEdit.h"
@@ -66,6 +69,19 @@ inline TfrmConnect* frmConnect(const QWidget& window) {
 }
 inline QMenu* menu(const QWidget& window, const char* name) {
     return named<QMenu>(window, name);
+}
+// The user popups are made when first opened: the menu key on the roster, the
+// custom list and the whisper pane opens each once (leaving the selections and
+// the pane that "&Clear" acts on as they were), and it is closed again.
+inline void openUserPopups(const QWidget& window) {
+    const std::pair<QAbstractScrollArea*, const char*> owners[] = {
+        {lstUser(window), "mnuUser"}, {lstDef(window), "mnuDef"}, {reWhisper(window), "mnuChat"}};
+    for (const auto& [owner, name] : owners) {
+        const QPoint at(5, 5);
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, owner->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(owner->viewport(), &key);
+        menu(window, name)->close();
+    }
 }
 inline TfrmUsers* frmUsers(const QWidget& window) {
     return named<TfrmUsers>(window, "frmUsers");

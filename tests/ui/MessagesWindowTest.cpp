@@ -329,6 +329,7 @@ TEST_F(MessagesWindowTest, SoundMenusAreFilledWhenFirstOpened) {
     testing::answerNextModal([](QWidget* modal) { modal->close(); });
     window->action(ChatAction::Setup)->trigger();
     QMenu& sounds = *menu(*window, "mnSounds");
+    openUserPopups(*window);
     QMenu& playSound = *menu(*window, "mnUserSound");
     EXPECT_EQ(captions(sounds), (QStringList{"&Refresh Sound List", "Stop All Sounds", "-"}));
     EXPECT_TRUE(playSound.isEmpty());
@@ -340,6 +341,7 @@ TEST_F(MessagesWindowTest, SoundMenusAreFilledWhenFirstOpened) {
 TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());
+    openUserPopups(*window);
     QMenu& playSound = *menu(*window, "mnUserSound");
     window->action(ChatAction::RefreshSounds)->trigger();
     EXPECT_EQ(captions(playSound), (QStringList{"fx", "alpha.wav", "beta.wav"}));
@@ -347,6 +349,19 @@ TEST_F(MessagesWindowTest, PlaySoundSubmenuSendsToTheSelectedUser) {
     lstUser(*window)->item(0)->setSelected(true);
     playSound.actions().at(2)->trigger();
     EXPECT_EQ(sent(), "/w Ann ~playsound beta.wav\r");
+}
+
+// The user popup is made when first opened: its "&Play Sound" is filled then
+// even when the sound menus were built before it.
+TEST_F(MessagesWindowTest, PlaySoundMadeAfterTheSoundMenuIsFilledWhenOpened) {
+    SoundFolderFixture folder;
+    window->form().setProgramFolder(folder.root().string());
+    window->action(ChatAction::RefreshSounds)->trigger();
+    openUserPopups(*window);
+    QMenu& playSound = *menu(*window, "mnUserSound");
+    emit playSound.aboutToShow();
+    EXPECT_EQ(captions(playSound), (QStringList{"fx", "alpha.wav", "beta.wav"}));
+    EXPECT_EQ(captions(*menu(*window, "mnSounds")).size(), 6);  // rebuilt, not added to
 }
 
 TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
@@ -366,6 +381,7 @@ TEST_F(MessagesWindowTest, WithoutASoundFolderTheMenuStaysEmptyAndDisabled) {
 TEST_F(MessagesWindowTest, NamesFromTheListsKeepTheirBytes) {
     SoundFolderFixture folder;
     window->form().setProgramFolder(folder.root().string());
+    openUserPopups(*window);
     QMenu& playSound = *menu(*window, "mnUserSound");
     window->action(ChatAction::RefreshSounds)->trigger();
     logOn();

@@ -65,6 +65,7 @@ TEST_F(RemoteTextWindowTest, AWhisperWindowShowsItsUsersNameAsIs) {
     const QList<QListWidgetItem*> rows = roster->findItems("A&B[*]", Qt::MatchExactly);
     ASSERT_EQ(rows.size(), 1);
     rows.first()->setSelected(true);
+    openUserPopups(*window);
     named<QAction>(*window, "mnChatWindow")->trigger();
     const QList<QAction*> entries = window->menuBar()->findChild<QMenu*>("mnWindow")->actions();
     ASSERT_EQ(entries.size(), 1);

@@ -81,6 +81,7 @@ TEST_F(UserPopupsTest, EntriesAreEnabledByTheSelectionAndTheLogOn) {
                                 "mnDelete",           "mnEditUser",   "mnEditList"};
     setCustomList({"Eve"});
     lstDef(*window)->item(0)->setSelected(true);
+    openUserPopups(*window);
     EXPECT_EQ(enabledEntries(menu(*window, "mnuDef")), customAlways);  // logged off
     EXPECT_EQ(enabledEntries(menu(*window, "mnuUser")), rosterAlways);
 
@@ -102,11 +103,13 @@ TEST_F(UserPopupsTest, CommandsSendTheSelectedName) {
         {"mnSCStats", "/stats Bob star\r"},
         {"mnUserWar2Stats", "/stats Bob w2bn\r"},
         {"mnDesignate", "/designate Bob\r"}};
+    openUserPopups(*window);
     for (const auto& [name, line] : rosterCases) {
         entry(name)->trigger();
         EXPECT_EQ(sent(), line) << name;
     }
     lstDef(*window)->item(0)->setSelected(true);
+    openUserPopups(*window);
     entry("mnDefBroodwarStats")->trigger();
     EXPECT_EQ(sent(), "/stats Eve sexp\r");
     entry("mnTime")->trigger();
@@ -141,7 +144,7 @@ TEST_F(UserPopupsTest, RightButtonSelectsTheRowUnderThePointerInOneList) {
     ASSERT_EQ(lstDef(*window)->selectedItems().size(), 1);
     EXPECT_EQ(lstDef(*window)->selectedItems().front()->text(), QStringLiteral("Fay"));
     EXPECT_TRUE(edEntry(*window)->hasFocus());
-    menu(*window, "mnuDef")->close();
+    openUserPopups(*window);  // the menu the press leads to
 }
 
 TEST_F(UserPopupsTest, RightButtonBelowTheLastRowKeepsThatListsSelection) {
@@ -154,6 +157,7 @@ TEST_F(UserPopupsTest, RightButtonBelowTheLastRowKeepsThatListsSelection) {
         custom->setFocus();
         QTest::mousePress(custom->viewport(), Qt::RightButton, {}, below);
         EXPECT_TRUE(edEntry(*window)->hasFocus());
+        openUserPopups(*window);  // the menu the press leads to
     };
 
     custom->item(0)->setSelected(true);
@@ -186,6 +190,7 @@ TEST_F(UserPopupsTest, ClearEmptiesTheWhisperPaneUntilTheChatViewIsRightClicked)
     for (PaneId pane : {ChatPane, WhisperPane})
         window->addChatLine(pane, ChatLine{ChatSegment{"line", 0}, {}, {}});
     const QString chat = reChat(*window)->toPlainText();  // the start hint, then the line
+    openUserPopups(*window);
     entry("mnClear")->trigger();
     EXPECT_TRUE(reWhisper(*window)->toPlainText().isEmpty());
     EXPECT_EQ(reChat(*window)->toPlainText(), chat);

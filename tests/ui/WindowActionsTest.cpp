@@ -145,6 +145,7 @@ TEST_F(WindowActionsTest, ChannelAndUrlDialogsSendTheirLines) {
         dialog->accept();
     });
     lstUser(*window)->item(0)->setSelected(true);
+    openUserPopups(*window);
     named<QAction>(*window, "mnSendURL")->trigger();
     EXPECT_EQ(sent(), "/msg Ann /url http://example.org\r");
 }
@@ -180,6 +181,7 @@ TEST_F(WindowActionsTest, AWhisperWindowIsListedAndGetsItsUsersWhispers) {
     QAction* windowMenu = menu(*window, "mnWindow")->menuAction();
     EXPECT_FALSE(windowMenu->isEnabled());
     lstUser(*window)->item(0)->setSelected(true);
+    openUserPopups(*window);
     named<QAction>(*window, "mnChatWindow")->trigger();
     TfrmWhisper* ann = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -204,6 +206,7 @@ TEST_F(WindowActionsTest, AWhisperWindowIsListedAndGetsItsUsersWhispers) {
 TEST_F(WindowActionsTest, ExitEndsTheProgramWithAMinimisedWhisperWindowOpen) {
     logOn();
     lstUser(*window)->item(0)->setSelected(true);
+    openUserPopups(*window);
     named<QAction>(*window, "mnChatWindow")->trigger();
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (qobject_cast<TfrmWhisper*>(top) != nullptr) top->showMinimized();
