@@ -1,7 +1,6 @@
 // The colour swatch of the user information and colour windows.
 #include "controls/ColorSwatch.h"
 
-#include <QColorDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,17 +36,18 @@ QSize TColorSwatch::sizeHint() const {
     return {height * 2, height};
 }
 
-void TColorSwatch::chooseColor() {
-    QColorDialog dialog(toQColor(color_, palette()), this);
-    dialog.setObjectName("ColorDialog");
-    if (dialog.exec() != QDialog::Accepted) return;
-    setColor(windowsColor(dialog.selectedColor()));
+QColor TColorSwatch::shownColor() const {
+    return toQColor(color_, palette());
+}
+
+void TColorSwatch::takeChosen(const QColor& color) {
+    setColor(windowsColor(color));
     emit colorChosen(color_);
 }
 
 void TColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        chooseColor();
+        emit colorRequested();
         return;
     }
     QFrame::mouseReleaseEvent(event);
@@ -58,7 +58,7 @@ void TColorSwatch::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            chooseColor();
+            emit colorRequested();
             return;
         default:
             QFrame::keyPressEvent(event);

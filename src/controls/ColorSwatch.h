@@ -1,6 +1,7 @@
 // TColorSwatch: a small panel filled with one colour. Clicking it, or Space or
-// Enter while it has the focus, opens the colour dialog preset to that colour;
-// the chosen colour is shown and reported.
+// Enter while it has the focus, asks for a colour (the window that owns it
+// runs the colour chooser, preset to the colour shown); a chosen colour is
+// shown and reported.
 #pragma once
 
 #include <QFrame>
@@ -17,12 +18,16 @@ class TColorSwatch : public QFrame {
     // A Windows colour value, 0x00BBGGRR.
     std::uint32_t color() const { return color_; }
     void setColor(std::uint32_t color);
-    // Opens the colour dialog; a chosen colour is shown and reported.
-    void chooseColor();
+    // The colour as the chooser is preset to.
+    QColor shownColor() const;
+    // The chooser's answer: shown, and reported as colorChosen.
+    void takeChosen(const QColor& color);
 
     QSize sizeHint() const override;
 
   signals:
+    // A click, Space or Enter: the owner offers the colour chooser.
+    void colorRequested();
     void colorChosen(std::uint32_t color);
 
   protected:

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "controls/ColorSwatch.h"
 #include "dialogs/DialogHost.h"
 #include "text/DisplayText.h"
 
@@ -148,6 +149,13 @@ void bindHelp(QWidget* window, QAbstractButton* button, DialogHost& host, std::s
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
     key->setContext(Qt::WindowShortcut);
     QObject::connect(key, &QShortcut::activated, window, help);
+}
+
+void bindColorChooser(TColorSwatch* swatch, DialogHost& host) {
+    QObject::connect(swatch, &TColorSwatch::colorRequested, swatch, [swatch, &host] {
+        if (const auto color = host.chooseColor(swatch, swatch->shownColor()))
+            swatch->takeChosen(*color);
+    });
 }
 
 void setTabChain(std::initializer_list<QWidget*> widgets) {

@@ -19,6 +19,7 @@ class QWidget;
 namespace verdo {
 
 class DialogHost;
+class TColorSwatch;
 
 // A dialog's push button with its object name and hint; it never becomes the
 // default button by having the focus, so Enter keeps the dialog's own meaning.
@@ -62,6 +63,8 @@ std::optional<std::string> chooseFile(QWidget* parent, const FileDialogRequest& 
 
 // The button and the F1 key of `window` ask `host` for the help at `topic`.
 void bindHelp(QWidget* window, QAbstractButton* button, DialogHost& host, std::string topic);
+// A colour swatch's requests answered by the host's colour chooser.
+void bindColorChooser(TColorSwatch* swatch, DialogHost& host);
 
 // The Tab key visits `widgets` in this order.
 void setTabChain(std::initializer_list<QWidget*> widgets);

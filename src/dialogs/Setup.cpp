@@ -103,7 +103,7 @@ bool TfrmSetup::modified() const {
 }
 
 void TfrmSetup::addAlertsTab(const AlertSettings& settings) {
-    alertsPage_ = new SetupAlertsPage(settings);
+    alertsPage_ = new SetupAlertsPage(settings, host_);
     alertsPage_->setObjectName("tsAlerts");
     pcSetup->addTab(alertsPage_, tr("Alerts"));
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "controls/ColorSwatch.h"
+#include "dialogs/DialogBoxes.h"
 #include "text/DisplayText.h"
 
 namespace verdo {
@@ -21,7 +22,7 @@ QString controlName(const char* key) {
 
 }  // namespace
 
-SetupAlertsPage::SetupAlertsPage(const AlertSettings& settings, QWidget* parent)
+SetupAlertsPage::SetupAlertsPage(const AlertSettings& settings, DialogHost& host, QWidget* parent)
     : QWidget(parent), initial_(settings) {
     auto* form = new QFormLayout;
     auto* switches = new QVBoxLayout;
@@ -40,6 +41,7 @@ SetupAlertsPage::SetupAlertsPage(const AlertSettings& settings, QWidget* parent)
             case AlertFieldKind::Color: {
                 auto* swatch = new TColorSwatch(this);
                 swatch->setColor(settings.*std::get<std::uint32_t AlertSettings::*>(field.member));
+                bindColorChooser(swatch, host);
                 form->addRow(caption + QStringLiteral(":"), swatch);
                 control = swatch;
                 break;

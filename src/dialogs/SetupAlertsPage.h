@@ -16,13 +16,15 @@ class QLineEdit;
 
 namespace verdo {
 
+class DialogHost;
 class TColorSwatch;
 
 class SetupAlertsPage : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SetupAlertsPage(const AlertSettings& settings, QWidget* parent = nullptr);
+    // The colour swatches ask `host` for the colour chooser.
+    SetupAlertsPage(const AlertSettings& settings, DialogHost& host, QWidget* parent = nullptr);
 
     // What the controls show ("&Ok").
     AlertSettings settings() const;

@@ -80,6 +80,7 @@ TfrmUsers::TfrmUsers(tUserList& users, DialogHost& host, QWidget* parent)
                 [this, &field] { clearSound(field); });
     }
     for (const ColorField& field : colors_) {
+        bindColorChooser(field.swatch, host_);
         connect(field.swatch, &TColorSwatch::colorChosen, this,
                 [this, &field](std::uint32_t color) { colorChosen(field, color); });
     }

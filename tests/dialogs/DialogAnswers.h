@@ -1,15 +1,11 @@
 // Answers for the boxes a window opens from inside its own handlers: a
-// question, an input box, a file dialog, the colour dialog. Each is armed
+// question, a message, an input box. Each is armed
 // before the click that opens the box and runs once the box's loop runs.
 #pragma once
 
-#include <QColor>
-#include <QColorDialog>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
-#include <optional>
 
 #include "ui/WidgetTestSupport.h"
 
@@ -45,32 +41,6 @@ inline void answerInput(const QString& text) {
         }
         input->setTextValue(text);
         input->accept();
-    });
-}
-
-// Chooses `path`, or cancels without one; `title` receives the dialog's title.
-inline void answerFile(const std::optional<QString>& path, QString* title = nullptr) {
-    answerNextModal([path, title](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        if (title != nullptr) *title = modal->windowTitle();
-        if (dialog == nullptr || !path) {
-            modal->close();
-            return;
-        }
-        dialog->selectFile(*path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-}
-
-inline void answerColor(const QColor& color) {
-    answerNextModal([color](QWidget* modal) {
-        auto* dialog = qobject_cast<QColorDialog*>(modal);
-        if (dialog == nullptr) {
-            modal->close();
-            return;
-        }
-        dialog->setCurrentColor(color);
-        static_cast<QDialog*>(dialog)->accept();
     });
 }
 

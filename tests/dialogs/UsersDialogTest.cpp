@@ -211,11 +211,13 @@ TEST_F(UsersDialogTest, SoundsComeFromTheFileDialogOrAreNone) {
     EXPECT_EQ(modified(), 2);
 }
 
-TEST_F(UsersDialogTest, ASwatchOpensTheColourDialogAndStoresTheChoice) {
+TEST_F(UsersDialogTest, ASwatchOpensTheColourChooserAndStoresTheChoice) {
     add("Ann");
+    user(0).setTextColor(0x00332211);
     open();
-    testing::answerColor(QColor(1, 2, 3));
+    host.nextColor = QColor(1, 2, 3);
     QTest::mouseClick(named<TColorSwatch>(window, "pnlTextColor"), Qt::LeftButton);
+    EXPECT_EQ(host.colorsOffered, std::vector<QColor>{QColor(0x11, 0x22, 0x33)});
     EXPECT_EQ(user(0).TextColor(), 0x00030201u);
     EXPECT_EQ(named<TColorSwatch>(window, "pnlTextColor")->color(), 0x00030201u);
     EXPECT_EQ(modified(), 1);
