@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,7 +76,7 @@ TDSStringListEdit::TDSStringListEdit(QWidget* parent) : QFrame(parent) {
     connect(edItem_, &QLineEdit::textEdited, this, &TDSStringListEdit::entryEdited);
     connect(btnAdd_, &QPushButton::clicked, this, &TDSStringListEdit::addClick);
     connect(btnDelete_, &QPushButton::clicked, this, &TDSStringListEdit::deleteClick);
-    connect(btnClear_, &QPushButton::clicked, this, &TDSStringListEdit::clearClick);
+    connect(btnClear_, &QPushButton::clicked, this, &TDSStringListEdit::clearRequested);
 }
 
 TDSStringListEdit::~TDSStringListEdit() = default;
@@ -239,11 +238,7 @@ void TDSStringListEdit::deleteClick() {
     emit changed();
 }
 
-void TDSStringListEdit::clearClick() {
-    if (QMessageBox::question(this, tr("Confirm"),
-                              tr("Are you sure you want to clear all entries?"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-        return;
+void TDSStringListEdit::clearAll() {
     group().clear();
     for (tStringList& alternative : responses_)
         alternative.clear();

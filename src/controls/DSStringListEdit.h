@@ -60,9 +60,14 @@ class TDSStringListEdit : public QFrame {
     const tStringList& entries() const { return entries_; }
     const tResponseLists& responses() const { return responses_; }
 
+    // Empties the entries and their responses (the owner asks first).
+    void clearAll();
+
   signals:
     // Every change of the lists made by the user.
     void changed();
+    // The Clear button: the owner confirms, then calls clearAll.
+    void clearRequested();
 
   private:
     AlignedLists group();
@@ -73,7 +78,6 @@ class TDSStringListEdit : public QFrame {
     void responseEdited(int index, const QString& text);
     void addClick();
     void deleteClick();
-    void clearClick();
 
     QLabel* lblMain_ = nullptr;
     QListWidget* lstItems_ = nullptr;

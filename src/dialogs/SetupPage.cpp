@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "controls/DSStringListEdit.h"
+#include "dialogs/DialogBoxes.h"
 #include "engine/ListEditing.h"
 #include "records/OptionFields.h"
 #include "text/DisplayText.h"
@@ -130,6 +131,9 @@ TDSStringListEdit* SetupPage::makeListEdit(std::string_view name, QWidget* paren
             edit->setPresets(i, settings->presets == 1 ? PresetsA : PresetsB);
     }
     connect(edit, &TDSStringListEdit::changed, this, &SetupPage::markModified);
+    connect(edit, &TDSStringListEdit::clearRequested, this, [this, edit] {
+        if (askYesNo(this, "Are you sure you want to clear all entries?")) edit->clearAll();
+    });
     listEdits_.emplace_back(&*settings, edit);
     return edit;
 }

@@ -52,16 +52,6 @@ class ListEditTest : public ::testing::Test {
                           items(edit)->visualItemRect(item).center());
     }
 
-    void answerClear(QMessageBox::StandardButton answer) {
-        testing::answerNextModal([answer](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->text(), "Are you sure you want to clear all entries?");
-            box->button(answer)->click();
-        });
-        QTest::mouseClick(button(edit, "btnClear"), Qt::LeftButton);
-    }
-
     TDSStringListEdit edit;
     QSignalSpy changes{&edit, &TDSStringListEdit::changed};
 };
@@ -135,12 +125,14 @@ TEST_F(ListEditTest, DeletingAnEntryKeepsTheLaterEntriesResponses) {
     EXPECT_EQ(changes.count(), 2);
 }
 
-TEST_F(ListEditTest, ClearAnsweredNoChangesNothingAndYesEmptiesEverything) {
-    answerClear(QMessageBox::No);
+TEST_F(ListEditTest, ClearAsksTheOwnerAndClearAllEmptiesEverything) {
+    QSignalSpy requests(&edit, &TDSStringListEdit::clearRequested);
+    QTest::mouseClick(button(edit, "btnClear"), Qt::LeftButton);
+    EXPECT_EQ(requests.count(), 1);
     EXPECT_EQ(edit.entries().size(), 3u);
     EXPECT_EQ(items(edit)->count(), 3);
     EXPECT_TRUE(changes.isEmpty());
-    answerClear(QMessageBox::Yes);
+    edit.clearAll();
     EXPECT_THAT(edit.entries(), IsEmpty());
     for (const tStringList& responses : edit.responses())
         EXPECT_THAT(responses, IsEmpty());

@@ -403,12 +403,15 @@ TEST_F(SetupDialogTest, ClearAnsweredNoChangesNothing) {
     answerQuestion(widget<QPushButton>("btnClearTimers"), "Clear all timer responses?",
                    QMessageBox::No);
     answerQuestion(widget<QPushButton>("btnClearCommands"), "Clear all commands?", QMessageBox::No);
+    answerQuestion(testing::named<QPushButton>(*widget<TDSStringListEdit>("slPhrase"), "btnClear"),
+                   "Are you sure you want to clear all entries?", QMessageBox::No);
     EXPECT_EQ(widget<QListWidget>("lstTimers")->count(), 2);
     EXPECT_EQ(widget<QListWidget>("lstCommand")->count(), 2);
     click("btnOk");
     EXPECT_FALSE(dialog->modified());
     EXPECT_EQ(dialog->values().lists.TimerList, lists.TimerList);
     EXPECT_EQ(dialog->values().lists.CommandList, lists.CommandList);
+    EXPECT_EQ(dialog->values().lists.PhraseList, lists.PhraseList);
 }
 
 TEST_F(SetupDialogTest, ClearingTheTimersAndOkEmptiesBothListsWithoutMarkingModified) {
