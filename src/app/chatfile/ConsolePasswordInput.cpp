@@ -85,6 +85,21 @@ std::string tooLong() {
            " bytes is no password";
 }
 
+// One line, byte by byte from `next` (false at the end or on an error), into
+// `password`; why it is no password, or nothing.
+template <class Next>
+std::string collectLine(Next next, std::string& password, std::string_view nothingRead) {
+    bool any = false;
+    char c = 0;
+    while (next(c)) {
+        any = true;
+        if (c == '\n') return {};
+        if (password.size() == ConsolePasswordInput::LineLimit) return tooLong();
+        password += c;
+    }
+    return any ? std::string() : std::string(nothingRead);
+}
+
 }  // namespace
 
 ConsolePasswordInput::ConsolePasswordInput(std::istream& in, int terminal, int promptTo)
@@ -98,16 +113,10 @@ std::string ConsolePasswordInput::read(std::string_view prompt, std::string& pas
 }
 
 std::string ConsolePasswordInput::readStream(std::string& password) {
-    char c = 0;
-    bool any = false;
-    while (in_.get(c)) {
-        any = true;
-        if (c == '\n') break;
-        if (password.size() == LineLimit) return tooLong();
-        password += c;
-    }
+    const std::string why = collectLine([this](char& c) { return static_cast<bool>(in_.get(c)); },
+                                        password, "standard input holds no password");
     if (in_.bad()) return "standard input cannot be read";
-    if (!any) return "standard input holds no password";
+    if (!why.empty()) return why;
     if (!password.empty() && password.back() == '\r') password.pop_back();
     return {};
 }
@@ -118,27 +127,18 @@ std::string ConsolePasswordInput::readTerminal(std::string_view prompt, std::str
         const QuietTerminal quiet(terminal_);
         if (!quiet.error().empty()) return "the terminal: " + quiet.error();
         writeAll(promptTo_, printableText(prompt));
-        bool any = false;
-        for (;;) {
-            char c = 0;
-            const ssize_t got = ::read(terminal_, &c, 1);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) {
-                why = std::string("the terminal: ") + std::strerror(errno);
-                break;
-            }
-            if (got == 0) {
-                if (!any) why = "no password was typed";
-                break;
-            }
-            any = true;
-            if (c == '\n') break;
-            if (password.size() == LineLimit) {
-                why = tooLong();
-                break;
-            }
-            password += c;
-        }
+        std::string failed;
+        why = collectLine(
+            [this, &failed](char& c) {
+                for (;;) {
+                    const ssize_t got = ::read(terminal_, &c, 1);
+                    if (got < 0 && errno == EINTR) continue;
+                    if (got < 0) failed = std::string("the terminal: ") + std::strerror(errno);
+                    return got == 1;
+                }
+            },
+            password, "no password was typed");
+        if (!failed.empty()) why = failed;
     }
     // The Enter that ended the line was not shown either.
     writeAll(promptTo_, "\n");
